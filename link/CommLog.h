@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The communication log: one text of entries, each appended as CR LF plus the entry, so the
+// text starts with a line break. Entries are written while a log view is open (the log window,
+// or the command-line tool's --log); checksum failures are written even when none is.
+class CommLog : public QObject
+{
+    Q_OBJECT
+
+public:
+    // While no view shows the text it keeps only about this many of its newest characters,
+    // so noise on the line cannot grow it without limit.
+    static constexpr int UnshownLimit = 60000;
+
+    using QObject::QObject;
+
+    bool isEnabled() const { return m_enabled; }
+    void setEnabled(bool enabled) { m_enabled = enabled; }
+    bool showsKeepAlive() const { return m_showKeepAlive; }
+    void setShowsKeepAlive(bool show) { m_showKeepAlive = show; }
+
+    // Appends while the log is enabled.
+    void append(const QString& entry);
+    // Appends in any case (checksum failures).
+    void appendAlways(const QString& entry);
+
+    const QString& text() const { return m_text; }
+    void clear() { m_text.clear(); }
+
+Q_SIGNALS:
+    void entryAppended(const QString& entry);
+
+private:
+    bool m_enabled = false;
+    bool m_showKeepAlive = true;
+    QString m_text;
+};

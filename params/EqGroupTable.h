@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+
+// One of the processor's eight parametric equalisers.
+struct EqGroup
+{
+    static constexpr quint8 None = 0xFF; // address of a filter the group does not have
+
+    int bandCount;    // peaking bands offered on the graph
+    quint8 firstBand; // the bands occupy consecutive addresses from here
+    quint8 highCut;
+    quint8 lowCut;
+    quint8 bypass;
+    int storedBandCount; // band addresses that hold three fields (the bass group keeps three)
+
+    bool hasHighCut() const { return highCut != None; }
+    bool hasLowCut() const { return lowCut != None; }
+};
+
+// The eight EQ groups, read once from the processor's group and bypass text tables.
+class EqGroupTable
+{
+public:
+    static constexpr int GroupCount = 8;
+
+    // Per group: band count, first band, high cut, low cut (&HFF: none).
+    static constexpr const char* GroupText =
+        "7,&H03,&HFF,&H01,  15,&H44,&H42,&H41,  7,&H57,&H55,&H54,  3,&H89,&H82,&H87,  "
+        "3,&H16,&HFF,&HFF,  3,&H0F,&HFF,&HFF,  0,&H1F,&H1D,&H1C,  3,&H26,&HFF,&HFF";
+    static constexpr const char* BypassText = "&H02,&H43,&H56,&H88,&H15,&H0E,&H1E,&H25";
+
+    static const EqGroupTable& instance();
+
+    const EqGroup& group(int index) const;
+
+    // Addresses whose three store fields are all in use: band addresses and cut filters.
+    bool usesThreeFields(int address) const;
+
+private:
+    EqGroupTable();
+
+    std::array<EqGroup, GroupCount> m_groups{};
+};

@@ -1,0 +1,60 @@
+#include "ParamModel.h"
+
+#include "EqGroupTable.h"
+#include "FactoryDefaults.h"
+#include "ParamBlocks.h"
+
+void ParamModel::setCurrentMode(int mode)
+{
+    Q_ASSERT(mode >= 0 && mode < ParamStore::ModeCount);
+    m_currentMode = qBound(0, mode, ParamStore::ModeCount - 1);
+}
+
+void ParamModel::setCurrentEqGroup(int group)
+{
+    Q_ASSERT(group >= 0 && group < EqGroupTable::GroupCount);
+    m_currentEqGroup = qBound(0, group, EqGroupTable::GroupCount - 1);
+}
+
+int ParamModel::slotMode(int address, int mode)
+{
+    return isCommonAddress(address) ? 0 : mode;
+}
+
+void ParamModel::InitDefaults(int scope)
+{
+    if (scope == FactoryReset) {
+        for (const auto& [address, value] : FactoryDefaults::Common) {
+            m_store.setValue(0, 0, address, value);
+        }
+        for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
+            for (const auto& [address, value] : FactoryDefaults::PerMode) {
+                m_store.setValue(0, mode, address, value);
+            }
+            for (int group = 0; group < EqGroupTable::GroupCount; ++group) {
+                writeEqDefaults(group, mode);
+            }
+        }
+    } else if (scope == EqGroupReset) {
+        writeEqDefaults(m_currentEqGroup, m_currentMode);
+        return;
+    }
+    // Entry 255 is not a menu entry and keeps whatever the processor reported.
+    std::fill(m_menuShow.begin(), m_menuShow.end() - 1, quint8(0));
+}
+
+void ParamModel::writeEqDefaults(int group, int mode)
+{
+    const EqGroup& g = EqGroupTable::instance().group(group);
+    const FactoryDefaults::EqGroupDefaults& d = FactoryDefaults::EqGroups[group];
+    for (int band = 0; band < int(d.bandFrequencies.size()); ++band) {
+        m_store.setFields(mode, g.firstBand + band,
+                          {d.bandFrequencies[band], FactoryDefaults::BandGain, FactoryDefaults::BandQ});
+    }
+    if (g.hasHighCut()) {
+        m_store.setValue(0, mode, g.highCut, d.highCut);
+    }
+    if (g.hasLowCut()) {
+        m_store.setValue(0, mode, g.lowCut, d.lowCut);
+    }
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ParamStore.h"
+
+#include <array>
+
+// Everything the program knows about the processor's settings: the parameter store, the mode
+// and EQ group the window works on, the front-panel menu-show flags and the device password.
+// One instance is created by main and passed by reference; tests build their own.
+class ParamModel
+{
+public:
+    using MenuShowFlags = std::array<quint8, 256>; // 0 = entry shown, 1 = hidden
+    using DevicePassword = std::array<quint8, 9>;   // character codes, first character first
+
+    // InitDefaults scopes.
+    static constexpr int FactoryReset = 0;
+    static constexpr int EqGroupReset = -1;
+
+    ParamStore& store() { return m_store; }
+    const ParamStore& store() const { return m_store; }
+
+    int currentMode() const { return m_currentMode; }
+    void setCurrentMode(int mode);
+    int currentEqGroup() const { return m_currentEqGroup; }
+    void setCurrentEqGroup(int group);
+
+    MenuShowFlags& menuShow() { return m_menuShow; }
+    const MenuShowFlags& menuShow() const { return m_menuShow; }
+    DevicePassword& password() { return m_password; }
+    const DevicePassword& password() const { return m_password; }
+
+    // Scope 0: full factory state and menu-show flags 0..254 cleared. Scope -1: the bands and
+    // cuts of the current EQ group in the current mode only; the menu-show flags are left
+    // alone, so a group reset never unhides front-panel entries. Any other scope: only the
+    // menu-show flags 0..254 are cleared.
+    void InitDefaults(int scope);
+
+    // Mode slot that holds an address: mode 0 for common parameters, the given mode otherwise.
+    static int slotMode(int address, int mode);
+
+private:
+    void writeEqDefaults(int group, int mode);
+
+    ParamStore m_store;
+    int m_currentMode = 0;
+    int m_currentEqGroup = 0;
+    MenuShowFlags m_menuShow{};
+    DevicePassword m_password{};
+};

@@ -1,0 +1,281 @@
+#include "SimProcessor.h"
+
+#include "EqGroupTable.h"
+#include "Frames.h"
+#include "HidReports.h"
+#include "ParamBlocks.h"
+
+#include <cmath>
+
+namespace {
+
+// Frames whose length is carried in their fourth byte; every other frame has seven bytes.
+bool hasLengthByte(int type)
+{
+    return Frames::isBlockType(type) || type == Frames::PasswordWrite;
+}
+
+constexpr int MinFrameLength = 5;
+constexpr int MaxFrameLength = 3 * 41 + 5;
+
+QByteArray withChecksum(QByteArray data)
+{
+    data.append(char(Frames::checksum(data)));
+    return data;
+}
+
+} // namespace
+
+SimProcessor::SimProcessor(QObject* parent)
+    : QObject(parent)
+{
+    factoryReset();
+    m_clock.start();
+    m_deliveryTimer.setSingleShot(true);
+    m_deliveryTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_deliveryTimer, &QTimer::timeout, this, &SimProcessor::deliverNext);
+}
+
+void SimProcessor::factoryReset()
+{
+    m_memory.InitDefaults(ParamModel::FactoryReset);
+    m_memory.menuShow()[255] = 0;
+    m_memory.setCurrentMode(0);
+    std::copy_n(FactoryPassword, m_memory.password().size(), m_memory.password().begin());
+}
+
+void SimProcessor::setReportLengths(int input, int output)
+{
+    m_inputReportLength = input;
+    m_outputReportLength = output;
+}
+
+void SimProcessor::unplug()
+{
+    if (!m_plugged) {
+        return;
+    }
+    m_plugged = false;
+    m_frame.clear();
+    m_outgoing.clear();
+    m_deliveryTimer.stop();
+    Q_EMIT plugChanged(false);
+}
+
+void SimProcessor::replug()
+{
+    if (!m_plugged) {
+        m_plugged = true;
+        Q_EMIT plugChanged(true);
+    }
+}
+
+void SimProcessor::queueFaults(const QList<SimFault>& faults)
+{
+    m_scriptedFaults.insert(m_scriptedFaults.end(), faults.begin(), faults.end());
+}
+
+void SimProcessor::sendNotification()
+{
+    queueReply(QByteArray(1, char(Frames::NotificationByte)), -1);
+}
+
+void SimProcessor::receiveOutputReport(QByteArrayView report)
+{
+    if (!m_plugged || report.size() < 2 || quint8(report[0]) != HidReports::OutputReportId) {
+        return;
+    }
+    const int length = qMin<int>(quint8(report[1]), report.size() - 2);
+    for (char b : report.sliced(2, length)) {
+        receiveByte(quint8(b));
+        if (!m_plugged) {
+            return;
+        }
+    }
+}
+
+void SimProcessor::receiveByte(quint8 b)
+{
+    if (m_frame.isEmpty()) {
+        if (b == Frames::KeepAliveByte) {
+            ++m_keepAlives;
+            if (m_echoKeepAlive) {
+                queueReply(QByteArray(1, char(Frames::KeepAliveByte)), -1);
+            }
+        } else if (b == Frames::StartByte) {
+            m_frame.append(char(b));
+        }
+        return; // anything else outside a frame is line noise
+    }
+    m_frame.append(char(b));
+    if (m_frame.size() < 4) {
+        return;
+    }
+    const int type = quint8(m_frame[1]) >> 4;
+    const int length = hasLengthByte(type) ? quint8(m_frame[3]) : Frames::SingleFrameLength;
+    if (length < MinFrameLength || length > MaxFrameLength) {
+        ++m_badFrames;
+        m_frame.clear();
+    } else if (m_frame.size() == length) {
+        const QByteArray frame = m_frame;
+        m_frame.clear();
+        handleFrame(frame);
+    }
+}
+
+SimFault SimProcessor::nextFault()
+{
+    if (m_scriptedFaults.empty()) {
+        return m_fault;
+    }
+    const SimFault fault = m_scriptedFaults.front();
+    m_scriptedFaults.pop_front();
+    return fault;
+}
+
+void SimProcessor::handleFrame(const QByteArray& frame)
+{
+    const qint64 arrival = m_clock.nsecsElapsed();
+    const QByteArrayView body(frame.constData(), frame.size() - 1);
+    const int mode = quint8(frame[1]) & 0x0F;
+    if (Frames::checksum(body) != quint8(frame.back()) || mode >= ParamStore::ModeCount) {
+        ++m_badFrames;
+        return;
+    }
+    m_frames.append({quint8(frame[1]) >> 4, mode, quint8(frame[2]), frame});
+
+    const SimFault fault = nextFault();
+    if (fault == SimFault::Silent) {
+        return;
+    }
+    if (fault == SimFault::Unplug) {
+        unplug();
+        return;
+    }
+    QByteArray data = answer(frame);
+    QByteArray ack = Frames::acknowledgement();
+    if (fault == SimFault::CorruptAck) {
+        ack[1] = char(ack[1] ^ 0x40);
+    }
+    if (fault == SimFault::NoiseFirst) {
+        QByteArray noise;
+        for (int i = 0; i < m_noiseLength; ++i) {
+            // Never the keep-alive or notification bytes: those are no noise to the receiver.
+            noise.append(char(m_random.bounded(Frames::NotificationByte)));
+        }
+        ack.prepend(noise);
+    }
+    if (fault == SimFault::AckOnly) {
+        queueReply(ack, arrival);
+        return;
+    }
+    queueReply(ack, -1);
+    if (fault == SimFault::CorruptData) {
+        // The checksum stays below 0xFD, so the damaged frame is still all frame bytes.
+        data.back() = char((quint8(data.back()) + 1) % Frames::NotificationByte);
+    }
+    queueReply(data, arrival);
+}
+
+QByteArray SimProcessor::answer(const QByteArray& frame)
+{
+    const int type = quint8(frame[1]) >> 4;
+    const int mode = quint8(frame[1]) & 0x0F;
+    const int address = quint8(frame[2]);
+    ParamStore& store = m_memory.store();
+    const auto block = blockAtBase(address);
+    QByteArray data;
+
+    switch (type) {
+    case Frames::ParamWrite:
+        store.setValue(0, mode, address, quint8(frame[3]));
+        if (EqGroupTable::instance().usesThreeFields(address)) {
+            store.setValue(1, mode, address, quint8(frame[4]));
+            store.setValue(2, mode, address, quint8(frame[5]));
+        }
+        break;
+    case Frames::BlockRead:
+    case Frames::MenuShowRead:
+        for (int a = block ? block->base : address; block && a < block->base + block->size; ++a) {
+            if (type == Frames::BlockRead) {
+                for (quint8 field : store.fields(ParamModel::slotMode(a, mode), a)) {
+                    data.append(char(field));
+                }
+            } else {
+                data.append(char(m_memory.menuShow()[a]));
+                data.append(2, '\0');
+            }
+        }
+        if (block) {
+            return withChecksum(data);
+        }
+        break;
+    case Frames::BlockWrite:
+    case Frames::MenuShowWrite:
+        for (int i = 0; block && i < block->size; ++i) {
+            const int a = block->base + i;
+            const char* fields = frame.constData() + 4 + 3 * i;
+            if (type == Frames::BlockWrite) {
+                store.setFields(mode, a, {quint8(fields[0]), quint8(fields[1]), quint8(fields[2])});
+            } else {
+                m_memory.menuShow()[a] = quint8(fields[0]);
+            }
+        }
+        break;
+    case Frames::ModeSelect:
+        m_memory.setCurrentMode(mode);
+        break;
+    case Frames::PasswordRead:
+        for (quint8 c : m_memory.password()) {
+            data.append(char(c));
+        }
+        return withChecksum(data);
+    case Frames::PasswordWrite:
+        std::copy_n(frame.constData() + 4, m_memory.password().size(), m_memory.password().begin());
+        break;
+    case Frames::Handshake:
+        return withChecksum(QByteArray("\x33\x00\x00", 3));
+    default:
+        break;
+    }
+    // Writes and everything else: three bytes the program does not examine.
+    return withChecksum(QByteArray(3, '\0'));
+}
+
+void SimProcessor::queueReply(QByteArray bytes, qint64 frameArrivalNs)
+{
+    const int reportPayload = m_inputReportLength - 2;
+    const int chunk = m_replyChunk > 0 ? qMin(m_replyChunk, reportPayload) : reportPayload;
+    for (qsizetype offset = 0; offset < bytes.size(); offset += chunk) {
+        const bool last = offset + chunk >= bytes.size();
+        m_outgoing.push_back({bytes.mid(offset, chunk), last ? frameArrivalNs : -1});
+    }
+    scheduleDelivery();
+}
+
+void SimProcessor::scheduleDelivery()
+{
+    if (m_outgoing.empty() || m_deliveryTimer.isActive()) {
+        return;
+    }
+    const qint64 now = m_clock.nsecsElapsed();
+    const qint64 latencyNs = qint64(m_latencyMs * 1e6);
+    m_nextDueNs = qMax(now, m_nextDueNs) + latencyNs;
+    m_deliveryTimer.start(int(std::ceil((m_nextDueNs - now) / 1e6)));
+}
+
+void SimProcessor::deliverNext()
+{
+    if (m_outgoing.empty() || !m_plugged) {
+        return;
+    }
+    const Outgoing report = m_outgoing.front();
+    m_outgoing.pop_front();
+    const qint64 now = m_clock.nsecsElapsed();
+    m_nextDueNs = now;
+    if (report.frameArrivalNs >= 0) {
+        m_wireTimeNs += now - report.frameArrivalNs;
+    }
+    Q_EMIT inputReport(HidReports::buildInputReport(report.payload, m_inputReportLength));
+    scheduleDelivery();
+}
