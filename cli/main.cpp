@@ -1,1 +1,12 @@
-int main(){}
+#include "CommandLineTool.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CommandLineTool tool(out, err);
+    return tool.run(app.arguments().mid(1));
+}

@@ -23,8 +23,8 @@ QList<QByteArray> buildOutputReports(QByteArrayView data, int reportLength)
         return reports;
     }
     for (qsizetype offset = 0; offset < data.size(); offset += chunk) {
-        reports.append(buildReport(OutputReportId, data.sliced(offset, qMin(chunk, data.size() - offset)),
-                                   reportLength));
+        reports.append(buildReport(
+            OutputReportId, data.sliced(offset, qMin(chunk, data.size() - offset)), reportLength));
     }
     return reports;
 }

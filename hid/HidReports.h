@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
-
 #include <optional>
 
 // The report layout shared by the program and the processor: output reports

@@ -55,9 +55,10 @@ bool DeviceLink::SendFrame(int type, int mode, int address, int value, int reply
     if (m_exchangeRunning || m_sequenceRunning) {
         if (type == Frames::ParamWrite || type == Frames::ModeSelect) {
             const PendingWrite write{type, mode, address, value, replyTimeoutMs};
-            auto same = std::find_if(m_pending.begin(), m_pending.end(), [&](const PendingWrite& p) {
-                return p.type == type && p.mode == mode && p.address == address;
-            });
+            auto same =
+                std::find_if(m_pending.begin(), m_pending.end(), [&](const PendingWrite& p) {
+                    return p.type == type && p.mode == mode && p.address == address;
+                });
             if (same != m_pending.end()) {
                 *same = write;
             } else {

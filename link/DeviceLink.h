@@ -75,7 +75,14 @@ Q_SIGNALS:
 private:
     friend class LinkSequence;
 
-    enum class Phase { Idle, AwaitingAcknowledgement, AwaitingData, Succeeded, Failed };
+    enum class Phase
+    {
+        Idle,
+        AwaitingAcknowledgement,
+        AwaitingData,
+        Succeeded,
+        Failed
+    };
 
     struct PendingWrite
     {

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
 #include <array>
 
 // Gathers the bytes of input reports into frames: takes the keep-alive echo 0xFF and the

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
 #include <optional>
 
 class ParamModel;
@@ -12,7 +11,8 @@ class ParamModel;
 // the reply lengths. Pure functions over bytes; no timers and no transport.
 namespace Frames {
 
-enum Type : int {
+enum Type : int
+{
     ParamWrite = 0,
     BlockRead = 1,
     BlockWrite = 2,
@@ -48,7 +48,8 @@ bool isBlockType(int type);
 // The frame for a SendFrame call, built from the model's store, menu-show flags or password.
 // Nothing for a type outside 0..15, a mode outside 0..7, an address or value outside 0..255, or
 // a block type at an address that is not a block base.
-std::optional<QByteArray> build(int type, int mode, int address, int value, const ParamModel& model);
+std::optional<QByteArray> build(int type, int mode, int address, int value,
+                                const ParamModel& model);
 
 // Length of the data frame the processor sends after acknowledging the frame (checksum
 // included); nothing where the frame cannot be answered (a block read at a non-base address).

@@ -7,11 +7,11 @@
 // timer.
 struct LinkTimings
 {
-    int acknowledgementMs = 300;  // wait for FE 23 23 44 after each attempt
-    int keepAliveMs = 1000;       // one 0xFF a second while online
-    int connectTimeoutMs = 5000;  // no keep-alive echo for this long: the link is lost
-    int firstConnectMs = 100;     // first handshake after the window appears
-    int connectRetryMs = 2000;    // later handshakes while offline
+    int acknowledgementMs = 300; // wait for FE 23 23 44 after each attempt
+    int keepAliveMs = 1000;      // one 0xFF a second while online
+    int connectTimeoutMs = 5000; // no keep-alive echo for this long: the link is lost
+    int firstConnectMs = 100;    // first handshake after the window appears
+    int connectRetryMs = 2000;   // later handshakes while offline
     double scale = 1.0;
 
     int scaled(int ms) const { return qMax(1, qRound(ms * scale)); }

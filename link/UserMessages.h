@@ -8,7 +8,12 @@
 class UserMessages
 {
 public:
-    enum class Icon { Exclamation, Critical, Information };
+    enum class Icon
+    {
+        Exclamation,
+        Critical,
+        Information
+    };
 
     virtual ~UserMessages() = default;
     virtual void showMessage(Icon icon, const QString& text) = 0;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGlobal>
-
 #include <array>
 
 // One of the processor's eight parametric equalisers.

@@ -22,7 +22,8 @@ std::optional<qint64> parseNumberLiteral(QStringView text)
     text = text.trimmed();
     bool negative = false;
     int base = 10;
-    if (text.startsWith(u"&H", Qt::CaseInsensitive) || text.startsWith(u"0x", Qt::CaseInsensitive)) {
+    if (text.startsWith(u"&H", Qt::CaseInsensitive) ||
+        text.startsWith(u"0x", Qt::CaseInsensitive)) {
         base = 16;
         text = text.mid(2);
     } else if (text.startsWith(u'-') || text.startsWith(u'+')) {

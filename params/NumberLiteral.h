@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QStringView>
-
 #include <optional>
 
 // Reads the number literals that appear in the window design, the constant tables, preset files

@@ -48,8 +48,9 @@ void ParamModel::writeEqDefaults(int group, int mode)
     const EqGroup& g = EqGroupTable::instance().group(group);
     const FactoryDefaults::EqGroupDefaults& d = FactoryDefaults::EqGroups[group];
     for (int band = 0; band < int(d.bandFrequencies.size()); ++band) {
-        m_store.setFields(mode, g.firstBand + band,
-                          {d.bandFrequencies[band], FactoryDefaults::BandGain, FactoryDefaults::BandQ});
+        m_store.setFields(
+            mode, g.firstBand + band,
+            {d.bandFrequencies[band], FactoryDefaults::BandGain, FactoryDefaults::BandQ});
     }
     if (g.hasHighCut()) {
         m_store.setValue(0, mode, g.highCut, d.highCut);

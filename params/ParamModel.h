@@ -11,7 +11,7 @@ class ParamModel
 {
 public:
     using MenuShowFlags = std::array<quint8, 256>; // 0 = entry shown, 1 = hidden
-    using DevicePassword = std::array<quint8, 9>;   // character codes, first character first
+    using DevicePassword = std::array<quint8, 9>;  // character codes, first character first
 
     // InitDefaults scopes.
     static constexpr int FactoryReset = 0;

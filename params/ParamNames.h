@@ -2,12 +2,12 @@
 
 #include <QString>
 #include <QStringView>
-
 #include <optional>
 #include <span>
 
 // What an address holds, as far as reading its bytes is concerned.
-enum class ParamKind {
+enum class ParamKind
+{
     Level,      // a level or count shown as the byte itself
     Balance,    // 0..160 with the centre at 80
     Switch,     // 0 / 1

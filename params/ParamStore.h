@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGlobal>
-
 #include <array>
 
 // The program's mirror of the processor's parameter bytes: three fields for each of eight modes
@@ -26,13 +25,19 @@ public:
         return (mode + address * ModeCount) * FieldCount + field;
     }
 
-    quint8 value(int field, int mode, int address) const { return m_bytes[checked(field, mode, address)]; }
+    quint8 value(int field, int mode, int address) const
+    {
+        return m_bytes[checked(field, mode, address)];
+    }
     void setValue(int field, int mode, int address, quint8 value)
     {
         m_bytes[checked(field, mode, address)] = value;
     }
     // The entry itself, for the few conversions that correct a stored byte while reading it.
-    quint8& entry(int field, int mode, int address) { return m_bytes[checked(field, mode, address)]; }
+    quint8& entry(int field, int mode, int address)
+    {
+        return m_bytes[checked(field, mode, address)];
+    }
 
     Fields fields(int mode, int address) const;
     void setFields(int mode, int address, const Fields& fields);

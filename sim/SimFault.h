@@ -1,12 +1,13 @@
 #pragma once
 
 // How the simulated processor treats one frame it receives.
-enum class SimFault {
-    None,         // acknowledgement, then the data frame
-    Silent,       // the frame is lost: no answer, nothing applied
-    AckOnly,      // acknowledged and applied, but the data frame never comes
-    CorruptAck,   // one byte of the acknowledgement is damaged
-    CorruptData,  // one byte of the data frame is damaged
-    NoiseFirst,   // noise bytes arrive before the acknowledgement
-    Unplug,       // the processor is unplugged as the frame arrives
+enum class SimFault
+{
+    None,        // acknowledgement, then the data frame
+    Silent,      // the frame is lost: no answer, nothing applied
+    AckOnly,     // acknowledged and applied, but the data frame never comes
+    CorruptAck,  // one byte of the acknowledgement is damaged
+    CorruptData, // one byte of the data frame is damaged
+    NoiseFirst,  // noise bytes arrive before the acknowledgement
+    Unplug,      // the processor is unplugged as the frame arrives
 };

@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QRandomGenerator>
 #include <QTimer>
-
 #include <deque>
 
 // A stand-in for the processor at HID-report level. It gathers frames from output reports
@@ -55,8 +54,8 @@ public:
     void receiveOutputReport(QByteArrayView report);
 
     // Fault injection.
-    void setFault(SimFault fault) { m_fault = fault; }         // for every frame
-    void queueFaults(const QList<SimFault>& faults);            // for the next frames, in order
+    void setFault(SimFault fault) { m_fault = fault; } // for every frame
+    void queueFaults(const QList<SimFault>& faults);   // for the next frames, in order
     void setEchoKeepAlive(bool echo) { m_echoKeepAlive = echo; }
     void setReplyChunk(int payloadBytes) { m_replyChunk = payloadBytes; } // 0: whole reports
     void setLatencyMs(double ms) { m_latencyMs = ms; }

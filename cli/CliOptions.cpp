@@ -1,0 +1,39 @@
+#include "CliOptions.h"
+
+std::optional<CliOptions> CliOptions::parse(const QStringList& words, QString& error)
+{
+    CliOptions options;
+    qsizetype i = 0;
+    for (; i < words.size() && words[i].startsWith(u'-'); ++i) {
+        const QString& word = words[i];
+        if (word == u"--simulate") {
+            options.simulate = true;
+        } else if (word.startsWith(u"--simulate=")) {
+            options.simulate = true;
+            options.simulatorState = word.mid(qsizetype(sizeof("--simulate=") - 1));
+            if (options.simulatorState.isEmpty()) {
+                error = QStringLiteral("--simulate= needs a state file");
+                return std::nullopt;
+            }
+        } else if (word == u"--log") {
+            options.log = true;
+        } else if (word == u"--help" || word == u"-h") {
+            options.help = true;
+        } else if (word == u"--timeout-scale" && i + 1 < words.size()) {
+            bool ok = false;
+            options.timeoutScale = words[++i].toDouble(&ok);
+            if (!ok || options.timeoutScale <= 0 || options.timeoutScale > 100) {
+                error = QStringLiteral("--timeout-scale needs a factor above 0");
+                return std::nullopt;
+            }
+        } else {
+            error = QStringLiteral("unknown option %1").arg(word);
+            return std::nullopt;
+        }
+    }
+    if (i < words.size()) {
+        options.command = words[i];
+        options.arguments = words.mid(i + 1);
+    }
+    return options;
+}

@@ -1,0 +1,158 @@
+#include "CommandLineTool.h"
+
+#include "DeviceSession.h"
+#include "Frames.h"
+#include "NumberLiteral.h"
+#include "ParamBlocks.h"
+
+namespace {
+
+const char* const ProgramName = "tonvexa-cli";
+
+} // namespace
+
+CommandLineTool::CommandLineTool(QTextStream& out, QTextStream& err)
+    : m_out(out)
+    , m_err(err)
+{}
+
+const QList<CommandLineTool::Command>& CommandLineTool::commands()
+{
+    static const QList<Command> list{
+        {"frame", "frame TYPE MODE ADDRESS [VALUE]",
+         "Print the frame the program sends, built from the factory settings (password: nine zero\n"
+         "bytes). VALUE 255 takes the three stored bytes; block types 2 and 6 need a block base\n"
+         "(0x00, 0x40, 0x80, 0xC0).",
+         3, 4, &CommandLineTool::frameCommand},
+        {"send", "send TYPE MODE ADDRESS [VALUE]",
+         "Send the handshake frame, then the frame, and print the processor's data frame.", 3, 4,
+         &CommandLineTool::sendCommand},
+    };
+    return list;
+}
+
+int CommandLineTool::run(const QStringList& words)
+{
+    QString error;
+    const auto options = CliOptions::parse(words, error);
+    if (!options) {
+        return badUsage(error);
+    }
+    m_options = *options;
+    if (m_options.command.isEmpty()) {
+        return m_options.help ? printUsage() : badUsage(QStringLiteral("no command given"));
+    }
+    for (const Command& command : commands()) {
+        if (m_options.command != QLatin1String(command.name)) {
+            continue;
+        }
+        if (m_options.help || m_options.arguments.contains(u"--help")) {
+            return printCommandHelp(command);
+        }
+        const auto count = m_options.arguments.size();
+        if (count < command.minArguments || count > command.maxArguments) {
+            return badUsage(QStringLiteral("usage: %1 %2").arg(ProgramName, command.synopsis));
+        }
+        return (this->*command.handler)(m_options.arguments);
+    }
+    return badUsage(QStringLiteral("unknown command %1").arg(m_options.command));
+}
+
+int CommandLineTool::printUsage()
+{
+    m_out << "usage: " << ProgramName << " [--simulate[=STATE.PA]] [--log] [--timeout-scale F] "
+          << "COMMAND [ARGUMENTS]\n\n"
+          << "Talks to the processor over USB HID, or to the simulated processor with --simulate.\n"
+          << "--log writes every communication log entry to standard error.\n"
+          << "Numbers are decimal, 0x hex or &H hex.\n\nCommands:\n";
+    for (const Command& command : commands()) {
+        m_out << "  " << command.synopsis << '\n';
+    }
+    m_out << "\n" << ProgramName << " COMMAND --help describes a command.\n";
+    return Success;
+}
+
+int CommandLineTool::printCommandHelp(const Command& command)
+{
+    m_out << "usage: " << ProgramName << ' ' << command.synopsis << "\n\n"
+          << command.description << '\n';
+    return Success;
+}
+
+int CommandLineTool::badUsage(const QString& message)
+{
+    m_err << ProgramName << ": " << message << Qt::endl;
+    return BadUsage;
+}
+
+std::optional<int> CommandLineTool::parseNumber(const QString& text, int max, const char* what)
+{
+    const auto value = parseNumberLiteral(text);
+    if (!value || *value < 0 || *value > max) {
+        badUsage(QStringLiteral("%1 must be a number from 0 to %2: %3")
+                     .arg(QLatin1String(what))
+                     .arg(max)
+                     .arg(text));
+        return std::nullopt;
+    }
+    return int(*value);
+}
+
+std::optional<CommandLineTool::FrameRequest>
+CommandLineTool::parseFrameRequest(const QStringList& arguments)
+{
+    const auto type = parseNumber(arguments[0], 15, "TYPE");
+    const auto mode = type ? parseNumber(arguments[1], 7, "MODE") : std::nullopt;
+    const auto address = mode ? parseNumber(arguments[2], 255, "ADDRESS") : std::nullopt;
+    const auto value = !address                ? std::nullopt
+                       : arguments.size() == 4 ? parseNumber(arguments[3], 255, "VALUE")
+                                               : std::optional<int>(0);
+    if (!value) {
+        return std::nullopt;
+    }
+    if (Frames::isBlockType(*type) && !blockAtBase(*address)) {
+        badUsage(QStringLiteral("a block frame needs a block base (0x00, 0x40, 0x80, 0xC0)"));
+        return std::nullopt;
+    }
+    return FrameRequest{*type, *mode, *address, *value};
+}
+
+int CommandLineTool::frameCommand(const QStringList& arguments)
+{
+    const auto request = parseFrameRequest(arguments);
+    if (!request) {
+        return BadUsage;
+    }
+    ParamModel model;
+    model.InitDefaults(ParamModel::FactoryReset);
+    const auto frame =
+        Frames::build(request->type, request->mode, request->address, request->value, model);
+    m_out << Frames::hexText(*frame) << '\n';
+    return Success;
+}
+
+int CommandLineTool::sendCommand(const QStringList& arguments)
+{
+    const auto request = parseFrameRequest(arguments);
+    if (!request) {
+        return BadUsage;
+    }
+    if (!Frames::replyLength(request->type, request->address)) {
+        return badUsage(QStringLiteral("a block read needs a block base (0x00, 0x40, 0x80, 0xC0)"));
+    }
+    if (!m_options.simulate) {
+        m_err << "no processor found" << Qt::endl;
+        return Failure;
+    }
+    DeviceSession session(m_options, m_err);
+    if (!session.sendHandshakeFrame()) {
+        m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
+        return Failure;
+    }
+    if (!session.link().SendFrame(request->type, request->mode, request->address, request->value,
+                                  ReplyTimeout::Normal)) {
+        return Failure; // the link has written its failure text
+    }
+    m_out << Frames::hexText(session.link().reply()) << '\n';
+    return Success;
+}

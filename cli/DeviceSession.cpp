@@ -1,0 +1,36 @@
+#include "DeviceSession.h"
+
+#include "CliOptions.h"
+#include "Frames.h"
+#include "SimProcessor.h"
+#include "SimulatedComm.h"
+
+DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
+    : m_messages(err)
+{
+    m_model.InitDefaults(ParamModel::FactoryReset);
+    m_simulator = std::make_unique<SimProcessor>();
+    m_transport = std::make_unique<SimulatedComm>(*m_simulator);
+    LinkTimings timings;
+    timings.scale = options.timeoutScale;
+    m_link = std::make_unique<DeviceLink>(m_model, *m_transport, m_messages, timings);
+    if (options.log) {
+        m_link->log().setEnabled(true);
+        QObject::connect(&m_link->log(), &CommLog::entryAppended, m_link.get(),
+                         [&err](const QString& entry) { err << entry << '\n'
+                                                            << Qt::flush; });
+    }
+}
+
+DeviceSession::~DeviceSession() = default;
+
+bool DeviceSession::sendHandshakeFrame()
+{
+    m_link->setHandshakeActive(true);
+    const bool sent = m_link->SendFrame(Frames::Handshake, 0, 0, Frames::HandshakeReply0,
+                                        ReplyTimeout::Handshake);
+    m_link->setHandshakeActive(false);
+    const QByteArray& reply = m_link->reply();
+    return sent && reply.size() >= 2 && quint8(reply[0]) == Frames::HandshakeReply0 &&
+           quint8(reply[1]) == Frames::HandshakeReply1;
+}

@@ -1,0 +1,140 @@
+#include "CommandLineTool.h"
+
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run runTool(const QStringList& words)
+{
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    CommandLineTool tool(outStream, errStream);
+    const int code = tool.run(words);
+    outStream.flush();
+    errStream.flush();
+    return {code, out, err};
+}
+
+} // namespace
+
+class tst_CommandLineTool : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void frame_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("printed");
+
+        QTest::newRow("handshake")
+            << QStringList{"frame", "15", "0", "0", "0x33"} << "FE,F0,00,33,00,23,44\n";
+        QTest::newRow("&H numbers")
+            << QStringList{"frame", "0", "0", "&H40", "&h50"} << "FE,00,40,50,00,00,8E\n";
+        QTest::newRow("value defaults to 0")
+            << QStringList{"frame", "4", "3", "0"} << "FE,43,00,00,00,00,41\n";
+        QTest::newRow("255 takes the stored bytes")
+            << QStringList{"frame", "0", "0", "3", "255"} << "FE,00,03,13,4B,0E,6D\n";
+        QTest::newRow("password frame with zero bytes")
+            << QStringList{"frame", "8", "0", "0"} << "FE,80,00,0E,00,00,00,00,00,00,00,00,00,8C\n";
+        QTest::newRow("block read at a non-base address is a single frame")
+            << QStringList{"frame", "1", "0", "5"} << "FE,10,05,00,00,00,13\n";
+    }
+
+    void frame()
+    {
+        QFETCH(QStringList, words);
+        const Run run = runTool(words);
+        QCOMPARE(run.exitCode, 0);
+        QTEST(run.out, "printed");
+        QVERIFY(run.err.isEmpty());
+    }
+
+    void blockFrameIsPrintedWhole()
+    {
+        const Run run = runTool({"frame", "2", "0", "0xC0"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.trimmed().split(u',').size(), 53);
+        QVERIFY(run.out.startsWith(u"FE,20,C0,35,14,00,00,19"));
+    }
+
+    void badUsage_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("type above 15") << QStringList{"frame", "16", "0", "0"};
+        QTest::newRow("mode above 7") << QStringList{"frame", "0", "8", "0"};
+        QTest::newRow("address above 255") << QStringList{"frame", "0", "0", "256"};
+        QTest::newRow("value above 255") << QStringList{"frame", "0", "0", "0", "0x100"};
+        QTest::newRow("negative number") << QStringList{"frame", "0", "-1", "0"};
+        QTest::newRow("not a number") << QStringList{"frame", "zero", "0", "0"};
+        QTest::newRow("block write off a base") << QStringList{"frame", "2", "0", "0x41"};
+        QTest::newRow("menu-show write off a base") << QStringList{"frame", "6", "0", "1"};
+        QTest::newRow("too few arguments") << QStringList{"frame", "0", "0"};
+        QTest::newRow("too many arguments") << QStringList{"frame", "0", "0", "0", "0", "0"};
+        QTest::newRow("unknown command") << QStringList{"fly"};
+        QTest::newRow("unknown option") << QStringList{"--fast", "frame", "0", "0", "0"};
+        QTest::newRow("no command") << QStringList{};
+        QTest::newRow("send: block read off a base")
+            << QStringList{"--simulate", "send", "1", "0", "0x41"};
+    }
+
+    void badUsage()
+    {
+        QFETCH(QStringList, words);
+        const Run run = runTool(words);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        // One line, naming the program.
+        QVERIFY(run.err.startsWith(u"tonvexa-cli: "));
+        QCOMPARE(run.err.count(u'\n'), 1);
+    }
+
+    void helpGoesToStandardOutput_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("program") << QStringList{"--help"};
+        QTest::newRow("command") << QStringList{"frame", "--help"};
+        QTest::newRow("option before command") << QStringList{"--help", "send"};
+    }
+
+    void helpGoesToStandardOutput()
+    {
+        QFETCH(QStringList, words);
+        const Run run = runTool(words);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith(u"usage: tonvexa-cli"));
+        QVERIFY(run.err.isEmpty());
+    }
+
+    void sendPrintsTheReplyAndLogsTheExchange()
+    {
+        const Run run = runTool({"--simulate", "--log", "send", "0", "0", "0x40", "0x50"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("00,00,00,00\n"));
+        QCOMPARE(run.err, QStringLiteral("发送: FE,F0,00,33,00,23,44\n"
+                                         "接收: FE,23,23,44\n"
+                                         "接收: 33,00,00,33\n"
+                                         "发送: FE,00,40,50,00,00,8E\n"
+                                         "接收: FE,23,23,44\n"
+                                         "接收: 00,00,00,00\n"));
+    }
+
+    void sendReadsAPassword()
+    {
+        const Run run = runTool({"--simulate", "send", "7", "0", "0"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("30,30,30,30,30,30,30,30,30,B0\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CommandLineTool)
+#include "tst_CommandLineTool.moc"

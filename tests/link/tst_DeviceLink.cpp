@@ -1,0 +1,266 @@
+#include "Frames.h"
+#include "LinkSequence.h"
+#include "SimulatedDevice.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Short enough that eight failed attempts take a fraction of a second.
+constexpr double FailingScale = 0.05;
+
+// Runs action once, the first time the processor answers anything: that is inside the wait of
+// the exchange in progress.
+void duringTheNextReply(SimProcessor& sim, std::function<void()> action)
+{
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(&sim, &SimProcessor::inputReport, &sim, [connection, action] {
+        QObject::disconnect(*connection);
+        action();
+    });
+}
+
+QList<int> addressesWritten(const SimProcessor& sim)
+{
+    QList<int> addresses;
+    for (const auto& frame : sim.receivedFrames()) {
+        addresses.append(frame.address);
+    }
+    return addresses;
+}
+
+} // namespace
+
+class tst_DeviceLink : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void healthyExchangeTakesOneAttempt()
+    {
+        SimulatedDevice device;
+        QVERIFY(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 0x50, ReplyTimeout::Normal));
+        QCOMPARE(device.sim.receivedFrames().size(), 1);
+        QCOMPARE(device.sim.memory().store().value(0, 0, 0x40), quint8(0x50));
+        QCOMPARE(device.link.reply().size(), 4);
+        QCOMPARE(device.link.progressCount(), 1);
+        QVERIFY(device.messages.shown.isEmpty());
+        QVERIFY(!device.link.isBusy());
+    }
+
+    void blockReadBringsTheProcessorsBytes()
+    {
+        SimulatedDevice device;
+        device.sim.memory().store().setFields(3, 0x89, {200, 10, 31});
+        device.sim.setReplyChunk(5); // the reply arrives in many small reports
+        QVERIFY(device.link.SendFrame(Frames::BlockRead, 3, 0x80, 0, ReplyTimeout::Normal));
+        const QByteArray reply = device.link.reply();
+        QCOMPARE(reply.size(), 37);
+        QCOMPARE(reply.mid(9 * 3, 3), QByteArray::fromHex("C80A1F"));
+    }
+
+    void failedExchanges_data()
+    {
+        QTest::addColumn<SimFault>("fault");
+        QTest::addColumn<bool>("handshake");
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<int>("acknowledgementsLogged");
+        QTest::addColumn<bool>("message");
+
+        QTest::newRow("silent processor") << SimFault::Silent << false << 8 << 0 << true;
+        QTest::newRow("acknowledgement without data")
+            << SimFault::AckOnly << false << 8 << 8 << true;
+        QTest::newRow("damaged data frame") << SimFault::CorruptData << false << 8 << 8 << true;
+        QTest::newRow("handshake to a silent processor")
+            << SimFault::Silent << true << 1 << 0 << false;
+    }
+
+    void failedExchanges()
+    {
+        QFETCH(SimFault, fault);
+        QFETCH(bool, handshake);
+        QFETCH(int, attempts);
+        QFETCH(int, acknowledgementsLogged);
+        QFETCH(bool, message);
+
+        SimulatedDevice device(FailingScale);
+        device.link.log().setEnabled(true);
+        device.link.setOnline(true);
+        device.link.setHandshakeActive(handshake);
+        device.sim.setFault(fault);
+        QSignalSpy offline(&device.link, &DeviceLink::onlineChanged);
+
+        QVERIFY(!device.link.SendFrame(Frames::BlockRead, 0, 0x00, 0, ReplyTimeout::Normal));
+
+        QCOMPARE(device.sim.receivedFrames().size(), attempts);
+        QCOMPARE(device.link.log().text().count(QStringLiteral("发送: FE,10,00")), attempts);
+        // Every retry waits for a fresh acknowledgement, even after one arrived before.
+        QCOMPARE(device.link.log().text().count(QStringLiteral("接收: FE,23,23,44")),
+                 acknowledgementsLogged);
+        QCOMPARE(device.link.progressCount(), 1);
+        if (message) {
+            QCOMPARE(device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
+            QVERIFY(!device.link.isOnline());
+            QCOMPARE(offline.count(), 1);
+        } else {
+            QVERIFY(device.messages.shown.isEmpty());
+            QVERIFY(device.link.isOnline()); // the handshake's failure changes nothing
+        }
+    }
+
+    void retryAfterAMissingDataFrameSucceeds()
+    {
+        SimulatedDevice device(FailingScale);
+        device.sim.queueFaults({SimFault::AckOnly, SimFault::NoiseFirst});
+        QVERIFY(device.link.SendFrame(Frames::BlockRead, 0, 0xC0, 0, ReplyTimeout::Normal));
+        QCOMPARE(device.sim.receivedFrames().size(), 2);
+        QCOMPARE(device.link.reply().size(), 49);
+        QCOMPARE(quint8(device.link.reply()[0]), quint8(20)); // 0xC0 factory value
+    }
+
+    void closingEndsTheWaitAtOnce()
+    {
+        SimulatedDevice device; // full-length time-outs: only Closing can end the wait early
+        device.link.setOnline(true);
+        device.sim.setFault(SimFault::Silent);
+        QTimer::singleShot(20, &device.link, [&] { device.link.setClosing(); });
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ReplyTimeout::Normal));
+        QVERIFY2(clock.elapsed() < 290, "the 300 ms acknowledgement wait ran to its end");
+        QCOMPARE(device.sim.receivedFrames().size(), 1);
+        // Closing is not a lost device: no time-out message.
+        QVERIFY(device.messages.shown.isEmpty());
+        // Later exchanges fail without sending anything.
+        QVERIFY(!device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ReplyTimeout::Normal));
+        QCOMPARE(device.sim.receivedFrames().size(), 1);
+    }
+
+    void writesAskedForDuringAnExchangeWaitTheirTurn()
+    {
+        SimulatedDevice device;
+        device.link.setOnline(true);
+        device.sim.setLatencyMs(2);
+        QList<bool> nestedResults;
+        duringTheNextReply(device.sim, [&] {
+            nestedResults.append(device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 3, 1000));
+            nestedResults.append(device.link.SendFrame(Frames::ModeSelect, 2, 0, 0, 1000));
+            // The newer write of the same address replaces the older one.
+            nestedResults.append(device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 4, 1000));
+            // Anything but a single write is refused outright.
+            nestedResults.append(device.link.SendFrame(Frames::BlockRead, 0, 0xC0, 0, 1000));
+            nestedResults.append(device.link.SendFrame(Frames::Handshake, 0, 0, 0x33, 500));
+        });
+
+        QVERIFY(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 7, ReplyTimeout::Normal));
+
+        QCOMPARE(nestedResults, (QList<bool>{false, false, false, false, false}));
+        QCOMPARE(addressesWritten(device.sim), (QList<int>{0x40, 0x41, 0x00}));
+        QCOMPARE(device.sim.receivedFrames()[2].type, int(Frames::ModeSelect));
+        QCOMPARE(device.sim.memory().store().value(0, 0, 0x41), quint8(4));
+        QCOMPARE(device.sim.memory().currentMode(), 2);
+        QCOMPARE(device.link.pendingWriteCount(), 0);
+    }
+
+    void pendingWritesAreDroppedWhenTheLinkIsLost()
+    {
+        SimulatedDevice device(FailingScale);
+        device.link.setOnline(true);
+        device.sim.setFault(SimFault::Silent);
+        QTimer::singleShot(0, &device.link, [&] {
+            device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 3, ReplyTimeout::Normal);
+        });
+        QVERIFY(!device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 7, ReplyTimeout::Normal));
+        QCOMPARE(device.sim.receivedFrames().size(), 8);
+        QVERIFY(!addressesWritten(device.sim).contains(0x41));
+        QCOMPARE(device.link.pendingWriteCount(), 0);
+    }
+
+    void sequenceHoldsOtherWritesUntilItEnds()
+    {
+        SimulatedDevice device;
+        device.link.setOnline(true);
+        QSignalSpy idle(&device.link, &DeviceLink::becameIdle);
+        {
+            LinkSequence sequence(device.link);
+            QVERIFY(sequence.isOpen());
+            QVERIFY(device.link.isBusy());
+            QVERIFY(!LinkSequence(device.link).isOpen());
+            QVERIFY(!device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 9, ReplyTimeout::Normal));
+            QVERIFY(sequence.SendFrame(Frames::BlockRead, 0, 0xC0, 0, ReplyTimeout::Normal));
+            QCOMPARE(device.sim.receivedFrames().size(), 1);
+            QCOMPARE(idle.count(), 0);
+        }
+        QCOMPARE(addressesWritten(device.sim), (QList<int>{0xC0, 0x41}));
+        QVERIFY(!device.link.isBusy());
+        QCOMPARE(idle.count(), 1);
+    }
+
+    void notificationChangesNoStoredByte()
+    {
+        SimulatedDevice device;
+        QSignalSpy notified(&device.link, &DeviceLink::notificationReceived);
+        const ParamStore before = device.model.store();
+        device.sim.sendNotification();
+        QTRY_COMPARE(notified.count(), 1);
+        QVERIFY(device.model.store() == before);
+    }
+
+    void logShowsTheExchange()
+    {
+        SimulatedDevice device;
+        device.link.log().setEnabled(true);
+        device.link.setHandshakeActive(true);
+        QVERIFY(device.link.SendFrame(Frames::Handshake, 0, 0, 0x33, ReplyTimeout::Handshake));
+        QCOMPARE(device.link.log().text(), QStringLiteral("\r\n发送: FE,F0,00,33,00,23,44"
+                                                          "\r\n接收: FE,23,23,44"
+                                                          "\r\n接收: 33,00,00,33"));
+    }
+
+    void keepAliveIsLoggedOnlyWhenAskedFor_data()
+    {
+        QTest::addColumn<bool>("showKeepAlive");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("shown") << true << QStringLiteral("\r\n发送: FF 同步字\r\n接收: FF");
+        QTest::newRow("hidden") << false << QString();
+    }
+
+    void keepAliveIsLoggedOnlyWhenAskedFor()
+    {
+        QFETCH(bool, showKeepAlive);
+        SimulatedDevice device;
+        device.link.log().setEnabled(true);
+        device.link.log().setShowsKeepAlive(showKeepAlive);
+        QSignalSpy echoed(&device.link, &DeviceLink::keepAliveEchoed);
+        device.link.SendKeepAlive();
+        QTRY_COMPARE(echoed.count(), 1);
+        QTEST(device.link.log().text(), "text");
+    }
+
+    void noiseIsLoggedEvenWithTheLogClosed()
+    {
+        SimulatedDevice device;
+        device.sim.setNoiseLength(2);
+        device.sim.queueFaults({SimFault::NoiseFirst});
+        QVERIFY(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ReplyTimeout::Normal));
+        QCOMPARE(device.link.log().text().count(DeviceLink::ChecksumFailedEntry), 2);
+    }
+
+    // Last: once the application has been asked to quit, every event loop ends at once.
+    void applicationQuitCountsAsClosing()
+    {
+        SimulatedDevice device;
+        device.sim.setFault(SimFault::Silent);
+        QTimer::singleShot(10, &device.link, [] { QCoreApplication::exit(0); });
+        QVERIFY(!device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ReplyTimeout::Normal));
+        QVERIFY(device.link.isClosing());
+        QCOMPARE(device.sim.receivedFrames().size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_DeviceLink)
+#include "tst_DeviceLink.moc"

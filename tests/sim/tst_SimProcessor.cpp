@@ -1,0 +1,237 @@
+#include "Frames.h"
+#include "HidReports.h"
+#include "SimProcessor.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Talks to the processor at report level and collects the payload bytes it sends back.
+struct Wire
+{
+    explicit Wire(SimProcessor& processor)
+        : sim(processor)
+    {
+        QObject::connect(&sim, &SimProcessor::inputReport, &sim, [this](const QByteArray& report) {
+            const auto payload = HidReports::parseInputReport(report);
+            QVERIFY(payload);
+            received += *payload;
+            ++reports;
+        });
+    }
+
+    void send(const QByteArray& bytes)
+    {
+        for (const QByteArray& report : HidReports::buildOutputReports(bytes, 65)) {
+            sim.receiveOutputReport(report);
+        }
+    }
+
+    SimProcessor& sim;
+    QByteArray received;
+    int reports = 0;
+};
+
+QByteArray frame(int type, int mode, int address, int value, const ParamModel& model)
+{
+    return *Frames::build(type, mode, address, value, model);
+}
+
+QByteArray withChecksum(QByteArray data)
+{
+    data.append(char(Frames::checksum(data)));
+    return data;
+}
+
+} // namespace
+
+class tst_SimProcessor : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void repliesOnlyThroughTheEventLoop()
+    {
+        SimProcessor sim;
+        Wire wire(sim);
+        ParamModel model;
+        wire.send(frame(Frames::Handshake, 0, 0, 0x33, model));
+        QVERIFY(wire.received.isEmpty());
+        QTRY_COMPARE(wire.received, Frames::acknowledgement() + QByteArray::fromHex("33000033"));
+    }
+
+    void parameterWriteUsesFieldsOneAndTwoOnlyForBandsAndCuts_data()
+    {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<bool>("threeFields");
+        QTest::newRow("music band") << 0x05 << true;
+        QTest::newRow("bass band the graph does not show") << 0x20 << true;
+        QTest::newRow("effect low cut") << 0x87 << true;
+        QTest::newRow("volume") << 0x40 << false;
+        QTest::newRow("common level") << 0xC5 << false;
+    }
+
+    void parameterWriteUsesFieldsOneAndTwoOnlyForBandsAndCuts()
+    {
+        QFETCH(int, address);
+        QFETCH(bool, threeFields);
+        SimProcessor sim;
+        Wire wire(sim);
+        const ParamStore::Fields before = sim.memory().store().fields(4, address);
+        ParamModel model;
+        model.store().setFields(4, address, {100, 20, 31});
+        wire.send(frame(Frames::ParamWrite, 4, address, Frames::StoredBytes, model));
+        QTRY_COMPARE(wire.received.size(), 8);
+        const ParamStore::Fields after = sim.memory().store().fields(4, address);
+        QCOMPARE(after[0], quint8(100));
+        QCOMPARE(after[1], threeFields ? quint8(20) : before[1]);
+        QCOMPARE(after[2], threeFields ? quint8(31) : before[2]);
+    }
+
+    void blockWriteThenReadReturnsTheSameBytes()
+    {
+        SimProcessor sim;
+        Wire wire(sim);
+        ParamModel model;
+        for (int a = 0x40; a < 0x40 + 30; ++a) {
+            model.store().setFields(6, a, {quint8(a), quint8(a + 1), quint8(a + 2)});
+        }
+        wire.send(frame(Frames::BlockWrite, 6, 0x40, 0, model));
+        wire.send(frame(Frames::BlockRead, 6, 0x40, 0, model));
+        QTRY_COMPARE(wire.received.size(), 4 + 4 + 4 + 91);
+        const QByteArray reply = wire.received.right(91);
+        QCOMPARE(quint8(reply.back()), Frames::checksum(reply.first(90)));
+        QCOMPARE(reply.mid(3, 3), QByteArray::fromHex("414243"));
+        QCOMPARE(sim.receivedFrames().size(), 2);
+    }
+
+    void commonBlockIsReadFromTheModeZeroSlot()
+    {
+        SimProcessor sim;
+        Wire wire(sim);
+        ParamModel model;
+        wire.send(frame(Frames::BlockRead, 5, 0xC0, 0, model));
+        QTRY_COMPARE(wire.received.size(), 4 + 49);
+        QCOMPARE(quint8(wire.received[4]), quint8(20));
+    }
+
+    void menuFlagsAndPasswordTravelBothWays()
+    {
+        SimProcessor sim;
+        Wire wire(sim);
+        ParamModel model;
+        model.menuShow()[0x82] = 1;
+        const QByteArray password("secret123");
+        std::copy(password.begin(), password.end(), model.password().begin());
+        wire.send(frame(Frames::PasswordRead, 0, 0, 0, model));
+        wire.send(frame(Frames::MenuShowWrite, 0, 0x80, 0, model));
+        wire.send(frame(Frames::PasswordWrite, 0, 0, 0, model));
+        QTRY_COMPARE(wire.received.size(), 14 + 8 + 8);
+        QCOMPARE(wire.received.mid(4, 10), withChecksum(SimProcessor::FactoryPassword));
+        QCOMPARE(sim.memory().menuShow()[0x82], quint8(1));
+        QCOMPARE(sim.memory().menuShow()[0x81], quint8(0));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(sim.memory().password().data()), 9),
+                 password);
+    }
+
+    void keepAliveIsEchoedOutsideFrames()
+    {
+        SimProcessor sim;
+        Wire wire(sim);
+        wire.send(QByteArray::fromHex("FFFF"));
+        QTRY_COMPARE(wire.received, QByteArray::fromHex("FFFF"));
+        QCOMPARE(sim.keepAlivesReceived(), 2);
+        sim.setEchoKeepAlive(false);
+        wire.send(QByteArray::fromHex("FF"));
+        QTest::qWait(20);
+        QCOMPARE(wire.received.size(), 2);
+    }
+
+    void damagedFrameIsIgnored()
+    {
+        SimProcessor sim;
+        Wire wire(sim);
+        wire.send(QByteArray::fromHex("FE00405000008F"));
+        QTest::qWait(20);
+        QVERIFY(wire.received.isEmpty());
+        QCOMPARE(sim.badFrames(), 1);
+        QCOMPARE(sim.memory().store().value(0, 0, 0x40), quint8(80));
+    }
+
+    void repliesAreSplitAndPaced()
+    {
+        SimProcessor sim;
+        Wire wire(sim);
+        ParamModel model;
+        sim.setReplyChunk(10);
+        sim.setLatencyMs(2);
+        wire.send(frame(Frames::BlockRead, 0, 0x00, 0, model));
+        QTRY_COMPARE(wire.received.size(), 4 + 124);
+        QCOMPARE(wire.reports, 1 + 13);
+        // Fourteen reports two milliseconds apart keep the line busy at least that long.
+        QVERIFY(sim.wireTimeNs() >= 14 * 2'000'000);
+    }
+
+    void scriptedFaultsApplyInOrder()
+    {
+        SimProcessor sim;
+        Wire wire(sim);
+        ParamModel model;
+        sim.queueFaults({SimFault::Silent, SimFault::AckOnly, SimFault::CorruptAck});
+        const QByteArray write = frame(Frames::ParamWrite, 0, 0x40, 0x10, model);
+        wire.send(write); // silent: lost, not applied
+        QTest::qWait(20);
+        QCOMPARE(sim.memory().store().value(0, 0, 0x40), quint8(80));
+        wire.send(write); // acknowledged only
+        wire.send(write); // damaged acknowledgement, then the data
+        wire.send(write); // healthy again
+        QTRY_COMPARE(wire.received.size(), 4 + 8 + 8);
+        QCOMPARE(wire.received.left(4), Frames::acknowledgement());
+        QVERIFY(wire.received.mid(4, 4) != Frames::acknowledgement());
+        QCOMPARE(sim.memory().store().value(0, 0, 0x40), quint8(0x10));
+    }
+
+    void seededNoiseRepeats()
+    {
+        QByteArray first;
+        for (int run = 0; run < 2; ++run) {
+            SimProcessor sim;
+            Wire wire(sim);
+            ParamModel model;
+            sim.setNoiseSeed(42);
+            sim.setNoiseLength(6);
+            sim.setFault(SimFault::NoiseFirst);
+            wire.send(frame(Frames::ParamWrite, 0, 0x40, 1, model));
+            QTRY_COMPARE(wire.received.size(), 6 + 8);
+            QVERIFY(!wire.received.left(6).contains(char(0xFF)));
+            QVERIFY(!wire.received.left(6).contains(char(0xFD)));
+            if (run == 0) {
+                first = wire.received;
+            } else {
+                QCOMPARE(wire.received, first);
+            }
+        }
+    }
+
+    void unplugStopsEverything()
+    {
+        SimProcessor sim;
+        Wire wire(sim);
+        ParamModel model;
+        QSignalSpy plug(&sim, &SimProcessor::plugChanged);
+        sim.queueFaults({SimFault::Unplug});
+        wire.send(frame(Frames::ParamWrite, 0, 0x40, 1, model));
+        QCOMPARE(plug.count(), 1);
+        QVERIFY(!sim.isPlugged());
+        wire.send(frame(Frames::ParamWrite, 0, 0x40, 1, model));
+        QTest::qWait(20);
+        QVERIFY(wire.received.isEmpty());
+        sim.replug();
+        wire.send(frame(Frames::ParamWrite, 0, 0x40, 1, model));
+        QTRY_COMPARE(wire.received.size(), 8);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_SimProcessor)
+#include "tst_SimProcessor.moc"

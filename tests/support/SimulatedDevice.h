@@ -1,0 +1,43 @@
+#pragma once
+
+#include "DeviceLink.h"
+#include "ParamModel.h"
+#include "RecordingMessages.h"
+#include "SimProcessor.h"
+#include "SimulatedComm.h"
+
+// A store at factory defaults linked to a simulated processor at factory defaults. Time-outs are
+// scaled by timeScale: tests that expect failures shrink them; tests that expect success keep
+// them long, so that a busy machine cannot turn a success into a retry.
+struct SimulatedDevice
+{
+    explicit SimulatedDevice(double timeScale = 1.0)
+        : comm(sim)
+        , link(model, comm, messages, timings(timeScale))
+    {
+        model.InitDefaults(ParamModel::FactoryReset);
+    }
+
+    static LinkTimings timings(double scale)
+    {
+        LinkTimings t;
+        t.scale = scale;
+        return t;
+    }
+
+    // Frames of one type the processor received.
+    int framesOfType(int type) const
+    {
+        int count = 0;
+        for (const auto& frame : sim.receivedFrames()) {
+            count += frame.type == type ? 1 : 0;
+        }
+        return count;
+    }
+
+    ParamModel model;
+    SimProcessor sim;
+    SimulatedComm comm;
+    RecordingMessages messages;
+    DeviceLink link;
+};
