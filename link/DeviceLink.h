@@ -52,6 +52,7 @@ public:
 
     int progressCount() const { return m_progress; }
     void resetProgress() { m_progress = 0; }
+    void setProgressCount(int count) { m_progress = count; }
 
     // The data frame of the last successful exchange, checksum included.
     const QByteArray& reply() const { return m_receiver.reply(); }

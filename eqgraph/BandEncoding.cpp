@@ -1,0 +1,67 @@
+#include "BandEncoding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace BandEncoding {
+
+quint8 toByte(double value)
+{
+    // nearbyint rounds halves to even in the default rounding mode.
+    return quint8(std::clamp(std::nearbyint(value), 0.0, 255.0));
+}
+
+int FreqFromIndex(quint8 index)
+{
+    const int i = index;
+    if (i <= 40) {
+        return 2 * i + 18;
+    }
+    if (i <= 130) {
+        return (i - 31) * 10;
+    }
+    if (i <= 220) {
+        return (i - 121) * 100;
+    }
+    return ((i - 221) * 5 + 100) * 100;
+}
+
+quint8 FreqToIndex(double hz)
+{
+    if (hz <= 98) {
+        return toByte((hz - 18) / 2);
+    }
+    if (hz <= 990) {
+        return toByte(hz / 10 + 31);
+    }
+    if (hz <= 9900) {
+        return toByte(hz / 100 + 121);
+    }
+    return toByte((hz / 100 - 100) / 5 + 221);
+}
+
+double GainFromByte(quint8 byte)
+{
+    return (150 - 2 * int(byte)) / 10.0;
+}
+
+quint8 GainToByte(double db)
+{
+    return toByte((150 - 10 * db) / 2);
+}
+
+double QFromByte(quint8 byte)
+{
+    const int b = std::max<int>(byte, 1);
+    if (b <= 30) {
+        return b / 10.0;
+    }
+    return double((b - 15) / 4); // whole steps: the bytes between two steps give the lower Q
+}
+
+quint8 QToByte(double q)
+{
+    return q <= 3 ? toByte(10 * q) : toByte(4 * q + 15);
+}
+
+} // namespace BandEncoding

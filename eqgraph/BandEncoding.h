@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QtGlobal>
+
+// How an EQ band's three stored bytes encode frequency, gain and Q. Pure conversions; the
+// processor defines the steps: the frequency index runs 2 Hz, 10 Hz, 100 Hz and 500 Hz apart in
+// four ranges, the gain byte 0.2 dB apart with 75 at 0 dB, the Q byte 0.1 apart up to 3.0 and in
+// whole steps of four bytes above.
+namespace BandEncoding {
+
+// Hz for a frequency index 0..255 (241 is 20000 Hz).
+int FreqFromIndex(quint8 index);
+// The nearest index for a frequency in Hz, halves to even, clamped to 0..255.
+quint8 FreqToIndex(double hz);
+
+// dB for a gain byte: (150 - 2 byte) / 10, so 0 is +15 dB and 150 is -15 dB.
+double GainFromByte(quint8 byte);
+quint8 GainToByte(double db);
+
+// Q for a Q byte; a byte of 0 counts as 1 (Q 0.1).
+double QFromByte(quint8 byte);
+quint8 QToByte(double q);
+
+// A real number converted to a byte: nearest, halves to even, clamped to 0..255.
+quint8 toByte(double value);
+
+} // namespace BandEncoding

@@ -1,0 +1,130 @@
+#include "BulkTransfer.h"
+
+#include "BulkTransferUi.h"
+#include "DeviceLink.h"
+#include "Frames.h"
+#include "LinkSequence.h"
+#include "ParamBlocks.h"
+#include "ParamModel.h"
+#include "UserMessages.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// The per-mode blocks in transfer order; the common block goes first, in mode 0.
+constexpr int PerModeBases[] = {0x00, 0x40, 0x80};
+constexpr int CommonBase = 0xC0;
+
+} // namespace
+
+BulkTransfer::BulkTransfer(DeviceLink& link, BulkTransferUi& ui)
+    : m_link(link)
+    , m_ui(ui)
+{}
+
+bool BulkTransfer::begin()
+{
+    if (!m_link.isOnline()) {
+        m_link.messages().showMessage(UserMessages::Icon::Exclamation, OfflineMessage);
+        return false;
+    }
+    m_ui.setWindowEnabled(false);
+    m_link.resetProgress();
+    m_active = true;
+    m_ui.showProgress(ProgressTotal);
+    return true;
+}
+
+void BulkTransfer::end()
+{
+    m_ui.setWindowEnabled(true);
+    m_active = false;
+    m_ui.hideProgress();
+}
+
+void BulkTransfer::SyncAll()
+{
+    LinkSequence sequence(m_link);
+    if (!sequence.isOpen() || !begin()) {
+        return;
+    }
+    Outcome outcome = readBlock(sequence, Frames::BlockRead, 0, CommonBase);
+    for (int mode = 0; mode < ParamStore::ModeCount && outcome == Outcome::Completed; ++mode) {
+        for (int base : PerModeBases) {
+            if ((outcome = readBlock(sequence, Frames::BlockRead, mode, base)) !=
+                Outcome::Completed) {
+                break;
+            }
+        }
+    }
+    for (int base : PerModeBases) {
+        if (outcome == Outcome::Completed) {
+            outcome = readBlock(sequence, Frames::MenuShowRead, 0, base);
+        }
+    }
+    m_ui.refreshAllControls();
+    end();
+    if (outcome == Outcome::BadReply) {
+        m_link.messages().showMessage(UserMessages::Icon::Critical, ReadErrorMessage);
+    }
+    m_ui.restartUndoHistory();
+}
+
+BulkTransfer::Outcome BulkTransfer::readBlock(LinkSequence& sequence, int type, int mode, int base)
+{
+    if (!sequence.SendFrame(type, mode, base, 0, ReplyTimeout::Normal)) {
+        return Outcome::FrameFailed;
+    }
+    const ParamBlock block = *blockAtBase(base);
+    const QByteArray& reply = m_link.reply();
+    if (reply.size() < 3 * block.size + 1) {
+        return Outcome::BadReply;
+    }
+    ParamModel& model = m_link.model();
+    for (int i = 0; i < block.size; ++i) {
+        const auto byte = [&](int k) {
+            return quint8(reply[3 * i + k]);
+        };
+        if (type == Frames::MenuShowRead) {
+            model.menuShow()[base + i] = byte(0);
+        } else {
+            model.store().setFields(mode, base + i, {byte(0), byte(1), byte(2)});
+        }
+    }
+    return Outcome::Completed;
+}
+
+void BulkTransfer::UploadAll(bool endWithModeSelect)
+{
+    LinkSequence sequence(m_link);
+    if (!sequence.isOpen() || !begin()) {
+        return;
+    }
+    if (writeAllBlocks(sequence) == Outcome::Completed) {
+        if (endWithModeSelect) {
+            sequence.SendFrame(Frames::ModeSelect, m_link.model().currentMode(), 0, 0,
+                               ReplyTimeout::Normal);
+        } else if (sequence.SendFrame(Frames::UploadEnd, 0, 0, 0, ReplyTimeout::UploadEnd)) {
+            m_link.setProgressCount(ProgressTotal);
+            m_ui.setProgressValue(ProgressTotal);
+            QCoreApplication::processEvents();
+        }
+    }
+    end();
+}
+
+BulkTransfer::Outcome BulkTransfer::writeAllBlocks(LinkSequence& sequence)
+{
+    if (!sequence.SendFrame(Frames::BlockWrite, 0, CommonBase, 0, ReplyTimeout::Normal)) {
+        return Outcome::FrameFailed;
+    }
+    for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
+        for (int base : PerModeBases) {
+            if (!sequence.SendFrame(Frames::BlockWrite, mode, base, 0, ReplyTimeout::Normal)) {
+                return Outcome::FrameFailed;
+            }
+        }
+    }
+    return Outcome::Completed;
+}

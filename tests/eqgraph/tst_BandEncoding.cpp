@@ -1,0 +1,103 @@
+#include "BandEncoding.h"
+
+#include <QTest>
+
+using namespace BandEncoding;
+
+class tst_BandEncoding : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void frequencyIndex_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("hz");
+        QTest::newRow("lowest") << 0 << 18;
+        QTest::newRow("top of the 2 Hz steps") << 40 << 98;
+        QTest::newRow("first 10 Hz step") << 41 << 100;
+        QTest::newRow("top of the 10 Hz steps") << 130 << 990;
+        QTest::newRow("first 100 Hz step") << 131 << 1000;
+        QTest::newRow("top of the 100 Hz steps") << 220 << 9900;
+        QTest::newRow("first 500 Hz step") << 221 << 10000;
+        QTest::newRow("bass high cut default") << 54 << 230;
+        QTest::newRow("effect high cut default") << 181 << 6000;
+        QTest::newRow("highest used") << 241 << 20000;
+        QTest::newRow("highest byte") << 255 << 27000;
+    }
+
+    void frequencyIndex()
+    {
+        QFETCH(int, index);
+        QFETCH(int, hz);
+        QCOMPARE(FreqFromIndex(quint8(index)), hz);
+        QCOMPARE(int(FreqToIndex(hz)), index);
+    }
+
+    void frequencyBetweenStepsRounds_data()
+    {
+        QTest::addColumn<double>("hz");
+        QTest::addColumn<int>("index");
+        QTest::newRow("99 Hz is 40.9") << 99.0 << 41;
+        QTest::newRow("halfway rounds to even") << 21.0 << 2; // 1.5 -> 2
+        QTest::newRow("1234 Hz") << 1234.0 << 133;
+        QTest::newRow("below the range") << 5.0 << 0;
+        QTest::newRow("far above the range") << 40000.0 << 255;
+    }
+
+    void frequencyBetweenStepsRounds()
+    {
+        QFETCH(double, hz);
+        QTEST(int(FreqToIndex(hz)), "index");
+    }
+
+    void gain_data()
+    {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<double>("db");
+        QTest::newRow("top") << 0 << 15.0;
+        QTest::newRow("+14.4 dB") << 3 << 14.4;
+        QTest::newRow("flat") << 75 << 0.0;
+        QTest::newRow("bottom") << 150 << -15.0;
+    }
+
+    void gain()
+    {
+        QFETCH(int, byte);
+        QFETCH(double, db);
+        QCOMPARE(GainFromByte(quint8(byte)), db);
+        QCOMPARE(int(GainToByte(db)), byte);
+    }
+
+    void gainHalfStepRoundsToEven()
+    {
+        QCOMPARE(int(GainToByte(2.5)), 62);  // 62.5
+        QCOMPARE(int(GainToByte(-20)), 175); // the caller clamps to -15 dB first
+    }
+
+    void q_data()
+    {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<double>("q");
+        QTest::addColumn<int>("encoded"); // QToByte(QFromByte(byte))
+        QTest::newRow("zero counts as one") << 0 << 0.1 << 1;
+        QTest::newRow("factory") << 14 << 1.4 << 14;
+        QTest::newRow("top of the fine steps") << 30 << 3.0 << 30;
+        QTest::newRow("first whole step") << 31 << 4.0 << 31;
+        QTest::newRow("between whole steps") << 33 << 4.0 << 31;
+        QTest::newRow("just below the next step") << 34 << 4.0 << 31;
+        QTest::newRow("Q 5") << 35 << 5.0 << 35;
+        QTest::newRow("Q 15") << 75 << 15.0 << 75;
+    }
+
+    void q()
+    {
+        QFETCH(int, byte);
+        QFETCH(double, q);
+        QCOMPARE(QFromByte(quint8(byte)), q);
+        QTEST(int(QToByte(q)), "encoded");
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_BandEncoding)
+#include "tst_BandEncoding.moc"

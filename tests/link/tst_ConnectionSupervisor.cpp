@@ -1,0 +1,131 @@
+#include "BulkTransfer.h"
+#include "ConnectionSupervisor.h"
+#include "Frames.h"
+#include "RecordingBulkUi.h"
+#include "SimulatedDevice.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Quick supervision intervals; the exchange time-outs stay long so that a healthy processor is
+// never taken for a silent one on a busy machine.
+LinkTimings quickSupervision()
+{
+    LinkTimings t;
+    t.keepAliveMs = 20;
+    t.connectTimeoutMs = 150;
+    t.firstConnectMs = 1;
+    t.connectRetryMs = 40;
+    return t;
+}
+
+struct Supervised
+{
+    Supervised()
+        : comm(sim)
+        , link(model, comm, messages, quickSupervision())
+        , bulk(link, ui)
+        , supervisor(link, bulk)
+    {
+        model.InitDefaults(ParamModel::FactoryReset);
+    }
+
+    int handshakes() const
+    {
+        int count = 0;
+        for (const auto& frame : sim.receivedFrames()) {
+            count += frame.type == Frames::Handshake ? 1 : 0;
+        }
+        return count;
+    }
+
+    ParamModel model;
+    SimProcessor sim;
+    SimulatedComm comm;
+    RecordingMessages messages;
+    DeviceLink link;
+    RecordingBulkUi ui;
+    BulkTransfer bulk;
+    ConnectionSupervisor supervisor;
+};
+
+} // namespace
+
+class tst_ConnectionSupervisor : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void comesOnlineAndStaysOnline()
+    {
+        Supervised s;
+        QSignalSpy indicator(&s.supervisor, &ConnectionSupervisor::indicatorChanged);
+        s.supervisor.start();
+        QTRY_VERIFY(s.link.isOnline());
+        QCOMPARE(indicator.first().first().toInt(), ConnectionSupervisor::IndicatorOnline);
+        // Several keep-alive periods and time-out periods pass with every echo answered.
+        QTest::qWait(400);
+        QVERIFY(s.link.isOnline());
+        QVERIFY(s.sim.keepAlivesReceived() >= 5);
+        QCOMPARE(s.handshakes(), 1);
+        QVERIFY(s.messages.shown.isEmpty());
+    }
+
+    void lostEchoesTakeTheLinkOfflineOnce()
+    {
+        Supervised s;
+        s.supervisor.start();
+        QTRY_VERIFY(s.link.isOnline());
+        QSignalSpy indicator(&s.supervisor, &ConnectionSupervisor::indicatorChanged);
+        s.sim.setEchoKeepAlive(false);
+        // The processor still answers frames, so the next handshake brings it back; the
+        // message comes once per loss.
+        QTRY_VERIFY(!s.messages.shown.isEmpty());
+        QCOMPARE(s.messages.texts().first(), ConnectionSupervisor::LostMessage);
+        QCOMPARE(indicator.first().first().toInt(), ConnectionSupervisor::IndicatorOffline);
+    }
+
+    void replugBringsTheLinkBackWithASync()
+    {
+        Supervised s;
+        s.supervisor.start();
+        QTRY_VERIFY(s.link.isOnline());
+        s.sim.unplug();
+        QTRY_VERIFY(!s.link.isOnline());
+        s.sim.memory().store().setValue(0, 2, 0x40, 33);
+        s.sim.replug();
+        QTRY_VERIFY(s.link.isOnline());
+        QTRY_COMPARE(s.model.store().value(0, 2, 0x40), quint8(33));
+        QCOMPARE(s.handshakes(), 2);
+        QCOMPARE(s.messages.texts(), QStringList{ConnectionSupervisor::LostMessage});
+    }
+
+    void noProcessorMeansQuietRetries()
+    {
+        Supervised s;
+        s.sim.unplug();
+        s.supervisor.start();
+        QTest::qWait(300);
+        QVERIFY(!s.link.isOnline());
+        QVERIFY(s.messages.shown.isEmpty());
+        QVERIFY(s.ui.calls.isEmpty());
+    }
+
+    void stopEndsTheRetries()
+    {
+        Supervised s;
+        s.sim.setFault(SimFault::Silent);
+        s.supervisor.start();
+        QTRY_VERIFY(s.handshakes() >= 1);
+        s.supervisor.stop();
+        QTest::qWait(20); // let a running handshake end
+        const int count = s.handshakes();
+        QTest::qWait(200);
+        QCOMPARE(s.handshakes(), count);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ConnectionSupervisor)
+#include "tst_ConnectionSupervisor.moc"
