@@ -1,0 +1,109 @@
+#include "BandTable.h"
+
+#include "BandEncoding.h"
+#include "EqGroupTable.h"
+#include "ParamModel.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int HighCutState = 15;
+constexpr int LowCutState = 16;
+constexpr int OfflineStateOffset = 18;
+
+// The Q byte of an address, corrected from 0 to 1 in the store as it is read.
+quint8 qByte(ParamModel& model, int mode, int address)
+{
+    quint8& byte = model.store().entry(2, mode, address);
+    if (byte == 0) {
+        byte = 1;
+    }
+    return byte;
+}
+
+} // namespace
+
+void BandTable::LoadGroupBands(ParamModel& model)
+{
+    for (EqBand& band : m_bands) {
+        band.InUse = false;
+    }
+    const EqGroup& group = EqGroupTable::instance().group(model.currentEqGroup());
+    const int mode = model.currentMode();
+    const ParamStore& store = model.store();
+    m_bandCount = 0;
+    for (int i = 0; i < group.bandCount; ++i) {
+        const int address = group.firstBand + i;
+        m_bands[m_bandCount++] =
+            EqBand{float(BandEncoding::FreqFromIndex(store.value(0, mode, address))),
+                   float(BandEncoding::GainFromByte(store.value(1, mode, address))),
+                   float(BandEncoding::QFromByte(qByte(model, mode, address))),
+                   BandKind::Peaking,
+                   true,
+                   quint8(address)};
+    }
+    for (const auto& [address, kind] :
+         {std::pair{group.highCut, BandKind::HighCut}, std::pair{group.lowCut, BandKind::LowCut}}) {
+        if (address != EqGroup::None) {
+            m_bands[m_bandCount++] =
+                EqBand{float(BandEncoding::FreqFromIndex(store.value(0, mode, address))),
+                       CutGain,
+                       CutQ,
+                       kind,
+                       true,
+                       address};
+        }
+    }
+    if (m_currentBand >= m_bandCount) {
+        m_currentBand = 0;
+    }
+}
+
+void BandTable::setCurrentBand(int band)
+{
+    Q_ASSERT(band >= 0 && band < Capacity);
+    m_currentBand = qBound(0, band, Capacity - 1);
+}
+
+const EqBand& BandTable::band(int index) const
+{
+    return m_bands[qBound(0, index, Capacity - 1)];
+}
+
+int BandTable::nextBand() const
+{
+    return m_bandCount == 0 ? 0 : (m_currentBand + 1) % m_bandCount;
+}
+
+int BandTable::previousBand() const
+{
+    return m_currentBand > 0 ? m_currentBand - 1 : qMax(0, m_bandCount - 1);
+}
+
+int BandTable::indicatorValue(bool online) const
+{
+    int state = m_currentBand;
+    if (current().Kind == BandKind::HighCut) {
+        state = HighCutState;
+    } else if (current().Kind == BandKind::LowCut) {
+        state = LowCutState;
+    }
+    return online ? state : state + OfflineStateOffset;
+}
+
+int BandTable::readout(ParamModel& model, int mode, int address, int field)
+{
+    const ParamStore& store = model.store();
+    switch (field) {
+    case 0:
+        return BandEncoding::FreqFromIndex(store.value(0, mode, address));
+    case 1:
+        // Single precision, as the read-outs always showed it: byte 3 (+14.4 dB) shows 144.
+        return int(std::nearbyint(float(BandEncoding::GainFromByte(store.value(1, mode, address))) *
+                                  10.0f));
+    default:
+        return int(
+            std::nearbyint(float(BandEncoding::QFromByte(qByte(model, mode, address))) * 10.0f));
+    }
+}
