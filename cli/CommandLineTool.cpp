@@ -1,6 +1,7 @@
 #include "CommandLineTool.h"
 
 #include "DeviceSession.h"
+#include "EqGroupTable.h"
 #include "Frames.h"
 #include "NumberLiteral.h"
 #include "ParamBlocks.h"
@@ -27,6 +28,15 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
         {"send", "send TYPE MODE ADDRESS [VALUE]",
          "Send the handshake frame, then the frame, and print the processor's data frame.", 3, 4,
          &CommandLineTool::sendCommand},
+        {"get", "get MODE ADDRESS",
+         "Read the block that holds ADDRESS from the processor and print the address's three\n"
+         "fields in decimal. Common addresses (0xC0..0xCF) are read in mode 0.",
+         2, 2, &CommandLineTool::getCommand},
+        {"set", "set MODE ADDRESS VALUE [VALUE2 VALUE3]",
+         "Write one parameter: VALUE into field 0 and, for EQ bands and cuts (which need all\n"
+         "three), VALUE2 and VALUE3 into the gain and Q fields; 0 otherwise. Values 253 and 255\n"
+         "cannot be read back from the processor and are refused.",
+         3, 5, &CommandLineTool::setCommand},
     };
     return list;
 }
@@ -131,6 +141,20 @@ int CommandLineTool::frameCommand(const QStringList& arguments)
     return Success;
 }
 
+std::unique_ptr<DeviceSession> CommandLineTool::connectBare()
+{
+    if (!m_options.simulate) {
+        m_err << "no processor found" << Qt::endl;
+        return nullptr;
+    }
+    auto session = std::make_unique<DeviceSession>(m_options, m_err);
+    if (!session->sendHandshakeFrame()) {
+        m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
+        return nullptr;
+    }
+    return session;
+}
+
 int CommandLineTool::sendCommand(const QStringList& arguments)
 {
     const auto request = parseFrameRequest(arguments);
@@ -140,19 +164,83 @@ int CommandLineTool::sendCommand(const QStringList& arguments)
     if (!Frames::replyLength(request->type, request->address)) {
         return badUsage(QStringLiteral("a block read needs a block base (0x00, 0x40, 0x80, 0xC0)"));
     }
-    if (!m_options.simulate) {
-        m_err << "no processor found" << Qt::endl;
-        return Failure;
+    const auto session = connectBare();
+    if (!session || !session->link().SendFrame(request->type, request->mode, request->address,
+                                               request->value, ReplyTimeout::Normal)) {
+        return Failure; // the failure text is out already
     }
-    DeviceSession session(m_options, m_err);
-    if (!session.sendHandshakeFrame()) {
-        m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
-        return Failure;
-    }
-    if (!session.link().SendFrame(request->type, request->mode, request->address, request->value,
-                                  ReplyTimeout::Normal)) {
-        return Failure; // the link has written its failure text
-    }
-    m_out << Frames::hexText(session.link().reply()) << '\n';
+    m_out << Frames::hexText(session->link().reply()) << '\n';
     return Success;
+}
+
+std::optional<QPair<int, int>> CommandLineTool::parseModeAndAddress(const QStringList& arguments)
+{
+    const auto mode = parseNumber(arguments[0], 7, "MODE");
+    const auto address = mode ? parseNumber(arguments[1], 255, "ADDRESS") : std::nullopt;
+    if (!address) {
+        return std::nullopt;
+    }
+    if (!blockContaining(*address)) {
+        badUsage(QStringLiteral("ADDRESS must lie in a parameter block (0x00..0x28, 0x40..0x5D, "
+                                "0x80..0x8B, 0xC0..0xCF): %1")
+                     .arg(arguments[1]));
+        return std::nullopt;
+    }
+    return QPair<int, int>{ParamModel::slotMode(*address, *mode), *address};
+}
+
+int CommandLineTool::getCommand(const QStringList& arguments)
+{
+    const auto target = parseModeAndAddress(arguments);
+    if (!target) {
+        return BadUsage;
+    }
+    const auto [mode, address] = *target;
+    const ParamBlock block = *blockContaining(address);
+    const auto session = connectBare();
+    if (!session ||
+        !session->link().SendFrame(Frames::BlockRead, mode, block.base, 0, ReplyTimeout::Normal)) {
+        return Failure;
+    }
+    const QByteArray fields = session->link().reply().mid(3 * (address - block.base), 3);
+    m_out << quint8(fields[0]) << ' ' << quint8(fields[1]) << ' ' << quint8(fields[2]) << '\n';
+    return Success;
+}
+
+int CommandLineTool::setCommand(const QStringList& arguments)
+{
+    if (arguments.size() == 4) {
+        return badUsage(QStringLiteral("give VALUE2 and VALUE3 together"));
+    }
+    const auto target = parseModeAndAddress(arguments);
+    if (!target) {
+        return BadUsage;
+    }
+    const auto [mode, address] = *target;
+    const bool threeFields = EqGroupTable::instance().usesThreeFields(address);
+    if (threeFields && arguments.size() != 5) {
+        // Writing only the frequency would set the band's gain and Q bytes to 0 (+15 dB).
+        return badUsage(QStringLiteral("an EQ band or cut takes all three values"));
+    }
+    ParamStore::Fields fields{};
+    for (int i = 0; i + 2 < arguments.size(); ++i) {
+        const auto value = parseNumber(arguments[i + 2], 255, "VALUE");
+        if (!value) {
+            return BadUsage;
+        }
+        if (*value == Frames::NotificationByte || *value == Frames::KeepAliveByte) {
+            return badUsage(QStringLiteral("253 and 255 cannot be read back from the processor"));
+        }
+        fields[i] = quint8(*value);
+    }
+    const auto session = connectBare();
+    if (!session) {
+        return Failure;
+    }
+    // The frame carries the three fields as they stand in the session's store.
+    session->model().store().setFields(mode, address, fields);
+    return session->link().SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
+                                     ReplyTimeout::Normal)
+               ? Success
+               : Failure;
 }

@@ -4,7 +4,10 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <memory>
 #include <optional>
+
+class DeviceSession;
 
 // tonvexa-cli: the processor link, presets and the simulated processor without a window.
 // Results go to standard output, messages to standard error.
@@ -42,6 +45,15 @@ private:
 
     int frameCommand(const QStringList& arguments);
     int sendCommand(const QStringList& arguments);
+    int getCommand(const QStringList& arguments);
+    int setCommand(const QStringList& arguments);
+
+    // A session with the processor after a successful bare handshake frame; null (the failure
+    // already reported) otherwise.
+    std::unique_ptr<DeviceSession> connectBare();
+    // MODE ADDRESS of get and set: the address must lie in a parameter block; a common address
+    // is always addressed in mode 0.
+    std::optional<QPair<int, int>> parseModeAndAddress(const QStringList& arguments);
 
     // TYPE MODE ADDRESS [VALUE], checked the same way for frame and send.
     struct FrameRequest

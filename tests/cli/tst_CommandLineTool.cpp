@@ -85,6 +85,16 @@ private Q_SLOTS:
         QTest::newRow("no command") << QStringList{};
         QTest::newRow("send: block read off a base")
             << QStringList{"--simulate", "send", "1", "0", "0x41"};
+        QTest::newRow("get: address outside the blocks")
+            << QStringList{"--simulate", "get", "0", "0x30"};
+        QTest::newRow("set: 253 cannot be read back")
+            << QStringList{"--simulate", "set", "0", "0x40", "253"};
+        QTest::newRow("set: 255 cannot be read back")
+            << QStringList{"--simulate", "set", "0", "0x03", "10", "255", "14"};
+        QTest::newRow("set: a band needs all three values")
+            << QStringList{"--simulate", "set", "0", "0x03", "10"};
+        QTest::newRow("set: VALUE2 without VALUE3")
+            << QStringList{"--simulate", "set", "0", "0x40", "1", "2"};
     }
 
     void badUsage()
@@ -126,6 +136,48 @@ private Q_SLOTS:
                                          "发送: FE,00,40,50,00,00,8E\n"
                                          "接收: FE,23,23,44\n"
                                          "接收: 00,00,00,00\n"));
+    }
+
+    void getPrintsTheThreeFields_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("effect band 1 of mode 3")
+            << QStringList{"--simulate", "get", "3", "0x89"} << "41 75 14\n";
+        QTest::newRow("common address in any mode")
+            << QStringList{"--simulate", "get", "6", "0xC1"} << "25 0 0\n";
+    }
+
+    void getPrintsTheThreeFields()
+    {
+        QFETCH(QStringList, words);
+        const Run run = runTool(words);
+        QCOMPARE(run.exitCode, 0);
+        QTEST(run.out, "printed");
+    }
+
+    void setWritesOneFrame_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("volume") << QStringList{"set", "2", "0x40", "33"}
+                                << "发送: FE,02,40,21,00,00,61";
+        QTest::newRow("band, three fields")
+            << QStringList{"set", "1", "3", "131", "70", "31"} << "发送: FE,01,03,83,46,1F,EA";
+        QTest::newRow("common address goes out in mode 0")
+            << QStringList{"set", "5", "0xC8", "40"} << "发送: FE,00,C8,28,00,00,EE";
+    }
+
+    void setWritesOneFrame()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, frame);
+        const Run run = runTool(QStringList{"--simulate", "--log"} + words);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.isEmpty());
+        const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[3], frame);
     }
 
     void sendReadsAPassword()
