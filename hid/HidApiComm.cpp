@@ -236,10 +236,6 @@ void HidApiComm::setProductID(const QString& literal)
 
 void HidApiComm::idsChanged()
 {
-    if (!usbId(m_vendorID) || !usbId(m_productID)) {
-        qWarning("USB: the device ids \"%s\" and \"%s\" are not USB ids; no device will match",
-                 qPrintable(m_vendorID), qPrintable(m_productID));
-    }
     // An open device was found with the old ids; look for the new ones instead.
     if (isOpen()) {
         closeDevice();
