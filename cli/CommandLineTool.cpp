@@ -3,12 +3,17 @@
 #include "DeviceSession.h"
 #include "EqGroupTable.h"
 #include "Frames.h"
+#include "HidApiComm.h"
+#include "HidApiLibrary.h"
 #include "NumberLiteral.h"
 #include "ParamBlocks.h"
+#include "ProcessorUsbIds.h"
+#include "SimProcessor.h"
 
 namespace {
 
 const char* const ProgramName = "tonvexa-cli";
+const char* const NoProcessorText = "no processor found";
 
 } // namespace
 
@@ -20,6 +25,10 @@ CommandLineTool::CommandLineTool(QTextStream& out, QTextStream& err)
 const QList<CommandLineTool::Command>& CommandLineTool::commands()
 {
     static const QList<Command> list{
+        {"devices", "devices",
+         "List every HID device with the processor's vendor and product id (0483:6850): its path\n"
+         "and report lengths in bytes. With --simulate, the simulated processor.",
+         0, 0, &CommandLineTool::devicesCommand},
         {"frame", "frame TYPE MODE ADDRESS [VALUE]",
          "Print the frame the program sends, built from the factory settings (password: nine zero\n"
          "bytes). VALUE 255 takes the three stored bytes; block types 2 and 6 need a block base\n"
@@ -127,6 +136,28 @@ CommandLineTool::parseFrameRequest(const QStringList& arguments)
     return FrameRequest{*type, *mode, *address, *value};
 }
 
+int CommandLineTool::devicesCommand(const QStringList&)
+{
+    QList<HidDeviceInfo> found;
+    if (m_options.simulate) {
+        const SimProcessor processor;
+        found.append({"simulated processor", 0x0483, 0x6850, processor.inputReportLength(),
+                      processor.outputReportLength()});
+    } else {
+        found = HidApiLibrary().devices(*HidApiComm::usbId(ProcessorUsbIds::VendorID),
+                                        *HidApiComm::usbId(ProcessorUsbIds::ProductID));
+    }
+    if (found.isEmpty()) {
+        m_err << NoProcessorText << Qt::endl;
+        return Failure;
+    }
+    for (const HidDeviceInfo& device : found) {
+        m_out << device.path << "\tinput " << device.inputReportLength << " bytes\toutput "
+              << device.outputReportLength << " bytes\n";
+    }
+    return Success;
+}
+
 int CommandLineTool::frameCommand(const QStringList& arguments)
 {
     const auto request = parseFrameRequest(arguments);
@@ -143,11 +174,11 @@ int CommandLineTool::frameCommand(const QStringList& arguments)
 
 std::unique_ptr<DeviceSession> CommandLineTool::connectBare()
 {
-    if (!m_options.simulate) {
-        m_err << "no processor found" << Qt::endl;
+    auto session = std::make_unique<DeviceSession>(m_options, m_err);
+    if (!session->isConnected()) {
+        m_err << NoProcessorText << Qt::endl;
         return nullptr;
     }
-    auto session = std::make_unique<DeviceSession>(m_options, m_err);
     if (!session->sendHandshakeFrame()) {
         m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
         return nullptr;

@@ -43,6 +43,7 @@ private:
     int badUsage(const QString& message);
     std::optional<int> parseNumber(const QString& text, int max, const char* what);
 
+    int devicesCommand(const QStringList& arguments);
     int frameCommand(const QStringList& arguments);
     int sendCommand(const QStringList& arguments);
     int getCommand(const QStringList& arguments);

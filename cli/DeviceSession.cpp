@@ -2,6 +2,8 @@
 
 #include "CliOptions.h"
 #include "Frames.h"
+#include "HidApiComm.h"
+#include "ProcessorUsbIds.h"
 #include "SimProcessor.h"
 #include "SimulatedComm.h"
 
@@ -9,8 +11,17 @@ DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
     : m_messages(err)
 {
     m_model.InitDefaults(ParamModel::FactoryReset);
-    m_simulator = std::make_unique<SimProcessor>();
-    m_transport = std::make_unique<SimulatedComm>(*m_simulator);
+    if (options.simulate) {
+        m_simulator = std::make_unique<SimProcessor>();
+        m_transport = std::make_unique<SimulatedComm>(*m_simulator);
+    } else {
+        auto hid = std::make_unique<HidApiComm>();
+        hid->setVendorID(ProcessorUsbIds::VendorID);
+        hid->setProductID(ProcessorUsbIds::ProductID);
+        hid->setReadTimeOut(0);
+        hid->Connect();
+        m_transport = std::move(hid);
+    }
     LinkTimings timings;
     timings.scale = options.timeoutScale;
     m_link = std::make_unique<DeviceLink>(m_model, *m_transport, m_messages, timings);
@@ -23,6 +34,11 @@ DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
 }
 
 DeviceSession::~DeviceSession() = default;
+
+bool DeviceSession::isConnected() const
+{
+    return m_transport->isOpen();
+}
 
 bool DeviceSession::sendHandshakeFrame()
 {

@@ -23,6 +23,8 @@ public:
     // Null unless the session runs against the simulated processor.
     SimProcessor* simulator() { return m_simulator.get(); }
 
+    // A processor (real or simulated) was found and opened.
+    bool isConnected() const;
     // The bare handshake frame, one attempt: true when the processor answered 0x33, 0x00.
     bool sendHandshakeFrame();
 

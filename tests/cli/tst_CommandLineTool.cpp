@@ -180,6 +180,13 @@ private Q_SLOTS:
         QCOMPARE(lines[3], frame);
     }
 
+    void devicesListsTheSimulatedProcessor()
+    {
+        const Run run = runTool({"--simulate", "devices"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("simulated processor\tinput 65 bytes\toutput 65 bytes\n"));
+    }
+
     void sendReadsAPassword()
     {
         const Run run = runTool({"--simulate", "send", "7", "0", "0"});
