@@ -53,54 +53,56 @@ std::optional<QByteArray> keyName(QByteArrayView text)
 
 } // namespace
 
-IniFile::IniFile(QByteArrayView bytes)
+IniFile::IniFile(const QByteArray& bytes)
+    : m_bytes(bytes)
 {
-    if (bytes.startsWith(Utf8ByteOrderMark)) {
-        m_byteOrderMark = Utf8ByteOrderMark.toByteArray();
-        bytes = bytes.sliced(Utf8ByteOrderMark.size());
+    QByteArrayView rest = m_bytes;
+    if (rest.startsWith(Utf8ByteOrderMark)) {
+        m_byteOrderMark = true;
+        rest = rest.sliced(Utf8ByteOrderMark.size());
     }
     bool lineEndSeen = false;
-    while (!bytes.isEmpty()) {
-        const qsizetype newline = bytes.indexOf('\n');
-        if (newline < 0) {
-            addLine(bytes.toByteArray(), {});
-            break;
+    while (!rest.isEmpty()) {
+        const qsizetype newline = rest.indexOf('\n');
+        QByteArrayView text = newline < 0 ? rest : rest.first(newline);
+        LineEnd end = LineEnd::None;
+        if (newline >= 0) {
+            end = text.endsWith('\r') ? LineEnd::CrLf : LineEnd::Lf;
+            text.chop(end == LineEnd::CrLf ? 1 : 0);
+            if (!lineEndSeen) {
+                m_lineEnd = end;
+                lineEndSeen = true;
+            }
         }
-        QByteArrayView text = bytes.first(newline);
-        QByteArray end = "\n";
-        if (text.endsWith('\r')) {
-            text.chop(1);
-            end = "\r\n";
-        }
-        if (!lineEndSeen) {
-            m_lineEnd = end;
-            lineEndSeen = true;
-        }
-        addLine(text.toByteArray(), end);
-        bytes = bytes.sliced(newline + 1);
+        addLine(QByteArray::fromRawData(text.data(), text.size()), end);
+        rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
     }
 }
 
-void IniFile::addLine(QByteArray text, QByteArray end)
+void IniFile::addLine(QByteArray text, LineEnd end)
 {
     if (const auto name = headerName(text)) {
         if (!m_sectionIndex.contains(*name)) {
             m_sectionIndex.insert(*name, int(m_sections.size()));
         }
         m_sections.push_back(Section{*name, {}, {}});
-    } else if (const auto key = keyName(text); key && !m_sections.back().keys.contains(*key)) {
-        m_sections.back().keys.insert(*key, int(m_sections.back().lines.size()));
     }
-    m_sections.back().lines.push_back(Line{std::move(text), std::move(end)});
+    m_sections.back().lines.push_back(Line{std::move(text), end});
 }
 
 QByteArray IniFile::toBytes() const
 {
-    QByteArray bytes = m_byteOrderMark;
+    QByteArray bytes;
+    bytes.reserve(m_bytes.size() + 64 * 1024);
+    if (m_byteOrderMark) {
+        bytes += Utf8ByteOrderMark;
+    }
     for (const Section& section : m_sections) {
         for (const Line& line : section.lines) {
             bytes += line.text;
-            bytes += line.end;
+            if (line.end != LineEnd::None) {
+                bytes += line.end == LineEnd::CrLf ? QByteArrayView("\r\n") : QByteArrayView("\n");
+            }
         }
     }
     return bytes;
@@ -112,14 +114,29 @@ const IniFile::Section* IniFile::findSection(QByteArrayView name) const
     return found == m_sectionIndex.cend() ? nullptr : &m_sections[found.value()];
 }
 
+QHash<QByteArray, int>& IniFile::keyIndex(const Section& section)
+{
+    if (!section.keys) {
+        section.keys.emplace();
+        for (int i = 0; i < int(section.lines.size()); ++i) {
+            if (const auto key = keyName(section.lines[i].text);
+                key && !section.keys->contains(*key)) {
+                section.keys->insert(*key, i);
+            }
+        }
+    }
+    return *section.keys;
+}
+
 std::optional<QByteArray> IniFile::value(QByteArrayView section, QByteArrayView key) const
 {
     const Section* s = findSection(section);
     if (!s) {
         return std::nullopt;
     }
-    const auto found = s->keys.constFind(lowered(key));
-    if (found == s->keys.cend()) {
+    const QHash<QByteArray, int>& keys = keyIndex(*s);
+    const auto found = keys.constFind(lowered(key));
+    if (found == keys.cend()) {
         return std::nullopt;
     }
     const QByteArray& text = s->lines[found.value()].text;
@@ -139,7 +156,8 @@ void IniFile::setValue(QByteArrayView section, QByteArrayView key, QByteArrayVie
 {
     Section& s = sectionForWriting(section);
     const QByteArray lowerKey = lowered(key);
-    if (const auto found = s.keys.constFind(lowerKey); found != s.keys.cend()) {
+    QHash<QByteArray, int>& keys = keyIndex(s);
+    if (const auto found = keys.constFind(lowerKey); found != keys.cend()) {
         // Keep the key as it is spelled in the file and the blanks after '='.
         QByteArray& text = s.lines[found.value()].text;
         qsizetype valueStart = text.indexOf('=') + 1;
@@ -154,12 +172,12 @@ void IniFile::setValue(QByteArrayView section, QByteArrayView key, QByteArrayVie
     while (at > 0 && trimmed(s.lines[at - 1].text).isEmpty()) {
         --at;
     }
-    if (at > 0 && s.lines[at - 1].end.isEmpty()) {
+    if (at > 0 && s.lines[at - 1].end == LineEnd::None) {
         s.lines[at - 1].end = m_lineEnd;
     }
     s.lines.insert(s.lines.begin() + at,
                    Line{key.toByteArray() + '=' + value.toByteArray(), m_lineEnd});
-    s.keys.insert(lowerKey, at);
+    keys.insert(lowerKey, at);
 }
 
 IniFile::Section& IniFile::sectionForWriting(QByteArrayView name)
@@ -170,7 +188,7 @@ IniFile::Section& IniFile::sectionForWriting(QByteArrayView name)
     }
     Section& last = m_sections.back();
     if (!last.lines.empty()) {
-        if (last.lines.back().end.isEmpty()) {
+        if (last.lines.back().end == LineEnd::None) {
             last.lines.back().end = m_lineEnd;
         }
         if (!trimmed(last.lines.back().text).isEmpty()) {

@@ -22,7 +22,7 @@ class IniFile
 {
 public:
     IniFile() = default;
-    explicit IniFile(QByteArrayView bytes);
+    explicit IniFile(const QByteArray& bytes);
 
     QByteArray toBytes() const;
 
@@ -32,25 +32,39 @@ public:
     void setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
 
 private:
+    // None: a last line without a line end.
+    enum class LineEnd : quint8
+    {
+        None,
+        Lf,
+        CrLf
+    };
+
+    // An unchanged line's text points into m_bytes: a file of many short lines costs no
+    // allocation per line.
     struct Line
     {
         QByteArray text;
-        QByteArray end; // "\r\n", "\n", or empty on a last line without a line end
+        LineEnd end;
     };
 
     struct Section
     {
         QByteArray name;         // lower-case; empty for the lines before the first section header
         std::vector<Line> lines; // the header line first, where there is one
-        QHash<QByteArray, int> keys; // lower-case key -> line of its first occurrence
+        // Lower-case key -> line of its first occurrence; built when the section is first used,
+        // so that a file of many small sections costs no index per section.
+        mutable std::optional<QHash<QByteArray, int>> keys;
     };
 
-    void addLine(QByteArray text, QByteArray end);
+    void addLine(QByteArray text, LineEnd end);
     const Section* findSection(QByteArrayView name) const;
+    static QHash<QByteArray, int>& keyIndex(const Section& section);
     Section& sectionForWriting(QByteArrayView name);
 
-    QByteArray m_byteOrderMark;
-    QByteArray m_lineEnd = "\r\n"; // for new lines: the style of the file's first line end
+    QByteArray m_bytes; // the file as read
+    bool m_byteOrderMark = false;
+    LineEnd m_lineEnd = LineEnd::CrLf; // for new lines: the style of the file's first line end
     std::vector<Section> m_sections{Section{}};
     QHash<QByteArray, int> m_sectionIndex; // lower-case name -> first section of that name
 };

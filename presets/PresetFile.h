@@ -11,9 +11,10 @@
 class PresetFile
 {
 public:
-    // Far above any real preset (about 25 kB), low enough that a stray huge file cannot
-    // exhaust memory; anything larger is not a preset.
-    static constexpr qint64 MaxBytes = 4 * 1024 * 1024;
+    // Forty times a real preset (about 25 kB), low enough that a stray huge file cannot
+    // exhaust memory (a file of nothing but blank lines costs about 40 bytes a byte held);
+    // anything larger is not a preset.
+    static constexpr qint64 MaxBytes = 1024 * 1024;
 
     // The file's bytes, or nullopt with the reason in error (unreadable, larger than MaxBytes).
     static std::optional<QByteArray> read(const QString& path, QString& error);
