@@ -18,8 +18,7 @@ constexpr quint8 SelectorAddress = 0xCF;
 std::vector<PresetKey> simulatorKeys()
 {
     std::vector<PresetKey> keys;
-    const ParamModel::DevicePassword password{};
-    for (int i = 0; i < int(password.size()); ++i) {
+    for (int i = 0; i < int(std::tuple_size_v<ParamModel::DevicePassword>); ++i) {
         keys.push_back(
             {"PASSWORD" + QByteArray::number(i + 1), PresetKey::Target::Password, 0, 0, i});
     }
