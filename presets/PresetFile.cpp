@@ -1,0 +1,48 @@
+#include "PresetFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+std::optional<QByteArray> PresetFile::read(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    // Read one byte past the limit rather than trusting size(): devices and pipes report 0.
+    QByteArray bytes = file.read(MaxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    if (bytes.size() > MaxBytes) {
+        error = QStringLiteral("the file is larger than %1 MB").arg(MaxBytes / (1024 * 1024));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+QString PresetFile::update(const QString& path, const std::function<void(IniFile&)>& fill)
+{
+    IniFile ini;
+    if (QFileInfo::exists(path)) {
+        QString error;
+        const std::optional<QByteArray> existing = read(path, error);
+        if (!existing) {
+            return error;
+        }
+        ini = IniFile(*existing);
+    }
+    fill(ini);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    const QByteArray bytes = ini.toBytes();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ParamModel.h"
+#include "UserMessages.h"
+
+#include <QString>
+#include <optional>
+
+// The name a chosen save path gets: ".PA" is appended unless it already ends in ".pa" in any
+// case ("live" -> "live.PA", "live.pa" stays, "live.txt" -> "live.txt.PA").
+QString presetSavePath(const QString& chosenPath);
+
+// Writes the model's parameters, common parameters and menu-show flags to the preset file at
+// presetSavePath(chosenPath) and returns that path. Keys already in an existing file are
+// overwritten in place; everything else in it is kept. An empty path writes nothing and says
+// nothing; a failed write says why, naming the file, and leaves an existing file unchanged.
+std::optional<QString> SavePreset(const QString& chosenPath, const ParamModel& model,
+                                  UserMessages& messages);

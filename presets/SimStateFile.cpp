@@ -1,0 +1,96 @@
+#include "SimStateFile.h"
+
+#include "EqGroupTable.h"
+#include "IniFile.h"
+#include "PresetCodec.h"
+#include "PresetFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <vector>
+
+namespace {
+
+constexpr int BassGroup = 6;
+constexpr quint8 ToneAddress = 0xCE;
+constexpr quint8 SelectorAddress = 0xCF;
+
+std::vector<PresetKey> simulatorKeys()
+{
+    std::vector<PresetKey> keys;
+    for (int i = 0; i < int(std::tuple_size_v<ParamModel::DevicePassword>); ++i) {
+        keys.push_back(
+            {"PASSWORD" + QByteArray::number(i + 1), PresetKey::Target::Password, 0, 0, i});
+    }
+    keys.push_back(PresetKeys::common(ToneAddress));
+    keys.push_back(PresetKeys::common(SelectorAddress));
+    // The bass group shows no bands, so presets leave out the band addresses it still stores.
+    const EqGroup& bass = EqGroupTable::instance().group(BassGroup);
+    for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
+        for (int band = 0; band < bass.storedBandCount; ++band) {
+            for (int field = 0; field < ParamStore::FieldCount; ++field) {
+                keys.push_back(PresetKeys::band(mode, bass.firstBand + band, field));
+            }
+        }
+    }
+    keys.push_back(PresetKeys::menuShow(PresetKeys::MenuShowEntries));
+    return keys;
+}
+
+QString described(const QString& path)
+{
+    return QStringLiteral("The simulator state file \"%1\"").arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace
+
+SimStateFile::LoadResult SimStateFile::load(const QString& path, ParamModel& memory,
+                                            UserMessages& messages)
+{
+    if (!QFileInfo::exists(path)) {
+        return LoadResult::Missing;
+    }
+    const auto fail = [&](const QString& why) {
+        messages.showMessage(UserMessages::Icon::Critical, described(path) + u' ' + why);
+        return LoadResult::Failed;
+    };
+    QString error;
+    const std::optional<QByteArray> bytes = PresetFile::read(path, error);
+    if (!bytes) {
+        return fail(QStringLiteral("could not be read: %1.").arg(error));
+    }
+    const IniFile ini(*bytes);
+    if (ini.value(PresetKeys::Section, PresetKeys::TypeKey) != PresetKeys::TypeTag) {
+        return fail(QStringLiteral("is not a preset file."));
+    }
+    ParamModel scratch = memory;
+    QByteArray badKey;
+    const std::vector<PresetKey> extraKeys = simulatorKeys();
+    const bool hasExtras = ini.hasSection(Section);
+    if (!PresetCodec::read(ini, PresetKeys::Section, PresetKeys::all(),
+                           PresetCodec::ValueRule::AnyByte, scratch, &badKey) ||
+        (hasExtras && !PresetCodec::read(ini, Section, extraKeys, PresetCodec::ValueRule::AnyByte,
+                                         scratch, &badKey))) {
+        return fail(
+            QStringLiteral("has no number from 0 to 255 for %1.").arg(QString::fromLatin1(badKey)));
+    }
+    memory = scratch;
+    return LoadResult::Loaded;
+}
+
+bool SimStateFile::save(const QString& path, const ParamModel& memory, UserMessages& messages)
+{
+    const ParamModel snapshot = memory;
+    const QString error = PresetFile::update(path, [&snapshot](IniFile& ini) {
+        ini.setValue(PresetKeys::Section, PresetKeys::TypeKey, PresetKeys::TypeTag);
+        PresetCodec::write(ini, PresetKeys::Section, PresetKeys::all(), snapshot);
+        PresetCodec::write(ini, Section, simulatorKeys(), snapshot);
+    });
+    if (!error.isEmpty()) {
+        messages.showMessage(UserMessages::Icon::Critical,
+                             described(path) +
+                                 QStringLiteral(" could not be written: %1.").arg(error));
+        return false;
+    }
+    return true;
+}
