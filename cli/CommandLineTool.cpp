@@ -5,10 +5,16 @@
 #include "Frames.h"
 #include "HidApiComm.h"
 #include "HidApiLibrary.h"
+#include "ImportPreset.h"
 #include "NumberLiteral.h"
 #include "ParamBlocks.h"
+#include "PresetImportHooks.h"
+#include "PresetTable.h"
 #include "ProcessorUsbIds.h"
+#include "SavePreset.h"
 #include "SimProcessor.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -46,6 +52,25 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "three), VALUE2 and VALUE3 into the gain and Q fields; 0 otherwise. Values 253 and 255\n"
          "cannot be read back from the processor and are refused.",
          3, 5, &CommandLineTool::setCommand},
+        {"backup", "backup FILE.PA",
+         "Connect (which reads every parameter from the processor) and save them all to a preset\n"
+         "file (\".PA\" is appended unless the name ends in it). An existing file is replaced.\n"
+         "Prints the name of the file written.",
+         1, 1, &CommandLineTool::backupCommand},
+        {"restore", "restore FILE.PA",
+         "Connect, import the preset file and upload every parameter to the processor. The menu\n"
+         "display flags in the file are not written to the processor.",
+         1, 1, &CommandLineTool::restoreCommand},
+        {"show", "show FILE.PA",
+         "Print a preset file as a table, one row per mode and address, tab-separated: mode\n"
+         "(0-7, COMMON or MENUSHOW), address, name, stored value(s) (\"-\" where a key is\n"
+         "missing), and for EQ bands and cuts, the echo delay and the reverb time their meaning.",
+         1, 1, &CommandLineTool::showCommand},
+        {"diff", "diff A.PA B.PA",
+         "Print the rows of two preset files that differ: mode, address, name, the values in A,\n"
+         "the values in B. Exit status 0 when none differ, 1 when some do, 2 when a file cannot\n"
+         "be read.",
+         2, 2, &CommandLineTool::diffCommand},
     };
     return list;
 }
@@ -172,18 +197,33 @@ int CommandLineTool::frameCommand(const QStringList& arguments)
     return Success;
 }
 
-std::unique_ptr<DeviceSession> CommandLineTool::connectBare()
+int CommandLineTool::withSession(const std::function<int(DeviceSession&)>& body)
 {
-    auto session = std::make_unique<DeviceSession>(m_options, m_err);
-    if (!session->isConnected()) {
-        m_err << NoProcessorText << Qt::endl;
-        return nullptr;
+    DeviceSession session(m_options, m_err);
+    if (!session.open()) {
+        return Failure;
     }
-    if (!session->sendHandshakeFrame()) {
+    const int code = body(session);
+    return session.close() ? code : Failure;
+}
+
+bool CommandLineTool::bareHandshake(DeviceSession& session)
+{
+    if (!session.sendHandshakeFrame()) {
         m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
-        return nullptr;
+        return false;
     }
-    return session;
+    return true;
+}
+
+bool CommandLineTool::fullHandshake(DeviceSession& session)
+{
+    if (!session.Handshake()) {
+        m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
+        return false;
+    }
+    // A synchronisation that failed has said why and left the link offline.
+    return session.link().isOnline();
 }
 
 int CommandLineTool::sendCommand(const QStringList& arguments)
@@ -195,13 +235,15 @@ int CommandLineTool::sendCommand(const QStringList& arguments)
     if (!Frames::replyLength(request->type, request->address)) {
         return badUsage(QStringLiteral("a block read needs a block base (0x00, 0x40, 0x80, 0xC0)"));
     }
-    const auto session = connectBare();
-    if (!session || !session->link().SendFrame(request->type, request->mode, request->address,
-                                               request->value, ReplyTimeout::Normal)) {
-        return Failure; // the failure text is out already
-    }
-    m_out << Frames::hexText(session->link().reply()) << '\n';
-    return Success;
+    return withSession([&](DeviceSession& session) {
+        if (!bareHandshake(session) ||
+            !session.link().SendFrame(request->type, request->mode, request->address,
+                                      request->value, ReplyTimeout::Normal)) {
+            return Failure; // the failure text is out already
+        }
+        m_out << Frames::hexText(session.link().reply()) << '\n';
+        return Success;
+    });
 }
 
 std::optional<QPair<int, int>> CommandLineTool::parseModeAndAddress(const QStringList& arguments)
@@ -228,14 +270,16 @@ int CommandLineTool::getCommand(const QStringList& arguments)
     }
     const auto [mode, address] = *target;
     const ParamBlock block = *blockContaining(address);
-    const auto session = connectBare();
-    if (!session ||
-        !session->link().SendFrame(Frames::BlockRead, mode, block.base, 0, ReplyTimeout::Normal)) {
-        return Failure;
-    }
-    const QByteArray fields = session->link().reply().mid(3 * (address - block.base), 3);
-    m_out << quint8(fields[0]) << ' ' << quint8(fields[1]) << ' ' << quint8(fields[2]) << '\n';
-    return Success;
+    return withSession([&](DeviceSession& session) {
+        if (!bareHandshake(session) ||
+            !session.link().SendFrame(Frames::BlockRead, mode, block.base, 0,
+                                      ReplyTimeout::Normal)) {
+            return Failure;
+        }
+        const QByteArray fields = session.link().reply().mid(3 * (address - block.base), 3);
+        m_out << quint8(fields[0]) << ' ' << quint8(fields[1]) << ' ' << quint8(fields[2]) << '\n';
+        return Success;
+    });
 }
 
 int CommandLineTool::setCommand(const QStringList& arguments)
@@ -264,14 +308,114 @@ int CommandLineTool::setCommand(const QStringList& arguments)
         }
         fields[i] = quint8(*value);
     }
-    const auto session = connectBare();
-    if (!session) {
+    return withSession([&](DeviceSession& session) {
+        if (!bareHandshake(session)) {
+            return Failure;
+        }
+        // The frame carries the three fields as they stand in the session's store.
+        session.model().store().setFields(mode, address, fields);
+        return session.link().SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
+                                        ReplyTimeout::Normal)
+                   ? Success
+                   : Failure;
+    });
+}
+
+int CommandLineTool::backupCommand(const QStringList& arguments)
+{
+    return withSession([&](DeviceSession& session) {
+        if (!fullHandshake(session)) {
+            return Failure; // nothing written
+        }
+        const auto path = SavePreset(arguments[0], session.model(), session.messages(),
+                                     PresetFile::Existing::Replace);
+        if (!path) {
+            return Failure;
+        }
+        m_out << *path << '\n';
+        return Success;
+    });
+}
+
+namespace {
+
+// An import from the command line: no window to refresh, no undo history; the upload goes to
+// the processor with the mode select at its end, as after an import in the window.
+class UploadAfterImport : public PresetImportHooks
+{
+public:
+    explicit UploadAfterImport(DeviceSession& session)
+        : m_session(session)
+    {}
+
+    void RefreshControls() override {}
+    void UndoRedoInit() override {}
+    void UploadAllWhenOnline() override
+    {
+        if (m_session.link().isOnline()) {
+            m_session.bulk().UploadAll(true);
+        }
+    }
+
+private:
+    DeviceSession& m_session;
+};
+
+} // namespace
+
+int CommandLineTool::restoreCommand(const QStringList& arguments)
+{
+    const QString path = arguments[0];
+    if (!QFileInfo(path).isFile()) {
+        m_err << "cannot read " << path << Qt::endl;
         return Failure;
     }
-    // The frame carries the three fields as they stand in the session's store.
-    session->model().store().setFields(mode, address, fields);
-    return session->link().SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
-                                     ReplyTimeout::Normal)
-               ? Success
-               : Failure;
+    return withSession([&](DeviceSession& session) {
+        if (!fullHandshake(session)) {
+            return Failure;
+        }
+        UploadAfterImport hooks(session);
+        const ImportResult result = ImportPreset(path, session.model(), session.messages(), hooks);
+        // An upload that failed part-way has said so and left the link offline.
+        return result == ImportResult::Imported && session.link().isOnline() ? Success : Failure;
+    });
+}
+
+int CommandLineTool::showCommand(const QStringList& arguments)
+{
+    QString error;
+    const auto table = PresetTable::read(arguments[0], error);
+    if (!table) {
+        m_err << error << Qt::endl;
+        return Failure;
+    }
+    for (const PresetTable::Row& row : table->rows()) {
+        m_out << row.text() << '\n';
+    }
+    return Success;
+}
+
+int CommandLineTool::diffCommand(const QStringList& arguments)
+{
+    QString error;
+    std::optional<PresetTable> tables[2];
+    for (int i = 0; i < 2; ++i) {
+        tables[i] = PresetTable::read(arguments[i], error);
+        if (!tables[i]) {
+            m_err << arguments[i] << ": " << error << Qt::endl;
+            return BadUsage;
+        }
+    }
+    int differences = 0;
+    const QList<PresetTable::Row>& a = tables[0]->rows();
+    const QList<PresetTable::Row>& b = tables[1]->rows();
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (!a[i].sameValues(b[i])) {
+            ++differences;
+            QStringList columns = a[i].text().split(u'\t').mid(0, 3);
+            columns << a[i].values.join(u' ') << b[i].values.join(u' ');
+            m_out << columns.join(u'\t') << '\n';
+        }
+    }
+    return differences == 0 ? Success : Failure;
 }

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,10 +49,18 @@ private:
     int sendCommand(const QStringList& arguments);
     int getCommand(const QStringList& arguments);
     int setCommand(const QStringList& arguments);
+    int backupCommand(const QStringList& arguments);
+    int restoreCommand(const QStringList& arguments);
+    int showCommand(const QStringList& arguments);
+    int diffCommand(const QStringList& arguments);
 
-    // A session with the processor after a successful bare handshake frame; null (the failure
-    // already reported) otherwise.
-    std::unique_ptr<DeviceSession> connectBare();
+    // Opens a session with the processor, runs body and closes the session again (the
+    // simulator's state file is written back then). Failure when the session cannot open.
+    int withSession(const std::function<int(DeviceSession&)>& body);
+    // The bare handshake frame; false (said why) when the processor does not answer it.
+    bool bareHandshake(DeviceSession& session);
+    // The full handshake and synchronisation; false (said why) unless the link is online after.
+    bool fullHandshake(DeviceSession& session);
     // MODE ADDRESS of get and set: the address must lie in a parameter block; a common address
     // is always addressed in mode 0.
     std::optional<QPair<int, int>> parseModeAndAddress(const QStringList& arguments);

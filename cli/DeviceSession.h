@@ -1,5 +1,8 @@
 #pragma once
 
+#include "BulkTransfer.h"
+#include "BulkTransferUi.h"
+#include "ConnectionSupervisor.h"
 #include "DeviceLink.h"
 #include "ParamModel.h"
 #include "StderrMessages.h"
@@ -11,27 +14,45 @@ class USB_Comm;
 struct CliOptions;
 
 // The objects one command needs to talk to a processor: the store (factory defaults until the
-// processor is read), the transport (the simulated processor or the real one) and the link.
-class DeviceSession
+// processor is read), the transport (the simulated processor or the real one), the link, the
+// bulk transfers and the handshake. With a simulator state file, the simulated processor's
+// memory is loaded from it when the session opens and written back when it closes.
+class DeviceSession : private BulkTransferUi
 {
 public:
     DeviceSession(const CliOptions& options, QTextStream& err);
-    ~DeviceSession();
+    ~DeviceSession() override;
+
+    // Loads the simulator's state and opens the processor; false (said why) when either fails.
+    bool open();
+    // Writes the simulator's state back; false (said why) when that fails.
+    bool close();
 
     ParamModel& model() { return m_model; }
     DeviceLink& link() { return *m_link; }
-    // Null unless the session runs against the simulated processor.
-    SimProcessor* simulator() { return m_simulator.get(); }
+    BulkTransfer& bulk() { return *m_bulk; }
+    UserMessages& messages() { return m_messages; }
 
-    // A processor (real or simulated) was found and opened.
-    bool isConnected() const;
     // The bare handshake frame, one attempt: true when the processor answered 0x33, 0x00.
     bool sendHandshakeFrame();
+    // The full handshake: online and the whole store read from the processor.
+    bool Handshake() { return m_supervisor->Handshake(); }
 
 private:
+    // No window: the transfers need nothing shown.
+    void setWindowEnabled(bool) override {}
+    void showProgress(int) override {}
+    void setProgressValue(int) override {}
+    void hideProgress() override {}
+    void refreshAllControls() override {}
+    void restartUndoHistory() override {}
+
+    QString m_simulatorState;
     ParamModel m_model;
     StderrMessages m_messages;
     std::unique_ptr<SimProcessor> m_simulator;
     std::unique_ptr<USB_Comm> m_transport;
     std::unique_ptr<DeviceLink> m_link;
+    std::unique_ptr<BulkTransfer> m_bulk;
+    std::unique_ptr<ConnectionSupervisor> m_supervisor;
 };

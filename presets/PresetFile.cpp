@@ -24,16 +24,17 @@ std::optional<QByteArray> PresetFile::read(const QString& path, QString& error)
     return bytes;
 }
 
-QString PresetFile::update(const QString& path, const std::function<void(IniFile&)>& fill)
+QString PresetFile::update(const QString& path, const std::function<void(IniFile&)>& fill,
+                           Existing existing)
 {
     IniFile ini;
-    if (QFileInfo::exists(path)) {
+    if (existing == Existing::Merge && QFileInfo::exists(path)) {
         QString error;
-        const std::optional<QByteArray> existing = read(path, error);
-        if (!existing) {
+        const std::optional<QByteArray> bytes = read(path, error);
+        if (!bytes) {
             return error;
         }
-        ini = IniFile(*existing);
+        ini = IniFile(*bytes);
     }
     fill(ini);
     QSaveFile file(path);

@@ -19,8 +19,15 @@ public:
     // The file's bytes, or nullopt with the reason in error (unreadable, larger than MaxBytes).
     static std::optional<QByteArray> read(const QString& path, QString& error);
 
-    // Reads the file if it exists, lets fill change it, and writes the result to a temporary
-    // file in the same folder that then replaces the target, so a failure anywhere leaves the
-    // old file as it was. Returns the reason of a failure, or an empty text.
-    static QString update(const QString& path, const std::function<void(IniFile&)>& fill);
+    enum class Existing
+    {
+        Merge,   // keys are overwritten in place, everything else in the file is kept
+        Replace, // the file is written afresh
+    };
+
+    // Reads the file if it exists (to merge), lets fill change it, and writes the result to a
+    // temporary file in the same folder that then replaces the target, so a failure anywhere
+    // leaves the old file as it was. Returns the reason of a failure, or an empty text.
+    static QString update(const QString& path, const std::function<void(IniFile&)>& fill,
+                          Existing existing = Existing::Merge);
 };

@@ -14,7 +14,7 @@ QString presetSavePath(const QString& chosenPath)
 }
 
 std::optional<QString> SavePreset(const QString& chosenPath, const ParamModel& model,
-                                  UserMessages& messages)
+                                  UserMessages& messages, PresetFile::Existing existing)
 {
     if (chosenPath.isEmpty()) {
         return std::nullopt;
@@ -26,7 +26,7 @@ std::optional<QString> SavePreset(const QString& chosenPath, const ParamModel& m
     const QString error = PresetFile::update(path, [&snapshot](IniFile& ini) {
         ini.setValue(PresetKeys::Section, PresetKeys::TypeKey, PresetKeys::TypeTag);
         PresetCodec::write(ini, PresetKeys::Section, PresetKeys::all(), snapshot);
-    });
+    }, existing);
     if (!error.isEmpty()) {
         messages.showMessage(UserMessages::Icon::Critical,
                              QStringLiteral("The preset could not be saved to \"%1\": %2.\n"

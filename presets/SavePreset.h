@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ParamModel.h"
+#include "PresetFile.h"
 #include "UserMessages.h"
 
 #include <QString>
@@ -14,5 +15,7 @@ QString presetSavePath(const QString& chosenPath);
 // presetSavePath(chosenPath) and returns that path. Keys already in an existing file are
 // overwritten in place; everything else in it is kept. An empty path writes nothing and says
 // nothing; a failed write says why, naming the file, and leaves an existing file unchanged.
+// With Existing::Replace (a backup) an existing file is written afresh instead of merged.
 std::optional<QString> SavePreset(const QString& chosenPath, const ParamModel& model,
-                                  UserMessages& messages);
+                                  UserMessages& messages,
+                                  PresetFile::Existing existing = PresetFile::Existing::Merge);

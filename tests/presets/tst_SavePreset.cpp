@@ -24,6 +24,7 @@ private Q_SLOTS:
     void roundTripRestoresEveryCoveredByte();
     void savingTwiceGivesTheSameBytes();
     void keepsOtherContentOfAnExistingFile();
+    void replaceWritesTheFileAfresh();
     void emptyPathWritesNothing();
     void failedWriteNamesTheFileAndKeepsIt_data();
     void failedWriteNamesTheFileAndKeepsIt();
@@ -215,6 +216,17 @@ void tst_SavePreset::keepsOtherContentOfAnExistingFile()
              ImportResult::Imported);
     QCOMPARE(imported.store().value(0, 0, 0), model.store().value(0, 0, 0));
     QVERIFY(m_messages.shown.isEmpty());
+}
+
+void tst_SavePreset::replaceWritesTheFileAfresh()
+{
+    writeFile(path("backup.PA"), "; old notes\n[Notes]\nowner=studio 2\n");
+    ParamModel model;
+    fillRandom(model, 7, true);
+    QVERIFY(SavePreset(path("backup.PA"), model, m_messages, PresetFile::Existing::Replace));
+    const QByteArray bytes = readFile(path("backup.PA"));
+    QVERIFY(bytes.startsWith("[Main]\r\nType=ZEV001\r\n"));
+    QVERIFY(!bytes.contains("Notes"));
 }
 
 void tst_SavePreset::emptyPathWritesNothing()

@@ -1,0 +1,117 @@
+#include "PresetTable.h"
+
+#include "BandEncoding.h"
+#include "EchoDelayTable.h"
+#include "IniFile.h"
+#include "NumberLiteral.h"
+#include "ParamNames.h"
+#include "PresetFile.h"
+#include "PresetKeys.h"
+
+#include <QSet>
+
+namespace {
+
+const QString Missing = QStringLiteral("-");
+const QString NotAPresetText = QStringLiteral("The file you imported is not a specific profile.");
+
+QString scopeOf(const PresetKey& key)
+{
+    if (key.target == PresetKey::Target::MenuShow) {
+        return QStringLiteral("MENUSHOW");
+    }
+    return key.name.startsWith("COMMON") ? QStringLiteral("COMMON") : QString::number(key.mode);
+}
+
+std::optional<int> byteOf(const QString& text)
+{
+    const auto value = parseNumberLiteral(text);
+    if (!value || *value < 0 || *value > 255) {
+        return std::nullopt;
+    }
+    return int(*value);
+}
+
+// What the bytes mean, where the program shows them as something other than the byte itself.
+QString decoded(const PresetTable::Row& row)
+{
+    if (row.scope == u"MENUSHOW") {
+        const auto flag = byteOf(row.values.value(0));
+        return flag ? (*flag == 0 ? QStringLiteral("shown") : QStringLiteral("hidden")) : QString();
+    }
+    const auto info = ParamNames::find(row.address);
+    QList<int> bytes;
+    for (const QString& value : row.values) {
+        const auto byte = byteOf(value);
+        if (!byte) {
+            return {};
+        }
+        bytes.append(*byte);
+    }
+    if (!info || bytes.isEmpty()) {
+        return {};
+    }
+    using namespace BandEncoding;
+    switch (info->kind) {
+    case ParamKind::Band:
+        if (bytes.size() == 3) {
+            return QStringLiteral("%1 Hz %2 dB Q %3")
+                .arg(FreqFromIndex(quint8(bytes[0])))
+                .arg(GainFromByte(quint8(bytes[1])), 0, 'f', 1)
+                .arg(QFromByte(quint8(bytes[2])), 0, 'f', 1);
+        }
+        return {};
+    case ParamKind::Cut:
+        return QStringLiteral("%1 Hz").arg(FreqFromIndex(quint8(bytes[0])));
+    case ParamKind::EchoDelay:
+        return bytes[0] < int(EchoDelayTable.size()) ? QString::number(EchoDelayTable[bytes[0]])
+                                                     : QString();
+    case ParamKind::ReverbTime:
+        return QString::number(bytes[0] / 10.0, 'f', 1);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString PresetTable::Row::text() const
+{
+    const QString hex = QString::number(address, 16).toUpper().rightJustified(2, u'0');
+    return QStringList{scope, QStringLiteral("0x") + hex, name.isEmpty() ? Missing : name,
+                       values.join(u' '), decoded(*this)}
+        .join(u'\t');
+}
+
+std::optional<PresetTable> PresetTable::read(const QString& path, QString& error)
+{
+    const auto bytes = PresetFile::read(path, error);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const IniFile ini(*bytes);
+    if (ini.value(PresetKeys::Section, PresetKeys::TypeKey) != PresetKeys::TypeTag) {
+        error = NotAPresetText;
+        return std::nullopt;
+    }
+    PresetTable table;
+    QSet<QByteArray> seen; // a cut address listed twice is one row
+    for (const PresetKey& key : PresetKeys::all()) {
+        if (seen.contains(key.name)) {
+            continue;
+        }
+        seen.insert(key.name);
+        const auto value = ini.value(PresetKeys::Section, key.name);
+        const QString text = value ? QString::fromLatin1(*value) : Missing;
+        const QString scope = scopeOf(key);
+        // The three fields of a band are three keys of one row.
+        if (key.field > 0 && !table.m_rows.isEmpty() && table.m_rows.back().scope == scope &&
+            table.m_rows.back().address == key.index) {
+            table.m_rows.back().values.append(text);
+            continue;
+        }
+        const auto info = ParamNames::find(key.index);
+        table.m_rows.append({scope, key.index, info ? info->name.toString() : QString(), {text}});
+    }
+    return table;
+}

@@ -1,0 +1,167 @@
+#include "CommandLineTool.h"
+#include "PresetTestSupport.h"
+#include "SimProcessor.h"
+#include "SimStateFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run runTool(const QStringList& words)
+{
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int code = CommandLineTool(outStream, errStream).run(words);
+    outStream.flush();
+    errStream.flush();
+    return {code, out, err};
+}
+
+} // namespace
+
+// The preset side of tonvexa-cli: backup and restore through simulated processors that keep
+// their memory in state files, and show and diff of preset files.
+class tst_CliPresets : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void backupThenRestoreCopiesOneDeviceToAnother()
+    {
+        // Device A differs from the factory everywhere a preset reaches.
+        SimProcessor a;
+        PresetTestSupport::fillRandom(a.memory(), 99, true);
+        a.memory().menuShow().fill(1);
+        RecordingMessages messages;
+        QVERIFY(SimStateFile::save(path("A.PA"), a.memory(), messages));
+
+        const Run backup = runTool({"--simulate=" + path("A.PA"), "backup", path("x")});
+        QCOMPARE(backup.exitCode, 0);
+        QCOMPARE(backup.out, path("x.PA") + u'\n');
+
+        const Run restore = runTool({"--simulate=" + path("B.PA"), "restore", path("x.PA")});
+        QCOMPARE(restore.exitCode, 0);
+
+        SimProcessor b;
+        QCOMPARE(SimStateFile::load(path("B.PA"), b.memory(), messages),
+                 SimStateFile::LoadResult::Loaded);
+        for (int field = 0; field < 3; ++field) {
+            for (int mode = 0; mode < 8; ++mode) {
+                for (int address = 0; address < 256; ++address) {
+                    if (PresetTestSupport::presetCovers(field, mode, address)) {
+                        QCOMPARE(b.memory().store().value(field, mode, address),
+                                 a.memory().store().value(field, mode, address));
+                    }
+                }
+            }
+        }
+        // The menu-show flags reach a processor only through the menu window.
+        QCOMPARE(b.memory().menuShow()[0x40], quint8(0));
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    void backupWritesNothingWhenTheSyncFails()
+    {
+        SimProcessor a;
+        a.memory().store().setValue(0, 0, 0xC0, 255); // a byte the receiver cannot carry
+        RecordingMessages messages;
+        QVERIFY(SimStateFile::save(path("A.PA"), a.memory(), messages));
+        const Run run = runTool(
+            {"--simulate=" + path("A.PA"), "--timeout-scale", "0.02", "backup", path("x.PA")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(!QFile::exists(path("x.PA")));
+        QVERIFY(run.err.contains(u"Connection for data transmission timed out."));
+    }
+
+    void restoreRefusesWhatIsNoPreset()
+    {
+        writeText("other.PA", "[Main]\nType=OTHER\n");
+        const Run run = runTool({"--simulate", "restore", path("other.PA")});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QStringLiteral("The file you imported is not a specific profile.\n"));
+        QCOMPARE(runTool({"--simulate", "restore", path("missing.PA")}).exitCode, 1);
+    }
+
+    void showDecodesBandsAndCuts()
+    {
+        QVERIFY(runTool({"--simulate", "backup", path("factory.PA")}).exitCode == 0);
+        const Run run = runTool({"show", path("factory.PA")});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList rows = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(rows.contains(u"0\t0x03\t音乐EQ1\t19 75 14\t56 Hz 0.0 dB Q 1.4"));
+        QVERIFY(rows.contains(u"3\t0x42\t话筒高切\t241\t20000 Hz"));
+        QVERIFY(rows.contains(u"7\t0x81\t回声延时\t27\t230"));
+        QVERIFY(rows.contains(u"0\t0x85\t残响时间\t35\t3.5"));
+        QVERIFY(rows.contains(u"COMMON\t0xC5\t-\t20\t"));
+        QVERIFY(rows.contains(u"MENUSHOW\t0x40\t话筒1-2音量\t0\tshown"));
+        QCOMPARE(rows.count(u"1\t0x41\t话筒低切\t0\t18 Hz"), 1); // a cut listed twice is one row
+    }
+
+    void diffShowsTheRowsThatDiffer()
+    {
+        QVERIFY(runTool({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        QByteArray bytes = readBytes("a.PA");
+        QCOMPARE(runTool({"diff", path("a.PA"), path("a.PA")}).exitCode, 0);
+
+        bytes.replace("GROUP2.ADDR64=80", "GROUP2.ADDR64=33");
+        bytes.replace("COMMON.ADDR192=20\r\n", "");
+        writeBytes("b.PA", bytes);
+        const Run run = runTool({"diff", path("a.PA"), path("b.PA")});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QStringLiteral("2\t0x40\t话筒1-2音量\t80\t33\n"
+                                         "COMMON\t0xC0\t-\t20\t-\n"));
+    }
+
+    void diffOfUnreadableFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("not a preset") << QByteArray("[Main]\nType=ZEV002\n");
+        QTest::newRow("binary") << QByteArray("\x00\x01\x02\xFF", 4);
+    }
+
+    void diffOfUnreadableFiles()
+    {
+        QFETCH(QByteArray, content);
+        QVERIFY(runTool({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        writeBytes("b.PA", content);
+        QCOMPARE(runTool({"diff", path("a.PA"), path("b.PA")}).exitCode, 2);
+        QCOMPARE(runTool({"diff", path("a.PA"), path("none.PA")}).exitCode, 2);
+    }
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QByteArray readBytes(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeBytes(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void writeText(const QString& name, const char* text) const { writeBytes(name, text); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(tst_CliPresets)
+#include "tst_CliPresets.moc"
