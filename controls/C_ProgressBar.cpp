@@ -2,14 +2,32 @@
 
 #include "ProgressBarColumns.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <limits>
 
 namespace {
 
+// The message starts 250 pixels left of the centre and 3 from the top, so it is centred when
+// it is 500 pixels wide; its font is sized to that width, within the bar's height.
 constexpr int MessageLeftOfCentre = 250;
 constexpr int MessageTop = 3;
+constexpr int MinimumMessagePixels = 9;
+
+QFont messageFont(QFont font, int barHeight)
+{
+    font.setBold(true);
+    constexpr int probe = 16;
+    font.setPixelSize(probe);
+    const int advance = QFontMetrics(font).horizontalAdvance(C_ProgressBar::Message);
+    if (advance > 0) {
+        const int fitting = probe * 2 * MessageLeftOfCentre / advance;
+        const int tallest = std::max(barHeight - 2 * MessageTop, MinimumMessagePixels);
+        font.setPixelSize(std::clamp(fitting, MinimumMessagePixels, tallest));
+    }
+    return font;
+}
 
 qint16 toInt16(int value)
 {
@@ -57,9 +75,7 @@ void C_ProgressBar::render(QPainter& painter)
                          QColor::fromRgb(QRgb(0xFF000000u | columns[i])));
     }
 
-    QFont font = painter.font();
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(messageFont(font(), h));
     painter.setPen(Qt::black);
     painter.drawText(
         QRect(w / 2 - MessageLeftOfCentre, MessageTop, w + 2 * MessageLeftOfCentre, h - MessageTop),

@@ -7,8 +7,8 @@ namespace {
 
 constexpr QRgb Yellow = qRgb(255, 255, 0);
 constexpr QRgb Grey = qRgb(192, 192, 192);
-// Below the message, which starts 3 pixels from the top.
-constexpr int SampleRow = 25;
+// Well below the message, which starts 3 pixels from the top.
+constexpr int SampleRow = 50;
 
 struct Fixture
 {
@@ -21,7 +21,7 @@ struct Fixture
         skin.setWindowActivated(true);
         window.resize(500, 100);
         bar = new C_ProgressBar(skin, &window);
-        bar->setGeometry(0, 0, 400, 30);
+        bar->setGeometry(0, 0, 400, 60);
         window.show();
     }
     QImage picture() const { return bar->grab().toImage(); }
@@ -40,7 +40,7 @@ private slots:
         f.bar->setValue(50);
         const QImage image = f.picture();
         QCOMPARE(image.pixel(0, 0), Yellow);
-        QCOMPARE(image.pixel(399, 29), Yellow);
+        QCOMPARE(image.pixel(399, 59), Yellow);
         QCOMPARE(image.pixel(0, SampleRow), Yellow);
         QCOMPARE(image.pixel(399, SampleRow), Yellow);
         // Column i sits at x = 1 + i: 0 to 196 in the gradient, 197 to 396 grey.
@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(image.pixel(1 + 197, SampleRow), Grey);
         QCOMPARE(image.pixel(1 + 396, SampleRow), Grey);
         QCOMPARE(image.pixel(1 + 196, 1), qRgb(129, 0, 126));
-        QCOMPARE(image.pixel(1 + 196, 28), qRgb(129, 0, 126));
+        QCOMPARE(image.pixel(1 + 196, 58), qRgb(129, 0, 126));
     }
 
     void aValueAboveTheMaximumFillsTheBar()
@@ -78,7 +78,7 @@ private slots:
     void theMessageIsShown()
     {
         Fixture f;
-        f.bar->setGeometry(0, 0, 700, 30);
+        f.bar->setGeometry(0, 0, 700, 60);
         const QImage image = f.picture();
         int dark = 0;
         for (int y = 3; y < 20; ++y) {
