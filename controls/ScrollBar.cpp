@@ -199,7 +199,8 @@ void ScrollBar::render(QPainter& painter)
     drawFill(painter, thumbCentre(), s);
     const bool atCentre =
         m_displayType == Horizontal && m_barPic == CentredThumb && m_position == CentredThumbCentre;
-    skin().DrawSkinImage(painter, atCentre ? CentredThumbAtCentre : m_barPic, thumbRect());
+    skin().DrawSkinImage(painter, atCentre ? CentredThumbAtCentre : m_barPic,
+                         snappedToPixels(thumbRect()));
 }
 
 void ScrollBar::mousePressEvent(QMouseEvent* event)

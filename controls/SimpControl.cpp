@@ -177,8 +177,9 @@ void SimpControl::render(QPainter& painter)
         const int x = m_offsetsX.value(i, 0);
         const int y = m_offsetsY.value(i, 0);
         const QSizeF natural = skin().naturalSize(base);
-        skin().DrawSkinImage(painter, base + state,
-                             QRectF(x * s, y * s, natural.width() * s, natural.height() * s));
+        skin().DrawSkinImage(
+            painter, base + state,
+            snappedToPixels(QRectF(x * s, y * s, natural.width() * s, natural.height() * s)));
     }
 }
 

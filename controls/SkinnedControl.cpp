@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 SkinnedControl::SkinnedControl(SkinImages& skin, QWidget* parent)
     : QWidget(parent)
@@ -55,6 +56,11 @@ QPointF SkinnedControl::twipsPosition(const QMouseEvent* event)
     return event->position() * TwipsPerPixel;
 }
 
+QRectF SkinnedControl::snappedToPixels(const QRectF& target)
+{
+    return QRectF(QPointF(std::round(target.x()), std::round(target.y())), target.size());
+}
+
 void SkinnedControl::invalidate()
 {
     m_bufferValid = false;
@@ -75,6 +81,8 @@ void SkinnedControl::paintEvent(QPaintEvent*)
         m_buffer.setDevicePixelRatio(ratio);
         m_buffer.fill(Qt::transparent);
         QPainter painter(&m_buffer);
+        // The window scales the skin to its size; smooth scaling keeps the artwork legible.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         render(painter);
         m_bufferValid = true;
         ++m_renderCount;

@@ -37,6 +37,9 @@ public:
 
 protected:
     SkinImages& skin() const { return m_skin; }
+    // Moves a picture's place to the nearest whole pixel, keeping its size: a picture drawn at a
+    // fractional place would be smeared over two pixel rows by the smooth scaling.
+    static QRectF snappedToPixels(const QRectF& target);
     // Marks the picture out of date and schedules a repaint.
     void invalidate();
     // Draws the whole picture, in logical pixels, onto a buffer the size of the control.
