@@ -26,7 +26,9 @@ public:
     // Redraws the picture and repaints at once.
     void Refresh();
 
-    // How often the picture was drawn into the cache, for checking that painting reuses it.
+    // The cached picture and how often it was drawn, for checking that painting reuses it at
+    // the screen's density.
+    const QImage& cachedPicture() const { return m_buffer; }
     int renderCount() const { return m_renderCount; }
 
     // Mouse arguments as the owner's handlers take them: 1 left, 2 right, 4 middle; 1 shift,
