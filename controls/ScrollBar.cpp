@@ -20,11 +20,6 @@ constexpr int WheelNotch = 120;
 // The exposed value is a byte, so a larger range could not be reached from the owner.
 constexpr int MaxValueLimit = ByteMax;
 
-double rounded(double x)
-{
-    return roundHalfEven(x);
-}
-
 } // namespace
 
 ScrollBar::ScrollBar(SkinImages& skin, QWidget* parent)
@@ -167,10 +162,10 @@ void ScrollBar::drawFill(QPainter& painter, double c, double s) const
     if (m_backPic == LargeFaderTrack) {
         // Lit from the thumb down to the bottom.
         const QImage& fill = skin().image(LargeFaderFill);
-        const double top = std::clamp(rounded(c), 0.0, double(fill.height()));
+        const double top = std::clamp(roundHalfEven(c), 0.0, double(fill.height()));
         const QRectF source(0, top, fill.width(), fill.height() - top);
-        const QRectF target(0, rounded(c * s), rounded(fill.width() * s),
-                            rounded((fill.height() - c) * s));
+        const QRectF target(0, roundHalfEven(c * s), roundHalfEven(fill.width() * s),
+                            roundHalfEven((fill.height() - c) * s));
         if (!source.isEmpty() && !target.isEmpty()) {
             painter.drawImage(target, fill, source);
         }
@@ -184,9 +179,9 @@ void ScrollBar::drawFill(QPainter& painter, double c, double s) const
     }
     // Lit from the left end to the thumb.
     const QImage& fill = skin().image(fillId);
-    const double right = std::clamp(rounded(c), 0.0, double(fill.width()));
+    const double right = std::clamp(roundHalfEven(c), 0.0, double(fill.width()));
     const QRectF source(0, 0, right, fill.height());
-    const QRectF target(0, 0, rounded(c * s), rounded(fill.height() * s));
+    const QRectF target(0, 0, roundHalfEven(c * s), roundHalfEven(fill.height() * s));
     if (!source.isEmpty() && !target.isEmpty()) {
         painter.drawImage(target, fill, source);
     }

@@ -41,6 +41,8 @@ public:
     static constexpr int LargeFaderFill = 322;
     static constexpr int EffectTrack = 298;
     static constexpr int EffectFill = 323;
+    static constexpr int FirstKnobTrack = 245; // frequency, gain and Q knobs: 245, 246, 247
+    static constexpr int LastKnobTrack = 247;
     static constexpr int KnobFill = 324;
     // The centred horizontal sliders show a second thumb picture at their centre.
     static constexpr int CentredThumb = 241;

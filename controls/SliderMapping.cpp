@@ -7,9 +7,13 @@
 namespace SliderMapping {
 
 namespace {
+// Q bytes 1..30 take positions 0..29; above them every fourth byte from 31 takes a position,
+// 31 at position 30: position = (q - 15) / 4 + 26.
 constexpr int LastLinearQ = 30;
 constexpr int LastLinearPosition = LastLinearQ - 1;
 constexpr int QStepAbove = 4;
+constexpr int QOffsetAbove = 15;
+constexpr int PositionOffsetAbove = 26;
 } // namespace
 
 int qToPosition(int q)
@@ -20,7 +24,7 @@ int qToPosition(int q)
     if (q <= LastLinearQ) {
         return q - 1;
     }
-    return roundHalfEvenToInt((q - 15) / double(QStepAbove)) + 26;
+    return roundHalfEvenToInt((q - QOffsetAbove) / double(QStepAbove)) + PositionOffsetAbove;
 }
 
 int positionToQ(int position)
@@ -28,7 +32,7 @@ int positionToQ(int position)
     if (position <= LastLinearPosition) {
         return position + 1;
     }
-    return (position - 26) * QStepAbove + 15;
+    return (position - PositionOffsetAbove) * QStepAbove + QOffsetAbove;
 }
 
 int centrePosition(int maxValue)
