@@ -288,6 +288,50 @@ private slots:
         QCOMPARE(graph->geometry(), QRect(0, 533, 200, 100));
     }
 
+    void propertiesAnswerToTheirStoredNames_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("image button")
+            << "ZEV_Studio.SimpControl"
+            << QStringList{"Value",   "TagNew",     "PosX",       "PosY",      "Pics",
+                           "Enabled", "ValueIndex", "ActionType", "BackColor", "UserHightCutPic"};
+        QTest::newRow("slider") << "ZEV_Studio.ScrollBar"
+                                << QStringList{"Value",    "TagNew",         "isQ",
+                                               "Enabled",  "ChangeMinMax",   "DisplayType",
+                                               "MaxValue", "ValueOffset",    "MinPos",
+                                               "MaxPos",   "StableOtherPos", "BackPic",
+                                               "BarPic"};
+        QTest::newRow("digit display")
+            << "ZEV_Studio.ShowNumber" << QStringList{"Value",   "TagNew",    "Div10", "BackColor",
+                                                      "BackPic", "PicNumber", "PicDig"};
+        QTest::newRow("progress bar")
+            << "ZEV_Studio.C_ProgressBar" << QStringList{"Value", "MaxValue"};
+    }
+    void propertiesAnswerToTheirStoredNames()
+    {
+        QFETCH(QString, className);
+        QFETCH(QStringList, names);
+        Fixture f;
+        FormError error;
+        const auto form = f.load(
+            QStringLiteral("Begin %1 c\n Left = 0  Top = 0  Width = 600  Height = 600\nEnd\n")
+                .arg(className),
+            error);
+        QVERIFY2(form, qPrintable(error.toString()));
+        QObject* control = form->object(QStringLiteral("c"));
+        for (const QString& name : names) {
+            QVERIFY2(control->metaObject()->indexOfProperty(qPrintable(name)) >= 0,
+                     qPrintable(name));
+        }
+        if (names.contains(u"Enabled")) {
+            // The control's own Enabled is not the widget's: disabling the window is separate.
+            QVERIFY(control->setProperty("Enabled", false));
+            QVERIFY(!control->property("Enabled").toBool());
+            QVERIFY(qobject_cast<QWidget*>(control)->isEnabled());
+        }
+    }
+
     void aMissingFileIsReported()
     {
         Fixture f;
