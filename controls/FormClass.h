@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class FormPropertyReader;
+class FormPropertyWriter;
+class QObject;
+class QWidget;
+
+// How the loader builds one class of a window description.
+struct FormClass
+{
+    enum class Kind
+    {
+        Control,   // a widget placed by Left/Top/Width/Height
+        Container, // a widget whose children are placed inside it and hidden with it
+        Timer      // no place on the window
+    };
+
+    Kind kind = Kind::Control;
+    // Makes the object under parent and reads its properties; on a refused value the reader
+    // holds the error and the loader throws the object away.
+    std::function<QObject*(QWidget* parent, FormPropertyReader& properties)> create;
+    // Writes the properties back in the class's order; when empty, the properties are written
+    // back as they were read.
+    std::function<void(const QObject* object, FormPropertyWriter& properties)> write;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Form.h"
+#include "FormClass.h"
+#include "FormError.h"
+
+#include <QHash>
+#include <memory>
+
+class SkinImages;
+class QWidget;
+
+// Builds the controls of a window description under a parent widget, all or nothing: on the
+// first error nothing built stays behind and the error names the file and line. It knows the
+// skinned controls (ZEV_Studio.SimpControl, .ScrollBar, .ShowNumber, .C_ProgressBar) and the
+// plain kinds Frame, PictureBox, TextBox, Label, CheckBox and Timer; the owner may put its own
+// factory in place of any class.
+class FormLoader
+{
+public:
+    explicit FormLoader(SkinImages& skin);
+
+    void registerClass(const QString& className, const FormClass& formClass);
+    // The owner's own widget for a class, for example its graph where the picture box is. The
+    // factory may read the node's properties; keys it leaves unread are refused as misspelt.
+    void registerFactory(const QString& className,
+                         std::function<QWidget*(QWidget* parent, FormPropertyReader&)> factory);
+
+    std::unique_ptr<Form> load(const FormDescription& description, QWidget* parent,
+                               FormError& error) const;
+    std::unique_ptr<Form> loadFile(const QString& path, QWidget* parent, FormError& error) const;
+
+private:
+    const FormClass* formClass(const QString& className) const;
+    bool build(const FormNode& node, QWidget* parent, int parentEntry, const QString& fileName,
+               Form& form, QList<QPointer<QObject>>& built, FormError& error) const;
+
+    QHash<QString, FormClass> m_classes; // by lower-case class name
+};

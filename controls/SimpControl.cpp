@@ -1,0 +1,228 @@
+#include "SimpControl.h"
+
+#include "FormPropertyReader.h"
+#include "FormPropertyWriter.h"
+#include "NumberList.h"
+#include "SkinImages.h"
+#include "Twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr int ByteMax = 255;
+constexpr int RgbMax = 0xFFFFFF;
+
+QList<int> numbersOrNone(const QString& text)
+{
+    return parseNumberList(text).value_or(QList<int>());
+}
+
+bool isPressButton(Qt::MouseButton button)
+{
+    return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+}
+
+} // namespace
+
+SimpControl::SimpControl(SkinImages& skin, QWidget* parent)
+    : SkinnedControl(skin, parent)
+{
+    skin.InitSkin();
+    setMouseTracking(true);
+    m_designWidth = width() * TwipsPerPixel;
+}
+
+void SimpControl::setValue(int value)
+{
+    value = std::clamp(value, 0, ByteMax);
+    if (value != m_value) {
+        m_value = value;
+        invalidate();
+    }
+}
+
+void SimpControl::setPosX(const QString& offsets)
+{
+    m_posX = offsets;
+    m_offsetsX = numbersOrNone(offsets);
+    invalidate();
+}
+
+void SimpControl::setPosY(const QString& offsets)
+{
+    m_posY = offsets;
+    m_offsetsY = numbersOrNone(offsets);
+    invalidate();
+}
+
+void SimpControl::setPics(const QString& ids)
+{
+    m_pics = ids;
+    m_pictureIds = numbersOrNone(ids);
+    setDesignWidthFromPics();
+    if (!m_pictureIds.isEmpty()) {
+        const QSize natural = skin().naturalSize(m_pictureIds.first());
+        if (!natural.isEmpty()) {
+            setTwipsGeometry(QRectF(pos() * TwipsPerPixel, QSizeF(natural) * TwipsPerPixel));
+        }
+    }
+    invalidate();
+}
+
+void SimpControl::setControlEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    invalidate();
+}
+
+void SimpControl::setValueIndex(int index)
+{
+    m_valueIndex = index;
+    invalidate();
+}
+
+void SimpControl::setBackColor(int rgb)
+{
+    m_backColor = rgb & RgbMax;
+    invalidate();
+}
+
+void SimpControl::setUserHightCutPic(bool on)
+{
+    if (on != m_userHightCutPic) {
+        m_userHightCutPic = on;
+        invalidate();
+    }
+}
+
+void SimpControl::setDesignWidthFromPics()
+{
+    m_designWidth = m_pictureIds.isEmpty()
+                        ? 0
+                        : skin().naturalSize(m_pictureIds.first()).width() * TwipsPerPixel;
+}
+
+void SimpControl::readProperties(FormPropertyReader& properties)
+{
+    const QString posX = properties.text(u"PosX", QStringLiteral("0"));
+    const QString posY = properties.text(u"PosY", QStringLiteral("0"));
+    const QString pics = properties.text(u"Pics", QStringLiteral("102"));
+    const std::optional<QList<int>> offsetsX = parseNumberList(posX);
+    const std::optional<QList<int>> offsetsY = parseNumberList(posY);
+    const std::optional<QList<int>> ids = parseNumberList(pics);
+    if (!ids || ids->isEmpty()) {
+        properties.fail(u"Pics", QStringLiteral("Pics must list picture ids, such as \"102\" "
+                                                "or \"101,110\""));
+    } else if (std::any_of(ids->begin(), ids->end(),
+                           [](int id) { return !SkinImages::hasSlot(id); })) {
+        properties.fail(u"Pics", QStringLiteral("Pics \"%1\" holds an id outside %2 to %3")
+                                     .arg(pics)
+                                     .arg(SkinImages::FirstSlotId)
+                                     .arg(SkinImages::LastSlotId));
+    } else if (!offsetsX || offsetsX->size() < ids->size()) {
+        properties.fail(u"PosX", QStringLiteral("PosX needs one number per picture of Pics"));
+    } else if (!offsetsY || offsetsY->size() < ids->size()) {
+        properties.fail(u"PosY", QStringLiteral("PosY needs one number per picture of Pics"));
+    }
+    const int valueIndex = int(properties.integer(u"ValueIndex", 0, INT_MIN, INT_MAX));
+    const int value = int(properties.integer(u"Value", 0, 0, ByteMax));
+    const int actionType = int(properties.integer(u"ActionType", Momentary, INT_MIN, INT_MAX));
+    const bool enabled = properties.boolean(u"Enabled", true);
+    const int backColor = int(properties.integer(u"BackColor", 0, 0, RgbMax));
+    const QString tagNew = properties.text(u"TagNew", QString());
+    if (!properties.ok()) {
+        return;
+    }
+    m_posX = posX;
+    m_posY = posY;
+    m_pics = pics;
+    m_offsetsX = *offsetsX;
+    m_offsetsY = *offsetsY;
+    m_pictureIds = *ids;
+    m_valueIndex = valueIndex;
+    m_value = value;
+    m_actionType = actionType;
+    m_enabled = enabled;
+    m_backColor = backColor;
+    m_tagNew = tagNew;
+    setDesignWidthFromPics();
+    invalidate();
+}
+
+void SimpControl::writeProperties(FormPropertyWriter& properties) const
+{
+    properties.text(QStringLiteral("PosX"), m_posX);
+    properties.text(QStringLiteral("PosY"), m_posY);
+    properties.text(QStringLiteral("Pics"), m_pics);
+    properties.integer(QStringLiteral("ValueIndex"), m_valueIndex);
+    properties.integer(QStringLiteral("Value"), m_value);
+    properties.integer(QStringLiteral("ActionType"), m_actionType);
+    properties.boolean(QStringLiteral("Enabled"), m_enabled);
+    properties.colour(QStringLiteral("BackColor"), quint32(m_backColor));
+    properties.text(QStringLiteral("TagNew"), m_tagNew);
+}
+
+void SimpControl::render(QPainter& painter)
+{
+    painter.fillRect(rect(), QColor::fromRgb(QRgb(0xFF000000u | quint32(m_backColor))));
+    const double s = m_designWidth > 0 ? twipsSize().width() / m_designWidth : 1.0;
+    for (int i = 0; i < m_pictureIds.size(); ++i) {
+        const int base = (i == 0 && m_userHightCutPic) ? HighCutPicture : m_pictureIds[i];
+        const int state = i == m_valueIndex ? m_value : 0;
+        // Offsets missing from PosX/PosY count as 0 rather than hiding the picture.
+        const int x = m_offsetsX.value(i, 0);
+        const int y = m_offsetsY.value(i, 0);
+        const QSizeF natural = skin().naturalSize(base);
+        skin().DrawSkinImage(
+            painter, base + state,
+            snappedToPixels(QRectF(x * s, y * s, natural.width() * s, natural.height() * s)));
+    }
+}
+
+void SimpControl::mousePressEvent(QMouseEvent* event)
+{
+    if (!isPressButton(event->button()) || !m_enabled) {
+        return;
+    }
+    const QPointF at = twipsPosition(event);
+    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()),
+                   float(at.y()));
+    switch (m_actionType) {
+    case Toggle:
+        m_value = m_value == 0 ? 1 : 0;
+        emit Click();
+        break;
+    case Momentary:
+        m_value = 1;
+        break;
+    case NotifyOnly:
+        emit Click();
+        break;
+    default:
+        break;
+    }
+    Refresh();
+}
+
+void SimpControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!isPressButton(event->button()) || !m_enabled) {
+        return;
+    }
+    if (m_actionType == Momentary) {
+        m_value = 0;
+        emit Click();
+    }
+    Refresh();
+}
+
+void SimpControl::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = twipsPosition(event);
+    emit MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()),
+                   float(at.y()));
+}
