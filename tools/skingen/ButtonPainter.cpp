@@ -134,7 +134,16 @@ void ButtonPainter::paintTab(int id, QPainter& p, const QSize& size) const
                             face.width() / 2.0, SkinStyle::accent(), 60);
         SkinStyle::drawLitSlot(p, from, to, 3);
     } else {
-        SkinStyle::drawSlot(p, from, to, 3);
+        // Unlit: a dark lamp bar set into the face, not a hole.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF bar(from.x() - 1.5, from.y() - 1.5, to.x() - from.x() + 3, 3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 30));
+        p.drawRoundedRect(bar.translated(0, 1), 1.5, 1.5);
+        p.setBrush(QColor(0x17, 0x18, 0x1B));
+        p.drawRoundedRect(bar, 1.5, 1.5);
+        p.restore();
     }
 }
 

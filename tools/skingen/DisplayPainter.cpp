@@ -50,7 +50,7 @@ bool DisplayPainter::paint(int id, QPainter& p, const QSize& size) const
     else if (within(id, FirstModeId, LastModeId))
         paintSelector(p, size, "模式", id - FirstModeId + 1);
     else if (within(id, FirstStartModeId, LastStartModeId))
-        paintSelector(p, size, "模式", id - FirstStartModeId + 1);
+        paintSelector(p, size, "开机", id - FirstStartModeId + 1);
     else if (within(id, FirstFbxId, LastFbxId))
         paintSelector(p, size, "FBX", id - FirstFbxId);
     else if (within(id, FirstLargeDigitId, LastLargeDigitId) || id == LargePointId ||
@@ -96,13 +96,16 @@ void DisplayPainter::paintSelector(QPainter& p, const QSize& size, const char* c
     const int textWidth = QFontMetrics(font).horizontalAdvance(text);
     const int total = textWidth + gap + digitWidth;
     const int left = (size.width() - total) / 2;
-    const QRect digitBox(left + textWidth + gap, (size.height() - digitHeight) / 2, digitWidth,
-                         digitHeight);
+    QRect digitBox(left + textWidth + gap, (size.height() - digitHeight) / 2, digitWidth,
+                   digitHeight);
     SkinStyle::drawLabel(p, QRectF(left, 0, textWidth + 2, size.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, text, font, SkinStyle::caption(), false);
     SkinStyle::drawGlow(p, QRectF(digitBox).center(), digitHeight * 0.7, ledColour(), 50);
+    // A lone 1 uses the right-hand segments; centre it so the display does not look lopsided.
+    if (number == 1)
+        digitBox.translate(-(digitWidth - thickness) / 2, 0);
     SegmentDigit::draw(p, digitBox, number, thickness,
-                       large ? SegmentDigit::Shape::Chamfered : SegmentDigit::Shape::Notched,
+                       large ? SegmentDigit::Shape::Chamfered : SegmentDigit::Shape::Blocky,
                        ledColour());
 }
 
@@ -154,15 +157,15 @@ void DisplayPainter::paintLargeGlyph(QPainter& p, const QSize& size, int id)
             QRect(glyph.center().x() - 1 + 1, size.height() - Thickness, Thickness, Thickness),
             ledColour());
     } else if (id == LargeMinusId) {
-        SegmentDigit::drawMinus(p, glyph, Thickness, SegmentDigit::Shape::Notched, ledColour());
+        SegmentDigit::drawMinus(p, glyph, Thickness, SegmentDigit::Shape::Rounded, ledColour());
     } else {
         SegmentDigit::draw(p, glyph, id - FirstLargeDigitId, Thickness,
-                           SegmentDigit::Shape::Notched, ledColour());
+                           SegmentDigit::Shape::Rounded, ledColour());
     }
 }
 
 void DisplayPainter::paintSmallDigit(QPainter& p, const QSize& size, int digit)
 {
     SegmentDigit::draw(p, QRect(0, 0, size.width() - DigitSpacing, size.height()), digit, 2,
-                       SegmentDigit::Shape::Blocky, ledColour());
+                       SegmentDigit::Shape::Rounded, ledColour());
 }

@@ -115,7 +115,7 @@ void MarkerPainter::paintGraphMarker(QPainter& p, const QSize& size, const QStri
 
     QFont font = SkinStyle::latinFont(text.size() > 1 ? 9 : 10, true);
     if (text.size() > 1)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.6);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.3);
     SkinStyle::drawLabel(p, QRectF(0, 0.5, 21, 21), Qt::AlignCenter, text, font,
                          selected ? QColor(0x1E, 0x16, 0x00) : QColor(0xF2, 0xF3, 0xF5), false);
 }

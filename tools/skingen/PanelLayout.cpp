@@ -84,12 +84,9 @@ PanelLayout::Art PanelLayout::toolbar()
     // (866, 22), display (897, 22), up (954, 22); start mode the same from 1018; FBX display
     // (1172, 12) with up/down (1264, 12 / 39); connection indicator at (1412, 0).
     Art art;
-    art.sections = {
-        {QRect(700, 6, 136, 60), QStringLiteral("模式")},
-        {QRect(860, 6, 128, 60), QStringLiteral("输入")},
-        {QRect(1012, 6, 128, 60), QStringLiteral("开机模式")},
-        {QRect(1164, 6, 136, 60), QStringLiteral("FBX")},
-    };
+    // The displays name themselves, so the groups need no captions.
+    art.bays = {QRect(700, 8, 136, 56), QRect(860, 16, 128, 40), QRect(1012, 16, 128, 40),
+                QRect(1164, 8, 136, 56)};
     art.grooves = {QRect(6, 64, 616, 1)};
     return art;
 }
@@ -100,12 +97,12 @@ PanelLayout::Art PanelLayout::masterSection()
     Art art;
     const std::array<double, 3> faderSlots{30.5, 90.5, 150.5};
     for (std::size_t k = 0; k < faderSlots.size(); ++k) {
-        art.wells.append(wellUnder(faderSlots[k], 307));
-        art.captions.append({{faderSlots[k] + 0.5, 342}, QStringLiteral("主控 %1").arg(k + 1)});
+        art.wells.append(wellUnder(faderSlots[k], 305));
+        art.captions.append({{faderSlots[k] + 0.5, 338}, QStringLiteral("主控 %1").arg(k + 1)});
     }
     const double toneSlot = 235.0;
     const int toneTop = 12;
-    art.captions.append({{toneSlot, 342}, QStringLiteral("音调")});
+    art.captions.append({{toneSlot, 338}, QStringLiteral("音调")});
     // The tone's marks: stops 18 and 310 are +5 and -5 semitones, the middle is neutral.
     art.captions.append({{206, toneTop + 18.0}, QStringLiteral("+5"), Qt::AlignRight, Style::Unit});
     art.captions.append({{206, toneTop + 164.0}, QStringLiteral("0"), Qt::AlignRight, Style::Unit});
@@ -143,7 +140,8 @@ PanelLayout::Art PanelLayout::volumePanel()
         for (int column = 0; column < 2; ++column) {
             const double slot = left + 18 + column * 64 + 16.5;
             const char* text = column == 0 ? pairs[k].first : pairs[k].second;
-            art.captions.append({{slot, CaptionRow}, QString::fromUtf8(text)});
+            art.captions.append(
+                {{slot, CaptionRow}, QString::fromUtf8(text), Qt::AlignHCenter, Style::Label, 60});
             art.wells.append(wellUnder(slot, 222));
         }
     }

@@ -34,12 +34,14 @@ public:
         QString text;
         Qt::Alignment alignment = Qt::AlignHCenter;
         CaptionStyle style = CaptionStyle::Label;
+        int maxWidth = 0; // a longer text is set a size smaller; 0: no limit
     };
 
     struct Art
     {
         QList<Section> sections;
         QList<Caption> captions;
+        QList<QRect> bays;    // shallow recesses that hold a group of controls
         QList<QRect> wells;   // recessed read-out windows
         QList<QRect> grooves; // engraved lines (one pixel thick rectangles)
         QList<QRect> bands;   // faintly darker stripes that guide the eye along a row

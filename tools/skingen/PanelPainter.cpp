@@ -194,6 +194,8 @@ void PanelPainter::paintArt(QPainter& p, const PanelLayout::Art& art)
         p.fillRect(groove.translated(groove.width() == 1 ? 1 : 0, groove.height() == 1 ? 1 : 0),
                    QColor(255, 255, 255, 26));
     }
+    for (const QRect& bay : art.bays)
+        SkinStyle::drawWell(p, QRectF(bay), 6, QColor(0x1A, 0x1C, 0x20, 150));
     for (const PanelLayout::Section& section : art.sections)
         paintSection(p, section);
     for (const QRect& well : art.wells)
@@ -227,7 +229,10 @@ void PanelPainter::paintSection(QPainter& p, const PanelLayout::Section& section
 
 void PanelPainter::paintCaption(QPainter& p, const PanelLayout::Caption& caption)
 {
-    const QFont font = captionFont(caption);
+    QFont font = captionFont(caption);
+    while (caption.maxWidth > 0 && font.pixelSize() > 9 &&
+           QFontMetrics(font).horizontalAdvance(caption.text) > caption.maxWidth)
+        font.setPixelSize(font.pixelSize() - 1);
     const QFontMetrics metrics(font);
     const double width = metrics.horizontalAdvance(caption.text) + 2;
     const double height = metrics.height() + 2;

@@ -1,5 +1,6 @@
 #include "SegmentDigit.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -104,38 +105,34 @@ void SegmentDigit::drawSegments(QPainter& p, const QRect& box, unsigned segments
         p.restore();
         return;
     }
-    const QColor c = colour;
-    if (shape == Shape::Blocky) {
+    // Whole-pixel glyph: drawn on its own layer so that the rounded shape can take out corner
+    // pixels without touching what lies underneath.
+    QImage glyph(w, h, QImage::Format_ARGB32_Premultiplied);
+    glyph.fill(Qt::transparent);
+    {
+        QPainter g(&glyph);
+        const QColor c = colour;
         // Every stroke runs through the joints, so strokes always meet.
         if (segments & A)
-            p.fillRect(QRect(x, y, w, t), c);
+            g.fillRect(QRect(0, 0, w, t), c);
         if (segments & G)
-            p.fillRect(QRect(x, y + mid, w, t), c);
+            g.fillRect(QRect(0, mid, w, t), c);
         if (segments & D)
-            p.fillRect(QRect(x, y + h - t, w, t), c);
+            g.fillRect(QRect(0, h - t, w, t), c);
         if (segments & F)
-            p.fillRect(QRect(x, y, t, mid + t), c);
+            g.fillRect(QRect(0, 0, t, mid + t), c);
         if (segments & B)
-            p.fillRect(QRect(x + w - t, y, t, mid + t), c);
+            g.fillRect(QRect(w - t, 0, t, mid + t), c);
         if (segments & E)
-            p.fillRect(QRect(x, y + mid, t, h - mid), c);
+            g.fillRect(QRect(0, mid, t, h - mid), c);
         if (segments & C)
-            p.fillRect(QRect(x + w - t, y + mid, t, h - mid), c);
-        return;
+            g.fillRect(QRect(w - t, mid, t, h - mid), c);
+        if (shape == Shape::Rounded) {
+            g.setCompositionMode(QPainter::CompositionMode_Clear);
+            for (const QPoint corner :
+                 {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+                g.fillRect(QRect(corner, QSize(1, 1)), Qt::transparent);
+        }
     }
-    // Notched: the t x t joint squares stay empty, which separates the segments.
-    if (segments & A)
-        p.fillRect(QRect(x + t, y, w - 2 * t, t), c);
-    if (segments & G)
-        p.fillRect(QRect(x + t, y + mid, w - 2 * t, t), c);
-    if (segments & D)
-        p.fillRect(QRect(x + t, y + h - t, w - 2 * t, t), c);
-    if (segments & F)
-        p.fillRect(QRect(x, y + t, t, mid - t), c);
-    if (segments & B)
-        p.fillRect(QRect(x + w - t, y + t, t, mid - t), c);
-    if (segments & E)
-        p.fillRect(QRect(x, y + mid + t, t, h - 2 * t - mid), c);
-    if (segments & C)
-        p.fillRect(QRect(x + w - t, y + mid + t, t, h - 2 * t - mid), c);
+    p.drawImage(x, y, glyph);
 }

@@ -6,14 +6,15 @@
 class QPainter;
 
 // Seven-segment LED digits, the read-outs' typeface. Small sizes are drawn on whole pixels so
-// they stay crisp; large ones get chamfered segments with thin gaps, as real LED displays show.
+// they stay crisp and legible; large ones get chamfered segments with thin gaps, as real LED
+// displays show.
 class SegmentDigit
 {
 public:
     enum class Shape
     {
-        Blocky,    // whole-pixel segments, corners filled: legible at 10 pixels
-        Notched,   // whole-pixel segments, corners left out: the LED look at 13 pixels
+        Blocky,    // whole-pixel segments meeting at filled joints: legible at 10 pixels
+        Rounded,   // blocky with the glyph's four outer corner pixels left out: softer
         Chamfered, // antialiased hexagonal segments with gaps, for large displays
     };
 
