@@ -192,8 +192,11 @@ PanelLayout::Art PanelLayout::levelPanel()
     for (int k = 0; k < 6; ++k) {
         const double slot = 49 + 115.0 * k + 20.5;
         art.captions.append({{slot, CaptionRow}, QStringLiteral("电平 %1").arg(k + 1)});
-        art.wells.append(wellUnder(slot, 226));
+        // The slot ends at 124 of the 174-pixel track: the read-out follows right below it.
+        art.wells.append(wellUnder(slot, 196));
     }
+    art.nameplates.append(
+        {QRect(800, 120, 270, 90), QStringLiteral("公共电平"), QStringLiteral("COMMON LEVELS")});
     return art;
 }
 

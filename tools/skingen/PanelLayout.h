@@ -37,9 +37,18 @@ public:
         int maxWidth = 0; // a longer text is set a size smaller; 0: no limit
     };
 
+    // An engraved name plate, for a panel area that holds no controls.
+    struct Nameplate
+    {
+        QRect rect;
+        QString title;
+        QString subtitle;
+    };
+
     struct Art
     {
         QList<Section> sections;
+        QList<Nameplate> nameplates;
         QList<Caption> captions;
         QList<QRect> bays;    // shallow recesses that hold a group of controls
         QList<QRect> wells;   // recessed read-out windows

@@ -198,6 +198,8 @@ void PanelPainter::paintArt(QPainter& p, const PanelLayout::Art& art)
         SkinStyle::drawWell(p, QRectF(bay), 6, QColor(0x1A, 0x1C, 0x20, 150));
     for (const PanelLayout::Section& section : art.sections)
         paintSection(p, section);
+    for (const PanelLayout::Nameplate& plate : art.nameplates)
+        paintNameplate(p, plate);
     for (const QRect& well : art.wells)
         SkinStyle::drawWell(p, QRectF(well), 3, SkinStyle::glass());
     for (const PanelLayout::Caption& caption : art.captions)
@@ -225,6 +227,50 @@ void PanelPainter::paintSection(QPainter& p, const PanelLayout::Section& section
     p.restore();
     SkinStyle::drawLabel(p, QRectF(textBox).adjusted(5, -1, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          section.caption, font, SkinStyle::label());
+}
+
+void PanelPainter::paintNameplate(QPainter& p, const PanelLayout::Nameplate& plate)
+{
+    // A brushed plate screwed onto the panel: slightly raised, title engraved.
+    const QRectF r(plate.rect);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawPath(SkinStyle::roundedRect(r.translated(1, 1), 5));
+    p.setBrush(SkinStyle::outline());
+    p.drawPath(SkinStyle::roundedRect(r, 5));
+    const QRectF face = r.adjusted(1, 1, -1, -1);
+    SkinStyle::fillMetal(p, SkinStyle::roundedRect(face, 4), QColor(0x44, 0x48, 0x4F),
+                         QColor(0x32, 0x35, 0x3A), 700, 2.6);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 60), 1));
+    p.drawLine(QPointF(face.left() + 4, face.top() + 0.5),
+               QPointF(face.right() - 4, face.top() + 0.5));
+    for (const QPointF screw : {QPointF(face.left() + 9, face.center().y()),
+                                QPointF(face.right() - 9, face.center().y())}) {
+        QRadialGradient head(screw - QPointF(1, 1), 4);
+        head.setColorAt(0.0, QColor(0x9A, 0x9F, 0xA6));
+        head.setColorAt(1.0, QColor(0x3A, 0x3D, 0x42));
+        p.setPen(QPen(QColor(0, 0, 0, 160), 1));
+        p.setBrush(head);
+        p.drawEllipse(screw, 3.5, 3.5);
+        p.setPen(QPen(QColor(0, 0, 0, 150), 1.2));
+        p.drawLine(screw + QPointF(-2, 2), screw + QPointF(2, -2));
+    }
+    p.restore();
+    // Engraved: dark letters with a light edge below.
+    const QFont title = SkinStyle::labelFont(plate.title, 22, true);
+    const QRectF titleBox(face.left(), face.top() + 14, face.width(), 32);
+    SkinStyle::drawLabel(p, titleBox.translated(0, 1), Qt::AlignCenter, plate.title, title,
+                         QColor(255, 255, 255, 45), false);
+    SkinStyle::drawLabel(p, titleBox, Qt::AlignCenter, plate.title, title, QColor(0x14, 0x16, 0x19),
+                         false);
+    QFont subtitle = SkinStyle::latinFont(10, true);
+    subtitle.setLetterSpacing(QFont::AbsoluteSpacing, 2.0);
+    SkinStyle::drawLabel(p, QRectF(face.left(), titleBox.bottom() + 4, face.width(), 16),
+                         Qt::AlignCenter, plate.subtitle, subtitle, QColor(0x1E, 0x20, 0x24),
+                         false);
 }
 
 void PanelPainter::paintCaption(QPainter& p, const PanelLayout::Caption& caption)
