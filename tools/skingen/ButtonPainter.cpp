@@ -95,7 +95,7 @@ void ButtonPainter::paintKey(const Key& key, bool second, QPainter& p, const QSi
     const QString text = QString::fromUtf8(key.text);
     const QFont font = SkinStyle::labelFont(text, labelPixelSize(size.height()), true);
     const int textWidth = text.isEmpty() ? 0 : QFontMetrics(font).horizontalAdvance(text);
-    const int iconSide = text.isEmpty() ? std::min(face.width(), face.height()) * 3 / 5 : 16;
+    const int iconSide = text.isEmpty() ? std::min(face.width(), face.height()) * 7 / 10 : 16;
     const int ledSide = key.led ? 7 : 0;
     const int gap = 5;
     int lead = icon != Icon::None ? iconSide : ledSide;
@@ -236,15 +236,16 @@ void ButtonPainter::paintIcon(Icon icon, QPainter& p, const QRectF& box, const Q
         break;
     case Icon::Up:
     case Icon::Down: {
+        // Placed by eye between box and centroid, so the arrow looks centred on the key.
         QPainterPath triangle;
         if (icon == Icon::Up) {
-            triangle.moveTo(8, 4);
-            triangle.lineTo(13.5, 11.5);
-            triangle.lineTo(2.5, 11.5);
+            triangle.moveTo(8, 3);
+            triangle.lineTo(14, 11);
+            triangle.lineTo(2, 11);
         } else {
-            triangle.moveTo(8, 12);
-            triangle.lineTo(13.5, 4.5);
-            triangle.lineTo(2.5, 4.5);
+            triangle.moveTo(8, 13);
+            triangle.lineTo(14, 5);
+            triangle.lineTo(2, 5);
         }
         triangle.closeSubpath();
         p.setPen(Qt::NoPen);

@@ -109,6 +109,7 @@ PanelLayout::Art PanelLayout::masterSection()
     art.captions.append(
         {{206, toneTop + 310.0}, QStringLiteral("-5"), Qt::AlignRight, Style::Unit});
     art.captions.append({{315.5, 84}, QStringLiteral("TOLVE"), Qt::AlignHCenter, Style::Unit});
+    art.vents = {QRect(294, 104, 44, 230)};
     art.grooves = {QRect(182, 14, 1, 322), QRect(274, 14, 1, 322)};
     return art;
 }

@@ -51,6 +51,7 @@ public:
         QList<Nameplate> nameplates;
         QList<Caption> captions;
         QList<QRect> bays;    // shallow recesses that hold a group of controls
+        QList<QRect> vents;   // areas filled with rack-style ventilation slots
         QList<QRect> wells;   // recessed read-out windows
         QList<QRect> grooves; // engraved lines (one pixel thick rectangles)
         QList<QRect> bands;   // faintly darker stripes that guide the eye along a row

@@ -194,6 +194,8 @@ void PanelPainter::paintArt(QPainter& p, const PanelLayout::Art& art)
         p.fillRect(groove.translated(groove.width() == 1 ? 1 : 0, groove.height() == 1 ? 1 : 0),
                    QColor(255, 255, 255, 26));
     }
+    for (const QRect& vent : art.vents)
+        paintVents(p, vent);
     for (const QRect& bay : art.bays)
         SkinStyle::drawWell(p, QRectF(bay), 6, QColor(0x1A, 0x1C, 0x20, 150));
     for (const PanelLayout::Section& section : art.sections)
@@ -227,6 +229,24 @@ void PanelPainter::paintSection(QPainter& p, const PanelLayout::Section& section
     p.restore();
     SkinStyle::drawLabel(p, QRectF(textBox).adjusted(5, -1, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          section.caption, font, SkinStyle::label());
+}
+
+void PanelPainter::paintVents(QPainter& p, const QRect& area)
+{
+    // Horizontal slots punched through the plate, as on rack gear: dark inside, a lit lower lip.
+    constexpr int Pitch = 9;
+    constexpr int SlotHeight = 4;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int y = area.top(); y + SlotHeight <= area.bottom(); y += Pitch) {
+        const QRectF slot(area.left(), y, area.width(), SlotHeight);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 32));
+        p.drawRoundedRect(slot.translated(0, 1), 2, 2);
+        p.setBrush(QColor(0x06, 0x07, 0x08, 200));
+        p.drawRoundedRect(slot, 2, 2);
+    }
+    p.restore();
 }
 
 void PanelPainter::paintNameplate(QPainter& p, const PanelLayout::Nameplate& plate)

@@ -22,6 +22,7 @@ private:
     static void paintPlate(QPainter& p, const QSize& size, int id, bool dark);
     static void paintArt(QPainter& p, const PanelLayout::Art& art);
     static void paintSection(QPainter& p, const PanelLayout::Section& section);
+    static void paintVents(QPainter& p, const QRect& area);
     static void paintNameplate(QPainter& p, const PanelLayout::Nameplate& plate);
     static void paintCaption(QPainter& p, const PanelLayout::Caption& caption);
     static void paintTabs(QPainter& p, int selected);
