@@ -197,9 +197,9 @@ void SkinStyle::drawLitSlot(QPainter& p, QPointF from, QPointF to, qreal width)
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(accent(), 70));
     p.drawPath(roundedRect(r.adjusted(-1, -1, 1, 1), width / 2.0 + 1));
+    // Lit across the slot: brightest along its middle, like a light pipe.
     const bool horizontal = r.width() > r.height();
-    QLinearGradient core(horizontal ? r.topLeft() : r.topLeft(),
-                         horizontal ? r.bottomLeft() : r.topRight());
+    QLinearGradient core(r.topLeft(), horizontal ? r.bottomLeft() : r.topRight());
     core.setColorAt(0.0, accentDeep());
     core.setColorAt(0.5, accentBright());
     core.setColorAt(1.0, accentDeep());

@@ -29,9 +29,6 @@ public:
     static QColor caption() { return QColor(0xA9, 0xAE, 0xB5); }
     static QColor captionDim() { return QColor(0x6E, 0x74, 0x7C); }
     static QColor outline() { return QColor(0x07, 0x08, 0x0A); }
-    static QColor panelMetal() { return QColor(0x2B, 0x2E, 0x33); }
-    static QColor stripMetal() { return QColor(0x24, 0x27, 0x2B); }
-    static QColor wellFill() { return QColor(0x0C, 0x0D, 0x10); }
     static QColor glass() { return QColor(0x10, 0x12, 0x15); }
     static QColor online() { return QColor(0x3C, 0xDC, 0x7A); }
     static QColor offline() { return QColor(0xE4, 0x4B, 0x3C); }
