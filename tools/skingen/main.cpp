@@ -1,44 +1,42 @@
-// Draws the skin pictures (placeholder art until the real painters land).
-#include "SkinCatalog.h"
+// skingen: draws the skin pictures 101.png .. 400.png, or a contact sheet of them for review.
+#include "ContactSheet.h"
+#include "SkinGenerator.h"
 
-#include <QDir>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <QTextStream>
-
-namespace {
-
-QImage drawPicture(int id)
-{
-    QImage image(SkinCatalog::naturalSize(id), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.setBrush(QColor(0x30, 0x32, 0x36));
-    p.drawRect(image.rect().adjusted(0, 0, -1, -1));
-    return image;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
+    // A drawing tool needs no display; the offscreen platform also runs on build machines.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream err(stderr);
-    if (args.size() == 3 && args[1] == QLatin1String("--out")) {
-        QDir dir(args[2]);
-        for (int id = SkinCatalog::FirstId; id <= SkinCatalog::LastId; ++id) {
-            if (!drawPicture(id).save(dir.filePath(QStringLiteral("%1.png").arg(id)))) {
-                err << "skingen: cannot write " << dir.filePath(QStringLiteral("%1.png").arg(id))
-                    << "\n";
-                return 1;
-            }
+    if (args.size() != 3 ||
+        (args[1] != QLatin1String("--out") && args[1] != QLatin1String("--sheet"))) {
+        err << "usage: skingen --out DIR | --sheet FILE.png\n";
+        return 2;
+    }
+    const QString missing = SkinGenerator::missingFonts();
+    if (!missing.isEmpty()) {
+        // Another face would change every label; refuse rather than write a different skin.
+        err << "skingen: missing font families: " << missing << " (install fonts-noto-cjk and "
+            << "fonts-dejavu-core)\n";
+        return 1;
+    }
+    const SkinGenerator generator;
+    if (args[1] == QLatin1String("--out")) {
+        const QString error = generator.writeAll(args[2]);
+        if (!error.isEmpty()) {
+            err << "skingen: " << error << "\n";
+            return 1;
         }
         return 0;
     }
-    err << "usage: skingen --out DIR | --sheet FILE.png\n";
-    return 2;
+    if (!ContactSheet(generator).render().save(args[2], "PNG")) {
+        err << "skingen: cannot write " << args[2] << "\n";
+        return 1;
+    }
+    return 0;
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class PicturePainter;
+
+// Draws the skin pictures by id at exactly their catalog size, with transparency. Drawing is
+// deterministic: the same program draws the same pixels every time.
+class SkinGenerator
+{
+public:
+    SkinGenerator();
+    ~SkinGenerator();
+
+    QImage draw(int id) const;
+    // Writes 101.png .. 400.png into dir; returns an error text, empty on success.
+    QString writeAll(const QString& dir) const;
+    // The fonts the pictures are lettered in; empty when all are installed, else the missing.
+    static QString missingFonts();
+
+private:
+    std::vector<std::unique_ptr<PicturePainter>> m_painters;
+};
