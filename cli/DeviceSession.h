@@ -5,7 +5,7 @@
 #include "ConnectionSupervisor.h"
 #include "DeviceLink.h"
 #include "ParamModel.h"
-#include "StderrMessages.h"
+#include "StreamMessages.h"
 
 #include <memory>
 
@@ -49,7 +49,7 @@ private:
 
     QString m_simulatorState;
     ParamModel m_model;
-    StderrMessages m_messages;
+    StreamMessages m_messages;
     std::unique_ptr<SimProcessor> m_simulator;
     std::unique_ptr<USB_Comm> m_transport;
     std::unique_ptr<DeviceLink> m_link;

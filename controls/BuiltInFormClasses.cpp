@@ -38,7 +38,9 @@ FormClass skinnedClass(SkinImages& skin)
     return formClass;
 }
 
-void readColours(QWidget* widget, FormPropertyReader& properties)
+} // namespace
+
+void readFormColours(QWidget* widget, FormPropertyReader& properties)
 {
     QPalette palette = widget->palette();
     const auto colour = [&properties](QStringView key) -> std::optional<QColor> {
@@ -58,6 +60,8 @@ void readColours(QWidget* widget, FormPropertyReader& properties)
     }
     widget->setPalette(palette);
 }
+
+namespace {
 
 Qt::Alignment readAlignment(FormPropertyReader& properties)
 {
@@ -92,7 +96,7 @@ QWidget* makePanel(QWidget* parent, FormPropertyReader& properties)
 {
     auto* panel = new QFrame(parent);
     panel->setFrameShape(QFrame::NoFrame);
-    readColours(panel, properties);
+    readFormColours(panel, properties);
     return panel;
 }
 
@@ -102,7 +106,7 @@ QWidget* makeLabel(QWidget* parent, FormPropertyReader& properties)
     label->setText(properties.text(u"Caption", QString()));
     label->setAlignment(readAlignment(properties) | Qt::AlignTop);
     label->setWordWrap(true);
-    readColours(label, properties);
+    readFormColours(label, properties);
     readFont(label, properties);
     return label;
 }
@@ -112,7 +116,7 @@ QWidget* makeTextBox(QWidget* parent, FormPropertyReader& properties)
     auto* edit = new QLineEdit(parent);
     edit->setText(properties.text(u"Text", QString()));
     edit->setAlignment(readAlignment(properties) | Qt::AlignVCenter);
-    readColours(edit, properties);
+    readFormColours(edit, properties);
     readFont(edit, properties);
     return edit;
 }
@@ -127,7 +131,7 @@ QWidget* makeCheckBox(QWidget* parent, FormPropertyReader& properties)
     box->setCheckState(state == 0   ? Qt::Unchecked
                        : state == 1 ? Qt::Checked
                                     : Qt::PartiallyChecked);
-    readColours(box, properties);
+    readFormColours(box, properties);
     return box;
 }
 

@@ -31,6 +31,14 @@ QSizeF SkinnedControl::twipsSize() const
     return QSizeF(width() * TwipsPerPixel, height() * TwipsPerPixel);
 }
 
+QRectF SkinnedControl::twipsGeometry() const
+{
+    if (m_twipsGeometry.isValid() && twipsToPixels(m_twipsGeometry) == geometry()) {
+        return m_twipsGeometry;
+    }
+    return QRectF(QPointF(pos()) * TwipsPerPixel, QSizeF(size()) * TwipsPerPixel);
+}
+
 void SkinnedControl::Refresh()
 {
     invalidate();

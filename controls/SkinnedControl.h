@@ -22,6 +22,8 @@ public:
     void setTwipsGeometry(const QRectF& twips);
     // The size in twips: the one last given, while the widget still has the pixels it rounds to.
     QSizeF twipsSize() const;
+    // The place in twips, on the same terms.
+    QRectF twipsGeometry() const;
 
     // Redraws the picture and repaints at once.
     void Refresh();

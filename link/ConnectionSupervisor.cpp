@@ -10,12 +10,9 @@ ConnectionSupervisor::ConnectionSupervisor(DeviceLink& link, BulkTransfer& bulk,
     , m_link(link)
     , m_bulk(bulk)
 {
-    const LinkTimings& t = m_link.timings();
     m_commConnect.setSingleShot(true);
-    m_commConnect.setInterval(t.scaled(t.firstConnectMs));
-    m_keepConnect.setInterval(t.scaled(t.keepAliveMs));
     m_connectTimeOut.setSingleShot(true);
-    m_connectTimeOut.setInterval(t.scaled(t.connectTimeoutMs));
+    applyIntervals();
     connect(&m_commConnect, &QTimer::timeout, this, &ConnectionSupervisor::commConnectTick);
     connect(&m_keepConnect, &QTimer::timeout, this, &ConnectionSupervisor::keepConnectTick);
     connect(&m_connectTimeOut, &QTimer::timeout, this, &ConnectionSupervisor::connectTimeOutTick);
@@ -26,8 +23,18 @@ ConnectionSupervisor::ConnectionSupervisor(DeviceLink& link, BulkTransfer& bulk,
             [this] { Q_EMIT indicatorChanged(indicatorValue()); });
 }
 
+void ConnectionSupervisor::applyIntervals()
+{
+    const LinkTimings& t = m_link.timings();
+    m_commConnect.setInterval(t.scaled(t.firstConnectMs));
+    m_keepConnect.setInterval(t.scaled(t.keepAliveMs));
+    m_connectTimeOut.setInterval(t.scaled(t.connectTimeoutMs));
+}
+
 void ConnectionSupervisor::start()
 {
+    // The link's intervals may have changed since construction (the window's design sets them).
+    applyIntervals();
     m_keepConnect.start();
     m_commConnect.start();
 }

@@ -39,6 +39,7 @@ Q_SIGNALS:
     void indicatorChanged(int value);
 
 private:
+    void applyIntervals();
     void commConnectTick();
     void keepConnectTick();
     void connectTimeOutTick();

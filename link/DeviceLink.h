@@ -58,6 +58,8 @@ public:
     const QByteArray& reply() const { return m_receiver.reply(); }
     CommLog& log() { return m_log; }
     const LinkTimings& timings() const { return m_timings; }
+    // The window's design carries the intervals; it hands them over once it has loaded.
+    void setTimings(const LinkTimings& timings) { m_timings = timings; }
     ParamModel& model() { return m_model; }
     USB_Comm& transport() { return m_transport; }
     UserMessages& messages() { return m_messages; }

@@ -27,6 +27,9 @@ public:
     explicit UndoHistory(ParamModel& model, int burstQuietMs = BurstQuietMs,
                          QObject* parent = nullptr);
 
+    // The quiet time that ends an edit burst.
+    void setBurstQuietMs(int ms) { m_moveTimeout.setInterval(ms); }
+
     void UndoRedoInit();
     // An undo point for a one-off action (bypass, reset, lock, ...).
     void SaveUndo();

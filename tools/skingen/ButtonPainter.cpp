@@ -37,7 +37,7 @@ const ButtonPainter::Key* ButtonPainter::findKey(int id)
         {319, Icon::Save, "保存", 5, false, false},
         {136, Icon::Undo, "", 5, false, false},
         {138, Icon::Redo, "", 5, false, false},
-        {140, Icon::None, "旁通", 5, true, true},
+        {140, Icon::None, "EQ", 5, true, true},
         {142, Icon::Reset, "复位", 5, false, false},
         {145, Icon::Left, "", 6, false, false},
         {147, Icon::Right, "", 6, false, false},

@@ -1,0 +1,153 @@
+#include "BandEditor.h"
+
+#include "BandEncoding.h"
+#include "BandTable.h"
+#include "EqGroupTable.h"
+#include "MainWindowContext.h"
+#include "MainWindowControls.h"
+#include "ParamModel.h"
+#include "ScrollBar.h"
+#include "ShowNumber.h"
+#include "SimpControl.h"
+#include "TagNew.h"
+#include "UndoHistory.h"
+
+#include <QWidget>
+
+namespace {
+
+constexpr int LowCutMarker = 16;
+constexpr int LowCutReadout = 46;
+
+} // namespace
+
+BandEditor::BandEditor(MainWindowContext& context)
+    : m_context(context)
+{}
+
+void BandEditor::attach()
+{
+    MainWindowControls& c = m_context.controls;
+    QObject::connect(c.btnRight1, &SimpControl::Click, &m_context.window,
+                     [this] { step(m_context.bands.nextBand()); });
+    QObject::connect(c.btnLeft1, &SimpControl::Click, &m_context.window,
+                     [this] { step(m_context.bands.previousBand()); });
+    QObject::connect(c.btnEQByPass, &SimpControl::Click, &m_context.window,
+                     [this] { bypassClicked(); });
+}
+
+void BandEditor::LoadGroupBands()
+{
+    m_context.bands.LoadGroupBands(m_context.model);
+}
+
+void BandEditor::ShowBandKnobs()
+{
+    const EqBand& band = m_context.bands.current();
+    MainWindowControls& c = m_context.controls;
+    c.MKnobFreq->setValue(BandEncoding::FreqToIndex(band.Frequency));
+    c.MKnobDb->setValue(BandEncoding::GainToByte(band.Gain));
+    c.MKnobQ->setValue(BandEncoding::QToByte(band.Q));
+}
+
+void BandEditor::ShowBandIndicator()
+{
+    const bool online = m_context.online();
+    MainWindowControls& c = m_context.controls;
+    c.btnShowPointN->setValue(m_context.bands.indicatorValue(online));
+    c.sLine1->setValue(online ? 0 : 1);
+    c.sLine2->setValue(online ? 0 : 1);
+}
+
+void BandEditor::ShowBandDots()
+{
+    const QString current = QString::number(m_context.bands.CurrentBand());
+    for (SimpControl* marker : m_context.controls.btnShowDot1) {
+        marker->setValue(marker->tagNew() == current ? 1 : 0);
+    }
+}
+
+void BandEditor::SelectBand(int index)
+{
+    if (index != m_context.bands.CurrentBand()) {
+        m_context.bands.setCurrentBand(index);
+        ShowBandKnobs();
+        ShowBandIndicator();
+        ShowBandDots();
+    }
+    m_context.RefreshControls(MainWindowContext::Curve, MainWindowContext::AllAddresses);
+}
+
+void BandEditor::bindGroup()
+{
+    MainWindowControls& c = m_context.controls;
+    const EqGroup& group = EqGroupTable::instance().group(m_context.model.currentEqGroup());
+    // Written as the bypass table writes it ("&H02").
+    c.btnEQByPass->setTagNew(QStringLiteral("&H") +
+                             QString::number(group.bypass, 16).toUpper().rightJustified(2, u'0'));
+    LoadGroupBands();
+    m_context.bands.setCurrentBand(0);
+
+    for (SimpControl* marker : c.btnShowDot1) {
+        marker->setTagNew(QString());
+        marker->setUserHightCutPic(false);
+    }
+    for (ShowNumber* readout : c.ShowNumberDot) {
+        readout->setTagNew(QString());
+    }
+    const BandTable& bands = m_context.bands;
+    for (int i = 0; i < bands.BandCount(); ++i) {
+        const EqBand& band = bands.band(i);
+        const QString index = QString::number(i);
+        const auto bindReadout = [&](int readout, int field) {
+            c.ShowNumberDot[readout]->setTagNew(TagNew::bandDisplayText(band.Address, field, i));
+        };
+        switch (band.Kind) {
+        case BandKind::LowCut:
+            c.btnShowDot1[LowCutMarker]->setTagNew(index);
+            bindReadout(LowCutReadout, 0);
+            break;
+        case BandKind::HighCut:
+            c.btnShowDot1[i]->setUserHightCutPic(true);
+            c.btnShowDot1[i]->setTagNew(index);
+            bindReadout(3 * i, 0);
+            break;
+        case BandKind::Peaking:
+            c.btnShowDot1[i]->setTagNew(index);
+            for (int field = 0; field < 3; ++field) {
+                bindReadout(3 * i + field, field);
+            }
+            break;
+        }
+    }
+    for (SimpControl* marker : c.btnShowDot1) {
+        marker->setVisible(!marker->tagNew().isEmpty());
+    }
+    for (ShowNumber* readout : c.ShowNumberDot) {
+        readout->setVisible(!readout->tagNew().isEmpty());
+    }
+}
+
+void BandEditor::step(int band)
+{
+    m_context.bands.setCurrentBand(band);
+    ShowBandIndicator();
+    ShowBandDots();
+    m_context.RefreshControls(MainWindowContext::Curve | MainWindowContext::Knobs,
+                              MainWindowContext::AllAddresses);
+}
+
+void BandEditor::bypassClicked()
+{
+    m_context.undo.SaveUndo();
+    SimpControl* button = m_context.controls.btnEQByPass;
+    const auto address = TagNew::parseAddress(button->tagNew());
+    if (address && *address != EqGroup::None) {
+        m_context.model.store().setValue(0, m_context.model.currentMode(), *address,
+                                         quint8(button->value()));
+        m_context.sendWithWindowDisabled(m_context.model.currentMode(), *address, button->value());
+    } else {
+        button->setValue(0);
+    }
+    m_context.RefreshControls(MainWindowContext::Curve, MainWindowContext::AllAddresses);
+}

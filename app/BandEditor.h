@@ -1,0 +1,31 @@
+#pragma once
+
+struct MainWindowContext;
+
+// The band side of the window: which bands the current EQ group offers, which one is selected,
+// how the band name, markers, read-outs and knobs show them, the band step buttons and the EQ
+// on/off button.
+class BandEditor
+{
+public:
+    explicit BandEditor(MainWindowContext& context);
+
+    // Connects the step and EQ on/off buttons.
+    void attach();
+
+    void LoadGroupBands();
+    void ShowBandKnobs();
+    void ShowBandIndicator();
+    void ShowBandDots();
+    void SelectBand(int index);
+
+    // Binds the EQ on/off button, the markers and the read-outs to the current group's bands
+    // and makes band 0 current; only bound markers and read-outs are shown.
+    void bindGroup();
+
+private:
+    void step(int band);
+    void bypassClicked();
+
+    MainWindowContext& m_context;
+};

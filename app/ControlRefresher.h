@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class BandEditor;
+struct MainWindowContext;
+
+// RefreshControls: the one way stored values reach the window's controls. Each bound control
+// carries its binding in TagNew; the flags choose the families, the filter an address or band.
+// Setting a control's value here never counts as a user edit, so nothing is sent.
+class ControlRefresher
+{
+public:
+    ControlRefresher(MainWindowContext& context, BandEditor& bands);
+
+    // Every binding held in the design must read; error names the first control whose does not.
+    bool checkBindings(QString& error) const;
+
+    void RefreshControls(int flags, int filter);
+
+private:
+    void refreshDisplays(int filter);
+    void refreshSliders();
+    void refreshButtons();
+    void refreshBandReadouts(int filter);
+    void refreshKnobs();
+
+    MainWindowContext& m_context;
+    BandEditor& m_bands;
+};

@@ -1,0 +1,265 @@
+#include "MainCommands.h"
+
+#include "BandEditor.h"
+#include "BandTable.h"
+#include "DeviceLink.h"
+#include "Frames.h"
+#include "LinkSequence.h"
+#include "MainWindowContext.h"
+#include "MainWindowControls.h"
+#include "ParamModel.h"
+#include "ScrollBar.h"
+#include "SimpControl.h"
+#include "TagNew.h"
+#include "UndoHistory.h"
+#include "WindowLayout.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+constexpr int MaxInput = 6;
+constexpr int MaxStartMode = 7;
+constexpr int MaxFourWay = 3;
+constexpr int ToneNeutral = 5;
+constexpr int ToneAddress = 0xCE;
+
+// The group marker's design Left (twips) under each group's tab.
+constexpr int GroupMarkerLeft[] = {1500, 3500, 3300, 5400, 9500, 11240, 7200, 9500, 9500};
+
+// The panel tabs drawn on the panel art: design twips, edges included.
+struct TabArea
+{
+    int left, right; // right exclusive
+};
+constexpr int TabTop = 270;
+constexpr int TabBottom = 825;
+constexpr TabArea TabAreas[] = {{10725, 12360}, {12510, 14175}, {14295, 15990}};
+
+int addressOf(const SimpControl* control)
+{
+    return TagNew::parseAddress(control->tagNew()).value_or(0);
+}
+
+} // namespace
+
+MainCommands::MainCommands(MainWindowContext& context, BandEditor& bands, WindowLayout& layout,
+                           QTimer& toneReset)
+    : m_context(context)
+    , m_bands(bands)
+    , m_layout(layout)
+    , m_toneReset(toneReset)
+{}
+
+void MainCommands::attach()
+{
+    MainWindowControls& c = m_context.controls;
+    QObject* owner = &m_context.window;
+    for (int group : MainWindowControls::GroupTabs) {
+        QObject::connect(c.btnMode[group], &SimpControl::Click, owner,
+                         [this, group] { selectGroup(group); });
+    }
+    QObject::connect(c.btnParaShow, &SimpControl::Click, owner, [this] { showParameterPanels(); });
+    QObject::connect(c.btnUp1, &SimpControl::Click, owner, [this, &c] { stepMode(-1, c.btnUp1); });
+    QObject::connect(c.btnDown1, &SimpControl::Click, owner,
+                     [this, &c] { stepMode(+1, c.btnDown1); });
+    for (int element : {0, 1}) {
+        QObject::connect(c.btnStartModeI[element], &SimpControl::Click, owner,
+                         [this, element] { stepInput(element); });
+        QObject::connect(c.btnStartModeD[element], &SimpControl::Click, owner,
+                         [this, element] { stepStartMode(element); });
+        QObject::connect(c.btnSaveMode[element], &SimpControl::Click, owner,
+                         [this, element] { setSaveMode(element); });
+        QObject::connect(c.btnModeChange[element], &SimpControl::Click, owner,
+                         [this, element] { setModeChange(element); });
+    }
+    QObject::connect(c.btnUp2, &SimpControl::Click, owner, [this] { stepFourWay(-1); });
+    QObject::connect(c.btnDown2, &SimpControl::Click, owner, [this] { stepFourWay(+1); });
+    QObject::connect(c.btnReset, &SimpControl::Click, owner, [this] { resetGroup(); });
+    QObject::connect(c.ScrollTone, &ScrollBar::Scroll, owner, [this] { toneMoved(); });
+    QObject::connect(&m_toneReset, &QTimer::timeout, owner, [this] { toneResetTick(); });
+    for (SimpControl* panel : c.SimpControl6) {
+        QObject::connect(panel, &SimpControl::MouseDown, owner,
+                         [this](int, int, float x, float y) { panelPressed(x, y); });
+    }
+}
+
+void MainCommands::selectGroup(int group)
+{
+    MainWindowControls& c = m_context.controls;
+    for (SimpControl* tab : c.btnMode) {
+        if (tab) {
+            tab->setValue(0);
+        }
+    }
+    c.btnMode[group]->setValue(1);
+    c.btnParaShow->setValue(0);
+    m_context.model.setCurrentEqGroup(group);
+    c.Frame2[m_currentTab]->hide();
+    c.Frame1->show();
+    c.Text1->hide();
+    placeGroupMarker();
+    m_bands.bindGroup();
+    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+}
+
+void MainCommands::placeGroupMarker()
+{
+    SimpControl* marker = m_context.controls.btnShowSub1;
+    QRectF design = m_layout.designGeometry(marker);
+    design.moveLeft(GroupMarkerLeft[m_context.model.currentEqGroup()]);
+    m_layout.place(marker, design);
+}
+
+void MainCommands::showParameterPanels()
+{
+    MainWindowControls& c = m_context.controls;
+    c.btnParaShow->setValue(1);
+    c.Frame2[m_currentTab]->show();
+    c.Frame1->hide();
+}
+
+void MainCommands::stepMode(int delta, QObject* arrow)
+{
+    ParamModel& model = m_context.model;
+    model.setCurrentMode(qBound(0, model.currentMode() + delta, ParamStore::ModeCount - 1));
+    m_context.controls.btnShowMode->setValue(model.currentMode());
+    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    // The processor switches modes even when the window's mode stayed at its limit.
+    m_context.sendWhileDisabled(arrow, model.currentMode(), 0, 0, Frames::ModeSelect);
+}
+
+void MainCommands::stepInput(int element)
+{
+    SimpControl* arrow = m_context.controls.btnStartModeI[element];
+    arrow->setControlEnabled(false);
+    const int address = addressOf(m_context.controls.btnInput);
+    ParamStore& store = m_context.model.store();
+    const int before = store.value(0, 0, address);
+    int after = before;
+    if (element == 1 && before < MaxInput) {
+        after = before + 1;
+    } else if (element == 0 && before > 0) {
+        after = before - 1;
+    }
+    if (after != before) {
+        store.setValue(0, 0, address, quint8(after));
+        m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+        if (m_context.online()) {
+            m_context.link.SendFrame(Frames::ParamWrite, 0, address, after, ReplyTimeout::Normal);
+        }
+    }
+    arrow->setControlEnabled(true);
+}
+
+void MainCommands::stepStartMode(int element)
+{
+    const int address = addressOf(m_context.controls.btnShowStartMode);
+    ParamStore& store = m_context.model.store();
+    const int byte = store.value(0, 0, address);
+    if (element == 1 && byte < MaxStartMode) {
+        store.setValue(0, 0, address, quint8(byte + 1));
+    } else if (element == 0 && byte > 0) {
+        store.setValue(0, 0, address, quint8(byte - 1));
+    }
+    // Not sent: the processor gets it with the next whole upload.
+    m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+}
+
+void MainCommands::setSaveMode(int element)
+{
+    m_context.model.store().setValue(0, 0, addressOf(m_context.controls.btnSaveMode[0]),
+                                     quint8(element));
+    m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+}
+
+void MainCommands::setModeChange(int element)
+{
+    SimpControl* button = m_context.controls.btnModeChange[element];
+    const int address = addressOf(button);
+    m_context.model.store().setValue(0, 0, address, quint8(element));
+    m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+    m_context.sendWhileDisabled(button, 0, address, element);
+}
+
+void MainCommands::stepFourWay(int delta)
+{
+    SimpControl* display = m_context.controls.btnFBX;
+    if (delta > 0) {
+        m_context.undo.SaveUndo();
+    }
+    display->setValue(qBound(0, display->value() + delta, MaxFourWay));
+    const int address = addressOf(display);
+    m_context.model.store().setValue(0, 0, address, quint8(display->value()));
+    m_context.sendWithWindowDisabled(0, address, display->value());
+}
+
+void MainCommands::resetGroup()
+{
+    m_context.undo.SaveUndo();
+    m_context.model.InitDefaults(ParamModel::EqGroupReset);
+    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    QApplication::processEvents();
+    if (!m_context.online()) {
+        return;
+    }
+    LinkSequence sequence(m_context.link);
+    if (!sequence.isOpen()) {
+        QApplication::beep(); // another transfer runs; the reset stays in the store
+        return;
+    }
+    m_context.window.setEnabled(false);
+    const BandTable& bands = m_context.bands;
+    for (int i = 0; i < bands.BandCount(); ++i) {
+        if (!sequence.SendFrame(Frames::ParamWrite, m_context.model.currentMode(),
+                                bands.band(i).Address, Frames::StoredBytes, ReplyTimeout::Normal)) {
+            break;
+        }
+    }
+    m_context.window.setEnabled(true);
+}
+
+void MainCommands::toneMoved()
+{
+    m_context.undo.NoteChange();
+    ScrollBar* tone = m_context.controls.ScrollTone;
+    if (m_context.online()) {
+        // The tone is a key command: sent, never stored.
+        m_context.sendWhileDisabled(tone, 0, ToneAddress, tone->value());
+    } else {
+        m_toneReset.start();
+    }
+}
+
+void MainCommands::toneResetTick()
+{
+    if (!m_context.online()) {
+        m_context.controls.ScrollTone->setValue(ToneNeutral);
+    }
+}
+
+void MainCommands::panelPressed(float x, float y)
+{
+    const QSizeF s = m_layout.scale(m_context.window);
+    const double designX = x / s.width();
+    const double designY = y / s.height();
+    if (designY < TabTop || designY > TabBottom) {
+        return;
+    }
+    for (int tab = 0; tab < int(std::size(TabAreas)); ++tab) {
+        if (designX >= TabAreas[tab].left && designX < TabAreas[tab].right) {
+            showPanel(tab);
+            return;
+        }
+    }
+}
+
+void MainCommands::showPanel(int tab)
+{
+    m_currentTab = tab;
+    for (int k = 0; k < MainWindowControls::PanelCount; ++k) {
+        m_context.controls.Frame2[k]->setVisible(k == tab);
+    }
+}

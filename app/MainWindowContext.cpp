@@ -1,0 +1,34 @@
+#include "MainWindowContext.h"
+
+#include "DeviceLink.h"
+#include "Frames.h"
+
+#include <QWidget>
+
+bool MainWindowContext::online() const
+{
+    return link.isOnline();
+}
+
+void MainWindowContext::sendWhileDisabled(QObject* control, int mode, int address, int value,
+                                          int type)
+{
+    if (!online()) {
+        return;
+    }
+    // The skinned controls' own Enabled, which keeps a second edit of the same control from
+    // starting while the first is on its way.
+    control->setProperty("Enabled", false);
+    link.SendFrame(type, mode, address, value, ReplyTimeout::Normal);
+    control->setProperty("Enabled", true);
+}
+
+void MainWindowContext::sendWithWindowDisabled(int mode, int address, int value)
+{
+    if (!online()) {
+        return;
+    }
+    window.setEnabled(false);
+    link.SendFrame(Frames::ParamWrite, mode, address, value, ReplyTimeout::Normal);
+    window.setEnabled(true);
+}

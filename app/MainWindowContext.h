@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+
+class BandTable;
+class DeviceLink;
+class ParamModel;
+class QObject;
+class QWidget;
+class UndoHistory;
+class UserMessages;
+struct MainWindowControls;
+
+// What the main window's parts share: the window and its controls, the store, the link, the undo
+// history and the band table, and the one way stored values reach the controls.
+struct MainWindowContext
+{
+    // RefreshControls families, one bit each.
+    enum RefreshFlag : int
+    {
+        Displays = 1,     // MyNumber digit displays (filter: address)
+        Sliders = 2,      // MyScrollBar sliders
+        Buttons = 4,      // selectors, two-way buttons, the EQ on/off button
+        BandReadouts = 8, // band markers and read-outs (filter: band)
+        Knobs = 16,       // the three band knobs
+        Curve = 32,       // one redraw of the EQ curve
+        BandList = 64,    // rebuild the current group's band list from the store
+        Everything = 255,
+    };
+    static constexpr int AllAddresses = 255;
+
+    QWidget& window;
+    MainWindowControls& controls;
+    ParamModel& model;
+    DeviceLink& link;
+    UserMessages& messages;
+    UndoHistory& undo;
+    BandTable& bands;
+    std::function<void(int flags, int filter)> RefreshControls;
+
+    bool online() const;
+    // The edit pattern: nothing while offline; otherwise the control is disabled while the
+    // frame (a parameter write unless said otherwise) goes out and enabled again, whatever the
+    // send's outcome.
+    void sendWhileDisabled(QObject* control, int mode, int address, int value, int type = 0);
+    // The same with the whole window disabled, for commands that must not overlap at all.
+    void sendWithWindowDisabled(int mode, int address, int value);
+};

@@ -1,0 +1,12 @@
+#include "MessageBoxMessages.h"
+
+#include <QMessageBox>
+
+void MessageBoxMessages::showMessage(Icon icon, const QString& text)
+{
+    const QMessageBox::Icon boxIcon = icon == Icon::Critical      ? QMessageBox::Critical
+                                      : icon == Icon::Information ? QMessageBox::Information
+                                                                  : QMessageBox::Warning;
+    QMessageBox box(boxIcon, Title, text, QMessageBox::Ok, m_owner);
+    box.exec();
+}

@@ -1,0 +1,120 @@
+#include "ParameterEdits.h"
+
+#include "DeviceLink.h"
+#include "Frames.h"
+#include "LinkSequence.h"
+#include "MainWindowContext.h"
+#include "MainWindowControls.h"
+#include "ParamModel.h"
+#include "ScrollBar.h"
+#include "SimpControl.h"
+#include "TagNew.h"
+#include "UserMessages.h"
+
+#include <QApplication>
+
+namespace {
+
+// The six common levels are stored and shown but not sent on their own; the processor gets them
+// with the whole uploads.
+constexpr int FirstUnsentSlider = 19;
+constexpr int LastUnsentSlider = 24;
+
+} // namespace
+
+ParameterEdits::ParameterEdits(MainWindowContext& context)
+    : m_context(context)
+{}
+
+void ParameterEdits::attach()
+{
+    MainWindowControls& c = m_context.controls;
+    QObject* owner = &m_context.window;
+    for (int i = 0; i < MainWindowControls::ScrollBarCount; ++i) {
+        QObject::connect(c.MyScrollBar[i], &ScrollBar::Scroll, owner,
+                         [this, i] { sliderMoved(i); });
+    }
+    for (int i = 0; i < MainWindowControls::ButtonCount; ++i) {
+        QObject::connect(c.MyButton[i], &SimpControl::Click, owner,
+                         [this, i] { buttonClicked(i); });
+    }
+    QObject::connect(c.SimpControl4, &SimpControl::Click, owner, [this] { undo(); });
+    QObject::connect(c.SimpControl7, &SimpControl::Click, owner, [this] { redo(); });
+    QObject::connect(c.btnLock, &SimpControl::Click, owner, [this] { lockClicked(); });
+}
+
+void ParameterEdits::sliderMoved(int index)
+{
+    ScrollBar* slider = m_context.controls.MyScrollBar[index];
+    const auto binding = TagNew::parseSlider(slider->tagNew());
+    if (!binding) {
+        return;
+    }
+    m_context.undo.NoteChange();
+    const int mode = binding->scope == TagNew::Scope::Group ? m_context.model.currentMode() : 0;
+    m_context.model.store().setValue(0, mode, binding->address, quint8(slider->value()));
+    m_context.RefreshControls(MainWindowContext::Displays, binding->address);
+    if (index >= FirstUnsentSlider && index <= LastUnsentSlider) {
+        return;
+    }
+    m_context.sendWhileDisabled(slider, mode, binding->address, slider->value());
+}
+
+void ParameterEdits::buttonClicked(int index)
+{
+    SimpControl* button = m_context.controls.MyButton[index];
+    const int address = TagNew::parseAddress(button->tagNew()).value_or(0);
+    const int mode = m_context.model.currentMode();
+    m_context.model.store().setValue(0, mode, address, quint8(index % 2));
+    m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+    m_context.sendWhileDisabled(button, mode, address, Frames::StoredBytes);
+}
+
+void ParameterEdits::undo()
+{
+    restore(&UndoHistory::UndoStep);
+}
+
+void ParameterEdits::redo()
+{
+    restore(&UndoHistory::RedoStep);
+}
+
+void ParameterEdits::restore(HistoryStep step)
+{
+    UndoHistory& history = m_context.undo;
+    bool restored = false;
+    if (!m_context.online()) {
+        restored = (history.*step)(nullptr);
+    } else {
+        LinkSequence sequence(m_context.link);
+        if (!sequence.isOpen()) {
+            QApplication::beep(); // a transfer runs; the history stays where it is
+            return;
+        }
+        m_context.window.setEnabled(false);
+        restored = (history.*step)([&sequence](int mode, int address) {
+            return sequence.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
+                                      ReplyTimeout::Normal);
+        });
+        m_context.window.setEnabled(true);
+    }
+    if (restored) {
+        m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    }
+}
+
+void ParameterEdits::lockClicked()
+{
+    if (!m_context.online()) {
+        m_context.messages.showMessage(UserMessages::Icon::Exclamation, OfflineMessage);
+        return;
+    }
+    m_context.undo.SaveUndo();
+    SimpControl* lock = m_context.controls.btnLock;
+    const int value = 1 - lock->value();
+    lock->setValue(value);
+    const int address = TagNew::parseAddress(lock->tagNew()).value_or(0);
+    m_context.model.store().setValue(0, 0, address, quint8(value));
+    m_context.sendWithWindowDisabled(0, address, value);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "UndoHistory.h"
+
+#include <QString>
+
+struct MainWindowContext;
+
+// Edits of the bound controls and their history: the sliders and two-way buttons write the store,
+// refresh what shows the same address and send the change; undo and redo restore a snapshot and
+// send every address it changes; the lock switches the processor's panel lock.
+class ParameterEdits
+{
+public:
+    static inline const QString OfflineMessage =
+        QStringLiteral("Please get your device online first. ");
+
+    explicit ParameterEdits(MainWindowContext& context);
+
+    void attach();
+
+    void sliderMoved(int index);
+    void buttonClicked(int index);
+    void undo();
+    void redo();
+    void lockClicked();
+
+private:
+    using HistoryStep = bool (UndoHistory::*)(const UndoHistory::SendAddress&);
+    void restore(HistoryStep step);
+
+    MainWindowContext& m_context;
+};

@@ -1,0 +1,59 @@
+#include "PresetCommands.h"
+
+#include "BulkTransfer.h"
+#include "FileChooser.h"
+#include "ImportPreset.h"
+#include "MainWindowContext.h"
+#include "MainWindowControls.h"
+#include "SavePreset.h"
+#include "SimpControl.h"
+#include "UndoHistory.h"
+
+#include <QWidget>
+
+PresetCommands::PresetCommands(MainWindowContext& context, BulkTransfer& bulk, FileChooser& files)
+    : m_context(context)
+    , m_bulk(bulk)
+    , m_files(files)
+{}
+
+void PresetCommands::attach()
+{
+    MainWindowControls& c = m_context.controls;
+    QObject* owner = &m_context.window;
+    QObject::connect(c.btnUpload, &SimpControl::Click, owner, [this] { upload(); });
+    QObject::connect(c.btnSave, &SimpControl::Click, owner, [this] { save(); });
+    QObject::connect(c.btnImport, &SimpControl::Click, owner, [this] { import(); });
+}
+
+void PresetCommands::upload()
+{
+    m_bulk.UploadAll(false);
+}
+
+void PresetCommands::save()
+{
+    SavePreset(m_files.ChoosePresetSaveFile(), m_context.model, m_context.messages);
+}
+
+void PresetCommands::import()
+{
+    ImportPreset(m_files.BrowsePresetFile(), m_context.model, m_context.messages, *this);
+}
+
+void PresetCommands::RefreshControls()
+{
+    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+}
+
+void PresetCommands::UndoRedoInit()
+{
+    m_context.undo.UndoRedoInit();
+}
+
+void PresetCommands::UploadAllWhenOnline()
+{
+    if (m_context.online()) {
+        m_bulk.UploadAll(true);
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "PresetImportHooks.h"
+
+class BulkTransfer;
+class FileChooser;
+struct MainWindowContext;
+
+// The upload, save and import buttons: the whole store to the processor, to a preset file, and
+// from a preset file back into the store, the window and the processor.
+class PresetCommands : private PresetImportHooks
+{
+public:
+    PresetCommands(MainWindowContext& context, BulkTransfer& bulk, FileChooser& files);
+
+    void attach();
+
+    void upload();
+    void save();
+    void import();
+
+private:
+    void RefreshControls() override;
+    void UndoRedoInit() override;
+    void UploadAllWhenOnline() override;
+
+    MainWindowContext& m_context;
+    BulkTransfer& m_bulk;
+    FileChooser& m_files;
+};

@@ -1,0 +1,80 @@
+#include "WindowLayout.h"
+
+#include "SkinnedControl.h"
+#include "Twips.h"
+#include "WindowGeometry.h"
+
+#include <QPainterPath>
+#include <QRegion>
+#include <QWidget>
+
+void WindowLayout::StoreLayout(QWidget& window, const QList<QWidget*>& controls)
+{
+    m_designSize = QSizeF(window.size()) * TwipsPerPixel;
+    m_design.clear();
+    m_controls.clear();
+    for (QWidget* control : controls) {
+        m_design.insert(control, twipsGeometry(control));
+        m_controls.append(control);
+    }
+}
+
+QSizeF WindowLayout::scale(const QWidget& window) const
+{
+    if (m_designSize.isEmpty()) {
+        return {1.0, 1.0};
+    }
+    return {window.width() * TwipsPerPixel / m_designSize.width(),
+            window.height() * TwipsPerPixel / m_designSize.height()};
+}
+
+double WindowLayout::LabelScale(const QWidget& window) const
+{
+    return window.height() / double(WindowGeometry::DesignHeight);
+}
+
+void WindowLayout::ApplyLayout(const QWidget& window) const
+{
+    const QSizeF s = scale(window);
+    for (const QPointer<QWidget>& control : m_controls) {
+        if (control) {
+            const QRectF d = m_design.value(control);
+            setTwipsGeometry(control, QRectF(d.x() * s.width(), d.y() * s.height(),
+                                             d.width() * s.width(), d.height() * s.height()));
+        }
+    }
+}
+
+void WindowLayout::place(QWidget* control, const QRectF& designTwips) const
+{
+    const QWidget* window = control->window();
+    const QSizeF s = scale(*window);
+    setTwipsGeometry(control,
+                     QRectF(designTwips.x() * s.width(), designTwips.y() * s.height(),
+                            designTwips.width() * s.width(), designTwips.height() * s.height()));
+}
+
+void WindowLayout::SetRoundedRegion(QWidget& window, int cornerWidth, int cornerHeight)
+{
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(window.rect()), cornerWidth / 2.0, cornerHeight / 2.0);
+    // One region at a time: the new mask replaces the old one.
+    window.setMask(QRegion(outline.toFillPolygon().toPolygon()));
+}
+
+QRectF WindowLayout::twipsGeometry(const QWidget* widget)
+{
+    if (const auto* skinned = qobject_cast<const SkinnedControl*>(widget)) {
+        return skinned->twipsGeometry();
+    }
+    return QRectF(QPointF(widget->pos()) * TwipsPerPixel, QSizeF(widget->size()) * TwipsPerPixel);
+}
+
+void WindowLayout::setTwipsGeometry(QWidget* widget, const QRectF& twips)
+{
+    if (auto* skinned = qobject_cast<SkinnedControl*>(widget)) {
+        skinned->setTwipsGeometry(twips);
+    } else {
+        widget->setGeometry(twipsToPixels(twips));
+    }
+}

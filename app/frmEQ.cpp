@@ -1,0 +1,352 @@
+#include "frmEQ.h"
+
+#include "BandEditor.h"
+#include "BuiltInFormClasses.h"
+#include "C_ProgressBar.h"
+#include "ControlRefresher.h"
+#include "DeviceLink.h"
+#include "EqGraphView.h"
+#include "Form.h"
+#include "FormLoader.h"
+#include "MainCommands.h"
+#include "MainWindowContext.h"
+#include "MainWindowControls.h"
+#include "ParamModel.h"
+#include "ParameterEdits.h"
+#include "PresetCommands.h"
+#include "ScrollBar.h"
+#include "ShowNumber.h"
+#include "SimpControl.h"
+#include "SkinImages.h"
+#include "Twips.h"
+#include "UserMessages.h"
+#include "WindowGeometry.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+constexpr QRgb WindowBackground = 0x1A1C1F;
+constexpr int CornerEllipse = 40; // pixels, the window outline's rounded corners
+constexpr int ToneNeutral = 5;
+constexpr double TextPointSize = 12; // the band value entry box at the design size
+
+// Where start-up puts the band editor's markers and read-outs and the panels (design twips).
+constexpr int ReadoutLeft = 2520;
+constexpr int ReadoutStep = 920;
+constexpr int ReadoutTops[] = {1600, 2500, 3330};
+constexpr int MarkerOffset = 40;
+constexpr int MarkerTop = 600;
+constexpr int LowCutLeft = 1600;
+constexpr int HighCutGap = 960;
+constexpr QPointF PanelPlace(360, 8940);
+
+} // namespace
+
+frmEQ::frmEQ(ParamModel& model, SkinImages& skin, DeviceLink& link, UserMessages& messages,
+             FileChooser& files, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_model(model)
+    , m_skin(skin)
+    , m_link(link)
+    , m_messages(messages)
+    , m_files(files)
+    , m_undo(model)
+    , m_bulk(link, *this)
+    , m_supervisor(link, m_bulk)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(WindowGeometry::DesignWidth, WindowGeometry::DesignHeight);
+}
+
+frmEQ::~frmEQ() = default;
+
+bool frmEQ::load(QString& error, const QString& designFile)
+{
+    FormLoader loader(m_skin);
+    addBuiltInFormClasses(loader, m_skin);
+    loader.registerFactory(QStringLiteral("PictureBox"),
+                           [this](QWidget* parent, FormPropertyReader& properties) -> QWidget* {
+                               auto* graph = new EqGraphView(m_skin, parent);
+                               readFormColours(graph, properties);
+                               return graph;
+                           });
+    FormError formError;
+    m_form = loader.loadFile(designFile, this, formError);
+    if (!m_form) {
+        error = formError.toString();
+        return false;
+    }
+    m_controls = MainWindowControls::find(*m_form, error);
+    if (!m_controls) {
+        return false;
+    }
+    m_context.reset(new MainWindowContext{*this, *m_controls, m_model, m_link, m_messages, m_undo,
+                                          m_bands, [this](int flags, int filter) {
+                                              RefreshControls(flags, filter);
+                                          }});
+    m_bandEditor = std::make_unique<BandEditor>(*m_context);
+    m_refresher = std::make_unique<ControlRefresher>(*m_context, *m_bandEditor);
+    if (!m_refresher->checkBindings(error)) {
+        return false;
+    }
+    takeTimersFromDesign();
+    m_commands = std::make_unique<MainCommands>(*m_context, *m_bandEditor, m_layout, *m_toneReset);
+    m_edits = std::make_unique<ParameterEdits>(*m_context);
+    m_presets = std::make_unique<PresetCommands>(*m_context, m_bulk, m_files);
+    m_bandEditor->attach();
+    m_commands->attach();
+    m_edits->attach();
+    m_presets->attach();
+    connectWindowCommands();
+    startUp();
+    return true;
+}
+
+void frmEQ::takeTimersFromDesign()
+{
+    // The design holds every interval; the link's own timers and the undo history take theirs.
+    const Form& form = *m_form;
+    const auto interval = [&form](const char* name, int fallback) {
+        const QTimer* timer = form.timer(QString::fromLatin1(name));
+        return timer ? timer->interval() : fallback;
+    };
+    LinkTimings timings = m_link.timings();
+    timings.acknowledgementMs = interval("TimeOuter1", timings.acknowledgementMs);
+    timings.keepAliveMs = interval("tmrKeepConnect", timings.keepAliveMs);
+    timings.connectTimeoutMs = interval("tmrConnectTimeOut", timings.connectTimeoutMs);
+    timings.firstConnectMs = interval("CommConnect", timings.firstConnectMs);
+    m_link.setTimings(timings);
+    m_undo.setBurstQuietMs(interval("tmrMoveTimeout", UndoHistory::BurstQuietMs));
+
+    const auto own = [&form, this](const char* name) {
+        QTimer* timer = form.timer(QString::fromLatin1(name));
+        return timer ? timer : new QTimer(this);
+    };
+    m_progressTimer = own("Timer6");
+    m_endTimer = own("tmrEnd");
+    m_toneReset = own("timerToneReset");
+    m_drawWave = own("tmrDrawWave");
+    m_drawWave->setSingleShot(true);
+}
+
+void frmEQ::connectWindowCommands()
+{
+    MainWindowControls& c = *m_controls;
+    connect(c.btnClose, &SimpControl::Click, this, &QWidget::close);
+    connect(c.SimpControl2, &SimpControl::MouseDown, this, [this](int button, int, float, float) {
+        // Dragging the title strip moves the window, as a caption would.
+        if (button == 1 && windowHandle()) {
+            windowHandle()->startSystemMove();
+        }
+    });
+    c.Label1->installEventFilter(this);
+    c.Label1->setCursor(Qt::SizeFDiagCursor);
+
+    connect(m_progressTimer, &QTimer::timeout, this, [this] {
+        m_controls->C_ProgressBar1->setValue(m_link.progressCount());
+        if (!m_controls->C_ProgressBar1->isVisible()) {
+            m_progressTimer->stop();
+        }
+    });
+    connect(m_endTimer, &QTimer::timeout, this, [this] {
+        m_endTimer->stop();
+        close();
+    });
+    connect(m_drawWave, &QTimer::timeout, m_controls->Picture1, qOverload<>(&QWidget::update));
+    connect(&m_link, &DeviceLink::notificationReceived, this,
+            [this] { m_controls->ScrollTone->setValue(ToneNeutral); });
+    connect(&m_supervisor, &ConnectionSupervisor::indicatorChanged, this, [this](int value) {
+        m_controls->MShowProgress->setValue(value);
+        m_bandEditor->ShowBandIndicator();
+    });
+}
+
+void frmEQ::placeBandReadouts()
+{
+    MainWindowControls& c = *m_controls;
+    const auto placeAt = [](QWidget* control, double left, double top) {
+        const QRectF place = WindowLayout::twipsGeometry(control);
+        WindowLayout::setTwipsGeometry(control, QRectF(QPointF(left, top), place.size()));
+    };
+    for (int column = 0; column < 15; ++column) {
+        const double left = ReadoutLeft + ReadoutStep * column;
+        for (int row = 0; row < 3; ++row) {
+            placeAt(c.ShowNumberDot[3 * column + row], left, ReadoutTops[row]);
+        }
+        placeAt(c.btnShowDot1[column], left + MarkerOffset, MarkerTop);
+    }
+    const double highCutLeft = WindowLayout::twipsGeometry(c.ShowNumberDot[42]).left() + HighCutGap;
+    placeAt(c.ShowNumberDot[46], LowCutLeft, ReadoutTops[0]);
+    placeAt(c.ShowNumberDot[45], highCutLeft, ReadoutTops[0]);
+    placeAt(c.btnShowDot1[16], LowCutLeft + MarkerOffset, MarkerTop);
+    placeAt(c.btnShowDot1[15], highCutLeft + MarkerOffset, MarkerTop);
+    for (QWidget* panel : {c.Frame1, c.Frame2[0], c.Frame2[1], c.Frame2[2]}) {
+        placeAt(panel, PanelPlace.x(), PanelPlace.y());
+    }
+}
+
+void frmEQ::startUp()
+{
+    placeBandReadouts();
+    QList<QWidget*> controls;
+    for (const Form::Entry& entry : m_form->entries()) {
+        if (auto* widget = qobject_cast<QWidget*>(entry.object.data())) {
+            controls.append(widget);
+        }
+    }
+    m_layout.StoreLayout(*this, controls);
+    m_model.InitDefaults(ParamModel::FactoryReset);
+    m_undo.UndoRedoInit();
+    const QSizeF size = WindowGeometry::initialSize(screen()->size());
+    resize(qRound(size.width()), qRound(size.height()));
+    applyWindowSize();
+    m_commands->selectGroup(0);
+    RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    m_link.log().setShowsKeepAlive(true);
+}
+
+void frmEQ::RefreshControls(int flags, int filter)
+{
+    if (flags & MainWindowContext::Curve) {
+        m_drawWave->start();
+        flags &= ~MainWindowContext::Curve;
+    }
+    m_refresher->RefreshControls(flags, filter);
+}
+
+bool frmEQ::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_activated && m_controls) {
+        firstActivation();
+    }
+    return QWidget::event(event);
+}
+
+void frmEQ::firstActivation()
+{
+    m_activated = true;
+    m_skin.setWindowActivated(true);
+    m_supervisor.start();
+    setWindowTitle(Title);
+}
+
+void frmEQ::closeEvent(QCloseEvent* event)
+{
+    // Every wait of the link ends now; the supervision stops.
+    m_link.setClosing();
+    m_supervisor.stop();
+    if (m_toneReset) {
+        m_toneReset->stop();
+    }
+    if (m_link.isBusy()) {
+        // Something below us still uses the link: close once it has returned.
+        m_messages.showMessage(UserMessages::Icon::Exclamation, CloseDuringTransferMessage);
+        event->ignore();
+        m_endTimer->start();
+        return;
+    }
+    clearMask();
+    event->accept();
+}
+
+void frmEQ::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_controls) {
+        applyWindowSize();
+    }
+}
+
+void frmEQ::applyWindowSize()
+{
+    const double labelScale = m_layout.LabelScale(*this);
+    QFont font = m_controls->Text1->font();
+    font.setPointSizeF(TextPointSize * labelScale);
+    m_controls->Text1->setFont(font);
+    WindowLayout::SetRoundedRegion(*this, CornerEllipse, CornerEllipse);
+    m_layout.ApplyLayout(*this);
+    // The design puts the group marker under the first tab; it belongs under the selected one.
+    m_commands->placeGroupMarker();
+    m_drawWave->start();
+}
+
+void frmEQ::keyPressEvent(QKeyEvent* event)
+{
+    const QString key = event->text();
+    if (key == u"w" && m_hooks.openCommLog) {
+        m_hooks.openCommLog();
+    } else if (key == u"q" && m_hooks.hiddenProperties) {
+        m_hooks.hiddenProperties();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void frmEQ::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), QColor::fromRgb(WindowBackground));
+}
+
+bool frmEQ::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_controls && watched == m_controls->Label1 && event->type() == QEvent::MouseMove) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (move->buttons() != Qt::NoButton) {
+            resizeFromGrip(qRound(move->position().y()));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmEQ::resizeFromGrip(int dy)
+{
+    int newHeight = height();
+    // A height of 50 twips or less is not taken; the width rule applies anyway.
+    if ((height() + dy) * TwipsPerPixel > 50) {
+        newHeight = height() + dy;
+    }
+    resize(qRound(WindowGeometry::widthForHeight(newHeight)), newHeight);
+}
+
+void frmEQ::setWindowEnabled(bool enabled)
+{
+    setEnabled(enabled);
+}
+
+void frmEQ::showProgress(int maxValue)
+{
+    C_ProgressBar* bar = m_controls->C_ProgressBar1;
+    bar->setMaxValue(maxValue);
+    bar->setValue(0);
+    bar->show();
+    bar->raise();
+    m_progressTimer->start();
+}
+
+void frmEQ::setProgressValue(int value)
+{
+    m_controls->C_ProgressBar1->setValue(value);
+}
+
+void frmEQ::hideProgress()
+{
+    m_controls->C_ProgressBar1->hide();
+}
+
+void frmEQ::refreshAllControls()
+{
+    RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+}
+
+void frmEQ::restartUndoHistory()
+{
+    m_undo.UndoRedoInit();
+}

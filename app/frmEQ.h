@@ -1,0 +1,122 @@
+#pragma once
+
+#include "BandTable.h"
+#include "BulkTransfer.h"
+#include "BulkTransferUi.h"
+#include "ConnectionSupervisor.h"
+#include "MainWindowControls.h"
+#include "UndoHistory.h"
+#include "WindowLayout.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class BandEditor;
+class ControlRefresher;
+class DeviceLink;
+class FileChooser;
+class Form;
+class MainCommands;
+class ParamModel;
+class ParameterEdits;
+class PresetCommands;
+class QTimer;
+class SkinImages;
+class UserMessages;
+struct MainWindowContext;
+
+// The main window: built from its design file, it shows every parameter of the store on skinned
+// controls, edits them live on the processor, changes modes, undoes and redoes, and saves and
+// imports presets. It has no system frame: its title strip moves it, its grip resizes it, and
+// every control scales with it.
+class frmEQ : public QWidget, private BulkTransferUi
+{
+    Q_OBJECT
+
+public:
+    static inline const QString Title = QStringLiteral("TOLVE Tonvexa");
+    static inline const QString DesignFile = QStringLiteral(":/app/frmEQ.form");
+    static inline const QString CloseDuringTransferMessage =
+        QStringLiteral("Data transmission will discontinue. Click OK/ENTER to close the software.");
+
+    // Commands of windows that open from this one.
+    struct Hooks
+    {
+        std::function<void()> openCommLog;      // "w"
+        std::function<void()> hiddenProperties; // "q"
+    };
+
+    frmEQ(ParamModel& model, SkinImages& skin, DeviceLink& link, UserMessages& messages,
+          FileChooser& files, QWidget* parent = nullptr);
+    ~frmEQ() override;
+
+    // Builds the window from its design and runs the start-up: band read-outs and panels placed,
+    // design layout recorded, factory defaults, empty history, size for the screen, EQ group 0,
+    // every control showing the store. False, with the reason in error, when the design is bad.
+    bool load(QString& error, const QString& designFile = DesignFile);
+
+    void RefreshControls(int flags, int filter);
+    void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+
+    const MainWindowControls& controls() const { return *m_controls; }
+    const Form& form() const { return *m_form; }
+    ConnectionSupervisor& supervisor() { return m_supervisor; }
+    BulkTransfer& bulk() { return m_bulk; }
+    UndoHistory& undoHistory() { return m_undo; }
+    BandTable& bands() { return m_bands; }
+    MainCommands& commands() { return *m_commands; }
+    const WindowLayout& layout() const { return m_layout; }
+    bool isFirstActivationDone() const { return m_activated; }
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // BulkTransferUi
+    void setWindowEnabled(bool enabled) override;
+    void showProgress(int maxValue) override;
+    void setProgressValue(int value) override;
+    void hideProgress() override;
+    void refreshAllControls() override;
+    void restartUndoHistory() override;
+
+    void takeTimersFromDesign();
+    void placeBandReadouts();
+    void startUp();
+    void firstActivation();
+    void applyWindowSize();
+    void resizeFromGrip(int dy);
+    void connectWindowCommands();
+
+    ParamModel& m_model;
+    SkinImages& m_skin;
+    DeviceLink& m_link;
+    UserMessages& m_messages;
+    FileChooser& m_files;
+    BandTable m_bands;
+    UndoHistory m_undo;
+    BulkTransfer m_bulk;
+    ConnectionSupervisor m_supervisor;
+    WindowLayout m_layout;
+    std::unique_ptr<Form> m_form;
+    std::optional<MainWindowControls> m_controls;
+    std::unique_ptr<MainWindowContext> m_context;
+    std::unique_ptr<BandEditor> m_bandEditor;
+    std::unique_ptr<ControlRefresher> m_refresher;
+    std::unique_ptr<MainCommands> m_commands;
+    std::unique_ptr<ParameterEdits> m_edits;
+    std::unique_ptr<PresetCommands> m_presets;
+    Hooks m_hooks;
+    QTimer* m_progressTimer = nullptr; // Timer6
+    QTimer* m_endTimer = nullptr;      // tmrEnd
+    QTimer* m_toneReset = nullptr;     // timerToneReset
+    QTimer* m_drawWave = nullptr;      // tmrDrawWave
+    bool m_activated = false;
+};

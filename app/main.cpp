@@ -1,0 +1,141 @@
+#include "AppStyle.h"
+#include "DeviceLink.h"
+#include "HidApiComm.h"
+#include "MessageBoxMessages.h"
+#include "ParamModel.h"
+#include "PresetDialogs.h"
+#include "ProcessorUsbIds.h"
+#include "ScreenCheck.h"
+#include "ScreenshotRun.h"
+#include "SimProcessor.h"
+#include "SimStateFile.h"
+#include "SimulatedComm.h"
+#include "SkinImages.h"
+#include "StreamMessages.h"
+#include "frmEQ.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QScreen>
+#include <memory>
+
+namespace {
+
+struct Options
+{
+    bool simulate = false;
+    QString simulatorState;
+    QString screenshot;
+};
+
+Options parseOptions(const QApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Control program for the karaoke / audio signal processor."));
+    parser.addHelpOption();
+    parser.addOption(
+        {QStringLiteral("simulate"),
+         QStringLiteral("Use the simulated processor; with =STATE.PA its memory is kept "
+                        "in that file between runs.")});
+    parser.addOption({QStringLiteral("screenshot"),
+                      QStringLiteral("Start, connect and synchronise, save the window as PNG and "
+                                     "quit."),
+                      QStringLiteral("FILE")});
+    // --simulate takes an optional value, which QCommandLineParser cannot express.
+    QStringList arguments = app.arguments();
+    Options options;
+    for (QString& argument : arguments) {
+        if (argument.startsWith(u"--simulate=")) {
+            options.simulatorState = argument.mid(int(sizeof("--simulate=")) - 1);
+            argument = QStringLiteral("--simulate");
+        }
+    }
+    parser.process(arguments);
+    options.simulate = parser.isSet(QStringLiteral("simulate"));
+    options.screenshot = parser.value(QStringLiteral("screenshot"));
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tonvexa"));
+    AppStyle::apply(app);
+    // The interface texts are partly Chinese: the simplified-Chinese face, not the Japanese one.
+    QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("Noto Sans CJK SC"));
+    const Options options = parseOptions(app);
+
+    QTextStream err(stderr);
+    StreamMessages streamMessages(err);
+    MessageBoxMessages boxMessages;
+    // Nobody answers a message box in a screenshot run.
+    UserMessages& messages =
+        options.screenshot.isEmpty() ? static_cast<UserMessages&>(boxMessages) : streamMessages;
+    if (!ScreenCheck::confirm(*app.primaryScreen(), messages)) {
+        return 1;
+    }
+
+    ParamModel model;
+    SkinImages skin;
+    skin.InitSkin();
+    std::unique_ptr<SimProcessor> simulator;
+    std::unique_ptr<USB_Comm> transport;
+    if (options.simulate) {
+        simulator = std::make_unique<SimProcessor>();
+        if (!options.simulatorState.isEmpty() &&
+            SimStateFile::load(options.simulatorState, simulator->memory(), messages) ==
+                SimStateFile::LoadResult::Failed) {
+            return 1;
+        }
+        transport = std::make_unique<SimulatedComm>(*simulator);
+    } else {
+        auto hid = std::make_unique<HidApiComm>();
+        hid->setVendorID(ProcessorUsbIds::VendorID);
+        hid->setProductID(ProcessorUsbIds::ProductID);
+        hid->setReadTimeOut(0);
+        hid->Connect();
+        transport = std::move(hid);
+    }
+    QObject::connect(transport.get(), &USB_Comm::failureMessage, transport.get(),
+                     [&messages](const QString& text) {
+                         messages.showMessage(UserMessages::Icon::Exclamation, text);
+                     });
+
+    DeviceLink link(model, *transport, messages);
+    PresetDialogs dialogs;
+    frmEQ window(model, skin, link, messages, dialogs);
+    boxMessages.setOwner(&window);
+    dialogs.setOwner(&window);
+    QString error;
+    if (!window.load(error)) {
+        messages.showMessage(UserMessages::Icon::Critical, error);
+        return 1;
+    }
+    window.show();
+    window.activateWindow();
+
+    std::unique_ptr<ScreenshotRun> screenshot;
+    int screenshotFailed = 0;
+    if (!options.screenshot.isEmpty()) {
+        screenshot = std::make_unique<ScreenshotRun>(window, link, options.screenshot);
+        QObject::connect(screenshot.get(), &ScreenshotRun::finished, &app, [&](bool saved) {
+            if (saved) {
+                QTextStream(stdout) << QFileInfo(options.screenshot).absoluteFilePath() << '\n';
+            } else {
+                err << "cannot write " << options.screenshot << Qt::endl;
+                screenshotFailed = 1;
+            }
+            window.close();
+        });
+    }
+    const int code = app.exec();
+    if (simulator && !options.simulatorState.isEmpty() &&
+        !SimStateFile::save(options.simulatorState, simulator->memory(), messages)) {
+        return 1;
+    }
+    return code != 0 ? code : screenshotFailed;
+}

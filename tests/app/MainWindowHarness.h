@@ -1,0 +1,138 @@
+#pragma once
+
+#include "DeviceLink.h"
+#include "FileChooser.h"
+#include "Frames.h"
+#include "MainWindowControls.h"
+#include "ParamModel.h"
+#include "RecordingMessages.h"
+#include "ScrollBar.h"
+#include "SimProcessor.h"
+#include "SimulatedComm.h"
+#include "SkinImages.h"
+#include "frmEQ.h"
+
+#include <QDir>
+#include <QTest>
+
+// Answers the preset dialogs with paths set by the test.
+class ScriptedFiles : public FileChooser
+{
+public:
+    QString BrowsePresetFile() override { return openPath; }
+    QString ChoosePresetSaveFile() override { return savePath; }
+
+    QString openPath;
+    QString savePath;
+};
+
+// The whole program against a simulated processor: store, skin, link and the main window shown
+// at its design size, but not yet connected (tests connect when they want to).
+struct MainWindowHarness
+{
+    static constexpr int DesignWidth = 1582;
+    static constexpr int DesignHeight = 900;
+
+    MainWindowHarness()
+        : comm(sim)
+        , link(model, comm, messages)
+        , window(model, skin, link, messages, files)
+    {
+        skin.InitSkin();
+        loaded = window.load(loadError);
+        if (!loaded) {
+            return;
+        }
+        // The first activation starts the search for the processor; keep it from finding one
+        // until the test asks for the connection.
+        sim.unplug();
+        window.show();
+        window.activateWindow();
+        activated = QTest::qWaitForWindowActive(&window) && window.isFirstActivationDone();
+        window.supervisor().stop();
+        QTRY_VERIFY(!link.isBusy());
+        sim.replug();
+        window.resize(DesignWidth, DesignHeight);
+    }
+
+    const MainWindowControls& c() const { return window.controls(); }
+
+    // Hands the link its handshake and synchronisation, then forgets the frames they took.
+    bool goOnline()
+    {
+        const bool online = window.supervisor().Handshake() && link.isOnline();
+        sim.clearReceivedFrames();
+        return online;
+    }
+
+    // "type/mode/address/D1" of every frame the processor received since the last clear.
+    QStringList frames() const
+    {
+        QStringList lines;
+        for (const auto& frame : sim.receivedFrames()) {
+            lines.append(QStringLiteral("%1/%2/%3/%4")
+                             .arg(frame.type)
+                             .arg(frame.mode)
+                             .arg(frame.address, 2, 16, QLatin1Char('0'))
+                             .arg(frame.bytes.size() > 3 ? quint8(frame.bytes[3]) : 0));
+        }
+        return lines;
+    }
+
+    static QString frame(int type, int mode, int address, int d1)
+    {
+        return QStringLiteral("%1/%2/%3/%4")
+            .arg(type)
+            .arg(mode)
+            .arg(address, 2, 16, QLatin1Char('0'))
+            .arg(d1);
+    }
+
+    // Where the thumb of a slider stands for an exposed value, in the slider's pixels (the window
+    // is at its design size, so natural pixels are widget pixels).
+    static QPoint thumbPoint(const ScrollBar* slider, int value)
+    {
+        const int position = slider->changeMinMax() ? slider->maxValue() - value : value;
+        const double centre = slider->minPos() + position *
+                                                     double(slider->maxPos() - slider->minPos()) /
+                                                     slider->maxValue();
+        const int across = slider->stableOtherPos() + 5; // inside every thumb picture
+        return slider->displayType() == ScrollBar::Horizontal ? QPoint(qRound(centre), across)
+                                                              : QPoint(across, qRound(centre));
+    }
+
+    // Presses the thumb where it stands, drags it towards the given values and lets go; returns
+    // the values the slider took on the way, each once.
+    static QList<int> drag(ScrollBar* slider, const QList<int>& values)
+    {
+        QList<int> taken;
+        int last = slider->value();
+        QTest::mousePress(slider, Qt::LeftButton, {}, thumbPoint(slider, last));
+        for (int value : values) {
+            QTest::mouseMove(slider, thumbPoint(slider, value));
+            if (slider->value() != last) {
+                last = slider->value();
+                taken.append(last);
+            }
+        }
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, thumbPoint(slider, values.back()));
+        return taken;
+    }
+
+    static void click(QWidget* control)
+    {
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+    }
+
+    ParamModel model;
+    SkinImages skin;
+    SimProcessor sim;
+    SimulatedComm comm;
+    RecordingMessages messages;
+    DeviceLink link;
+    ScriptedFiles files;
+    frmEQ window;
+    bool loaded = false;
+    bool activated = false;
+    QString loadError;
+};

@@ -1,0 +1,372 @@
+#include "BandTable.h"
+#include "EqGroupTable.h"
+#include "MainCommands.h"
+#include "MainWindowHarness.h"
+#include "ShowNumber.h"
+#include "SimpControl.h"
+#include "TagNew.h"
+
+#include <QLabel>
+#include <QRandomGenerator>
+
+namespace {
+
+// The processor's memory with other values than the factory's, all of them readable.
+void changeProcessorMemory(SimProcessor& sim, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    ParamStore& store = sim.memory().store();
+    for (int mode = 0; mode < 8; ++mode) {
+        for (int address = 0; address < 256; ++address) {
+            // Within every control's range (the echo delay's 0..31 is the narrowest).
+            store.setFields(mode, address, {quint8(random.bounded(32)), 75, 14});
+        }
+    }
+    for (int address : {0x02, 0x0D, 0x0E, 0x14, 0x15, 0x1B, 0x1E, 0x24, 0x25, 0x43, 0x56, 0x88,
+                        0xCB, 0xCC, 0xCD}) {
+        for (int mode = 0; mode < 8; ++mode) {
+            store.setValue(0, mode, address, quint8(random.bounded(2)));
+        }
+    }
+    store.setValue(0, 0, 0xC3, 4);
+    store.setValue(0, 0, 0xC4, 6);
+    store.setValue(0, 0, 0xCF, 2);
+}
+
+// What a bound slider should show: the store byte its binding names, in the current mode.
+int storedFor(const ParamModel& model, const ScrollBar* slider)
+{
+    const auto binding = TagNew::parseSlider(slider->tagNew());
+    return model.store().value(0, binding->scope == TagNew::Scope::Group ? model.currentMode() : 0,
+                               binding->address);
+}
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUpShowsTheFactoryValues()
+    {
+        MainWindowHarness h;
+        QVERIFY2(h.loaded, qPrintable(h.loadError));
+        QVERIFY(h.activated);
+        const MainWindowControls& c = h.c();
+        // A few values as the factory sets them, then every bound slider against the store.
+        QCOMPARE(c.MyScrollBar[7]->value(), 80);  // microphone 1-2 volume
+        QCOMPARE(c.MyScrollBar[14]->value(), 30); // bass before the microphone opens
+        QCOMPARE(c.MyScrollBar[1]->value(), 27);  // echo delay
+        QCOMPARE(c.MyScrollBar[25]->value(), 20); // first master level
+        QCOMPARE(c.MyNumber[1]->value(), 230);    // echo delay through its table
+        QCOMPARE(c.MyNumber[5]->value(), 35);     // reverb time, shown as 3.5
+        QVERIFY(c.MyNumber[5]->div10());
+        QCOMPARE(c.btnInput->value(), 1);
+        QCOMPARE(c.btnShowStartMode->value(), 0);
+        QCOMPARE(c.btnSaveMode[0]->value(), 1);
+        QCOMPARE(c.btnSaveMode[1]->value(), 0);
+        QCOMPARE(c.MyButton[0]->value(), 1);
+        QCOMPARE(c.MyButton[1]->value(), 0);
+        QCOMPARE(c.ScrollTone->value(), 5);
+        for (ScrollBar* slider : c.MyScrollBar) {
+            if (!slider->tagNew().isEmpty()) {
+                QCOMPARE(slider->value(), storedFor(h.model, slider));
+            }
+        }
+        // The music group: 56 Hz .. 16 kHz, flat, Q 1.4, low cut 18 Hz.
+        QCOMPARE(c.ShowNumberDot[0]->value(), 56);
+        QCOMPARE(c.ShowNumberDot[18]->value(), 16000);
+        QCOMPARE(c.ShowNumberDot[1]->value(), 0);
+        QCOMPARE(c.ShowNumberDot[2]->value(), 14);
+        QCOMPARE(c.ShowNumberDot[46]->value(), 18);
+        QCOMPARE(c.MKnobFreq->value(), 19);
+        QCOMPARE(c.btnShowPointN->value(), 18); // band 0, offline
+        QVERIFY(c.Frame1->isVisibleTo(&h.window));
+    }
+
+    void syncShowsTheProcessorsValues()
+    {
+        MainWindowHarness h;
+        changeProcessorMemory(h.sim, 7);
+        for (int i = 0; i < 3; ++i) {
+            MainWindowHarness::click(h.c().btnDown1); // mode 3, offline: nothing sent
+        }
+        QCOMPARE(h.model.currentMode(), 3);
+        QVERIFY(h.goOnline());
+        const MainWindowControls& c = h.c();
+        const ParamStore& device = h.sim.memory().store();
+        for (ScrollBar* slider : c.MyScrollBar) {
+            if (const auto binding = TagNew::parseSlider(slider->tagNew())) {
+                const int mode = binding->scope == TagNew::Scope::Group ? 3 : 0;
+                QCOMPARE(slider->value(), int(device.value(0, mode, binding->address)));
+            }
+        }
+        QCOMPARE(c.btnInput->value(), 4);
+        QCOMPARE(c.btnShowStartMode->value(), 6);
+        QCOMPARE(c.btnFBX->value(), 2);
+        QCOMPARE(c.MyButton[1]->value(), int(device.value(0, 3, 0x14)));
+        QCOMPARE(c.ShowNumberDot[0]->value(), BandTable::readout(h.model, 3, 0x03, 0));
+        QCOMPARE(c.MShowProgress->value(), 6);
+        QCOMPARE(c.btnShowPointN->value(), 0);
+    }
+
+    void sliderDragsSendOneFramePerValue_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int index = 0; index < MainWindowControls::ScrollBarCount; ++index) {
+            if (index != 6) { // the spare effect fader is bound to nothing
+                QTest::addRow("MyScrollBar(%d)", index) << index;
+            }
+        }
+    }
+
+    void sliderDragsSendOneFramePerValue()
+    {
+        QFETCH(int, index);
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        MainWindowHarness::click(h.c().btnDown1); // mode 1, so per-mode and common differ
+        h.sim.clearReceivedFrames();
+        ScrollBar* slider = h.c().MyScrollBar[index];
+        h.window.commands().showParameterPanels();
+        const int start = slider->value();
+        const QList<int> taken = MainWindowHarness::drag(
+            slider, {qMax(0, start - 3), qMax(0, start - 6), qMin(slider->maxValue(), start + 2)});
+        QVERIFY(taken.size() >= 2);
+
+        const auto binding = TagNew::parseSlider(slider->tagNew());
+        const int mode = binding->scope == TagNew::Scope::Group ? 1 : 0;
+        QStringList expected;
+        if (index < 19 || index > 24) {
+            for (int value : taken) {
+                expected.append(MainWindowHarness::frame(0, mode, binding->address, value));
+            }
+        }
+        QCOMPARE(h.frames(), expected);
+        QCOMPARE(int(h.model.store().value(0, mode, binding->address)), taken.back());
+        QVERIFY(slider->controlEnabled());
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("frames");
+        QTest::newRow("mode arrow down at mode 7 still selects the mode")
+            << "mode 7, down" << QStringList{MainWindowHarness::frame(4, 7, 0, 0)};
+        QTest::newRow("mode arrow up")
+            << "mode up" << QStringList{MainWindowHarness::frame(4, 0, 0, 0)};
+        QTest::newRow("input up") << "input up"
+                                  << QStringList{MainWindowHarness::frame(0, 0, 0xC3, 2)};
+        QTest::newRow("input up at 6 sends nothing") << "input 6, up" << QStringList{};
+        QTest::newRow("start mode never sends") << "start mode up" << QStringList{};
+        QTest::newRow("save mode is stored only") << "save mode 1" << QStringList{};
+        QTest::newRow("mode change")
+            << "mode change 1" << QStringList{MainWindowHarness::frame(0, 0, 0xCD, 1)};
+        QTest::newRow("four-way selector")
+            << "four-way down" << QStringList{MainWindowHarness::frame(0, 0, 0xCF, 1)};
+        QTest::newRow("two-way button")
+            << "effect into centre on" << QStringList{MainWindowHarness::frame(0, 0, 0x14, 1)};
+        QTest::newRow("EQ on") << "eq on" << QStringList{MainWindowHarness::frame(0, 0, 0x02, 1)};
+        QTest::newRow("group reset sends every band of the group") << "reset" << QStringList{};
+        QTest::newRow("lock") << "lock" << QStringList{MainWindowHarness::frame(0, 0, 0xCC, 1)};
+    }
+
+    void commands()
+    {
+        QFETCH(QString, command);
+        MainWindowHarness h;
+        const MainWindowControls& c = h.c();
+        QVERIFY(h.goOnline());
+        if (command == u"mode 7, down") {
+            h.model.setCurrentMode(7);
+            MainWindowHarness::click(c.btnDown1);
+            QCOMPARE(h.model.currentMode(), 7);
+        } else if (command == u"mode up") {
+            MainWindowHarness::click(c.btnUp1);
+        } else if (command == u"input up") {
+            MainWindowHarness::click(c.btnStartModeI[1]);
+            QCOMPARE(c.btnInput->value(), 2);
+        } else if (command == u"input 6, up") {
+            h.model.store().setValue(0, 0, 0xC3, 6);
+            MainWindowHarness::click(c.btnStartModeI[1]);
+            QCOMPARE(int(h.model.store().value(0, 0, 0xC3)), 6);
+        } else if (command == u"start mode up") {
+            h.model.store().setValue(0, 0, 0xC4, 3);
+            MainWindowHarness::click(c.btnStartModeD[1]);
+            QCOMPARE(int(h.model.store().value(0, 0, 0xC4)), 4);
+            QCOMPARE(c.btnShowStartMode->value(), 4);
+        } else if (command == u"save mode 1") {
+            MainWindowHarness::click(c.btnSaveMode[1]);
+            QCOMPARE(int(h.model.store().value(0, 0, 0xCB)), 1);
+            QCOMPARE(c.btnSaveMode[0]->value(), 0);
+        } else if (command == u"mode change 1") {
+            MainWindowHarness::click(c.btnModeChange[1]);
+        } else if (command == u"four-way down") {
+            MainWindowHarness::click(c.btnDown2);
+            QCOMPARE(h.window.undoHistory().UndoPos(), 0);
+        } else if (command == u"effect into centre on") {
+            h.window.commands().showParameterPanels();
+            MainWindowHarness::click(c.MyButton[1]);
+            QCOMPARE(c.MyButton[0]->value(), 0);
+        } else if (command == u"eq on") {
+            MainWindowHarness::click(c.btnEQByPass);
+        } else if (command == u"reset") {
+            h.model.store().setFields(0, 0x05, {100, 20, 30});
+            MainWindowHarness::click(c.btnReset);
+            QCOMPARE(h.model.store().fields(0, 0x05), (ParamStore::Fields{71, 75, 14}));
+            QStringList expected;
+            for (int address : {3, 4, 5, 6, 7, 8, 9, 1}) {
+                expected.append(
+                    MainWindowHarness::frame(0, 0, address, h.model.store().value(0, 0, address)));
+            }
+            QCOMPARE(h.frames(), expected);
+            return;
+        } else if (command == u"lock") {
+            MainWindowHarness::click(c.btnLock);
+            QCOMPARE(c.btnLock->value(), 1);
+        }
+        QTEST(h.frames(), "frames");
+        QVERIFY(h.window.isEnabled());
+    }
+
+    void groupSelectionBindsTheBandReadouts_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QList<int>>("readouts");
+        QTest::addColumn<QList<int>>("markers");
+        QList<int> music;
+        for (int i = 0; i < 21; ++i) {
+            music.append(i);
+        }
+        QTest::newRow("music: seven bands and the low cut")
+            << 0 << music + QList<int>{46} << QList<int>{0, 1, 2, 3, 4, 5, 6, 16};
+        QTest::newRow("bass: only its two cuts") << 6 << QList<int>{0, 46} << QList<int>{0, 16};
+        QTest::newRow("effect: three bands, high and low cut")
+            << 3 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 46} << QList<int>{0, 1, 2, 3, 16};
+    }
+
+    void groupSelectionBindsTheBandReadouts()
+    {
+        QFETCH(int, group);
+        QFETCH(QList<int>, readouts);
+        QFETCH(QList<int>, markers);
+        MainWindowHarness h;
+        const MainWindowControls& c = h.c();
+        MainWindowHarness::click(c.btnMode[group]);
+        QCOMPARE(h.model.currentEqGroup(), group);
+        QList<int> visibleReadouts;
+        for (int i = 0; i < MainWindowControls::BandReadoutCount; ++i) {
+            if (c.ShowNumberDot[i]->isVisibleTo(&h.window)) {
+                visibleReadouts.append(i);
+            }
+        }
+        QList<int> visibleMarkers;
+        for (int i = 0; i < MainWindowControls::BandMarkerCount; ++i) {
+            if (c.btnShowDot1[i]->isVisibleTo(&h.window)) {
+                visibleMarkers.append(i);
+            }
+        }
+        QCOMPARE(visibleReadouts, readouts);
+        QCOMPARE(visibleMarkers, markers);
+        const EqGroup& g = EqGroupTable::instance().group(group);
+        QCOMPARE(c.btnEQByPass->tagNew(),
+                 QStringLiteral("&H") +
+                     QString::number(g.bypass, 16).toUpper().rightJustified(2, u'0'));
+        QCOMPARE(c.btnMode[group]->value(), 1);
+        QCOMPARE(h.model.store().value(0, 0, 0x40),
+                 quint8(80)); // selecting sends and changes nothing
+        QVERIFY(h.frames().isEmpty());
+    }
+
+    void bassHighCutUsesItsOwnMarkerPicture()
+    {
+        MainWindowHarness h;
+        MainWindowHarness::click(h.c().btnMode[6]);
+        QVERIFY(h.c().btnShowDot1[0]->userHightCutPic());
+        QCOMPARE(h.c().ShowNumberDot[0]->value(), 230); // 54: 230 Hz
+        QCOMPARE(h.c().btnShowPointN->value(), 33);     // the high cut, offline
+    }
+
+    void bandSteppingWraps()
+    {
+        MainWindowHarness h;
+        const MainWindowControls& c = h.c();
+        MainWindowHarness::click(c.btnLeft1);
+        QCOMPARE(h.window.bands().CurrentBand(), 7); // the music low cut
+        QCOMPARE(c.btnShowDot1[16]->value(), 1);
+        QCOMPARE(c.MKnobFreq->value(), 0);
+        MainWindowHarness::click(c.btnRight1);
+        QCOMPARE(h.window.bands().CurrentBand(), 0);
+        QCOMPARE(c.btnShowDot1[0]->value(), 1);
+    }
+
+    void panelTabs_data()
+    {
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("first tab, top edge") << QPoint(715, 18) << 0;
+        QTest::newRow("first tab, bottom edge (825 twips)") << QPoint(800, 55) << 0;
+        QTest::newRow("below the tabs (840 twips)") << QPoint(800, 56) << -1;
+        QTest::newRow("second tab") << QPoint(900, 30) << 1;
+        QTest::newRow("third tab, last pixel") << QPoint(1065, 30) << 2;
+        QTest::newRow("between two tabs") << QPoint(828, 30) << -1;
+    }
+
+    void panelTabs()
+    {
+        QFETCH(QPoint, press);
+        QFETCH(int, tab);
+        MainWindowHarness h;
+        const MainWindowControls& c = h.c();
+        MainWindowHarness::click(c.btnParaShow);
+        QVERIFY(c.Frame2[0]->isVisibleTo(&h.window));
+        QVERIFY(!c.Frame1->isVisibleTo(&h.window));
+        QTest::mousePress(c.SimpControl6[0], Qt::LeftButton, {}, press);
+        QCOMPARE(h.window.commands().currentTab(), tab < 0 ? 0 : tab);
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(c.Frame2[k]->isVisibleTo(&h.window), k == (tab < 0 ? 0 : tab));
+        }
+    }
+
+    void toneGoesBackToNeutralOffline()
+    {
+        MainWindowHarness h;
+        ScrollBar* tone = h.c().ScrollTone;
+        MainWindowHarness::drag(tone, {8});
+        QCOMPARE(tone->value(), 8);
+        QTRY_COMPARE_WITH_TIMEOUT(tone->value(), 5, 1000);
+    }
+
+    void toneIsSentNotStored()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        ScrollBar* tone = h.c().ScrollTone;
+        const ParamStore before = h.model.store();
+        const QList<int> taken = MainWindowHarness::drag(tone, {7});
+        QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(0, 0, 0xCE, taken.back())});
+        QVERIFY(h.model.store() == before);
+        // The processor's notification returns the key to neutral; no stored byte changes.
+        h.sim.sendNotification();
+        QTRY_COMPARE(tone->value(), 5);
+        QVERIFY(h.model.store() == before);
+    }
+
+    void keysOpenTheOtherWindows()
+    {
+        MainWindowHarness h;
+        QStringList opened;
+        h.window.setHooks({[&] { opened << QStringLiteral("log"); },
+                           [&] {
+                               opened << QStringLiteral("menu");
+                           }});
+        for (const char* key : {"w", "W", "q", "x"}) {
+            QTest::keyClicks(&h.window, QString::fromLatin1(key));
+        }
+        QCOMPARE(opened, (QStringList{"log", "menu"}));
+    }
+};
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_MainWindow.moc"
