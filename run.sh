@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the programs and starts them against the simulated processor.
+# Installs what is missing, builds the programs and starts the main window against the simulated
+# processor. Without a display it runs offscreen, saves a screenshot and prints its path.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-deps.sh
 ensure_deps
 configure_and_build
-# Until the window lands: one exchange with the simulated processor, the frames on the log.
-exec build/cli/tonvexa-cli --simulate --log send 1 0 0xC0
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display found: running offscreen and saving a screenshot of the window."
+    QT_QPA_PLATFORM=offscreen exec build/app/tonvexa --simulate --screenshot "$PWD/tonvexa-screenshot.png"
+fi
+exec build/app/tonvexa --simulate "$@"

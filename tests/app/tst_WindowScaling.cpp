@@ -1,0 +1,128 @@
+#include "C_ProgressBar.h"
+#include "Form.h"
+#include "MainWindowHarness.h"
+#include "SimpControl.h"
+#include "Twips.h"
+#include "WindowGeometry.h"
+#include "WindowLayout.h"
+
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+
+// Every control but the group marker, which follows the selected tab rather than its design
+// place, and the progress bar, which keeps itself at least 25 pixels high.
+QList<QWidget*> scaledControls(MainWindowHarness& h)
+{
+    QList<QWidget*> controls;
+    for (const Form::Entry& entry : h.window.form().entries()) {
+        auto* widget = qobject_cast<QWidget*>(entry.object.data());
+        if (widget && widget != h.c().btnShowSub1 && widget != h.c().C_ProgressBar1) {
+            controls.append(widget);
+        }
+    }
+    return controls;
+}
+
+} // namespace
+
+class tst_WindowScaling : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opensAtTheSizeForTheScreen()
+    {
+        MainWindowHarness h;
+        // The harness has moved the window to its design size since; start-up chose this:
+        const QSizeF expected = WindowGeometry::initialSize(h.window.screen()->size());
+        frmEQ second(h.model, h.skin, h.link, h.messages, h.files);
+        QString error;
+        QVERIFY2(second.load(error), qPrintable(error));
+        QCOMPARE(second.size(), QSize(qRound(expected.width()), qRound(expected.height())));
+    }
+
+    void controlsScaleWithTheWindow_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("half width, full height") << QSize(791, 900);
+        QTest::newRow("1366 x 768 screen") << QSize(1266, 720);
+        QTest::newRow("1280 x 1024 screen") << QSize(1584, 901);
+        QTest::newRow("small") << QSize(400, 228);
+    }
+
+    void controlsScaleWithTheWindow()
+    {
+        QFETCH(QSize, size);
+        MainWindowHarness h;
+        const double sx = size.width() / 1582.0;
+        const double sy = size.height() / 900.0;
+        h.window.resize(size);
+        for (QWidget* control : scaledControls(h)) {
+            const QRectF design = h.window.layout().designGeometry(control);
+            const QRectF now = WindowLayout::twipsGeometry(control);
+            // Plain widgets sit on whole pixels: one pixel of slack.
+            const double slack = TwipsPerPixel;
+            QVERIFY2(qAbs(now.x() - design.x() * sx) <= slack &&
+                         qAbs(now.y() - design.y() * sy) <= slack &&
+                         qAbs(now.width() - design.width() * sx) <= slack &&
+                         qAbs(now.height() - design.height() * sy) <= slack,
+                     control->metaObject()->className());
+        }
+        // The outline follows the window, with rounded corners.
+        QCOMPARE(h.window.mask().boundingRect(), h.window.rect());
+        QVERIFY(!h.window.mask().contains(QPoint(0, 0)));
+        QVERIFY(h.window.mask().contains(h.window.rect().center()));
+    }
+
+    void backToTheDesignSizeRestoresEveryPlace()
+    {
+        MainWindowHarness h;
+        h.window.resize(700, 500);
+        h.window.resize(1582, 900);
+        for (QWidget* control : scaledControls(h)) {
+            QCOMPARE(WindowLayout::twipsGeometry(control), h.window.layout().designGeometry(control));
+        }
+    }
+
+    void groupMarkerStaysUnderTheSelectedTab()
+    {
+        MainWindowHarness h;
+        MainWindowHarness::click(h.c().btnMode[3]);
+        for (const QSize size : {QSize(1582, 900), QSize(1266, 720), QSize(1582, 900)}) {
+            h.window.resize(size);
+            const QRect tab = h.c().btnMode[3]->geometry();
+            const QRect marker = h.c().btnShowSub1->geometry();
+            QVERIFY2(qAbs(marker.center().x() - tab.center().x()) <= 3,
+                     qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        }
+    }
+
+    void gripResizesKeepingTheAspect_data()
+    {
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<int>("height");
+        QTest::newRow("down") << 90 << 990;
+        QTest::newRow("up") << -180 << 720;
+        QTest::newRow("up to nothing keeps the height") << -900 << 900;
+    }
+
+    void gripResizesKeepingTheAspect()
+    {
+        QFETCH(int, dy);
+        QFETCH(int, height);
+        MainWindowHarness h;
+        QLabel* grip = h.c().Label1;
+        QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(2, 2));
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, dy), grip->mapToGlobal(QPointF(2, dy)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grip, &move);
+        QTest::mouseRelease(grip, Qt::LeftButton);
+        QCOMPARE(h.window.height(), height);
+        QCOMPARE(h.window.width(), qRound(height * 1582 / 900.0));
+    }
+};
+
+QTEST_MAIN(tst_WindowScaling)
+#include "tst_WindowScaling.moc"
