@@ -3,6 +3,7 @@
 #include "BandEncoding.h"
 #include "BandTable.h"
 #include "EqGroupTable.h"
+#include "Frames.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
@@ -34,6 +35,20 @@ void BandEditor::attach()
                      [this] { step(m_context.bands.previousBand()); });
     QObject::connect(c.btnEQByPass, &SimpControl::Click, &m_context.window,
                      [this] { bypassClicked(); });
+    for (SimpControl* marker : c.btnShowDot1) {
+        QObject::connect(marker, &SimpControl::Click, &m_context.window, [this, marker] {
+            bool bound = false;
+            const int band = marker->tagNew().toInt(&bound);
+            if (bound) {
+                SelectBand(band);
+            }
+        });
+    }
+    const std::array<ScrollBar*, 3> knobs{c.MKnobFreq, c.MKnobDb, c.MKnobQ};
+    for (int field = 0; field < 3; ++field) {
+        QObject::connect(knobs[field], &ScrollBar::Scroll, &m_context.window,
+                         [this, field] { knobChanged(field); });
+    }
 }
 
 void BandEditor::LoadGroupBands()
@@ -126,6 +141,34 @@ void BandEditor::bindGroup()
     for (ShowNumber* readout : c.ShowNumberDot) {
         readout->setVisible(!readout->tagNew().isEmpty());
     }
+}
+
+void BandEditor::knobChanged(int field)
+{
+    MainWindowControls& c = m_context.controls;
+    ScrollBar* knob = field == 0 ? c.MKnobFreq : field == 1 ? c.MKnobDb : c.MKnobQ;
+    const EqBand& band = m_context.bands.current();
+    const int group = m_context.model.currentEqGroup();
+    // A cut filter has only a frequency, within its group's range; it stays flat with Q 1.4.
+    if (band.Kind != BandKind::Peaking) {
+        if (field == 0) {
+            const auto value = quint8(knob->value());
+            knob->setValue(band.Kind == BandKind::LowCut
+                               ? BandEncoding::ClampLowCutIndex(value, group)
+                               : BandEncoding::ClampHighCutIndex(value, group));
+        } else {
+            knob->setValue(field == 1 ? BandEncoding::GainToByte(BandTable::CutGain)
+                                      : BandEncoding::QToByte(BandTable::CutQ));
+        }
+    }
+    m_context.undo.NoteChange();
+    const auto byte = quint8(knob->value());
+    m_context.bands.setCurrentField(field, byte);
+    const int mode = m_context.model.currentMode();
+    m_context.model.store().setValue(field, mode, band.Address, byte);
+    m_context.RefreshControls(MainWindowContext::Curve | MainWindowContext::BandReadouts,
+                              m_context.bands.CurrentBand());
+    m_context.sendWhileDisabled(knob, mode, band.Address, Frames::StoredBytes);
 }
 
 void BandEditor::step(int band)

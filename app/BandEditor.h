@@ -10,7 +10,7 @@ class BandEditor
 public:
     explicit BandEditor(MainWindowContext& context);
 
-    // Connects the step and EQ on/off buttons.
+    // Connects the step and EQ on/off buttons, the band markers and the three knobs.
     void attach();
 
     void LoadGroupBands();
@@ -22,6 +22,10 @@ public:
     // Binds the EQ on/off button, the markers and the read-outs to the current group's bands
     // and makes band 0 current; only bound markers and read-outs are shown.
     void bindGroup();
+
+    // A knob turned: the current band's field follows it, within what the band allows, and goes
+    // to the processor.
+    void knobChanged(int field);
 
 private:
     void step(int band);

@@ -174,6 +174,11 @@ void ControlRefresher::refreshButtons()
     if (const int fourWay = commonByte(model, c.btnFBX->tagNew()); fourWay <= MaxFourWay) {
         c.btnFBX->setValue(fourWay);
     }
+    // The lock shows the processor's lock state too, or its first press after a synchronisation
+    // with a locked processor would lock it again instead of unlocking it.
+    if (const int lock = commonByte(model, c.btnLock->tagNew()); lock <= 1) {
+        c.btnLock->setValue(lock);
+    }
 }
 
 void ControlRefresher::refreshBandReadouts(int filter)

@@ -59,6 +59,39 @@ double QFromByte(quint8 byte)
     return double((b - 15) / 4); // whole steps: the bytes between two steps give the lower Q
 }
 
+namespace {
+
+struct IndexRange
+{
+    quint8 low, high;
+};
+
+// Per EQ group: where its low cut and its high cut may go (music: up to 230 Hz; microphones: a
+// high cut from 8 kHz; effect: the low cut below 1 kHz, the high cut above; bass: both up to
+// 230 Hz). Groups without cuts take any index.
+constexpr IndexRange AnyIndex{0, 255};
+constexpr IndexRange LowCutRanges[] = {{0, 54},  {0, 54},  {0, 54}, {0, 130},
+                                       AnyIndex, AnyIndex, {0, 54}, AnyIndex};
+constexpr IndexRange HighCutRanges[] = {AnyIndex, {201, 241}, {201, 241}, {131, 241},
+                                        AnyIndex, AnyIndex,   {0, 54},    AnyIndex};
+
+quint8 clampInto(quint8 index, IndexRange range)
+{
+    return std::clamp(index, range.low, range.high);
+}
+
+} // namespace
+
+quint8 ClampLowCutIndex(quint8 index, int group)
+{
+    return clampInto(index, LowCutRanges[std::clamp(group, 0, 7)]);
+}
+
+quint8 ClampHighCutIndex(quint8 index, int group)
+{
+    return clampInto(index, HighCutRanges[std::clamp(group, 0, 7)]);
+}
+
 quint8 QToByte(double q)
 {
     return q <= 3 ? toByte(10 * q) : toByte(4 * q + 15);

@@ -21,6 +21,10 @@ quint8 GainToByte(double db);
 double QFromByte(quint8 byte);
 quint8 QToByte(double q);
 
+// The frequency index a group's low or high cut may take; groups without that cut keep any index.
+quint8 ClampLowCutIndex(quint8 index, int group);
+quint8 ClampHighCutIndex(quint8 index, int group);
+
 // A real number converted to a byte: nearest, halves to even, clamped to 0..255.
 quint8 toByte(double value);
 

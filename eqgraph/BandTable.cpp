@@ -71,6 +71,22 @@ const EqBand& BandTable::band(int index) const
     return m_bands[qBound(0, index, Capacity - 1)];
 }
 
+void BandTable::setCurrentField(int field, quint8 byte)
+{
+    EqBand& band = m_bands[qBound(0, m_currentBand, Capacity - 1)];
+    switch (field) {
+    case 0:
+        band.Frequency = float(BandEncoding::FreqFromIndex(byte));
+        break;
+    case 1:
+        band.Gain = float(BandEncoding::GainFromByte(byte));
+        break;
+    default:
+        band.Q = float(BandEncoding::QFromByte(byte));
+        break;
+    }
+}
+
 int BandTable::nextBand() const
 {
     return m_bandCount == 0 ? 0 : (m_currentBand + 1) % m_bandCount;

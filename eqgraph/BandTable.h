@@ -42,6 +42,10 @@ public:
     const EqBand& band(int index) const;
     const EqBand& current() const { return band(m_currentBand); }
 
+    // A knob changed one stored field of the current band: the record follows (field 0 frequency
+    // index, 1 gain byte, 2 Q byte).
+    void setCurrentField(int field, quint8 byte);
+
     // Band stepping, wrapping at both ends.
     int nextBand() const;
     int previousBand() const;

@@ -31,6 +31,7 @@ void changeProcessorMemory(SimProcessor& sim, quint32 seed)
     store.setValue(0, 0, 0xC3, 4);
     store.setValue(0, 0, 0xC4, 6);
     store.setValue(0, 0, 0xCF, 2);
+    store.setValue(0, 0, 0xCC, 1);
 }
 
 // What a bound slider should show: the store byte its binding names, in the current mode.
@@ -105,6 +106,7 @@ private Q_SLOTS:
         QCOMPARE(c.btnInput->value(), 4);
         QCOMPARE(c.btnShowStartMode->value(), 6);
         QCOMPARE(c.btnFBX->value(), 2);
+        QCOMPARE(c.btnLock->value(), int(device.value(0, 0, 0xCC)));
         QCOMPARE(c.MyButton[1]->value(), int(device.value(0, 3, 0x14)));
         QCOMPARE(c.ShowNumberDot[0]->value(), BandTable::readout(h.model, 3, 0x03, 0));
         QCOMPARE(c.MShowProgress->value(), 6);
@@ -299,6 +301,33 @@ private Q_SLOTS:
         MainWindowHarness::click(c.btnRight1);
         QCOMPARE(h.window.bands().CurrentBand(), 0);
         QCOMPARE(c.btnShowDot1[0]->value(), 1);
+    }
+
+    void knobsEditTheCurrentBand()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        const MainWindowControls& c = h.c();
+        // Band 0 of the music group, 56 Hz: up in frequency.
+        const QList<int> taken = MainWindowHarness::drag(c.MKnobFreq, {25, 30});
+        QCOMPARE(int(h.model.store().value(0, 0, 0x03)), taken.back());
+        QCOMPARE(c.ShowNumberDot[0]->value(), BandTable::readout(h.model, 0, 0x03, 0));
+        QCOMPARE(h.frames().size(), taken.size());
+        QCOMPARE(h.frames().back(), MainWindowHarness::frame(0, 0, 0x03, taken.back()));
+    }
+
+    void cutFiltersKeepToTheirRange()
+    {
+        MainWindowHarness h;
+        const MainWindowControls& c = h.c();
+        MainWindowHarness::click(c.btnShowDot1[16]); // the music low cut
+        QCOMPARE(h.window.bands().current().Kind, BandKind::LowCut);
+        MainWindowHarness::drag(c.MKnobFreq, {200, 241});
+        QCOMPARE(c.MKnobFreq->value(), 54); // 230 Hz at most
+        QCOMPARE(int(h.model.store().value(0, 0, 0x01)), 54);
+        MainWindowHarness::drag(c.MKnobQ, {30});
+        QCOMPARE(c.MKnobQ->value(), 14);
+        QCOMPARE(int(h.model.store().value(2, 0, 0x01)), 14);
     }
 
     void panelTabs_data()

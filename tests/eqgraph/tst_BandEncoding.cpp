@@ -75,6 +75,27 @@ private Q_SLOTS:
         QCOMPARE(int(GainToByte(-20)), 175); // the caller clamps to -15 dB first
     }
 
+    void cutLimits_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("lowCut");
+        QTest::addColumn<int>("highCut");
+        QTest::newRow("music low cut stays at or below 230 Hz") << 0 << 100 << 54 << 100;
+        QTest::newRow("microphone high cut stays at or above 8 kHz") << 1 << 150 << 54 << 201;
+        QTest::newRow("effect cuts meet at 1 kHz") << 3 << 131 << 130 << 131;
+        QTest::newRow("bass cuts both below 230 Hz") << 6 << 241 << 54 << 54;
+        QTest::newRow("centre has no cuts") << 4 << 241 << 241 << 241;
+    }
+
+    void cutLimits()
+    {
+        QFETCH(int, group);
+        QFETCH(int, index);
+        QTEST(int(ClampLowCutIndex(quint8(index), group)), "lowCut");
+        QTEST(int(ClampHighCutIndex(quint8(index), group)), "highCut");
+    }
+
     void q_data()
     {
         QTest::addColumn<int>("byte");
