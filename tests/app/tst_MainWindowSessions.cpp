@@ -164,6 +164,9 @@ private Q_SLOTS:
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
             if (h.c().C_ProgressBar1->isVisible()) {
+                if (largestShown == 0 && h.c().C_ProgressBar1->value() > 0) {
+                    h.window.grab().save(outputFolder() + QStringLiteral("/window-transfer.png"));
+                }
                 largestShown = qMax(largestShown, h.c().C_ProgressBar1->value());
                 windowDisabled = windowDisabled || !h.window.isEnabled();
             }
