@@ -1,34 +1,11 @@
-#include "CommandLineTool.h"
 #include "PresetTestSupport.h"
 #include "SimProcessor.h"
 #include "SimStateFile.h"
+#include "ToolRun.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct Run
-{
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList& words)
-{
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int code = CommandLineTool(outStream, errStream).run(words);
-    outStream.flush();
-    errStream.flush();
-    return {code, out, err};
-}
-
-} // namespace
 
 // The preset side of tonvexa-cli: backup and restore through simulated processors that keep
 // their memory in state files, and show and diff of preset files.
@@ -52,11 +29,12 @@ private Q_SLOTS:
         RecordingMessages messages;
         QVERIFY(SimStateFile::save(path("A.PA"), a.memory(), messages));
 
-        const Run backup = runTool({"--simulate=" + path("A.PA"), "backup", path("x")});
+        const ToolRun backup = ToolRun::of({"--simulate=" + path("A.PA"), "backup", path("x")});
         QCOMPARE(backup.exitCode, 0);
         QCOMPARE(backup.out, path("x.PA") + u'\n');
 
-        const Run restore = runTool({"--simulate=" + path("B.PA"), "restore", path("x.PA")});
+        const ToolRun restore =
+            ToolRun::of({"--simulate=" + path("B.PA"), "restore", path("x.PA")});
         QCOMPARE(restore.exitCode, 0);
 
         SimProcessor b;
@@ -83,7 +61,7 @@ private Q_SLOTS:
         a.memory().store().setValue(0, 0, 0xC0, 255); // a byte the receiver cannot carry
         RecordingMessages messages;
         QVERIFY(SimStateFile::save(path("A.PA"), a.memory(), messages));
-        const Run run = runTool(
+        const ToolRun run = ToolRun::of(
             {"--simulate=" + path("A.PA"), "--timeout-scale", "0.02", "backup", path("x.PA")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(!QFile::exists(path("x.PA")));
@@ -93,16 +71,16 @@ private Q_SLOTS:
     void restoreRefusesWhatIsNoPreset()
     {
         writeText("other.PA", "[Main]\nType=OTHER\n");
-        const Run run = runTool({"--simulate", "restore", path("other.PA")});
+        const ToolRun run = ToolRun::of({"--simulate", "restore", path("other.PA")});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err, QStringLiteral("The file you imported is not a specific profile.\n"));
-        QCOMPARE(runTool({"--simulate", "restore", path("missing.PA")}).exitCode, 1);
+        QCOMPARE(ToolRun::of({"--simulate", "restore", path("missing.PA")}).exitCode, 1);
     }
 
     void showDecodesBandsAndCuts()
     {
-        QVERIFY(runTool({"--simulate", "backup", path("factory.PA")}).exitCode == 0);
-        const Run run = runTool({"show", path("factory.PA")});
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("factory.PA")}).exitCode == 0);
+        const ToolRun run = ToolRun::of({"show", path("factory.PA")});
         QCOMPARE(run.exitCode, 0);
         const QStringList rows = run.out.split(u'\n', Qt::SkipEmptyParts);
         QVERIFY(rows.contains(u"0\t0x03\t音乐EQ1\t19 75 14\t56 Hz 0.0 dB Q 1.4"));
@@ -116,14 +94,14 @@ private Q_SLOTS:
 
     void diffShowsTheRowsThatDiffer()
     {
-        QVERIFY(runTool({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("a.PA")}).exitCode == 0);
         QByteArray bytes = readBytes("a.PA");
-        QCOMPARE(runTool({"diff", path("a.PA"), path("a.PA")}).exitCode, 0);
+        QCOMPARE(ToolRun::of({"diff", path("a.PA"), path("a.PA")}).exitCode, 0);
 
         bytes.replace("GROUP2.ADDR64=80", "GROUP2.ADDR64=33");
         bytes.replace("COMMON.ADDR192=20\r\n", "");
         writeBytes("b.PA", bytes);
-        const Run run = runTool({"diff", path("a.PA"), path("b.PA")});
+        const ToolRun run = ToolRun::of({"diff", path("a.PA"), path("b.PA")});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, QStringLiteral("2\t0x40\t话筒1-2音量\t80\t33\n"
                                          "COMMON\t0xC0\t-\t20\t-\n"));
@@ -139,10 +117,10 @@ private Q_SLOTS:
     void diffOfUnreadableFiles()
     {
         QFETCH(QByteArray, content);
-        QVERIFY(runTool({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("a.PA")}).exitCode == 0);
         writeBytes("b.PA", content);
-        QCOMPARE(runTool({"diff", path("a.PA"), path("b.PA")}).exitCode, 2);
-        QCOMPARE(runTool({"diff", path("a.PA"), path("none.PA")}).exitCode, 2);
+        QCOMPARE(ToolRun::of({"diff", path("a.PA"), path("b.PA")}).exitCode, 2);
+        QCOMPARE(ToolRun::of({"diff", path("a.PA"), path("none.PA")}).exitCode, 2);
     }
 
 private:

@@ -1,30 +1,6 @@
-#include "CommandLineTool.h"
+#include "ToolRun.h"
 
 #include <QTest>
-
-namespace {
-
-struct Run
-{
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList& words)
-{
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    CommandLineTool tool(outStream, errStream);
-    const int code = tool.run(words);
-    outStream.flush();
-    errStream.flush();
-    return {code, out, err};
-}
-
-} // namespace
 
 class tst_CommandLineTool : public QObject
 {
@@ -53,7 +29,7 @@ private Q_SLOTS:
     void frame()
     {
         QFETCH(QStringList, words);
-        const Run run = runTool(words);
+        const ToolRun run = ToolRun::of(words);
         QCOMPARE(run.exitCode, 0);
         QTEST(run.out, "printed");
         QVERIFY(run.err.isEmpty());
@@ -61,7 +37,7 @@ private Q_SLOTS:
 
     void blockFrameIsPrintedWhole()
     {
-        const Run run = runTool({"frame", "2", "0", "0xC0"});
+        const ToolRun run = ToolRun::of({"frame", "2", "0", "0xC0"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out.trimmed().split(u',').size(), 53);
         QVERIFY(run.out.startsWith(u"FE,20,C0,35,14,00,00,19"));
@@ -100,7 +76,7 @@ private Q_SLOTS:
     void badUsage()
     {
         QFETCH(QStringList, words);
-        const Run run = runTool(words);
+        const ToolRun run = ToolRun::of(words);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         // One line, naming the program.
@@ -119,7 +95,7 @@ private Q_SLOTS:
     void helpGoesToStandardOutput()
     {
         QFETCH(QStringList, words);
-        const Run run = runTool(words);
+        const ToolRun run = ToolRun::of(words);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith(u"usage: tonvexa-cli"));
         QVERIFY(run.err.isEmpty());
@@ -127,7 +103,7 @@ private Q_SLOTS:
 
     void sendPrintsTheReplyAndLogsTheExchange()
     {
-        const Run run = runTool({"--simulate", "--log", "send", "0", "0", "0x40", "0x50"});
+        const ToolRun run = ToolRun::of({"--simulate", "--log", "send", "0", "0", "0x40", "0x50"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("00,00,00,00\n"));
         QCOMPARE(run.err, QStringLiteral("发送: FE,F0,00,33,00,23,44\n"
@@ -151,7 +127,7 @@ private Q_SLOTS:
     void getPrintsTheThreeFields()
     {
         QFETCH(QStringList, words);
-        const Run run = runTool(words);
+        const ToolRun run = ToolRun::of(words);
         QCOMPARE(run.exitCode, 0);
         QTEST(run.out, "printed");
     }
@@ -172,7 +148,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, words);
         QFETCH(QString, frame);
-        const Run run = runTool(QStringList{"--simulate", "--log"} + words);
+        const ToolRun run = ToolRun::of(QStringList{"--simulate", "--log"} + words);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.isEmpty());
         const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
@@ -182,14 +158,14 @@ private Q_SLOTS:
 
     void devicesListsTheSimulatedProcessor()
     {
-        const Run run = runTool({"--simulate", "devices"});
+        const ToolRun run = ToolRun::of({"--simulate", "devices"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("simulated processor\tinput 65 bytes\toutput 65 bytes\n"));
     }
 
     void sendReadsAPassword()
     {
-        const Run run = runTool({"--simulate", "send", "7", "0", "0"});
+        const ToolRun run = ToolRun::of({"--simulate", "send", "7", "0", "0"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("30,30,30,30,30,30,30,30,30,B0\n"));
     }

@@ -21,31 +21,16 @@ LinkTimings quickSupervision()
     return t;
 }
 
-struct Supervised
+struct Supervised : SimulatedDevice
 {
     Supervised()
-        : comm(sim)
-        , link(model, comm, messages, quickSupervision())
+        : SimulatedDevice(quickSupervision())
         , bulk(link, ui)
         , supervisor(link, bulk)
-    {
-        model.InitDefaults(ParamModel::FactoryReset);
-    }
+    {}
 
-    int handshakes() const
-    {
-        int count = 0;
-        for (const auto& frame : sim.receivedFrames()) {
-            count += frame.type == Frames::Handshake ? 1 : 0;
-        }
-        return count;
-    }
+    int handshakes() const { return framesOfType(Frames::Handshake); }
 
-    ParamModel model;
-    SimProcessor sim;
-    SimulatedComm comm;
-    RecordingMessages messages;
-    DeviceLink link;
     RecordingBulkUi ui;
     BulkTransfer bulk;
     ConnectionSupervisor supervisor;

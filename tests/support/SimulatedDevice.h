@@ -12,8 +12,12 @@
 struct SimulatedDevice
 {
     explicit SimulatedDevice(double timeScale = 1.0)
+        : SimulatedDevice(timings(timeScale))
+    {}
+
+    explicit SimulatedDevice(const LinkTimings& timings)
         : comm(sim)
-        , link(model, comm, messages, timings(timeScale))
+        , link(model, comm, messages, timings)
     {
         model.InitDefaults(ParamModel::FactoryReset);
     }

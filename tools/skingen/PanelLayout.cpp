@@ -4,14 +4,6 @@
 
 namespace {
 
-constexpr int TitleStripId = 101;
-constexpr int MasterSectionId = 151;
-constexpr int ToolbarId = 152;
-constexpr int EffectPanelId = 249;
-constexpr int BandEditorId = 251;
-constexpr int VolumePanelId = 292;
-constexpr int LevelPanelId = 300;
-
 using Caption = PanelLayout::Caption;
 using Style = PanelLayout::CaptionStyle;
 

@@ -12,6 +12,15 @@
 class PanelLayout
 {
 public:
+    // The panel and strip pictures this class arranges.
+    static constexpr int TitleStripId = 101;
+    static constexpr int MasterSectionId = 151;
+    static constexpr int ToolbarId = 152;
+    static constexpr int EffectPanelId = 249;
+    static constexpr int BandEditorId = 251;
+    static constexpr int VolumePanelId = 292;
+    static constexpr int LevelPanelId = 300;
+
     enum class CaptionStyle
     {
         Label,   // a control's name

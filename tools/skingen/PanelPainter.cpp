@@ -10,15 +10,8 @@
 
 namespace {
 
-constexpr int TitleStripId = 101;
 constexpr int LogoId = 110;
 constexpr int EmblemId = 144;
-constexpr int MasterSectionId = 151;
-constexpr int ToolbarId = 152;
-constexpr int EffectPanelId = 249;
-constexpr int BandEditorId = 251;
-constexpr int VolumePanelId = 292;
-constexpr int LevelPanelId = 300;
 
 QFont captionFont(const PanelLayout::Caption& caption)
 {
@@ -51,7 +44,7 @@ QColor captionColour(PanelLayout::CaptionStyle style)
 bool PanelPainter::paint(int id, QPainter& p, const QSize& size) const
 {
     switch (id) {
-    case TitleStripId:
+    case PanelLayout::TitleStripId:
         paintTitleStrip(p, size);
         break;
     case LogoId:
@@ -60,14 +53,14 @@ bool PanelPainter::paint(int id, QPainter& p, const QSize& size) const
     case EmblemId:
         paintEmblem(p, QRectF(0, 0, size.width(), size.height()));
         return true;
-    case ToolbarId:
+    case PanelLayout::ToolbarId:
         paintPlate(p, size, id, true);
         break;
-    case MasterSectionId:
-    case EffectPanelId:
-    case BandEditorId:
-    case VolumePanelId:
-    case LevelPanelId:
+    case PanelLayout::MasterSectionId:
+    case PanelLayout::EffectPanelId:
+    case PanelLayout::BandEditorId:
+    case PanelLayout::VolumePanelId:
+    case PanelLayout::LevelPanelId:
         paintPlate(p, size, id, false);
         break;
     default:
@@ -82,8 +75,8 @@ void PanelPainter::paintTitleStrip(QPainter& p, const QSize& size)
     const QRect all(QPoint(0, 0), size);
     QPainterPath path;
     path.addRect(QRectF(all));
-    SkinStyle::fillMetal(p, path, QColor(0x27, 0x2A, 0x2F), QColor(0x1A, 0x1C, 0x20), TitleStripId,
-                         2.0);
+    SkinStyle::fillMetal(p, path, QColor(0x27, 0x2A, 0x2F), QColor(0x1A, 0x1C, 0x20),
+                         PanelLayout::TitleStripId, 2.0);
     const int w = size.width();
     const int h = size.height();
     SkinStyle::hLine(p, 0, w - 1, 0, QColor(255, 255, 255, 40));
