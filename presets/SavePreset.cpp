@@ -23,10 +23,13 @@ std::optional<QString> SavePreset(const QString& chosenPath, const ParamModel& m
     // leave the file holding half of one parameter set and half of another.
     const ParamModel snapshot = model;
     const QString path = presetSavePath(chosenPath);
-    const QString error = PresetFile::update(path, [&snapshot](IniFile& ini) {
-        ini.setValue(PresetKeys::Section, PresetKeys::TypeKey, PresetKeys::TypeTag);
-        PresetCodec::write(ini, PresetKeys::Section, PresetKeys::all(), snapshot);
-    }, existing);
+    const QString error = PresetFile::update(
+        path,
+        [&snapshot](IniFile& ini) {
+            ini.setValue(PresetKeys::Section, PresetKeys::TypeKey, PresetKeys::TypeTag);
+            PresetCodec::write(ini, PresetKeys::Section, PresetKeys::all(), snapshot);
+        },
+        existing);
     if (!error.isEmpty()) {
         messages.showMessage(UserMessages::Icon::Critical,
                              QStringLiteral("The preset could not be saved to \"%1\": %2.\n"

@@ -13,7 +13,8 @@ namespace {
 // An offscreen screen description for the platform plugin.
 QString screenConfig(const QTemporaryDir& dir, int logicalDpi, double ratio)
 {
-    const QString path = dir.filePath(QStringLiteral("screen-%1-%2.json").arg(logicalDpi).arg(ratio));
+    const QString path =
+        dir.filePath(QStringLiteral("screen-%1-%2.json").arg(logicalDpi).arg(ratio));
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,"width":1920,)"
@@ -30,8 +31,10 @@ QProcess* startProgram(const QString& config, bool highDpiScaling, const QString
 {
     auto* program = new QProcess;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
-    environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), highDpiScaling ? QStringLiteral("1") : QStringLiteral("0"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                       QStringLiteral("offscreen:configfile=") + config);
+    environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"),
+                       highDpiScaling ? QStringLiteral("1") : QStringLiteral("0"));
     program->setProcessEnvironment(environment);
     program->start(QStringLiteral(TONVEXA_PROGRAM),
                    {QStringLiteral("--simulate"), QStringLiteral("--screenshot"), shot});
@@ -59,8 +62,8 @@ private Q_SLOTS:
     void programEndsOnA120DpiScreen()
     {
         QTemporaryDir dir;
-        std::unique_ptr<QProcess> program(
-            startProgram(screenConfig(dir, 120, 1), false, dir.filePath(QStringLiteral("shot.png"))));
+        std::unique_ptr<QProcess> program(startProgram(screenConfig(dir, 120, 1), false,
+                                                       dir.filePath(QStringLiteral("shot.png"))));
         QVERIFY(program->waitForFinished(20000));
         QCOMPARE(program->exitCode(), 1);
         QVERIFY(program->readAllStandardError().contains("DPI<>96!"));

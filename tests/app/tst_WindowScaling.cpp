@@ -82,7 +82,8 @@ private Q_SLOTS:
         h.window.resize(700, 500);
         h.window.resize(1582, 900);
         for (QWidget* control : scaledControls(h)) {
-            QCOMPARE(WindowLayout::twipsGeometry(control), h.window.layout().designGeometry(control));
+            QCOMPARE(WindowLayout::twipsGeometry(control),
+                     h.window.layout().designGeometry(control));
         }
     }
 

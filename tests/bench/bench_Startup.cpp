@@ -29,7 +29,8 @@ class bench_Startup : public QObject
 private Q_SLOTS:
     void firstPaintedWindow()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             ParamModel model;
             SkinImages skin;
             SimProcessor sim;

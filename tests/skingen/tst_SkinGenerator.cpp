@@ -1,8 +1,7 @@
 // The drawing program's output: every picture at its catalog size, nothing left undrawn, the same
 // pixels on every run, and slots that run exactly between the thumb stops.
-#include "SkinGenerator.h"
-
 #include "SkinCatalog.h"
+#include "SkinGenerator.h"
 
 #include <QtTest>
 
