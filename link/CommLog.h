@@ -28,7 +28,6 @@ public:
     void appendAlways(const QString& entry);
 
     const QString& text() const { return m_text; }
-    void clear() { m_text.clear(); }
 
 Q_SIGNALS:
     void entryAppended(const QString& entry);

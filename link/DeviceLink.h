@@ -40,12 +40,10 @@ public:
 
     bool isOnline() const { return m_online; }
     void setOnline(bool online);
-    bool isHandshakeActive() const { return m_handshake; }
     void setHandshakeActive(bool active) { m_handshake = active; }
     // Something is on the call stack that uses the link: an exchange, a sequence or the
     // sending of pending writes. Closing waits for this to clear.
     bool isBusy() const { return m_depth > 0; }
-    bool isExchangeRunning() const { return m_exchangeRunning; }
     bool isClosing() const { return m_closing; }
     // Ends every wait at once; later exchanges fail without waiting.
     void setClosing();
@@ -61,7 +59,6 @@ public:
     // The window's design carries the intervals; it hands them over once it has loaded.
     void setTimings(const LinkTimings& timings) { m_timings = timings; }
     ParamModel& model() { return m_model; }
-    USB_Comm& transport() { return m_transport; }
     UserMessages& messages() { return m_messages; }
     int pendingWriteCount() const { return int(m_pending.size()); }
 
