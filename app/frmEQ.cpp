@@ -85,6 +85,7 @@ bool frmEQ::load(QString& error, const QString& designFile)
     }
     m_controls = MainWindowControls::find(*m_form, error);
     if (!m_controls) {
+        discardDesign();
         return false;
     }
     m_context.reset(new MainWindowContext{*this, *m_controls, m_model, m_link, m_messages, m_undo,
@@ -93,10 +94,10 @@ bool frmEQ::load(QString& error, const QString& designFile)
                                           }});
     m_bandEditor = std::make_unique<BandEditor>(*m_context);
     m_refresher = std::make_unique<ControlRefresher>(*m_context, *m_bandEditor);
-    if (!m_refresher->checkBindings(error)) {
+    if (!m_refresher->checkBindings(error) || !takeTimersFromDesign(error)) {
+        discardDesign();
         return false;
     }
-    takeTimersFromDesign();
     m_commands = std::make_unique<MainCommands>(*m_context, *m_bandEditor, m_layout, *m_toneReset);
     m_edits = std::make_unique<ParameterEdits>(*m_context);
     m_presets = std::make_unique<PresetCommands>(*m_context, m_bulk, m_files);
@@ -109,7 +110,22 @@ bool frmEQ::load(QString& error, const QString& designFile)
     return true;
 }
 
-void frmEQ::takeTimersFromDesign()
+void frmEQ::discardDesign()
+{
+    // A design that cannot run leaves nothing behind: no half-built window.
+    for (const Form::Entry& entry : m_form->entries()) {
+        if (entry.parentEntry < 0) {
+            delete entry.object.data();
+        }
+    }
+    m_refresher.reset();
+    m_bandEditor.reset();
+    m_context.reset();
+    m_controls.reset();
+    m_form.reset();
+}
+
+bool frmEQ::takeTimersFromDesign(QString& error)
 {
     // The design holds every interval; the link's own timers and the undo history take theirs.
     const Form& form = *m_form;
@@ -125,15 +141,22 @@ void frmEQ::takeTimersFromDesign()
     m_link.setTimings(timings);
     m_undo.setBurstQuietMs(interval("tmrMoveTimeout", UndoHistory::BurstQuietMs));
 
-    const auto own = [&form, this](const char* name) {
+    const auto own = [&form, &error](const char* name) {
         QTimer* timer = form.timer(QString::fromLatin1(name));
-        return timer ? timer : new QTimer(this);
+        if (!timer && error.isEmpty()) {
+            error = QStringLiteral("The window design has no timer %1.").arg(QLatin1String(name));
+        }
+        return timer;
     };
     m_progressTimer = own("Timer6");
     m_endTimer = own("tmrEnd");
     m_toneReset = own("timerToneReset");
     m_drawWave = own("tmrDrawWave");
+    if (!error.isEmpty()) {
+        return false;
+    }
     m_drawWave->setSingleShot(true);
+    return true;
 }
 
 void frmEQ::connectWindowCommands()

@@ -87,7 +87,8 @@ private:
     void refreshAllControls() override;
     void restartUndoHistory() override;
 
-    void takeTimersFromDesign();
+    bool takeTimersFromDesign(QString& error);
+    void discardDesign();
     void placeBandReadouts();
     void startUp();
     void firstActivation();

@@ -6,8 +6,10 @@
 #include "SimpControl.h"
 #include "TagNew.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -84,6 +86,55 @@ private Q_SLOTS:
         QCOMPARE(c.MKnobFreq->value(), 19);
         QCOMPARE(c.btnShowPointN->value(), 18); // band 0, offline
         QVERIFY(c.Frame1->isVisibleTo(&h.window));
+    }
+
+    void aBadDesignStopsStartUp_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("malformed line") << "Begin ZEV_Studio.SimpControl btnClose"
+                                        << "Begin ZEV_Studio.SimpControl"
+                                        << "frmEQ.form:";
+        QTest::newRow("a control missing") << "btnUpload"
+                                           << "btnUpIoad"
+                                           << "btnUpload";
+        QTest::newRow("a binding that names nothing") << "\"Group,&H40\""
+                                                      << "\"Group,&HZZ\""
+                                                      << "MyScrollBar(7)";
+        QTest::newRow("a slider that would divide by zero") << "MaxValue = 127"
+                                                            << "MaxValue = 0"
+                                                            << "MaxValue";
+        QTest::newRow("a timer missing") << "Begin Timer Timer6"
+                                         << "Begin Timer Timer66"
+                                         << "Timer6";
+    }
+
+    void aBadDesignStopsStartUp()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, error);
+        QFile original(frmEQ::DesignFile);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QString design = QString::fromUtf8(original.readAll());
+        QVERIFY(design.contains(from));
+        design.replace(design.indexOf(from), from.size(), to);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("frmEQ.form"));
+        QFile edited(path);
+        QVERIFY(edited.open(QIODevice::WriteOnly));
+        edited.write(design.toUtf8());
+        edited.close();
+
+        MainWindowHarness h;
+        frmEQ window(h.model, h.skin, h.link, h.messages, h.files);
+        QString reason;
+        QVERIFY(!window.load(reason, path));
+        QVERIFY2(reason.contains(error), qPrintable(reason));
+        // Nothing of the design stays behind on the window.
+        QVERIFY(window.findChildren<QWidget*>().isEmpty());
+        QVERIFY(window.findChildren<QTimer*>().isEmpty());
     }
 
     void syncShowsTheProcessorsValues()
