@@ -1,7 +1,6 @@
 #include "DeviceSession.h"
 
 #include "CliOptions.h"
-#include "Frames.h"
 #include "HidApiComm.h"
 #include "ProcessorUsbIds.h"
 #include "SimProcessor.h"
@@ -57,15 +56,4 @@ bool DeviceSession::close()
 {
     return !m_simulator || m_simulatorState.isEmpty() ||
            SimStateFile::save(m_simulatorState, m_simulator->memory(), m_messages);
-}
-
-bool DeviceSession::sendHandshakeFrame()
-{
-    m_link->setHandshakeActive(true);
-    const bool sent = m_link->SendFrame(Frames::Handshake, 0, 0, Frames::HandshakeReply0,
-                                        ReplyTimeout::Handshake);
-    m_link->setHandshakeActive(false);
-    const QByteArray& reply = m_link->reply();
-    return sent && reply.size() >= 2 && quint8(reply[0]) == Frames::HandshakeReply0 &&
-           quint8(reply[1]) == Frames::HandshakeReply1;
 }

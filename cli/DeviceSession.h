@@ -34,7 +34,7 @@ public:
     UserMessages& messages() { return m_messages; }
 
     // The bare handshake frame, one attempt: true when the processor answered 0x33, 0x00.
-    bool sendHandshakeFrame();
+    bool sendHandshakeFrame() { return ConnectionSupervisor::sendHandshakeFrame(*m_link); }
     // The full handshake: online and the whole store read from the processor.
     bool Handshake() { return m_supervisor->Handshake(); }
 

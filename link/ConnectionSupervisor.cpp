@@ -51,18 +51,20 @@ int ConnectionSupervisor::indicatorValue() const
     return m_link.isOnline() ? IndicatorOnline : IndicatorOffline;
 }
 
+bool ConnectionSupervisor::sendHandshakeFrame(DeviceLink& link)
+{
+    link.setHandshakeActive(true);
+    const bool answered =
+        link.SendFrame(Frames::Handshake, 0, 0, Frames::HandshakeReply0, ReplyTimeout::Handshake);
+    link.setHandshakeActive(false);
+    const QByteArray& reply = link.reply();
+    return answered && reply.size() >= 2 && quint8(reply[0]) == Frames::HandshakeReply0 &&
+           quint8(reply[1]) == Frames::HandshakeReply1;
+}
+
 bool ConnectionSupervisor::Handshake()
 {
-    if (m_link.isBusy()) {
-        return false;
-    }
-    m_link.setHandshakeActive(true);
-    const bool answered =
-        m_link.SendFrame(Frames::Handshake, 0, 0, Frames::HandshakeReply0, ReplyTimeout::Handshake);
-    m_link.setHandshakeActive(false);
-    const QByteArray& reply = m_link.reply();
-    if (!answered || reply.size() < 2 || quint8(reply[0]) != Frames::HandshakeReply0 ||
-        quint8(reply[1]) != Frames::HandshakeReply1) {
+    if (m_link.isBusy() || !sendHandshakeFrame(m_link)) {
         return false;
     }
     m_link.log().append(OnlineEntry);

@@ -33,6 +33,10 @@ public:
     // while anything else uses the link.
     bool Handshake();
 
+    // The handshake frame alone, one attempt and no failure message: true when the processor
+    // answered it as it should. Nothing else changes.
+    static bool sendHandshakeFrame(DeviceLink& link);
+
     int indicatorValue() const;
 
 Q_SIGNALS:
