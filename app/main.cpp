@@ -1,17 +1,14 @@
 #include "AppStyle.h"
 #include "DeviceLink.h"
-#include "HidApiComm.h"
 #include "MessageBoxMessages.h"
 #include "ParamModel.h"
 #include "PresetDialogs.h"
-#include "ProcessorUsbIds.h"
+#include "ProcessorTransport.h"
 #include "ScreenCheck.h"
 #include "ScreenshotRun.h"
-#include "SimProcessor.h"
-#include "SimStateFile.h"
-#include "SimulatedComm.h"
 #include "SkinImages.h"
 #include "StreamMessages.h"
+#include "USB_Comm.h"
 #include "frmEQ.h"
 
 #include <QApplication>
@@ -82,30 +79,13 @@ int main(int argc, char* argv[])
     ParamModel model;
     SkinImages skin;
     skin.InitSkin();
-    std::unique_ptr<SimProcessor> simulator;
-    std::unique_ptr<USB_Comm> transport;
-    if (options.simulate) {
-        simulator = std::make_unique<SimProcessor>();
-        if (!options.simulatorState.isEmpty() &&
-            SimStateFile::load(options.simulatorState, simulator->memory(), messages) ==
-                SimStateFile::LoadResult::Failed) {
-            return 1;
-        }
-        transport = std::make_unique<SimulatedComm>(*simulator);
-    } else {
-        auto hid = std::make_unique<HidApiComm>();
-        hid->setVendorID(ProcessorUsbIds::VendorID);
-        hid->setProductID(ProcessorUsbIds::ProductID);
-        hid->setReadTimeOut(0);
-        hid->Connect();
-        transport = std::move(hid);
+    ProcessorTransport processor(options.simulate, options.simulatorState, messages);
+    if (!processor.loadState()) {
+        return 1;
     }
-    QObject::connect(transport.get(), &USB_Comm::failureMessage, transport.get(),
-                     [&messages](const QString& text) {
-                         messages.showMessage(UserMessages::Icon::Exclamation, text);
-                     });
+    processor.transport().Connect();
 
-    DeviceLink link(model, *transport, messages);
+    DeviceLink link(model, processor.transport(), messages);
     PresetDialogs dialogs;
     frmEQ window(model, skin, link, messages, dialogs);
     boxMessages.setOwner(&window);
@@ -133,8 +113,7 @@ int main(int argc, char* argv[])
         });
     }
     const int code = app.exec();
-    if (simulator && !options.simulatorState.isEmpty() &&
-        !SimStateFile::save(options.simulatorState, simulator->memory(), messages)) {
+    if (!processor.saveState()) {
         return 1;
     }
     return code != 0 ? code : screenshotFailed;

@@ -5,12 +5,11 @@
 #include "ConnectionSupervisor.h"
 #include "DeviceLink.h"
 #include "ParamModel.h"
+#include "ProcessorTransport.h"
 #include "StreamMessages.h"
 
 #include <memory>
 
-class SimProcessor;
-class USB_Comm;
 struct CliOptions;
 
 // The objects one command needs to talk to a processor: the store (factory defaults until the
@@ -47,11 +46,9 @@ private:
     void refreshAllControls() override {}
     void restartUndoHistory() override {}
 
-    QString m_simulatorState;
     ParamModel m_model;
     StreamMessages m_messages;
-    std::unique_ptr<SimProcessor> m_simulator;
-    std::unique_ptr<USB_Comm> m_transport;
+    ProcessorTransport m_processor;
     std::unique_ptr<DeviceLink> m_link;
     std::unique_ptr<BulkTransfer> m_bulk;
     std::unique_ptr<ConnectionSupervisor> m_supervisor;

@@ -1,0 +1,44 @@
+#include "ProcessorTransport.h"
+
+#include "HidApiComm.h"
+#include "ProcessorUsbIds.h"
+#include "SimProcessor.h"
+#include "SimStateFile.h"
+#include "SimulatedComm.h"
+#include "UserMessages.h"
+
+ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
+                                       UserMessages& messages)
+    : m_stateFile(simulate ? stateFile : QString())
+    , m_messages(messages)
+{
+    if (simulate) {
+        m_simulator = std::make_unique<SimProcessor>();
+        m_transport = std::make_unique<SimulatedComm>(*m_simulator);
+    } else {
+        auto hid = std::make_unique<HidApiComm>();
+        hid->setVendorID(ProcessorUsbIds::VendorID);
+        hid->setProductID(ProcessorUsbIds::ProductID);
+        hid->setReadTimeOut(0);
+        m_transport = std::move(hid);
+    }
+    QObject::connect(m_transport.get(), &USB_Comm::failureMessage, m_transport.get(),
+                     [this](const QString& text) {
+                         m_messages.showMessage(UserMessages::Icon::Exclamation, text);
+                     });
+}
+
+ProcessorTransport::~ProcessorTransport() = default;
+
+bool ProcessorTransport::loadState()
+{
+    return m_stateFile.isEmpty() ||
+           SimStateFile::load(m_stateFile, m_simulator->memory(), m_messages) !=
+               SimStateFile::LoadResult::Failed;
+}
+
+bool ProcessorTransport::saveState()
+{
+    return m_stateFile.isEmpty() ||
+           SimStateFile::save(m_stateFile, m_simulator->memory(), m_messages);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class SimProcessor;
+class USB_Comm;
+class UserMessages;
+
+// The processor a program talks to: the real one on USB, found by its ids, or the simulated one,
+// whose memory can live in a state file between runs. The transport's failure texts reach the
+// user through the given messages.
+class ProcessorTransport
+{
+public:
+    // stateFile: only with simulate; empty for a fresh simulated processor every run.
+    ProcessorTransport(bool simulate, const QString& stateFile, UserMessages& messages);
+    ~ProcessorTransport();
+
+    // The simulated processor's memory from its state file; false (said why) when the file
+    // exists but cannot be read. A missing file is a factory-fresh processor.
+    bool loadState();
+    // Writes the simulated processor's memory back; false (said why) when that fails.
+    bool saveState();
+
+    USB_Comm& transport() { return *m_transport; }
+    // Null for the real processor.
+    SimProcessor* simulator() { return m_simulator.get(); }
+
+private:
+    QString m_stateFile;
+    UserMessages& m_messages;
+    std::unique_ptr<SimProcessor> m_simulator;
+    std::unique_ptr<USB_Comm> m_transport;
+};
