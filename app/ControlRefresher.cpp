@@ -114,9 +114,6 @@ void ControlRefresher::RefreshControls(int flags, int filter)
     if (flags & Flag::Knobs) {
         refreshKnobs();
     }
-    if (flags & Flag::Curve) {
-        m_context.controls.Picture1->update();
-    }
 }
 
 void ControlRefresher::refreshDisplays(int filter)

@@ -7,7 +7,8 @@ struct MainWindowContext;
 
 // RefreshControls: the one way stored values reach the window's controls. Each bound control
 // carries its binding in TagNew; the flags choose the families, the filter an address or band.
-// Setting a control's value here never counts as a user edit, so nothing is sent.
+// Setting a control's value here never counts as a user edit, so nothing is sent. The curve
+// redraw (flag 32) is the window's own timer; the window takes that flag before it gets here.
 class ControlRefresher
 {
 public:

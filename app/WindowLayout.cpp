@@ -38,20 +38,20 @@ void WindowLayout::ApplyLayout(const QWidget& window) const
     const QSizeF s = scale(window);
     for (const QPointer<QWidget>& control : m_controls) {
         if (control) {
-            const QRectF d = m_design.value(control);
-            setTwipsGeometry(control, QRectF(d.x() * s.width(), d.y() * s.height(),
-                                             d.width() * s.width(), d.height() * s.height()));
+            setTwipsGeometry(control, scaled(m_design.value(control), s));
         }
     }
 }
 
 void WindowLayout::place(QWidget* control, const QRectF& designTwips) const
 {
-    const QWidget* window = control->window();
-    const QSizeF s = scale(*window);
-    setTwipsGeometry(control,
-                     QRectF(designTwips.x() * s.width(), designTwips.y() * s.height(),
-                            designTwips.width() * s.width(), designTwips.height() * s.height()));
+    setTwipsGeometry(control, scaled(designTwips, scale(*control->window())));
+}
+
+QRectF WindowLayout::scaled(const QRectF& design, QSizeF s)
+{
+    return {design.x() * s.width(), design.y() * s.height(), design.width() * s.width(),
+            design.height() * s.height()};
 }
 
 void WindowLayout::SetRoundedRegion(QWidget& window, int cornerWidth, int cornerHeight)

@@ -39,6 +39,8 @@ public:
     static void setTwipsGeometry(QWidget* widget, const QRectF& twips);
 
 private:
+    static QRectF scaled(const QRectF& design, QSizeF scale);
+
     QSizeF m_designSize; // twips
     QHash<const QWidget*, QRectF> m_design;
     QList<QPointer<QWidget>> m_controls;
