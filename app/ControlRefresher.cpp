@@ -25,10 +25,10 @@ QString controlName(const QString& name, int index)
     return QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
-// The byte in field 0 of an address in the mode-0 slot, where the selectors keep theirs.
-quint8 commonByte(const ParamModel& model, const QString& tagNew)
+// The byte in field 0 of a selector's address in the mode-0 slot, where the selectors keep theirs.
+quint8 commonByte(const ParamModel& model, const SimpControl* selector)
 {
-    return model.store().value(0, 0, TagNew::parseAddress(tagNew).value_or(0));
+    return model.store().value(0, 0, MainWindowContext::boundAddress(selector));
 }
 
 // A pair of selector buttons shows one stored byte: element 0 lit for 0, element 1 for 1; any
@@ -146,11 +146,11 @@ void ControlRefresher::refreshButtons()
     const ParamModel& model = m_context.model;
     MainWindowControls& c = m_context.controls;
     // A selector shows only the states it has pictures for; any other byte leaves it as it is.
-    if (const int input = commonByte(model, c.btnInput->tagNew()); input <= MaxInput) {
+    if (const int input = commonByte(model, c.btnInput); input <= MaxInput) {
         c.btnInput->setValue(input);
     }
-    showPair(c.btnSaveMode, commonByte(model, c.btnSaveMode[0]->tagNew()));
-    showPair(c.btnModeChange, commonByte(model, c.btnModeChange[0]->tagNew()));
+    showPair(c.btnSaveMode, commonByte(model, c.btnSaveMode[0]));
+    showPair(c.btnModeChange, commonByte(model, c.btnModeChange[0]));
 
     const auto bypass = TagNew::parseAddress(c.btnEQByPass->tagNew());
     c.btnEQByPass->setValue(!bypass || *bypass == EqGroup::None
@@ -158,22 +158,21 @@ void ControlRefresher::refreshButtons()
                                 : model.store().value(0, model.currentMode(), *bypass));
 
     for (std::size_t i = 0; i < c.MyButton.size(); ++i) {
-        const int address = TagNew::parseAddress(c.MyButton[i]->tagNew()).value_or(0);
+        const int address = MainWindowContext::boundAddress(c.MyButton[i]);
         const int byte = model.store().value(0, model.currentMode(), address);
         if (byte <= 1) {
             c.MyButton[i]->setValue(i % 2 == 0 ? 1 - byte : byte);
         }
     }
-    if (const int startMode = commonByte(model, c.btnShowStartMode->tagNew());
-        startMode <= MaxStartMode) {
+    if (const int startMode = commonByte(model, c.btnShowStartMode); startMode <= MaxStartMode) {
         c.btnShowStartMode->setValue(startMode);
     }
-    if (const int fourWay = commonByte(model, c.btnFBX->tagNew()); fourWay <= MaxFourWay) {
+    if (const int fourWay = commonByte(model, c.btnFBX); fourWay <= MaxFourWay) {
         c.btnFBX->setValue(fourWay);
     }
     // The lock shows the processor's lock state too, or its first press after a synchronisation
     // with a locked processor would lock it again instead of unlocking it.
-    if (const int lock = commonByte(model, c.btnLock->tagNew()); lock <= 1) {
+    if (const int lock = commonByte(model, c.btnLock); lock <= 1) {
         c.btnLock->setValue(lock);
     }
 }

@@ -10,7 +10,6 @@
 #include "ParamModel.h"
 #include "ScrollBar.h"
 #include "SimpControl.h"
-#include "TagNew.h"
 #include "UndoHistory.h"
 #include "WindowLayout.h"
 
@@ -37,11 +36,6 @@ struct TabArea
 constexpr int TabTop = 270;
 constexpr int TabBottom = 825;
 constexpr TabArea TabAreas[] = {{10725, 12360}, {12510, 14175}, {14295, 15990}};
-
-int addressOf(const SimpControl* control)
-{
-    return TagNew::parseAddress(control->tagNew()).value_or(0);
-}
 
 } // namespace
 
@@ -135,7 +129,7 @@ void MainCommands::stepInput(int element)
 {
     SimpControl* arrow = m_context.controls.btnStartModeI[element];
     arrow->setControlEnabled(false);
-    const int address = addressOf(m_context.controls.btnInput);
+    const int address = MainWindowContext::boundAddress(m_context.controls.btnInput);
     ParamStore& store = m_context.model.store();
     const int before = store.value(0, 0, address);
     int after = before;
@@ -156,7 +150,7 @@ void MainCommands::stepInput(int element)
 
 void MainCommands::stepStartMode(int element)
 {
-    const int address = addressOf(m_context.controls.btnShowStartMode);
+    const int address = MainWindowContext::boundAddress(m_context.controls.btnShowStartMode);
     ParamStore& store = m_context.model.store();
     const int byte = store.value(0, 0, address);
     if (element == 1 && byte < MaxStartMode) {
@@ -170,15 +164,15 @@ void MainCommands::stepStartMode(int element)
 
 void MainCommands::setSaveMode(int element)
 {
-    m_context.model.store().setValue(0, 0, addressOf(m_context.controls.btnSaveMode[0]),
-                                     quint8(element));
+    m_context.model.store().setValue(
+        0, 0, MainWindowContext::boundAddress(m_context.controls.btnSaveMode[0]), quint8(element));
     m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
 }
 
 void MainCommands::setModeChange(int element)
 {
     SimpControl* button = m_context.controls.btnModeChange[element];
-    const int address = addressOf(button);
+    const int address = MainWindowContext::boundAddress(button);
     m_context.model.store().setValue(0, 0, address, quint8(element));
     m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
     m_context.sendWhileDisabled(button, 0, address, element);
@@ -191,7 +185,7 @@ void MainCommands::stepFourWay(int delta)
         m_context.undo.SaveUndo();
     }
     display->setValue(qBound(0, display->value() + delta, MaxFourWay));
-    const int address = addressOf(display);
+    const int address = MainWindowContext::boundAddress(display);
     m_context.model.store().setValue(0, 0, address, quint8(display->value()));
     m_context.sendWithWindowDisabled(0, address, display->value());
 }

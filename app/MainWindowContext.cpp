@@ -2,12 +2,19 @@
 
 #include "DeviceLink.h"
 #include "Frames.h"
+#include "SimpControl.h"
+#include "TagNew.h"
 
 #include <QWidget>
 
 bool MainWindowContext::online() const
 {
     return link.isOnline();
+}
+
+int MainWindowContext::boundAddress(const SimpControl* control)
+{
+    return TagNew::parseAddress(control->tagNew()).value_or(0);
 }
 
 void MainWindowContext::sendWhileDisabled(QObject* control, int mode, int address, int value,

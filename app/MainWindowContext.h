@@ -6,6 +6,7 @@ class BandTable;
 class DeviceLink;
 class ParamModel;
 class QObject;
+class SimpControl;
 class QWidget;
 class UndoHistory;
 class UserMessages;
@@ -39,6 +40,8 @@ struct MainWindowContext
     std::function<void(int flags, int filter)> RefreshControls;
 
     bool online() const;
+    // The address a button or selector is bound to; the design's bindings are checked at load.
+    static int boundAddress(const SimpControl* control);
     // The edit pattern: nothing while offline; otherwise the control is disabled while the
     // frame (a parameter write unless said otherwise) goes out and enabled again, whatever the
     // send's outcome.

@@ -63,7 +63,7 @@ void ParameterEdits::sliderMoved(int index)
 void ParameterEdits::buttonClicked(int index)
 {
     SimpControl* button = m_context.controls.MyButton[index];
-    const int address = TagNew::parseAddress(button->tagNew()).value_or(0);
+    const int address = MainWindowContext::boundAddress(button);
     const int mode = m_context.model.currentMode();
     m_context.model.store().setValue(0, mode, address, quint8(index % 2));
     m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
@@ -114,7 +114,7 @@ void ParameterEdits::lockClicked()
     SimpControl* lock = m_context.controls.btnLock;
     const int value = 1 - lock->value();
     lock->setValue(value);
-    const int address = TagNew::parseAddress(lock->tagNew()).value_or(0);
+    const int address = MainWindowContext::boundAddress(lock);
     m_context.model.store().setValue(0, 0, address, quint8(value));
     m_context.sendWithWindowDisabled(0, address, value);
 }
