@@ -1,7 +1,6 @@
 #include "frmEQ.h"
 
 #include "BandEditor.h"
-#include "BuiltInFormClasses.h"
 #include "C_ProgressBar.h"
 #include "ControlRefresher.h"
 #include "DeviceLink.h"
@@ -18,6 +17,8 @@
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "SkinImages.h"
+#include "SkinnedFormClasses.h"
+#include "StandardFormClasses.h"
 #include "Twips.h"
 #include "UserMessages.h"
 #include "WindowGeometry.h"
@@ -69,8 +70,8 @@ frmEQ::~frmEQ() = default;
 
 bool frmEQ::load(QString& error, const QString& designFile)
 {
-    FormLoader loader(m_skin);
-    addBuiltInFormClasses(loader, m_skin);
+    FormLoader loader;
+    addSkinnedFormClasses(loader, m_skin);
     loader.registerFactory(QStringLiteral("PictureBox"),
                            [this](QWidget* parent, FormPropertyReader& properties) -> QWidget* {
                                auto* graph = new EqGraphView(m_skin, parent);

@@ -1,10 +1,20 @@
 # Helpers that keep every folder's CMakeLists.txt down to its own file list.
 
+# Every library of the program in the order it was defined: the layers from the bottom up.
+# tonvexa_check_layers() holds each library to using only libraries defined before it, so the
+# dependency graph can never grow a cycle.
+set_property(GLOBAL PROPERTY TONVEXA_LAYERS "")
+
+function(tonvexa_register_layer name)
+    set_property(GLOBAL APPEND PROPERTY TONVEXA_LAYERS ${name})
+endfunction()
+
 # tonvexa_library(NAME SOURCES ... QT Core|Gui|Widgets ... DEPENDS other targets ...)
 # One static library per folder; the folder itself is the include root of its headers.
 function(tonvexa_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;QT;DEPENDS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
+    tonvexa_register_layer(${name})
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     foreach(module IN LISTS ARG_QT)
         target_link_libraries(${name} PUBLIC Qt6::${module})
@@ -31,4 +41,23 @@ function(tonvexa_test name)
         LABELS "${labels}"
         TIMEOUT 300
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TONVEXA_TEST_OUTPUT=${PROJECT_BINARY_DIR}/test-output;TONVEXA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# Fails the configuration when a library links one defined after it (a layer using a layer
+# above it), which is also the only way a cycle between the program's libraries could form.
+function(tonvexa_check_layers)
+    get_property(layers GLOBAL PROPERTY TONVEXA_LAYERS)
+    foreach(target IN LISTS layers)
+        list(FIND layers ${target} own)
+        get_target_property(direct ${target} LINK_LIBRARIES)
+        get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
+        foreach(dependency IN LISTS direct interface)
+            list(FIND layers "${dependency}" used)
+            if(used GREATER_EQUAL own)
+                message(FATAL_ERROR "${target} uses ${dependency}, which is not a layer below it: "
+                                    "a folder may use only the folders added before it in the "
+                                    "top-level CMakeLists.txt")
+            endif()
+        endforeach()
+    endforeach()
 endfunction()

@@ -1,13 +1,8 @@
-#include "BuiltInFormClasses.h"
+#include "StandardFormClasses.h"
 
-#include "C_ProgressBar.h"
 #include "FormLoader.h"
 #include "FormPropertyReader.h"
-#include "FormPropertyWriter.h"
 #include "FormTimer.h"
-#include "ScrollBar.h"
-#include "ShowNumber.h"
-#include "SimpControl.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -20,23 +15,6 @@ namespace {
 constexpr int RgbMax = 0xFFFFFF;
 constexpr int TimerIntervalMax = 65535;
 constexpr double FontSizeMax = 200.0;
-
-template <class Control>
-FormClass skinnedClass(SkinImages& skin)
-{
-    FormClass formClass;
-    formClass.create = [&skin](QWidget* parent, FormPropertyReader& properties) -> QObject* {
-        auto* control = new Control(skin, parent);
-        // The controls take their reference size from their place, so it comes first.
-        control->setTwipsGeometry(properties.node().geometry.value_or(QRectF()));
-        control->readProperties(properties);
-        return control;
-    };
-    formClass.write = [](const QObject* object, FormPropertyWriter& properties) {
-        qobject_cast<const Control*>(object)->writeProperties(properties);
-    };
-    return formClass;
-}
 
 } // namespace
 
@@ -151,20 +129,8 @@ FormClass timerClass()
 
 } // namespace
 
-void addBuiltInFormClasses(FormLoader& loader, SkinImages& skin)
+void addStandardFormClasses(FormLoader& loader)
 {
-    loader.registerClass(QStringLiteral("ZEV_Studio.SimpControl"), skinnedClass<SimpControl>(skin));
-    loader.registerClass(QStringLiteral("ZEV_Studio.ScrollBar"), skinnedClass<ScrollBar>(skin));
-    loader.registerClass(QStringLiteral("ZEV_Studio.ShowNumber"), skinnedClass<ShowNumber>(skin));
-
-    FormClass progressBar;
-    progressBar.create = [&skin](QWidget* parent, FormPropertyReader&) -> QObject* {
-        return new C_ProgressBar(skin, parent);
-    };
-    progressBar.write = [](const QObject*, FormPropertyWriter&) {
-    };
-    loader.registerClass(QStringLiteral("ZEV_Studio.C_ProgressBar"), progressBar);
-
     loader.registerClass(QStringLiteral("Frame"),
                          plainClass(FormClass::Kind::Container, makePanel));
     loader.registerClass(QStringLiteral("PictureBox"),

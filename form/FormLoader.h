@@ -7,18 +7,17 @@
 #include <QHash>
 #include <memory>
 
-class SkinImages;
 class QWidget;
 
 // Builds the controls of a window description under a parent widget, all or nothing: on the
 // first error nothing built stays behind and the error names the file and line. It knows the
-// skinned controls (ZEV_Studio.SimpControl, .ScrollBar, .ShowNumber, .C_ProgressBar) and the
-// plain kinds Frame, PictureBox, TextBox, Label, CheckBox and Timer; the owner may put its own
-// factory in place of any class.
+// plain kinds Frame, PictureBox, TextBox, Label, CheckBox and Timer; other classes (the skinned
+// controls) are registered by their owners, who may also put their own factory in place of any
+// class.
 class FormLoader
 {
 public:
-    explicit FormLoader(SkinImages& skin);
+    FormLoader();
 
     void registerClass(const QString& className, const FormClass& formClass);
     // The owner's own widget for a class, for example its graph where the picture box is. The

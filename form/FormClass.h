@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <functional>
 
@@ -25,4 +26,6 @@ struct FormClass
     // Writes the properties back in the class's order; when empty, the properties are written
     // back as they were read.
     std::function<void(const QObject* object, FormPropertyWriter& properties)> write;
+    // Puts a widget at its design place in twips; when empty, at the whole pixels it covers.
+    std::function<void(QObject* object, const QRectF& twips)> place;
 };

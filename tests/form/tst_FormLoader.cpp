@@ -5,6 +5,7 @@
 #include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
+#include "SkinnedFormClasses.h"
 #include "TestSkin.h"
 #include "Twips.h"
 
@@ -65,11 +66,12 @@ struct Fixture
 {
     SkinImages skin;
     QWidget window;
-    FormLoader loader{skin};
+    FormLoader loader;
 
     Fixture()
     {
         installTestPictures(skin);
+        addSkinnedFormClasses(loader, skin);
         window.resize(800, 800);
     }
     std::unique_ptr<Form> load(const QString& text, FormError& error)

@@ -1,9 +1,8 @@
 #include "FormLoader.h"
 
-#include "BuiltInFormClasses.h"
 #include "FormPropertyReader.h"
 #include "FormTimer.h"
-#include "SkinnedControl.h"
+#include "StandardFormClasses.h"
 #include "Twips.h"
 
 #include <QWidget>
@@ -15,9 +14,9 @@ const QString VisibleKey = QStringLiteral("Visible");
 
 } // namespace
 
-FormLoader::FormLoader(SkinImages& skin)
+FormLoader::FormLoader()
 {
-    addBuiltInFormClasses(*this, skin);
+    addStandardFormClasses(*this);
 }
 
 void FormLoader::registerClass(const QString& className, const FormClass& formClass)
@@ -125,8 +124,8 @@ bool FormLoader::build(const FormNode& node, QWidget* parent, int parentEntry,
     const int self = int(form.m_entries.size()) - 1;
 
     if (auto* widget = qobject_cast<QWidget*>(object)) {
-        if (auto* skinned = qobject_cast<SkinnedControl*>(widget)) {
-            skinned->setTwipsGeometry(*node.geometry);
+        if (kind->place) {
+            kind->place(widget, *node.geometry);
         } else {
             widget->setGeometry(twipsToPixels(*node.geometry));
         }
