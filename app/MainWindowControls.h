@@ -25,6 +25,9 @@ struct MainWindowControls
     static constexpr int BandMarkerCount = 17;
     static constexpr int BandReadoutCount = 47;
     static constexpr int PanelCount = 3;
+    // The connection lamp MShowProgress's picture states.
+    static constexpr int LampOffline = 0;
+    static constexpr int LampOnline = 6;
     // The EQ groups that have a tab.
     static constexpr std::array<int, 4> GroupTabs{0, 2, 3, 6};
 

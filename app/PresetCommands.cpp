@@ -38,22 +38,15 @@ void PresetCommands::save()
 
 void PresetCommands::import()
 {
-    ImportPreset(m_files.BrowsePresetFile(), m_context.model, m_context.messages, *this);
-}
-
-void PresetCommands::RefreshControls()
-{
-    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
-}
-
-void PresetCommands::UndoRedoInit()
-{
-    m_context.undo.UndoRedoInit();
-}
-
-void PresetCommands::UploadAllWhenOnline()
-{
-    if (m_context.online()) {
+    const ImportResult result =
+        ImportPreset(m_files.BrowsePresetFile(), m_context.model, m_context.messages).result;
+    if (result == ImportResult::Imported) {
+        m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    }
+    if (result == ImportResult::Imported || result == ImportResult::Failed) {
+        m_context.undo.UndoRedoInit();
+    }
+    if (result == ImportResult::Imported && m_context.online()) {
         m_bulk.UploadAll(true);
     }
 }

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "PresetImportHooks.h"
-
 class BulkTransfer;
 class FileChooser;
 struct MainWindowContext;
 
 // The upload, save and import buttons: the whole store to the processor, to a preset file, and
 // from a preset file back into the store, the window and the processor.
-class PresetCommands : private PresetImportHooks
+class PresetCommands
 {
 public:
     PresetCommands(MainWindowContext& context, BulkTransfer& bulk, FileChooser& files);
@@ -20,10 +18,6 @@ public:
     void import();
 
 private:
-    void RefreshControls() override;
-    void UndoRedoInit() override;
-    void UploadAllWhenOnline() override;
-
     MainWindowContext& m_context;
     BulkTransfer& m_bulk;
     FileChooser& m_files;

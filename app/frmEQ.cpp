@@ -59,7 +59,7 @@ frmEQ::frmEQ(ParamModel& model, SkinImages& skin, DeviceLink& link, UserMessages
     , m_messages(messages)
     , m_files(files)
     , m_undo(model)
-    , m_bulk(link, *this)
+    , m_bulk(link)
     , m_supervisor(link, m_bulk)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -186,10 +186,12 @@ void frmEQ::connectWindowCommands()
     connect(m_drawWave, &QTimer::timeout, m_controls->Picture1, qOverload<>(&QWidget::update));
     connect(&m_link, &DeviceLink::notificationReceived, this,
             [this] { m_controls->ScrollTone->setValue(ToneNeutral); });
-    connect(&m_supervisor, &ConnectionSupervisor::indicatorChanged, this, [this](int value) {
-        m_controls->MShowProgress->setValue(value);
-        m_bandEditor->ShowBandIndicator();
-    });
+    connect(&m_link, &DeviceLink::onlineChanged, this, &frmEQ::showOnline);
+    connect(&m_bulk, &BulkTransfer::transferStarted, this, &frmEQ::showTransferStarted);
+    connect(&m_bulk, &BulkTransfer::progressChanged, m_controls->C_ProgressBar1,
+            &C_ProgressBar::setValue);
+    connect(&m_bulk, &BulkTransfer::storeRead, this, &frmEQ::showStoreRead);
+    connect(&m_bulk, &BulkTransfer::transferFinished, this, &frmEQ::showTransferFinished);
 }
 
 void frmEQ::placeBandReadouts()
@@ -340,37 +342,32 @@ void frmEQ::resizeFromGrip(int dy)
     resize(qRound(WindowGeometry::widthForHeight(newHeight)), newHeight);
 }
 
-void frmEQ::setWindowEnabled(bool enabled)
+void frmEQ::showTransferStarted(int progressMaximum)
 {
-    setEnabled(enabled);
-}
-
-void frmEQ::showProgress(int maxValue)
-{
+    setEnabled(false);
     C_ProgressBar* bar = m_controls->C_ProgressBar1;
-    bar->setMaxValue(maxValue);
+    bar->setMaxValue(progressMaximum);
     bar->setValue(0);
     bar->show();
     bar->raise();
     m_progressTimer->start();
 }
 
-void frmEQ::setProgressValue(int value)
+void frmEQ::showTransferFinished()
 {
-    m_controls->C_ProgressBar1->setValue(value);
-}
-
-void frmEQ::hideProgress()
-{
+    setEnabled(true);
     m_controls->C_ProgressBar1->hide();
 }
 
-void frmEQ::refreshAllControls()
+void frmEQ::showStoreRead()
 {
     RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    m_undo.UndoRedoInit();
 }
 
-void frmEQ::restartUndoHistory()
+void frmEQ::showOnline(bool online)
 {
-    m_undo.UndoRedoInit();
+    m_controls->MShowProgress->setValue(online ? MainWindowControls::LampOnline
+                                               : MainWindowControls::LampOffline);
+    m_bandEditor->ShowBandIndicator();
 }

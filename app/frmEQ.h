@@ -2,7 +2,6 @@
 
 #include "BandTable.h"
 #include "BulkTransfer.h"
-#include "BulkTransferUi.h"
 #include "ConnectionSupervisor.h"
 #include "MainWindowControls.h"
 #include "UndoHistory.h"
@@ -31,7 +30,7 @@ struct MainWindowContext;
 // controls, edits them live on the processor, changes modes, undoes and redoes, and saves and
 // imports presets. It has no system frame: its title strip moves it, its grip resizes it, and
 // every control scales with it.
-class frmEQ : public QWidget, private BulkTransferUi
+class frmEQ : public QWidget
 {
     Q_OBJECT
 
@@ -79,13 +78,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // BulkTransferUi
-    void setWindowEnabled(bool enabled) override;
-    void showProgress(int maxValue) override;
-    void setProgressValue(int value) override;
-    void hideProgress() override;
-    void refreshAllControls() override;
-    void restartUndoHistory() override;
+    void showTransferStarted(int progressMaximum);
+    void showTransferFinished();
+    void showStoreRead();
+    void showOnline(bool online);
 
     bool takeTimersFromDesign(QString& error);
     void discardDesign();

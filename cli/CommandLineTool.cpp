@@ -3,16 +3,12 @@
 #include "DeviceSession.h"
 #include "EqGroupTable.h"
 #include "Frames.h"
-#include "HidApiComm.h"
-#include "HidApiLibrary.h"
 #include "ImportPreset.h"
 #include "NumberLiteral.h"
 #include "ParamBlocks.h"
-#include "PresetImportHooks.h"
 #include "PresetTable.h"
-#include "ProcessorUsbIds.h"
+#include "ProcessorTransport.h"
 #include "SavePreset.h"
-#include "SimProcessor.h"
 
 #include <QFileInfo>
 
@@ -163,15 +159,7 @@ CommandLineTool::parseFrameRequest(const QStringList& arguments)
 
 int CommandLineTool::devicesCommand(const QStringList&)
 {
-    QList<HidDeviceInfo> found;
-    if (m_options.simulate) {
-        const SimProcessor processor;
-        found.append({"simulated processor", 0x0483, 0x6850, processor.inputReportLength(),
-                      processor.outputReportLength()});
-    } else {
-        found = HidApiLibrary().devices(*HidApiComm::usbId(ProcessorUsbIds::VendorID),
-                                        *HidApiComm::usbId(ProcessorUsbIds::ProductID));
-    }
+    const QList<HidDeviceInfo> found = ProcessorTransport::present(m_options.simulate);
     if (found.isEmpty()) {
         m_err << NoProcessorText << Qt::endl;
         return Failure;
@@ -337,32 +325,6 @@ int CommandLineTool::backupCommand(const QStringList& arguments)
     });
 }
 
-namespace {
-
-// An import from the command line: no window to refresh, no undo history; the upload goes to
-// the processor with the mode select at its end, as after an import in the window.
-class UploadAfterImport : public PresetImportHooks
-{
-public:
-    explicit UploadAfterImport(DeviceSession& session)
-        : m_session(session)
-    {}
-
-    void RefreshControls() override {}
-    void UndoRedoInit() override {}
-    void UploadAllWhenOnline() override
-    {
-        if (m_session.link().isOnline()) {
-            m_session.bulk().UploadAll(true);
-        }
-    }
-
-private:
-    DeviceSession& m_session;
-};
-
-} // namespace
-
 int CommandLineTool::restoreCommand(const QStringList& arguments)
 {
     const QString path = arguments[0];
@@ -374,10 +336,15 @@ int CommandLineTool::restoreCommand(const QStringList& arguments)
         if (!fullHandshake(session)) {
             return Failure;
         }
-        UploadAfterImport hooks(session);
-        const ImportResult result = ImportPreset(path, session.model(), session.messages(), hooks);
+        // No window to refresh and no undo history here; the upload ends with the mode select,
+        // as after an import in the window.
+        if (ImportPreset(path, session.model(), session.messages()).result !=
+            ImportResult::Imported) {
+            return Failure;
+        }
+        session.bulk().UploadAll(true);
         // An upload that failed part-way has said so and left the link offline.
-        return result == ImportResult::Imported && session.link().isOnline() ? Success : Failure;
+        return session.link().isOnline() ? Success : Failure;
     });
 }
 

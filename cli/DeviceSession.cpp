@@ -11,7 +11,7 @@ DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
     LinkTimings timings;
     timings.scale = options.timeoutScale;
     m_link = std::make_unique<DeviceLink>(m_model, m_processor.transport(), m_messages, timings);
-    m_bulk = std::make_unique<BulkTransfer>(*m_link, static_cast<BulkTransferUi&>(*this));
+    m_bulk = std::make_unique<BulkTransfer>(*m_link);
     m_supervisor = std::make_unique<ConnectionSupervisor>(*m_link, *m_bulk);
     if (options.log) {
         m_link->log().setEnabled(true);

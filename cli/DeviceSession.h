@@ -1,7 +1,6 @@
 #pragma once
 
 #include "BulkTransfer.h"
-#include "BulkTransferUi.h"
 #include "ConnectionSupervisor.h"
 #include "DeviceLink.h"
 #include "ParamModel.h"
@@ -16,11 +15,11 @@ struct CliOptions;
 // processor is read), the transport (the simulated processor or the real one), the link, the
 // bulk transfers and the handshake. With a simulator state file, the simulated processor's
 // memory is loaded from it when the session opens and written back when it closes.
-class DeviceSession : private BulkTransferUi
+class DeviceSession
 {
 public:
     DeviceSession(const CliOptions& options, QTextStream& err);
-    ~DeviceSession() override;
+    ~DeviceSession();
 
     // Loads the simulator's state and opens the processor; false (said why) when either fails.
     bool open();
@@ -38,14 +37,6 @@ public:
     bool Handshake() { return m_supervisor->Handshake(); }
 
 private:
-    // No window: the transfers need nothing shown.
-    void setWindowEnabled(bool) override {}
-    void showProgress(int) override {}
-    void setProgressValue(int) override {}
-    void hideProgress() override {}
-    void refreshAllControls() override {}
-    void restartUndoHistory() override {}
-
     ParamModel m_model;
     StreamMessages m_messages;
     ProcessorTransport m_processor;

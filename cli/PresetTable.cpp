@@ -13,7 +13,6 @@
 namespace {
 
 const QString Missing = QStringLiteral("-");
-const QString NotAPresetText = QStringLiteral("The file you imported is not a specific profile.");
 
 QString scopeOf(const PresetKey& key)
 {
@@ -91,7 +90,7 @@ std::optional<PresetTable> PresetTable::read(const QString& path, QString& error
     }
     const IniFile ini(*bytes);
     if (ini.value(PresetKeys::Section, PresetKeys::TypeKey) != PresetKeys::TypeTag) {
-        error = NotAPresetText;
+        error = PresetKeys::NotAPresetMessage;
         return std::nullopt;
     }
     PresetTable table;

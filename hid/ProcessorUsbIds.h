@@ -2,8 +2,16 @@
 
 #include <QString>
 
-// The processor's USB ids, as the window and the command-line tool configure their transport.
+// The processor's USB ids (also in packaging/70-tonvexa-processor.rules, which udev reads).
 namespace ProcessorUsbIds {
-inline const QString VendorID = QStringLiteral("&H483");   // 1155
-inline const QString ProductID = QStringLiteral("&H6850"); // 26704
+
+inline constexpr quint16 VendorId = 0x0483;
+inline constexpr quint16 ProductId = 0x6850;
+
+// An id as the transport's VendorID and ProductID properties are written ("&H483").
+inline QString literal(quint16 id)
+{
+    return QStringLiteral("&H") + QString::number(id, 16).toUpper();
+}
+
 } // namespace ProcessorUsbIds

@@ -1,6 +1,5 @@
 #include "BulkTransfer.h"
 
-#include "BulkTransferUi.h"
 #include "DeviceLink.h"
 #include "Frames.h"
 #include "LinkSequence.h"
@@ -18,9 +17,9 @@ constexpr int CommonBase = 0xC0;
 
 } // namespace
 
-BulkTransfer::BulkTransfer(DeviceLink& link, BulkTransferUi& ui)
-    : m_link(link)
-    , m_ui(ui)
+BulkTransfer::BulkTransfer(DeviceLink& link, QObject* parent)
+    : QObject(parent)
+    , m_link(link)
 {}
 
 bool BulkTransfer::begin()
@@ -29,18 +28,16 @@ bool BulkTransfer::begin()
         m_link.messages().showMessage(UserMessages::Icon::Exclamation, OfflineMessage);
         return false;
     }
-    m_ui.setWindowEnabled(false);
     m_link.resetProgress();
     m_active = true;
-    m_ui.showProgress(ProgressTotal);
+    Q_EMIT transferStarted(ProgressTotal);
     return true;
 }
 
-void BulkTransfer::end()
+void BulkTransfer::end(bool completed)
 {
-    m_ui.setWindowEnabled(true);
     m_active = false;
-    m_ui.hideProgress();
+    Q_EMIT transferFinished(completed);
 }
 
 void BulkTransfer::SyncAll()
@@ -63,12 +60,11 @@ void BulkTransfer::SyncAll()
             outcome = readBlock(sequence, Frames::MenuShowRead, 0, base);
         }
     }
-    m_ui.refreshAllControls();
-    end();
+    Q_EMIT storeRead();
+    end(outcome == Outcome::Completed);
     if (outcome == Outcome::BadReply) {
         m_link.messages().showMessage(UserMessages::Icon::Critical, ReadErrorMessage);
     }
-    m_ui.restartUndoHistory();
 }
 
 BulkTransfer::Outcome BulkTransfer::readBlock(LinkSequence& sequence, int type, int mode, int base)
@@ -101,17 +97,19 @@ void BulkTransfer::UploadAll(bool endWithModeSelect)
     if (!sequence.isOpen() || !begin()) {
         return;
     }
-    if (writeAllBlocks(sequence) == Outcome::Completed) {
-        if (endWithModeSelect) {
-            sequence.SendFrame(Frames::ModeSelect, m_link.model().currentMode(), 0, 0,
-                               ReplyTimeout::Normal);
-        } else if (sequence.SendFrame(Frames::UploadEnd, 0, 0, 0, ReplyTimeout::UploadEnd)) {
+    bool completed = writeAllBlocks(sequence) == Outcome::Completed;
+    if (completed && endWithModeSelect) {
+        completed = sequence.SendFrame(Frames::ModeSelect, m_link.model().currentMode(), 0, 0,
+                                       ReplyTimeout::Normal);
+    } else if (completed) {
+        completed = sequence.SendFrame(Frames::UploadEnd, 0, 0, 0, ReplyTimeout::UploadEnd);
+        if (completed) {
             m_link.setProgressCount(ProgressTotal);
-            m_ui.setProgressValue(ProgressTotal);
+            Q_EMIT progressChanged(ProgressTotal);
             QCoreApplication::processEvents();
         }
     }
-    end();
+    end(completed);
 }
 
 BulkTransfer::Outcome BulkTransfer::writeAllBlocks(LinkSequence& sequence)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
-class BulkTransferUi;
 class DeviceLink;
 class LinkSequence;
 
@@ -10,8 +10,13 @@ class LinkSequence;
 // from the processor into the store (28 frames); UploadAll writes every block of every mode from
 // the store to the processor (25 frames and a closing frame). Both stop at the first frame that
 // fails; what was read or written before it stays.
-class BulkTransfer
+//
+// What a front end shows around a transfer it learns from the signals: the window disables
+// itself and shows its progress bar, which follows the link's progress counter.
+class BulkTransfer : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr int ProgressTotal = 25;
 
@@ -20,7 +25,7 @@ public:
     static inline const QString ReadErrorMessage =
         QStringLiteral("Error reading data from the device!");
 
-    BulkTransfer(DeviceLink& link, BulkTransferUi& ui);
+    explicit BulkTransfer(DeviceLink& link, QObject* parent = nullptr);
 
     void SyncAll();
     // endWithModeSelect: after a preset import the processor is put back into the current mode;
@@ -28,6 +33,17 @@ public:
     void UploadAll(bool endWithModeSelect);
 
     bool isActive() const { return m_active; }
+
+Q_SIGNALS:
+    // A transfer begins; the progress counter runs from 0 towards progressMaximum.
+    void transferStarted(int progressMaximum);
+    // The counter jumped (the upload's closing frame sets it to the maximum at once).
+    void progressChanged(int value);
+    // A synchronisation has put what it read into the store (all of it, or the blocks before a
+    // failed frame): everything shown is out of date, and so is the undo history.
+    void storeRead();
+    // The transfer is over; completed is false when a frame failed or a reply was bad.
+    void transferFinished(bool completed);
 
 private:
     enum class Outcome
@@ -38,11 +54,10 @@ private:
     };
 
     bool begin();
-    void end();
+    void end(bool completed);
     Outcome readBlock(LinkSequence& sequence, int type, int mode, int base);
     Outcome writeAllBlocks(LinkSequence& sequence);
 
     DeviceLink& m_link;
-    BulkTransferUi& m_ui;
     bool m_active = false;
 };

@@ -19,8 +19,6 @@ ConnectionSupervisor::ConnectionSupervisor(DeviceLink& link, BulkTransfer& bulk,
     // Any frame on its way, and every echo, show that the time-out need not fire.
     connect(&m_link, &DeviceLink::exchangeStarting, &m_connectTimeOut, &QTimer::stop);
     connect(&m_link, &DeviceLink::keepAliveEchoed, &m_connectTimeOut, &QTimer::stop);
-    connect(&m_link, &DeviceLink::onlineChanged, this,
-            [this] { Q_EMIT indicatorChanged(indicatorValue()); });
 }
 
 void ConnectionSupervisor::applyIntervals()
@@ -44,11 +42,6 @@ void ConnectionSupervisor::stop()
     m_connectTimeOut.stop();
     m_keepConnect.stop();
     m_commConnect.stop();
-}
-
-int ConnectionSupervisor::indicatorValue() const
-{
-    return m_link.isOnline() ? IndicatorOnline : IndicatorOffline;
 }
 
 bool ConnectionSupervisor::sendHandshakeFrame(DeviceLink& link)

@@ -18,9 +18,6 @@ class ConnectionSupervisor : public QObject
 public:
     static inline const QString OnlineEntry = QStringLiteral("已进入联机！");
     static inline const QString LostMessage = QStringLiteral("与目标通信连接超时，已断开连接。");
-    // The connection indicator's picture states.
-    static constexpr int IndicatorOffline = 0;
-    static constexpr int IndicatorOnline = 6;
 
     ConnectionSupervisor(DeviceLink& link, BulkTransfer& bulk, QObject* parent = nullptr);
 
@@ -36,11 +33,6 @@ public:
     // The handshake frame alone, one attempt and no failure message: true when the processor
     // answered it as it should. Nothing else changes.
     static bool sendHandshakeFrame(DeviceLink& link);
-
-    int indicatorValue() const;
-
-Q_SIGNALS:
-    void indicatorChanged(int value);
 
 private:
     void applyIntervals();

@@ -7,41 +7,43 @@
 
 namespace {
 
-ImportResult importFailed(UserMessages& messages, PresetImportHooks& hooks)
+const QString ImportFailedMessage = QStringLiteral("Import failed!");
+
+ImportOutcome importFailed(UserMessages& messages, const QString& reason)
 {
-    messages.showMessage(UserMessages::Icon::Critical, QStringLiteral("Import failed!"));
-    hooks.UndoRedoInit();
-    return ImportResult::Failed;
+    messages.showMessage(UserMessages::Icon::Critical, ImportFailedMessage);
+    return {ImportResult::Failed, reason};
 }
 
 } // namespace
 
-ImportResult ImportPreset(const QString& path, ParamModel& model, UserMessages& messages,
-                          PresetImportHooks& hooks)
+ImportOutcome ImportPreset(const QString& path, ParamModel& model, UserMessages& messages)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
-        return ImportResult::NoFile;
+        return {ImportResult::NoFile, {}};
     }
     QString error;
     const std::optional<QByteArray> bytes = PresetFile::read(path, error);
     if (!bytes) {
-        return importFailed(messages, hooks);
+        return importFailed(messages, error);
     }
     const IniFile ini(*bytes);
     if (ini.value(PresetKeys::Section, PresetKeys::TypeKey) != PresetKeys::TypeTag) {
-        messages.showMessage(UserMessages::Icon::Critical,
-                             QStringLiteral("The file you imported is not a specific profile."));
-        return ImportResult::NotAPreset;
+        messages.showMessage(UserMessages::Icon::Critical, PresetKeys::NotAPresetMessage);
+        return {ImportResult::NotAPreset, {}};
     }
     ParamModel scratch = model;
+    QByteArray badKey;
     if (!PresetCodec::read(ini, PresetKeys::Section, PresetKeys::all(),
-                           PresetCodec::ValueRule::Preset, scratch)) {
-        return importFailed(messages, hooks);
+                           PresetCodec::ValueRule::Preset, scratch, &badKey)) {
+        const std::optional<QByteArray> value = ini.value(PresetKeys::Section, badKey);
+        return importFailed(
+            messages, value ? QStringLiteral("%1=%2 is not a value from 0 to 255 other "
+                                             "than 253 and 255")
+                                  .arg(QString::fromLatin1(badKey), QString::fromLatin1(*value))
+                            : QStringLiteral("%1 is missing").arg(QString::fromLatin1(badKey)));
     }
     model.store() = scratch.store();
     model.menuShow() = scratch.menuShow();
-    hooks.RefreshControls();
-    hooks.UndoRedoInit();
-    hooks.UploadAllWhenOnline();
-    return ImportResult::Imported;
+    return {ImportResult::Imported, {}};
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ParamModel.h"
-#include "PresetImportHooks.h"
 #include "UserMessages.h"
 
 #include <QString>
@@ -14,9 +13,19 @@ enum class ImportResult
     Imported,
 };
 
+struct ImportOutcome
+{
+    ImportResult result = ImportResult::NoFile;
+    // Why an import failed, for whoever can show more than the program's message: the key and
+    // its value, or the system's error.
+    QString reason;
+};
+
 // Reads a preset file into the model. The whole file is read into a scratch copy first; only a
-// file that reads completely replaces the store and menu-show flags, after which the controls
-// are refreshed and the store is uploaded when online. A failed import leaves store, window and
-// processor as they were, says "Import failed!", and still restarts the undo history.
-ImportResult ImportPreset(const QString& path, ParamModel& model, UserMessages& messages,
-                          PresetImportHooks& hooks);
+// file that reads completely replaces the store and menu-show flags. A failed import leaves the
+// store as it was and says "Import failed!"; a file of another type says so.
+//
+// The caller finishes the import: after Imported it refreshes what shows the store, and after
+// Imported or Failed it restarts the undo history; after Imported it uploads the store when the
+// processor is online.
+ImportOutcome ImportPreset(const QString& path, ParamModel& model, UserMessages& messages);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <span>
 
 // One key of a preset file and the byte of the parameter model it holds.
@@ -35,6 +36,9 @@ public:
     static constexpr QByteArrayView Section = "Main";
     static constexpr QByteArrayView TypeKey = "Type";
     static constexpr QByteArrayView TypeTag = "ZEV001";
+    // What the program says of a file whose "Type" is not the tag.
+    static inline const QString NotAPresetMessage =
+        QStringLiteral("The file you imported is not a specific profile.");
     static constexpr int MenuShowEntries = 255; // flags 0..254; flag 255 is no menu entry
 
     // Every parameter key in the order a preset file lists them ("Type" comes first, apart).

@@ -1,6 +1,7 @@
 #include "ProcessorTransport.h"
 
 #include "HidApiComm.h"
+#include "HidApiLibrary.h"
 #include "ProcessorUsbIds.h"
 #include "SimProcessor.h"
 #include "SimStateFile.h"
@@ -17,8 +18,8 @@ ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
         m_transport = std::make_unique<SimulatedComm>(*m_simulator);
     } else {
         auto hid = std::make_unique<HidApiComm>();
-        hid->setVendorID(ProcessorUsbIds::VendorID);
-        hid->setProductID(ProcessorUsbIds::ProductID);
+        hid->setVendorID(ProcessorUsbIds::literal(ProcessorUsbIds::VendorId));
+        hid->setProductID(ProcessorUsbIds::literal(ProcessorUsbIds::ProductId));
         hid->setReadTimeOut(0);
         m_transport = std::move(hid);
     }
@@ -41,4 +42,14 @@ bool ProcessorTransport::saveState()
 {
     return m_stateFile.isEmpty() ||
            SimStateFile::save(m_stateFile, m_simulator->memory(), m_messages);
+}
+
+QList<HidDeviceInfo> ProcessorTransport::present(bool simulate)
+{
+    if (!simulate) {
+        return HidApiLibrary().devices(ProcessorUsbIds::VendorId, ProcessorUsbIds::ProductId);
+    }
+    const SimProcessor processor;
+    return {{"simulated processor", ProcessorUsbIds::VendorId, ProcessorUsbIds::ProductId,
+             processor.inputReportLength(), processor.outputReportLength()}};
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "HidDeviceInfo.h"
+
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -22,6 +25,9 @@ public:
     bool loadState();
     // Writes the simulated processor's memory back; false (said why) when that fails.
     bool saveState();
+
+    // The processors a program would find: the simulated one, or those on USB.
+    static QList<HidDeviceInfo> present(bool simulate);
 
     USB_Comm& transport() { return *m_transport; }
     // Null for the real processor.

@@ -1,5 +1,4 @@
 #include "BulkTransfer.h"
-#include "RecordingBulkUi.h"
 #include "SimulatedDevice.h"
 
 #include <QElapsedTimer>
@@ -24,8 +23,7 @@ private Q_SLOTS:
     {
         QFETCH(double, latencyMs);
         SimulatedDevice device;
-        RecordingBulkUi ui;
-        BulkTransfer bulk(device.link, ui);
+        BulkTransfer bulk(device.link);
         device.link.setOnline(true);
         device.sim.setLatencyMs(latencyMs);
 

@@ -2,7 +2,7 @@
 #include "ConnectionSupervisor.h"
 #include "Frames.h"
 #include "ParamBlocks.h"
-#include "RecordingBulkUi.h"
+#include "RecordingTransfers.h"
 #include "SimulatedDevice.h"
 
 #include <QTest>
@@ -70,13 +70,14 @@ struct Transfers
 {
     explicit Transfers(double scale = 1.0)
         : device(scale)
-        , bulk(device.link, ui)
+        , bulk(device.link)
+        , ui(bulk)
         , supervisor(device.link, bulk)
     {}
 
     SimulatedDevice device;
-    RecordingBulkUi ui;
     BulkTransfer bulk;
+    RecordingTransfers ui;
     ConnectionSupervisor supervisor;
 };
 
@@ -105,10 +106,8 @@ private Q_SLOTS:
             const bool inBlock = blockContaining(a).has_value();
             QCOMPARE(t.device.model.menuShow()[a], inBlock ? quint8(a % 2) : quint8(0));
         }
-        QCOMPARE(t.ui.calls,
-                 (QStringList{"disable", "show 25", "refresh", "enable", "hide", "undo init"}));
+        QCOMPARE(t.ui.calls, (QStringList{"started 25", "store read", "completed"}));
         QVERIFY(t.device.link.isOnline());
-        QCOMPARE(t.supervisor.indicatorValue(), ConnectionSupervisor::IndicatorOnline);
         QVERIFY(t.device.link.log().text().contains(ConnectionSupervisor::OnlineEntry));
         QVERIFY(t.device.messages.shown.isEmpty());
     }
@@ -119,9 +118,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lastFrame");
         QTest::addColumn<QStringList>("calls");
         QTest::newRow("upload button")
-            << false << "3/0/00" << QStringList{"disable", "show 25", "value 25", "enable", "hide"};
+            << false << "3/0/00" << QStringList{"started 25", "progress 25", "completed"};
         QTest::newRow("after a preset import")
-            << true << "4/5/00" << QStringList{"disable", "show 25", "enable", "hide"};
+            << true << "4/5/00" << QStringList{"started 25", "completed"};
     }
 
     void uploadWritesEveryBlock()
@@ -162,10 +161,8 @@ private Q_SLOTS:
         t.bulk.SyncAll();
         QCOMPARE(transcript(t.device.sim), QStringList(8, QStringLiteral("1/0/C0")));
         QCOMPARE(t.device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
-        QCOMPARE(t.ui.calls,
-                 (QStringList{"disable", "show 25", "refresh", "enable", "hide", "undo init"}));
+        QCOMPARE(t.ui.calls, (QStringList{"started 25", "store read", "failed"}));
         QVERIFY(!t.device.link.isOnline());
-        QCOMPARE(t.supervisor.indicatorValue(), ConnectionSupervisor::IndicatorOffline);
     }
 
     void unplugDuringASyncKeepsWhatWasRead()

@@ -1,7 +1,7 @@
 #include "BulkTransfer.h"
 #include "ConnectionSupervisor.h"
 #include "Frames.h"
-#include "RecordingBulkUi.h"
+#include "RecordingTransfers.h"
 #include "SimulatedDevice.h"
 
 #include <QSignalSpy>
@@ -25,14 +25,15 @@ struct Supervised : SimulatedDevice
 {
     Supervised()
         : SimulatedDevice(quickSupervision())
-        , bulk(link, ui)
+        , bulk(link)
+        , ui(bulk)
         , supervisor(link, bulk)
     {}
 
     int handshakes() const { return framesOfType(Frames::Handshake); }
 
-    RecordingBulkUi ui;
     BulkTransfer bulk;
+    RecordingTransfers ui;
     ConnectionSupervisor supervisor;
 };
 
@@ -46,10 +47,10 @@ private Q_SLOTS:
     void comesOnlineAndStaysOnline()
     {
         Supervised s;
-        QSignalSpy indicator(&s.supervisor, &ConnectionSupervisor::indicatorChanged);
+        QSignalSpy online(&s.link, &DeviceLink::onlineChanged);
         s.supervisor.start();
         QTRY_VERIFY(s.link.isOnline());
-        QCOMPARE(indicator.first().first().toInt(), ConnectionSupervisor::IndicatorOnline);
+        QCOMPARE(online.first().first().toBool(), true);
         // Several keep-alive periods and time-out periods pass with every echo answered.
         QTest::qWait(400);
         QVERIFY(s.link.isOnline());
@@ -63,13 +64,13 @@ private Q_SLOTS:
         Supervised s;
         s.supervisor.start();
         QTRY_VERIFY(s.link.isOnline());
-        QSignalSpy indicator(&s.supervisor, &ConnectionSupervisor::indicatorChanged);
+        QSignalSpy online(&s.link, &DeviceLink::onlineChanged);
         s.sim.setEchoKeepAlive(false);
         // The processor still answers frames, so the next handshake brings it back; the
         // message comes once per loss.
         QTRY_VERIFY(!s.messages.shown.isEmpty());
         QCOMPARE(s.messages.texts().first(), ConnectionSupervisor::LostMessage);
-        QCOMPARE(indicator.first().first().toInt(), ConnectionSupervisor::IndicatorOffline);
+        QCOMPARE(online.first().first().toBool(), false);
     }
 
     void replugBringsTheLinkBackWithASync()

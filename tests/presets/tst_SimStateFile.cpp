@@ -95,8 +95,7 @@ void tst_SimStateFile::stateFileIsAPreset()
     QVERIFY(SimStateFile::save(path("state.PA"), device.memory(), m_messages));
 
     ParamModel model;
-    RecordingHooks hooks;
-    QCOMPARE(ImportPreset(path("state.PA"), model, m_messages, hooks), ImportResult::Imported);
+    QCOMPARE(ImportPreset(path("state.PA"), model, m_messages).result, ImportResult::Imported);
     QCOMPARE(model.store().value(1, 6, 0x44), device.memory().store().value(1, 6, 0x44));
     QCOMPARE(model.store().value(0, 0, 0x1F), quint8(0)); // the bass bands are not a preset's
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ParamModel.h"
-#include "PresetImportHooks.h"
 #include "RecordingMessages.h"
 
 #include <QFile>
@@ -17,14 +16,6 @@
 namespace PresetTestSupport {
 
 using ::RecordingMessages;
-
-struct RecordingHooks : PresetImportHooks
-{
-    QStringList calls;
-    void RefreshControls() override { calls << QStringLiteral("refresh"); }
-    void UndoRedoInit() override { calls << QStringLiteral("undo"); }
-    void UploadAllWhenOnline() override { calls << QStringLiteral("upload"); }
-};
 
 // Band addresses with three fields in a preset, per EQ group (the bass group has none).
 inline const std::set<int>& presetBandAddresses()
