@@ -10,7 +10,6 @@
 #include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
-#include "TagNew.h"
 #include "UndoHistory.h"
 
 #include <QWidget>
@@ -24,7 +23,10 @@ constexpr int LowCutReadout = 46;
 
 BandEditor::BandEditor(MainWindowContext& context)
     : m_context(context)
-{}
+    , m_bypassAddress(EqGroup::None)
+{
+    m_markerBands.fill(-1);
+}
 
 void BandEditor::attach()
 {
@@ -35,14 +37,9 @@ void BandEditor::attach()
                      [this] { step(m_context.bands.previousBand()); });
     QObject::connect(c.btnEQByPass, &SimpControl::Click, &m_context.window,
                      [this] { bypassClicked(); });
-    for (SimpControl* marker : c.btnShowDot1) {
-        QObject::connect(marker, &SimpControl::Click, &m_context.window, [this, marker] {
-            bool bound = false;
-            const int band = marker->tagNew().toInt(&bound);
-            if (bound) {
-                SelectBand(band);
-            }
-        });
+    for (int marker = 0; marker < MainWindowControls::BandMarkerCount; ++marker) {
+        QObject::connect(c.btnShowDot1[marker], &SimpControl::Click, &m_context.window,
+                         [this, marker] { markerClicked(marker); });
     }
     const std::array<ScrollBar*, 3> knobs{c.MKnobFreq, c.MKnobDb, c.MKnobQ};
     for (int field = 0; field < 3; ++field) {
@@ -76,9 +73,16 @@ void BandEditor::ShowBandIndicator()
 
 void BandEditor::ShowBandDots()
 {
-    const QString current = QString::number(m_context.bands.CurrentBand());
-    for (SimpControl* marker : m_context.controls.btnShowDot1) {
-        marker->setValue(marker->tagNew() == current ? 1 : 0);
+    const int current = m_context.bands.CurrentBand();
+    for (int marker = 0; marker < MainWindowControls::BandMarkerCount; ++marker) {
+        m_context.controls.btnShowDot1[marker]->setValue(m_markerBands[marker] == current ? 1 : 0);
+    }
+}
+
+void BandEditor::markerClicked(int marker)
+{
+    if (m_markerBands[marker] >= 0) {
+        SelectBand(m_markerBands[marker]);
     }
 }
 
@@ -96,50 +100,44 @@ void BandEditor::SelectBand(int index)
 void BandEditor::bindGroup()
 {
     MainWindowControls& c = m_context.controls;
-    const EqGroup& group = EqGroupTable::instance().group(m_context.model.currentEqGroup());
-    // Written as the bypass table writes it ("&H02").
-    c.btnEQByPass->setTagNew(QStringLiteral("&H") +
-                             QString::number(group.bypass, 16).toUpper().rightJustified(2, u'0'));
+    m_bypassAddress = EqGroupTable::instance().group(m_context.model.currentEqGroup()).bypass;
     LoadGroupBands();
     m_context.bands.setCurrentBand(0);
 
+    m_markerBands.fill(-1);
+    m_readouts.fill(std::nullopt);
     for (SimpControl* marker : c.btnShowDot1) {
-        marker->setTagNew(QString());
         marker->setUserHightCutPic(false);
-    }
-    for (ShowNumber* readout : c.ShowNumberDot) {
-        readout->setTagNew(QString());
     }
     const BandTable& bands = m_context.bands;
     for (int i = 0; i < bands.BandCount(); ++i) {
         const EqBand& band = bands.band(i);
-        const QString index = QString::number(i);
         const auto bindReadout = [&](int readout, int field) {
-            c.ShowNumberDot[readout]->setTagNew(TagNew::bandDisplayText(band.Address, field, i));
+            m_readouts[readout] = TagNew::BandDisplayBinding{band.Address, field, i};
         };
         switch (band.Kind) {
         case BandKind::LowCut:
-            c.btnShowDot1[LowCutMarker]->setTagNew(index);
+            m_markerBands[LowCutMarker] = i;
             bindReadout(LowCutReadout, 0);
             break;
         case BandKind::HighCut:
             c.btnShowDot1[i]->setUserHightCutPic(true);
-            c.btnShowDot1[i]->setTagNew(index);
+            m_markerBands[i] = i;
             bindReadout(3 * i, 0);
             break;
         case BandKind::Peaking:
-            c.btnShowDot1[i]->setTagNew(index);
+            m_markerBands[i] = i;
             for (int field = 0; field < 3; ++field) {
                 bindReadout(3 * i + field, field);
             }
             break;
         }
     }
-    for (SimpControl* marker : c.btnShowDot1) {
-        marker->setVisible(!marker->tagNew().isEmpty());
+    for (int marker = 0; marker < MainWindowControls::BandMarkerCount; ++marker) {
+        c.btnShowDot1[marker]->setVisible(m_markerBands[marker] >= 0);
     }
-    for (ShowNumber* readout : c.ShowNumberDot) {
-        readout->setVisible(!readout->tagNew().isEmpty());
+    for (int readout = 0; readout < MainWindowControls::BandReadoutCount; ++readout) {
+        c.ShowNumberDot[readout]->setVisible(m_readouts[readout].has_value());
     }
 }
 
@@ -184,11 +182,11 @@ void BandEditor::bypassClicked()
 {
     m_context.undo.SaveUndo();
     SimpControl* button = m_context.controls.btnEQByPass;
-    const auto address = TagNew::parseAddress(button->tagNew());
-    if (address && *address != EqGroup::None) {
-        m_context.model.store().setValue(0, m_context.model.currentMode(), *address,
+    if (m_bypassAddress != EqGroup::None) {
+        m_context.model.store().setValue(0, m_context.model.currentMode(), m_bypassAddress,
                                          quint8(button->value()));
-        m_context.sendWithWindowDisabled(m_context.model.currentMode(), *address, button->value());
+        m_context.sendWithWindowDisabled(m_context.model.currentMode(), m_bypassAddress,
+                                         button->value());
     } else {
         button->setValue(0);
     }

@@ -1,5 +1,12 @@
 #pragma once
 
+#include "MainWindowControls.h"
+#include "TagNew.h"
+
+#include <array>
+#include <optional>
+
+class SimpControl;
 struct MainWindowContext;
 
 // The band side of the window: which bands the current EQ group offers, which one is selected,
@@ -23,6 +30,15 @@ public:
     // and makes band 0 current; only bound markers and read-outs are shown.
     void bindGroup();
 
+    // The current group's bypass address (EqGroup::None when it has none), and what each band
+    // read-out and marker stands for: empty, or -1 for a marker, where nothing is bound.
+    int bypassAddress() const { return m_bypassAddress; }
+    const std::optional<TagNew::BandDisplayBinding>& readoutBinding(int readout) const
+    {
+        return m_readouts[readout];
+    }
+    int markerBand(int marker) const { return m_markerBands[marker]; }
+
     // A knob turned: the current band's field follows it, within what the band allows, and goes
     // to the processor.
     void knobChanged(int field);
@@ -30,6 +46,11 @@ public:
 private:
     void step(int band);
     void bypassClicked();
+    void markerClicked(int marker);
 
     MainWindowContext& m_context;
+    int m_bypassAddress;
+    std::array<int, MainWindowControls::BandMarkerCount> m_markerBands;
+    std::array<std::optional<TagNew::BandDisplayBinding>, MainWindowControls::BandReadoutCount>
+        m_readouts;
 };

@@ -1,21 +1,16 @@
 #pragma once
 
-#include <QString>
-
 class BandEditor;
 struct MainWindowContext;
 
-// RefreshControls: the one way stored values reach the window's controls. Each bound control
-// carries its binding in TagNew; the flags choose the families, the filter an address or band.
+// RefreshControls: the one way stored values reach the window's controls, each through the binding
+// read from the design; the flags choose the families, the filter an address or band.
 // Setting a control's value here never counts as a user edit, so nothing is sent. The curve
 // redraw (flag 32) is the window's own timer; the window takes that flag before it gets here.
 class ControlRefresher
 {
 public:
     ControlRefresher(MainWindowContext& context, BandEditor& bands);
-
-    // Every binding held in the design must read; error names the first control whose does not.
-    bool checkBindings(QString& error) const;
 
     void RefreshControls(int flags, int filter);
 

@@ -2,12 +2,14 @@
 
 #include "BandEditor.h"
 #include "BandTable.h"
+#include "ControlBindings.h"
 #include "DeviceLink.h"
 #include "Frames.h"
 #include "LinkSequence.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
+#include "ParamRanges.h"
 #include "ScrollBar.h"
 #include "SimpControl.h"
 #include "UndoHistory.h"
@@ -18,12 +20,6 @@
 #include <QTimer>
 
 namespace {
-
-constexpr int MaxInput = 6;
-constexpr int MaxStartMode = 7;
-constexpr int MaxFourWay = 3;
-constexpr int ToneNeutral = 5;
-constexpr int ToneAddress = 0xCE;
 
 // The group marker's design Left (twips) under each group's tab.
 constexpr int GroupMarkerLeft[] = {1500, 3500, 3300, 5400, 9500, 11240, 7200, 9500, 9500};
@@ -115,7 +111,7 @@ void MainCommands::showParameterPanels()
     c.Frame1->hide();
 }
 
-void MainCommands::stepMode(int delta, QObject* arrow)
+void MainCommands::stepMode(int delta, SimpControl* arrow)
 {
     ParamModel& model = m_context.model;
     model.setCurrentMode(qBound(0, model.currentMode() + delta, ParamStore::ModeCount - 1));
@@ -129,11 +125,11 @@ void MainCommands::stepInput(int element)
 {
     SimpControl* arrow = m_context.controls.btnStartModeI[element];
     arrow->setControlEnabled(false);
-    const int address = MainWindowContext::boundAddress(m_context.controls.btnInput);
+    const int address = m_context.bindings.input;
     ParamStore& store = m_context.model.store();
     const int before = store.value(0, 0, address);
     int after = before;
-    if (element == 1 && before < MaxInput) {
+    if (element == 1 && before < ParamRanges::InputMax) {
         after = before + 1;
     } else if (element == 0 && before > 0) {
         after = before - 1;
@@ -150,10 +146,10 @@ void MainCommands::stepInput(int element)
 
 void MainCommands::stepStartMode(int element)
 {
-    const int address = MainWindowContext::boundAddress(m_context.controls.btnShowStartMode);
+    const int address = m_context.bindings.startMode;
     ParamStore& store = m_context.model.store();
     const int byte = store.value(0, 0, address);
-    if (element == 1 && byte < MaxStartMode) {
+    if (element == 1 && byte < ParamRanges::StartModeMax) {
         store.setValue(0, 0, address, quint8(byte + 1));
     } else if (element == 0 && byte > 0) {
         store.setValue(0, 0, address, quint8(byte - 1));
@@ -164,15 +160,14 @@ void MainCommands::stepStartMode(int element)
 
 void MainCommands::setSaveMode(int element)
 {
-    m_context.model.store().setValue(
-        0, 0, MainWindowContext::boundAddress(m_context.controls.btnSaveMode[0]), quint8(element));
+    m_context.model.store().setValue(0, 0, m_context.bindings.saveMode, quint8(element));
     m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
 }
 
 void MainCommands::setModeChange(int element)
 {
     SimpControl* button = m_context.controls.btnModeChange[element];
-    const int address = MainWindowContext::boundAddress(button);
+    const int address = m_context.bindings.modeChange;
     m_context.model.store().setValue(0, 0, address, quint8(element));
     m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
     m_context.sendWhileDisabled(button, 0, address, element);
@@ -184,8 +179,8 @@ void MainCommands::stepFourWay(int delta)
     if (delta > 0) {
         m_context.undo.SaveUndo();
     }
-    display->setValue(qBound(0, display->value() + delta, MaxFourWay));
-    const int address = MainWindowContext::boundAddress(display);
+    display->setValue(qBound(0, display->value() + delta, ParamRanges::FourWayMax));
+    const int address = m_context.bindings.fourWay;
     m_context.model.store().setValue(0, 0, address, quint8(display->value()));
     m_context.sendWithWindowDisabled(0, address, display->value());
 }
@@ -221,7 +216,7 @@ void MainCommands::toneMoved()
     ScrollBar* tone = m_context.controls.ScrollTone;
     if (m_context.online()) {
         // The tone is a key command: sent, never stored.
-        m_context.sendWhileDisabled(tone, 0, ToneAddress, tone->value());
+        m_context.sendWhileDisabled(tone, 0, ParamRanges::ToneAddress, tone->value());
     } else {
         m_toneReset.start();
     }
@@ -230,7 +225,7 @@ void MainCommands::toneMoved()
 void MainCommands::toneResetTick()
 {
     if (!m_context.online()) {
-        m_context.controls.ScrollTone->setValue(ToneNeutral);
+        m_context.controls.ScrollTone->setValue(ParamRanges::ToneNeutral);
     }
 }
 

@@ -2,8 +2,8 @@
 
 class BandEditor;
 class LinkSequence;
-class QObject;
 class QTimer;
+class SimpControl;
 class WindowLayout;
 struct MainWindowContext;
 
@@ -25,7 +25,7 @@ public:
     int currentTab() const { return m_currentTab; }
 
 private:
-    void stepMode(int delta, QObject* arrow);
+    void stepMode(int delta, SimpControl* arrow);
     void stepInput(int element);
     void stepStartMode(int element);
     void setSaveMode(int element);

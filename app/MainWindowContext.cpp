@@ -2,8 +2,7 @@
 
 #include "DeviceLink.h"
 #include "Frames.h"
-#include "SimpControl.h"
-#include "TagNew.h"
+#include "SkinnedControl.h"
 
 #include <QWidget>
 
@@ -12,22 +11,17 @@ bool MainWindowContext::online() const
     return link.isOnline();
 }
 
-int MainWindowContext::boundAddress(const SimpControl* control)
-{
-    return TagNew::parseAddress(control->tagNew()).value_or(0);
-}
-
-void MainWindowContext::sendWhileDisabled(QObject* control, int mode, int address, int value,
+void MainWindowContext::sendWhileDisabled(SkinnedControl* control, int mode, int address, int value,
                                           int type)
 {
     if (!online()) {
         return;
     }
-    // The skinned controls' own Enabled, which keeps a second edit of the same control from
-    // starting while the first is on its way.
-    control->setProperty("Enabled", false);
+    // The control's own Enabled keeps a second edit of it from starting while the first is on
+    // its way.
+    control->setControlEnabled(false);
     link.SendFrame(type, mode, address, value, ReplyTimeout::Normal);
-    control->setProperty("Enabled", true);
+    control->setControlEnabled(true);
 }
 
 void MainWindowContext::sendWithWindowDisabled(int mode, int address, int value)

@@ -5,15 +5,15 @@
 class BandTable;
 class DeviceLink;
 class ParamModel;
-class QObject;
-class SimpControl;
 class QWidget;
+class SkinnedControl;
 class UndoHistory;
 class UserMessages;
+struct ControlBindings;
 struct MainWindowControls;
 
-// What the main window's parts share: the window and its controls, the store, the link, the undo
-// history and the band table, and the one way stored values reach the controls.
+// What the main window's parts share: the window, its controls and their bindings, the store, the
+// link, the undo history and the band table, and the one way stored values reach the controls.
 struct MainWindowContext
 {
     // RefreshControls families, one bit each.
@@ -32,6 +32,7 @@ struct MainWindowContext
 
     QWidget& window;
     MainWindowControls& controls;
+    const ControlBindings& bindings;
     ParamModel& model;
     DeviceLink& link;
     UserMessages& messages;
@@ -40,12 +41,10 @@ struct MainWindowContext
     std::function<void(int flags, int filter)> RefreshControls;
 
     bool online() const;
-    // The address a button or selector is bound to; the design's bindings are checked at load.
-    static int boundAddress(const SimpControl* control);
     // The edit pattern: nothing while offline; otherwise the control is disabled while the
     // frame (a parameter write unless said otherwise) goes out and enabled again, whatever the
     // send's outcome.
-    void sendWhileDisabled(QObject* control, int mode, int address, int value, int type = 0);
+    void sendWhileDisabled(SkinnedControl* control, int mode, int address, int value, int type = 0);
     // The same with the whole window disabled, for commands that must not overlap at all.
     void sendWithWindowDisabled(int mode, int address, int value);
 };

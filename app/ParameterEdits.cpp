@@ -1,5 +1,6 @@
 #include "ParameterEdits.h"
 
+#include "ControlBindings.h"
 #include "DeviceLink.h"
 #include "Frames.h"
 #include "LinkSequence.h"
@@ -8,7 +9,6 @@
 #include "ParamModel.h"
 #include "ScrollBar.h"
 #include "SimpControl.h"
-#include "TagNew.h"
 #include "UserMessages.h"
 
 #include <QApplication>
@@ -45,13 +45,13 @@ void ParameterEdits::attach()
 
 void ParameterEdits::sliderMoved(int index)
 {
-    ScrollBar* slider = m_context.controls.MyScrollBar[index];
-    const auto binding = TagNew::parseSlider(slider->tagNew());
+    const auto& binding = m_context.bindings.sliders[index];
     if (!binding) {
         return;
     }
+    ScrollBar* slider = m_context.controls.MyScrollBar[index];
     m_context.undo.NoteChange();
-    const int mode = binding->scope == TagNew::Scope::Group ? m_context.model.currentMode() : 0;
+    const int mode = m_context.model.slotMode(binding->address);
     m_context.model.store().setValue(0, mode, binding->address, quint8(slider->value()));
     m_context.RefreshControls(MainWindowContext::Displays, binding->address);
     if (index >= FirstUnsentSlider && index <= LastUnsentSlider) {
@@ -63,7 +63,7 @@ void ParameterEdits::sliderMoved(int index)
 void ParameterEdits::buttonClicked(int index)
 {
     SimpControl* button = m_context.controls.MyButton[index];
-    const int address = MainWindowContext::boundAddress(button);
+    const int address = m_context.bindings.buttons[index];
     const int mode = m_context.model.currentMode();
     m_context.model.store().setValue(0, mode, address, quint8(index % 2));
     m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
@@ -114,7 +114,7 @@ void ParameterEdits::lockClicked()
     SimpControl* lock = m_context.controls.btnLock;
     const int value = 1 - lock->value();
     lock->setValue(value);
-    const int address = MainWindowContext::boundAddress(lock);
+    const int address = m_context.bindings.lock;
     m_context.model.store().setValue(0, 0, address, quint8(value));
     m_context.sendWithWindowDisabled(0, address, value);
 }

@@ -11,6 +11,7 @@
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
+#include "ParamRanges.h"
 #include "ParameterEdits.h"
 #include "PresetCommands.h"
 #include "ScrollBar.h"
@@ -34,8 +35,7 @@
 namespace {
 
 constexpr QRgb WindowBackground = 0x1A1C1F;
-constexpr int CornerEllipse = 40; // pixels, the window outline's rounded corners
-constexpr int ToneNeutral = 5;
+constexpr int CornerEllipse = 40;    // pixels, the window outline's rounded corners
 constexpr double TextPointSize = 12; // the band value entry box at the design size
 
 // Where start-up puts the band editor's markers and read-outs and the panels (design twips).
@@ -85,20 +85,20 @@ bool frmEQ::load(QString& error, const QString& designFile)
         return false;
     }
     m_controls = MainWindowControls::find(*m_form, error);
-    if (!m_controls) {
+    if (m_controls) {
+        m_bindings = ControlBindings::read(*m_controls, error);
+    }
+    if (!m_bindings || !takeTimersFromDesign(error)) {
         discardDesign();
         return false;
     }
-    m_context.reset(new MainWindowContext{*this, *m_controls, m_model, m_link, m_messages, m_undo,
-                                          m_bands, [this](int flags, int filter) {
+    m_context.reset(new MainWindowContext{*this, *m_controls, *m_bindings, m_model, m_link,
+                                          m_messages, m_undo, m_bands,
+                                          [this](int flags, int filter) {
                                               RefreshControls(flags, filter);
                                           }});
     m_bandEditor = std::make_unique<BandEditor>(*m_context);
     m_refresher = std::make_unique<ControlRefresher>(*m_context, *m_bandEditor);
-    if (!m_refresher->checkBindings(error) || !takeTimersFromDesign(error)) {
-        discardDesign();
-        return false;
-    }
     m_commands = std::make_unique<MainCommands>(*m_context, *m_bandEditor, m_layout, *m_toneReset);
     m_edits = std::make_unique<ParameterEdits>(*m_context);
     m_presets = std::make_unique<PresetCommands>(*m_context, m_bulk, m_files);
@@ -119,9 +119,7 @@ void frmEQ::discardDesign()
             delete entry.object.data();
         }
     }
-    m_refresher.reset();
-    m_bandEditor.reset();
-    m_context.reset();
+    m_bindings.reset();
     m_controls.reset();
     m_form.reset();
 }
@@ -185,7 +183,7 @@ void frmEQ::connectWindowCommands()
     });
     connect(m_drawWave, &QTimer::timeout, m_controls->Picture1, qOverload<>(&QWidget::update));
     connect(&m_link, &DeviceLink::notificationReceived, this,
-            [this] { m_controls->ScrollTone->setValue(ToneNeutral); });
+            [this] { m_controls->ScrollTone->setValue(ParamRanges::ToneNeutral); });
     connect(&m_link, &DeviceLink::onlineChanged, this, &frmEQ::showOnline);
     connect(&m_bulk, &BulkTransfer::transferStarted, this, &frmEQ::showTransferStarted);
     connect(&m_bulk, &BulkTransfer::progressChanged, m_controls->C_ProgressBar1,

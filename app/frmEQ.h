@@ -3,6 +3,7 @@
 #include "BandTable.h"
 #include "BulkTransfer.h"
 #include "ConnectionSupervisor.h"
+#include "ControlBindings.h"
 #include "MainWindowControls.h"
 #include "UndoHistory.h"
 #include "WindowLayout.h"
@@ -104,6 +105,7 @@ private:
     WindowLayout m_layout;
     std::unique_ptr<Form> m_form;
     std::optional<MainWindowControls> m_controls;
+    std::optional<ControlBindings> m_bindings;
     std::unique_ptr<MainWindowContext> m_context;
     std::unique_ptr<BandEditor> m_bandEditor;
     std::unique_ptr<ControlRefresher> m_refresher;

@@ -60,12 +60,6 @@ void ScrollBar::setIsQ(bool on)
     invalidate();
 }
 
-void ScrollBar::setControlEnabled(bool enabled)
-{
-    m_enabled = enabled;
-    invalidate();
-}
-
 void ScrollBar::setChangeMinMax(bool on)
 {
     m_changeMinMax = on;
@@ -200,7 +194,7 @@ void ScrollBar::render(QPainter& painter)
 
 void ScrollBar::mousePressEvent(QMouseEvent* event)
 {
-    if (!m_enabled) {
+    if (!controlEnabled()) {
         return;
     }
     const QRectF thumb = thumbRect();
@@ -218,7 +212,7 @@ void ScrollBar::mousePressEvent(QMouseEvent* event)
 void ScrollBar::mouseMoveEvent(QMouseEvent* event)
 {
     setMouseInside(true);
-    if (!m_dragging || !m_enabled) {
+    if (!m_dragging || !controlEnabled()) {
         return;
     }
     const double along =
@@ -273,7 +267,7 @@ void ScrollBar::wheelEvent(QWheelEvent* event)
 
 bool ScrollBar::step(Step direction)
 {
-    if (!m_enabled) {
+    if (!controlEnabled()) {
         return true; // swallowed
     }
     if (!m_mouseInside) {
@@ -351,7 +345,7 @@ void ScrollBar::readProperties(FormPropertyReader& properties)
         changeMinMax = true;
     }
     m_changeMinMax = changeMinMax;
-    m_enabled = enabled;
+    setControlEnabled(enabled);
     m_displayType = displayType;
     m_maxValue = maxValue;
     m_valueOffset = valueOffset;
@@ -377,7 +371,7 @@ void ScrollBar::writeProperties(FormPropertyWriter& properties) const
     properties.integer(QStringLiteral("MinPos"), m_minPos);
     properties.integer(QStringLiteral("MaxPos"), m_maxPos);
     properties.integer(QStringLiteral("Value"), m_position);
-    properties.boolean(QStringLiteral("Enabled"), m_enabled);
+    properties.boolean(QStringLiteral("Enabled"), controlEnabled());
     properties.integer(QStringLiteral("StableOtherPos"), m_stableOtherPos);
     properties.integer(QStringLiteral("ValueOffset"), m_valueOffset);
     properties.integer(QStringLiteral("BackPic"), m_backPic);

@@ -18,7 +18,6 @@ class ScrollBar : public SkinnedControl
     Q_PROPERTY(int Value READ value WRITE setValue)
     Q_PROPERTY(QString TagNew READ tagNew WRITE setTagNew)
     Q_PROPERTY(bool isQ READ isQ WRITE setIsQ)
-    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled)
     Q_PROPERTY(bool ChangeMinMax READ changeMinMax WRITE setChangeMinMax)
     Q_PROPERTY(int DisplayType READ displayType WRITE setDisplayType)
     Q_PROPERTY(int MaxValue READ maxValue WRITE setMaxValue)
@@ -58,8 +57,6 @@ public:
     void setTagNew(const QString& tag) { m_tagNew = tag; }
     bool isQ() const { return m_isQ; }
     void setIsQ(bool on);
-    bool controlEnabled() const { return m_enabled; }
-    void setControlEnabled(bool enabled);
     bool changeMinMax() const { return m_changeMinMax; }
     void setChangeMinMax(bool on);
     int displayType() const { return m_displayType; }
@@ -122,7 +119,6 @@ private:
 
     QString m_tagNew;
     bool m_isQ = false;
-    bool m_enabled = true;
     bool m_changeMinMax = false;
     int m_displayType = Horizontal;
     int m_maxValue = 86;

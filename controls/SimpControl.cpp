@@ -73,12 +73,6 @@ void SimpControl::setPics(const QString& ids)
     invalidate();
 }
 
-void SimpControl::setControlEnabled(bool enabled)
-{
-    m_enabled = enabled;
-    invalidate();
-}
-
 void SimpControl::setValueIndex(int index)
 {
     m_valueIndex = index;
@@ -146,7 +140,7 @@ void SimpControl::readProperties(FormPropertyReader& properties)
     m_valueIndex = valueIndex;
     m_value = value;
     m_actionType = actionType;
-    m_enabled = enabled;
+    setControlEnabled(enabled);
     m_backColor = backColor;
     m_tagNew = tagNew;
     setDesignWidthFromPics();
@@ -161,7 +155,7 @@ void SimpControl::writeProperties(FormPropertyWriter& properties) const
     properties.integer(QStringLiteral("ValueIndex"), m_valueIndex);
     properties.integer(QStringLiteral("Value"), m_value);
     properties.integer(QStringLiteral("ActionType"), m_actionType);
-    properties.boolean(QStringLiteral("Enabled"), m_enabled);
+    properties.boolean(QStringLiteral("Enabled"), controlEnabled());
     properties.colour(QStringLiteral("BackColor"), quint32(m_backColor));
     properties.text(QStringLiteral("TagNew"), m_tagNew);
 }
@@ -185,7 +179,7 @@ void SimpControl::render(QPainter& painter)
 
 void SimpControl::mousePressEvent(QMouseEvent* event)
 {
-    if (!isPressButton(event->button()) || !m_enabled) {
+    if (!isPressButton(event->button()) || !controlEnabled()) {
         return;
     }
     const QPointF at = twipsPosition(event);
@@ -210,7 +204,7 @@ void SimpControl::mousePressEvent(QMouseEvent* event)
 
 void SimpControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!isPressButton(event->button()) || !m_enabled) {
+    if (!isPressButton(event->button()) || !controlEnabled()) {
         return;
     }
     if (m_actionType == Momentary) {

@@ -19,7 +19,6 @@ class SimpControl : public SkinnedControl
     Q_PROPERTY(QString PosX READ posX WRITE setPosX)
     Q_PROPERTY(QString PosY READ posY WRITE setPosY)
     Q_PROPERTY(QString Pics READ pics WRITE setPics)
-    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled)
     Q_PROPERTY(int ValueIndex READ valueIndex WRITE setValueIndex)
     Q_PROPERTY(int ActionType READ actionType WRITE setActionType)
     Q_PROPERTY(int BackColor READ backColor WRITE setBackColor)
@@ -48,8 +47,6 @@ public:
     QString pics() const { return m_pics; }
     // Also makes the control the natural size of the first picture, the base of its scaling.
     void setPics(const QString& ids);
-    bool controlEnabled() const { return m_enabled; }
-    void setControlEnabled(bool enabled);
     int valueIndex() const { return m_valueIndex; }
     void setValueIndex(int index);
     int actionType() const { return m_actionType; }
@@ -86,7 +83,6 @@ private:
     QList<int> m_offsetsX{0};
     QList<int> m_offsetsY{0};
     QList<int> m_pictureIds{102};
-    bool m_enabled = true;
     int m_valueIndex = 0;
     int m_actionType = Momentary;
     int m_backColor = 0;

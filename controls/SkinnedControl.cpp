@@ -23,6 +23,12 @@ void SkinnedControl::setTwipsGeometry(const QRectF& twips)
     invalidate();
 }
 
+void SkinnedControl::setControlEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    invalidate();
+}
+
 QSizeF SkinnedControl::twipsSize() const
 {
     if (m_twipsGeometry.isValid() && twipsToPixels(m_twipsGeometry).size() == size()) {

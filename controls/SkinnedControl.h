@@ -14,6 +14,9 @@ class QMouseEvent;
 class SkinnedControl : public QWidget
 {
     Q_OBJECT
+    // The control's own Enabled, apart from QWidget's: a disabled control ignores the mouse and
+    // may draw itself differently, while the window around it stays enabled.
+    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled)
 
 public:
     explicit SkinnedControl(SkinImages& skin, QWidget* parent = nullptr);
@@ -24,6 +27,9 @@ public:
     QSizeF twipsSize() const;
     // The place in twips, on the same terms.
     QRectF twipsGeometry() const;
+
+    bool controlEnabled() const { return m_enabled; }
+    void setControlEnabled(bool enabled);
 
     // Redraws the picture and repaints at once.
     void Refresh();
@@ -58,4 +64,5 @@ private:
     bool m_bufferValid = false;
     QRectF m_twipsGeometry;
     int m_renderCount = 0;
+    bool m_enabled = true;
 };

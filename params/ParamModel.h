@@ -38,6 +38,8 @@ public:
 
     // Mode slot that holds an address: mode 0 for common parameters, the given mode otherwise.
     static int slotMode(int address, int mode);
+    // The slot the window shows and edits for an address: common, or the current mode's.
+    int slotMode(int address) const { return slotMode(address, m_currentMode); }
 
 private:
     void writeEqDefaults(int group, int mode);

@@ -62,29 +62,9 @@ std::optional<DisplayBinding> parseDisplay(QStringView text)
     return DisplayBinding{scopeOf(scope), *address, shown};
 }
 
-std::optional<BandDisplayBinding> parseBandDisplay(QStringView text)
-{
-    const auto parts = text.split(u',');
-    if (parts.size() != 3) {
-        return std::nullopt;
-    }
-    const auto address = byteLiteral(parts[0]);
-    const auto field = byteLiteral(parts[1]);
-    const auto band = byteLiteral(parts[2]);
-    if (!address || !field || *field > 2 || !band) {
-        return std::nullopt;
-    }
-    return BandDisplayBinding{*address, *field, *band};
-}
-
 std::optional<int> parseAddress(QStringView text)
 {
     return byteLiteral(text);
-}
-
-QString bandDisplayText(int address, int field, int band)
-{
-    return QStringLiteral("%1,%2,%3").arg(address).arg(field).arg(band);
 }
 
 } // namespace TagNew

@@ -38,7 +38,7 @@ struct DisplayBinding
     DisplayField field;
 };
 
-// Band read-outs, built by the window in decimal: address "," field number "," band index.
+// Band read-outs, bound by the window to the current group's bands at run time.
 struct BandDisplayBinding
 {
     int address;
@@ -49,10 +49,7 @@ struct BandDisplayBinding
 std::optional<SliderBinding> parseSlider(QStringView text);
 // Nothing for an unknown scope word or field; such a display shows nothing.
 std::optional<DisplayBinding> parseDisplay(QStringView text);
-std::optional<BandDisplayBinding> parseBandDisplay(QStringView text);
 // Two-way buttons, selectors and the bypass button: an address literal ("&H14").
 std::optional<int> parseAddress(QStringView text);
-
-QString bandDisplayText(int address, int field, int band);
 
 } // namespace TagNew

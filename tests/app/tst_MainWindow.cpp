@@ -1,6 +1,7 @@
 #include "BandTable.h"
 #include "EqGroupTable.h"
 #include "MainCommands.h"
+#include "MainWindowContext.h"
 #include "MainWindowHarness.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
@@ -322,10 +323,14 @@ private Q_SLOTS:
         }
         QCOMPARE(visibleReadouts, readouts);
         QCOMPARE(visibleMarkers, markers);
-        const EqGroup& g = EqGroupTable::instance().group(group);
-        QCOMPARE(c.btnEQByPass->tagNew(),
-                 QStringLiteral("&H") +
-                     QString::number(g.bypass, 16).toUpper().rightJustified(2, u'0'));
+        // The EQ button follows the group's own bypass byte.
+        const int bypass = EqGroupTable::instance().group(group).bypass;
+        h.model.store().setValue(0, h.model.currentMode(), bypass, 1);
+        h.window.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+        QCOMPARE(c.btnEQByPass->value(), 1);
+        h.model.store().setValue(0, h.model.currentMode(), bypass, 0);
+        h.window.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+        QCOMPARE(c.btnEQByPass->value(), 0);
         QCOMPARE(c.btnMode[group]->value(), 1);
         QCOMPARE(h.model.store().value(0, 0, 0x40),
                  quint8(80)); // selecting sends and changes nothing

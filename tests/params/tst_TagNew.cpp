@@ -65,18 +65,6 @@ private Q_SLOTS:
         }
     }
 
-    void bandDisplaysRoundTrip()
-    {
-        const QString text = bandDisplayText(68, 1, 0);
-        QCOMPARE(text, QStringLiteral("68,1,0"));
-        const auto binding = parseBandDisplay(text);
-        QVERIFY(binding);
-        QCOMPARE(binding->address, 68);
-        QCOMPARE(binding->field, 1);
-        QCOMPARE(binding->band, 0);
-        QVERIFY(!parseBandDisplay(u"68,3,0"));
-    }
-
     void echoDelayIsReadThroughItsTable_data()
     {
         QTest::addColumn<int>("byte");
