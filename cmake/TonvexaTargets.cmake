@@ -40,7 +40,7 @@ function(tonvexa_test name)
     set_tests_properties(${name} PROPERTIES
         LABELS "${labels}"
         TIMEOUT 300
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TONVEXA_TEST_OUTPUT=${PROJECT_BINARY_DIR}/test-output;TONVEXA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TONVEXA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
 
 # Fails the configuration when a library links one defined after it (a layer using a layer

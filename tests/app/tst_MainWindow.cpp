@@ -1,5 +1,6 @@
 #include "BandTable.h"
 #include "EqGroupTable.h"
+#include "Form.h"
 #include "MainCommands.h"
 #include "MainWindowContext.h"
 #include "MainWindowHarness.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <array>
 
 namespace {
 
@@ -43,6 +45,11 @@ int storedFor(const ParamModel& model, const ScrollBar* slider)
     const auto binding = TagNew::parseSlider(slider->tagNew());
     return model.store().value(0, binding->scope == TagNew::Scope::Group ? model.currentMode() : 0,
                                binding->address);
+}
+
+QString entryName(const Form::Entry& entry)
+{
+    return entry.index < 0 ? entry.name : QStringLiteral("%1(%2)").arg(entry.name).arg(entry.index);
 }
 
 } // namespace
@@ -87,6 +94,25 @@ private Q_SLOTS:
         QCOMPARE(c.MKnobFreq->value(), 19);
         QCOMPARE(c.btnShowPointN->value(), 18); // band 0, offline
         QVERIFY(c.Frame1->isVisibleTo(&h.window));
+    }
+
+    // At the design size every skinned control is exactly its first picture's size: a design
+    // that disagrees stretches the art.
+    void skinnedControlsAreTheirPicturesSize()
+    {
+        MainWindowHarness h;
+        for (const Form::Entry& entry : h.window.form().entries()) {
+            QSize picture;
+            if (const auto* button = qobject_cast<SimpControl*>(entry.object)) {
+                picture = h.skin.naturalSize(button->pics().section(u',', 0, 0).toInt());
+            } else if (const auto* slider = qobject_cast<ScrollBar*>(entry.object)) {
+                picture = h.skin.naturalSize(slider->backPic());
+            } else {
+                continue;
+            }
+            QVERIFY2(qobject_cast<QWidget*>(entry.object)->size() == picture,
+                     qPrintable(entryName(entry)));
+        }
     }
 
     void aBadDesignStopsStartUp_data()
@@ -146,6 +172,7 @@ private Q_SLOTS:
             MainWindowHarness::click(h.c().btnDown1); // mode 3, offline: nothing sent
         }
         QCOMPARE(h.model.currentMode(), 3);
+        h.window.grab(); // every visible control draws its picture before the sync
         QVERIFY(h.goOnline());
         const MainWindowControls& c = h.c();
         const ParamStore& device = h.sim.memory().store();
@@ -163,6 +190,14 @@ private Q_SLOTS:
         QCOMPARE(c.ShowNumberDot[0]->value(), BandTable::readout(h.model, 3, 0x03, 0));
         QCOMPARE(c.MShowProgress->value(), 6);
         QCOMPARE(c.btnShowPointN->value(), 0);
+        // What the window shows is what the controls hold now, not a picture from before.
+        for (const Form::Entry& entry : h.window.form().entries()) {
+            if (auto* control = qobject_cast<SkinnedControl*>(entry.object)) {
+                const QImage shown = control->grab().toImage();
+                control->Refresh();
+                QVERIFY2(control->grab().toImage() == shown, qPrintable(entryName(entry)));
+            }
+        }
     }
 
     void sliderDragsSendOneFramePerValue_data()
@@ -408,9 +443,16 @@ private Q_SLOTS:
         QVERIFY(c.Frame2[0]->isVisibleTo(&h.window));
         QVERIFY(!c.Frame1->isVisibleTo(&h.window));
         QTest::mousePress(c.SimpControl6[0], Qt::LeftButton, {}, press);
-        QCOMPARE(h.window.commands().currentTab(), tab < 0 ? 0 : tab);
+        const int shown = tab < 0 ? 0 : tab;
+        QCOMPARE(h.window.commands().currentTab(), shown);
         for (int k = 0; k < 3; ++k) {
-            QCOMPARE(c.Frame2[k]->isVisibleTo(&h.window), k == (tab < 0 ? 0 : tab));
+            QCOMPARE(c.Frame2[k]->isVisibleTo(&h.window), k == shown);
+        }
+        // The window shows that panel's own art, with its tab strip, at the panel's place.
+        const QImage window = h.window.grab().toImage();
+        const QImage art = h.skin.image(std::array{292, 249, 300}[shown]);
+        for (const QPoint at : {QPoint(770, 36), QPoint(890, 36), QPoint(1010, 36)}) {
+            QCOMPARE(window.pixel(c.Frame2[shown]->mapTo(&h.window, at)), art.pixel(at));
         }
     }
 

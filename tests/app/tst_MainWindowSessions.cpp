@@ -7,24 +7,11 @@
 #include "UndoHistory.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace {
-
-QString outputFolder()
-{
-    const QString folder = qEnvironmentVariable("TONVEXA_TEST_OUTPUT", QDir::tempPath());
-    QDir().mkpath(folder);
-    return folder;
-}
-
-} // namespace
-
-// The window over a whole session: undo and redo, presets, uploads, closing, and the pictures of
-// the window a person looks at.
+// The window over a whole session: undo and redo, presets, uploads and closing.
 class tst_MainWindowSessions : public QObject
 {
     Q_OBJECT
@@ -159,15 +146,19 @@ private Q_SLOTS:
         MainWindowHarness h;
         QVERIFY(h.goOnline());
         h.sim.setLatencyMs(10); // long enough for the bar's 200 ms refresh
+        const C_ProgressBar* bar = h.c().C_ProgressBar1;
         int largestShown = 0;
         bool windowDisabled = false;
+        QImage during;
+        QRect barPlace;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (h.c().C_ProgressBar1->isVisible()) {
-                if (largestShown == 0 && h.c().C_ProgressBar1->value() > 0) {
-                    h.window.grab().save(outputFolder() + QStringLiteral("/window-transfer.png"));
+            if (bar->isVisible()) {
+                if (during.isNull() && bar->value() > 0) {
+                    during = h.window.grab().toImage();
+                    barPlace = bar->geometry();
                 }
-                largestShown = qMax(largestShown, h.c().C_ProgressBar1->value());
+                largestShown = qMax(largestShown, bar->value());
                 windowDisabled = windowDisabled || !h.window.isEnabled();
             }
         });
@@ -175,8 +166,17 @@ private Q_SLOTS:
         MainWindowHarness::click(h.c().btnUpload);
         QVERIFY(largestShown > 0);
         QVERIFY(windowDisabled);
-        QVERIFY(!h.c().C_ProgressBar1->isVisible());
+        QVERIFY(!bar->isVisible());
         QVERIFY(h.window.isEnabled());
+
+        // While it ran, the bar stood over the middle of the graph, in front of it.
+        QVERIFY(!during.isNull());
+        const QPoint offCentre = barPlace.center() - h.c().Picture1->geometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 5,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        for (const QPoint corner : {barPlace.topLeft(), barPlace.bottomRight()}) {
+            QCOMPARE(during.pixel(corner), C_ProgressBar::FrameColour);
+        }
     }
 
     void closingWaitsForTheExchangeInProgress()
@@ -206,38 +206,6 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(&h.window, &activate);
         QTest::qWait(300); // the first handshake would come 100 ms after a (re)started search
         QVERIFY(h.sim.receivedFrames().isEmpty());
-    }
-
-    void screenshots()
-    {
-        MainWindowHarness h;
-        QVERIFY(h.window.grab().save(outputFolder() + QStringLiteral("/window-factory.png")));
-
-        SimProcessor& sim = h.sim;
-        for (int mode = 0; mode < 8; ++mode) {
-            for (int address = 0x40; address < 0x5E; ++address) {
-                sim.memory().store().setValue(0, mode, address, quint8(20 + address % 50));
-            }
-            for (int band = 0; band < 7; ++band) {
-                sim.memory().store().setFields(
-                    mode, 0x03 + band, {quint8(19 + 30 * band), quint8(40 + 10 * band), 20});
-            }
-            sim.memory().store().setValue(0, mode, 0x00, 100);
-        }
-        for (int address : {0xC0, 0xC1, 0xC2, 0xC5, 0xC6, 0xC7, 0xC8, 0xC9, 0xCA}) {
-            sim.memory().store().setValue(0, 0, address, quint8(address - 0xB0));
-        }
-        sim.memory().store().setValue(0, 0, 0xC3, 3);
-        sim.memory().store().setValue(0, 0, 0xC4, 2);
-        QVERIFY(h.goOnline());
-        QVERIFY(h.window.grab().save(outputFolder() + QStringLiteral("/window-synchronised.png")));
-        for (int tab = 0; tab < 3; ++tab) {
-            MainWindowHarness::click(h.c().btnParaShow);
-            QTest::mousePress(h.c().SimpControl6[h.window.commands().currentTab()], Qt::LeftButton,
-                              {}, QPoint(760 + 120 * tab, 36));
-            QVERIFY(h.window.grab().save(outputFolder() +
-                                         QStringLiteral("/window-panel-%1.png").arg(tab)));
-        }
     }
 };
 

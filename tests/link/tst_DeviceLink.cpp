@@ -166,6 +166,42 @@ private Q_SLOTS:
         QCOMPARE(device.link.pendingWriteCount(), 0);
     }
 
+    // A pending write is replaced only by a newer write to the same place; writes to other
+    // places keep their own turn.
+    void pendingWritesAreKeyedByModeAndAddress_data()
+    {
+        QTest::addColumn<int>("secondMode");
+        QTest::addColumn<int>("secondAddress");
+        QTest::addColumn<QStringList>("sent");
+        QTest::newRow("another address") << 0 << 0x42 << QStringList{"0/40/7", "0/41/3", "0/42/4"};
+        QTest::newRow("another mode") << 5 << 0x41 << QStringList{"0/40/7", "0/41/3", "5/41/4"};
+        QTest::newRow("the same place") << 0 << 0x41 << QStringList{"0/40/7", "0/41/4"};
+    }
+
+    void pendingWritesAreKeyedByModeAndAddress()
+    {
+        QFETCH(int, secondMode);
+        QFETCH(int, secondAddress);
+        SimulatedDevice device;
+        device.link.setOnline(true);
+        duringTheNextReply(device.sim, [&] {
+            device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 3, ReplyTimeout::Normal);
+            device.link.SendFrame(Frames::ParamWrite, secondMode, secondAddress, 4,
+                                  ReplyTimeout::Normal);
+        });
+
+        QVERIFY(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 7, ReplyTimeout::Normal));
+
+        QStringList sent;
+        for (const auto& frame : device.sim.receivedFrames()) {
+            sent.append(QStringLiteral("%1/%2/%3")
+                            .arg(frame.mode)
+                            .arg(frame.address, 2, 16, QLatin1Char('0'))
+                            .arg(quint8(frame.bytes[3])));
+        }
+        QTEST(sent, "sent");
+    }
+
     void pendingWritesAreDroppedWhenTheLinkIsLost()
     {
         SimulatedDevice device(FailingScale);

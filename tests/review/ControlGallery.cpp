@@ -1,13 +1,13 @@
 #include "C_ProgressBar.h"
+#include "PictureFolder.h"
+#include "PictureSets.h"
 #include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "SkinImages.h"
 #include "Twips.h"
 
-#include <QDir>
 #include <QPainter>
-#include <QTest>
 #include <functional>
 
 namespace {
@@ -254,35 +254,11 @@ QImage drawBlock(SkinImages& skin, double scale)
 
 } // namespace
 
-class tst_ControlGallery : public QObject
+void drawControlGallery(PictureFolder& folder)
 {
-    Q_OBJECT
-
-private slots:
-    // Writes every control class in several states at two scales, drawn with the real skin, for
-    // people to look at.
-    void writeGallery()
-    {
-        SkinImages skin;
-        skin.InitSkin();
-        skin.setWindowActivated(true);
-        const QImage normal = drawBlock(skin, 1.0);
-        const QImage larger = drawBlock(skin, 1.5);
-        QImage gallery(std::max(normal.width(), larger.width()), normal.height() + larger.height(),
-                       QImage::Format_RGB32);
-        gallery.fill(QColor(0x2B, 0x2E, 0x33));
-        QPainter painter(&gallery);
-        painter.drawImage(0, 0, normal);
-        painter.drawImage(0, normal.height(), larger);
-        painter.end();
-
-        const QString folder = qEnvironmentVariable("TONVEXA_TEST_OUTPUT", QDir::tempPath());
-        QVERIFY(QDir().mkpath(folder));
-        const QString path = QDir(folder).filePath(QStringLiteral("controls-gallery.png"));
-        QVERIFY2(gallery.save(path), qPrintable(path));
-        qInfo("gallery written to %s", qPrintable(path));
-    }
-};
-
-QTEST_MAIN(tst_ControlGallery)
-#include "tst_ControlGallery.moc"
+    SkinImages skin;
+    skin.InitSkin();
+    skin.setWindowActivated(true);
+    folder.save(QStringLiteral("gallery-1x"), drawBlock(skin, 1.0));
+    folder.save(QStringLiteral("gallery-1.5x"), drawBlock(skin, 1.5));
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class PictureFolder;
+
+// The pictures made for people to look at. Each set is one function that draws its pictures
+// into the folder; a new set is one more function and one more line in all().
+struct PictureSet
+{
+    QString name;
+    void (*draw)(PictureFolder& folder);
+
+    static const QList<PictureSet>& all();
+};
+
+// The main window against the simulated processor: at the factory state, after a sync with a
+// changed processor, and with each parameter panel shown.
+void drawWindowPictures(PictureFolder& folder);
+// The main window while an upload runs, with the progress bar over the graph.
+void drawTransferPictures(PictureFolder& folder);
+// Every skinned control class in several states, drawn with the real skin at 1x and 1.5x.
+void drawControlGallery(PictureFolder& folder);
