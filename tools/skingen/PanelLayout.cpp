@@ -1,5 +1,7 @@
 #include "PanelLayout.h"
 
+#include "PanelTabs.h"
+
 #include <array>
 
 namespace {
@@ -21,16 +23,12 @@ QRect wellUnder(double slotCentre, int top)
 
 } // namespace
 
-QList<QRect> PanelLayout::tabRects()
+QList<PanelLayout::Tab> PanelLayout::tabs()
 {
-    // Hit rectangles x 715..824, 834..945, 953..1066 and y 18..55, edges included.
-    return {QRect(QPoint(715, 18), QPoint(824, 55)), QRect(QPoint(834, 18), QPoint(945, 55)),
-            QRect(QPoint(953, 18), QPoint(1066, 55))};
-}
-
-QList<QString> PanelLayout::tabLabels()
-{
-    return {QStringLiteral("音量"), QStringLiteral("效果"), QStringLiteral("电平")};
+    static_assert(PanelTabs::Rects.size() == 3, "one label per panel tab");
+    return {{PanelTabs::Rects[0], QStringLiteral("音量")},
+            {PanelTabs::Rects[1], QStringLiteral("效果")},
+            {PanelTabs::Rects[2], QStringLiteral("电平")}};
 }
 
 PanelLayout::Art PanelLayout::art(int id)

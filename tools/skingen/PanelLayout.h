@@ -67,9 +67,15 @@ public:
         int selectedTab = -1; // the tab strip's selected tab; -1: the panel has no tab strip
     };
 
-    // The three panel tabs, in panel pixels; the main window hit-tests the same rectangles.
-    static QList<QRect> tabRects();
-    static QList<QString> tabLabels();
+    // A tab of the strip on the parameter panels, in panel pixels.
+    struct Tab
+    {
+        QRect rect;
+        QString label;
+    };
+
+    // The three panel tabs: where the main window hit-tests them, with their labels.
+    static QList<Tab> tabs();
 
     // The arrangement of panel picture id; empty for an id that is not a panel.
     static Art art(int id);

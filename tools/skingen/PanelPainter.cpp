@@ -307,22 +307,21 @@ void PanelPainter::paintCaption(QPainter& p, const PanelLayout::Caption& caption
 
 void PanelPainter::paintTabs(QPainter& p, int selected)
 {
-    const QList<QRect> tabs = PanelLayout::tabRects();
-    const QList<QString> labels = PanelLayout::tabLabels();
-    QRect strip = tabs.front().united(tabs.back()).adjusted(-4, -4, 4, 4);
+    const QList<PanelLayout::Tab> tabs = PanelLayout::tabs();
+    QRect strip = tabs.front().rect.united(tabs.back().rect).adjusted(-4, -4, 4, 4);
     SkinStyle::drawWell(p, QRectF(strip), 6, QColor(0x16, 0x18, 0x1B));
     for (int k = 0; k < tabs.size(); ++k) {
         const bool on = k == selected;
-        const QRect face = SkinStyle::drawKey(p, tabs[k], 5, SkinStyle::KeyLook{on, on},
+        const QRect face = SkinStyle::drawKey(p, tabs[k].rect, 5, SkinStyle::KeyLook{on, on},
                                               static_cast<quint32>(900 + k));
         const QFont font = SkinStyle::cjkFont(14, true);
-        const int textWidth = QFontMetrics(font).horizontalAdvance(labels[k]);
+        const int textWidth = QFontMetrics(font).horizontalAdvance(tabs[k].label);
         const int lamp = 7;
         const double left = face.left() + (face.width() - (lamp + 6 + textWidth)) / 2.0;
         SkinStyle::drawLamp(p, QPointF(left + lamp / 2.0, face.center().y() + 0.5),
                             lamp / 2.0 - 0.5, SkinStyle::accent(), on);
         SkinStyle::drawLabel(p, QRectF(left + lamp + 6, face.top(), textWidth + 2, face.height()),
-                             Qt::AlignLeft | Qt::AlignVCenter, labels[k], font,
+                             Qt::AlignLeft | Qt::AlignVCenter, tabs[k].label, font,
                              on ? SkinStyle::accent() : SkinStyle::label());
     }
 }

@@ -37,6 +37,8 @@ public:
     // shared Noto file answers with its Japanese glyph shapes.
     static QString cjkFamily() { return QStringLiteral("Noto Sans CJK SC"); }
     static QString latinFamily() { return QStringLiteral("DejaVu Sans"); }
+    // The Debian packages that install the two families.
+    static QString fontPackages() { return QStringLiteral("fonts-noto-cjk fonts-dejavu-core"); }
     static QFont cjkFont(int pixelSize, bool bold = false);
     static QFont latinFont(int pixelSize, bool bold = false);
     // The CJK face for any text holding a CJK character, the Latin face otherwise.

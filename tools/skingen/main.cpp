@@ -1,6 +1,7 @@
 // skingen: draws the skin pictures 101.png .. 400.png, or a contact sheet of them for review.
 #include "ContactSheet.h"
 #include "SkinGenerator.h"
+#include "SkinStyle.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -21,8 +22,8 @@ int main(int argc, char* argv[])
     const QString missing = SkinGenerator::missingFonts();
     if (!missing.isEmpty()) {
         // Another face would change every label; refuse rather than write a different skin.
-        err << "skingen: missing font families: " << missing << " (install fonts-noto-cjk and "
-            << "fonts-dejavu-core)\n";
+        err << "skingen: missing font families: " << missing << " (install "
+            << SkinStyle::fontPackages() << ")\n";
         return 1;
     }
     const SkinGenerator generator;
