@@ -8,10 +8,12 @@
 #include "LinkSequence.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
+#include "PanelTabs.h"
 #include "ParamModel.h"
 #include "ParamRanges.h"
 #include "ScrollBar.h"
 #include "SimpControl.h"
+#include "Twips.h"
 #include "UndoHistory.h"
 #include "WindowLayout.h"
 
@@ -23,15 +25,6 @@ namespace {
 
 // The group marker's design Left (twips) under each group's tab.
 constexpr int GroupMarkerLeft[] = {1500, 3500, 3300, 5400, 9500, 11240, 7200, 9500, 9500};
-
-// The panel tabs drawn on the panel art: design twips, edges included.
-struct TabArea
-{
-    int left, right; // right exclusive
-};
-constexpr int TabTop = 270;
-constexpr int TabBottom = 825;
-constexpr TabArea TabAreas[] = {{10725, 12360}, {12510, 14175}, {14295, 15990}};
 
 } // namespace
 
@@ -231,17 +224,13 @@ void MainCommands::toneResetTick()
 
 void MainCommands::panelPressed(float x, float y)
 {
+    // The press comes in the panel's twips as the window is scaled; the tabs are drawn on the
+    // panel picture in its design pixels.
     const QSizeF s = m_layout.scale(m_context.window);
-    const double designX = x / s.width();
-    const double designY = y / s.height();
-    if (designY < TabTop || designY > TabBottom) {
-        return;
-    }
-    for (int tab = 0; tab < int(std::size(TabAreas)); ++tab) {
-        if (designX >= TabAreas[tab].left && designX < TabAreas[tab].right) {
-            showPanel(tab);
-            return;
-        }
+    const int tab =
+        PanelTabs::tabAt(QPointF(x / s.width() / TwipsPerPixel, y / s.height() / TwipsPerPixel));
+    if (tab >= 0) {
+        showPanel(tab);
     }
 }
 

@@ -9,8 +9,6 @@ class QWidget;
 class MessageBoxMessages : public UserMessages
 {
 public:
-    static inline const QString Title = QStringLiteral("TOLVE Tonvexa");
-
     explicit MessageBoxMessages(QWidget* owner = nullptr)
         : m_owner(owner)
     {}

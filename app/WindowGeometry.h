@@ -8,7 +8,6 @@ namespace WindowGeometry {
 
 inline constexpr int DesignWidth = 1582; // the title strip picture's width
 inline constexpr int DesignHeight = 900;
-inline constexpr int TwipsPerPixel = 15; // at the 96 logical DPI the program requires
 
 // Height in pixels for a screen: fixed heights for the common resolutions, otherwise 0.88 of the
 // screen's height; the width follows the design's aspect.

@@ -23,6 +23,7 @@
 #include "Twips.h"
 #include "UserMessages.h"
 #include "WindowGeometry.h"
+#include "WindowTitle.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -258,7 +259,7 @@ void frmEQ::firstActivation()
     m_activated = true;
     m_skin.setWindowActivated(true);
     m_supervisor.start();
-    setWindowTitle(Title);
+    setWindowTitle(WindowTitle);
 }
 
 void frmEQ::closeEvent(QCloseEvent* event)

@@ -36,7 +36,6 @@ class frmEQ : public QWidget
     Q_OBJECT
 
 public:
-    static inline const QString Title = QStringLiteral("TOLVE Tonvexa");
     static inline const QString DesignFile = QStringLiteral(":/app/frmEQ.form");
     static inline const QString CloseDuringTransferMessage =
         QStringLiteral("Data transmission will discontinue. Click OK/ENTER to close the software.");
