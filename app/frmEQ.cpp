@@ -8,6 +8,7 @@
 #include "EqGraphView.h"
 #include "Form.h"
 #include "FormLoader.h"
+#include "Frames.h"
 #include "MainCommands.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
@@ -182,7 +183,10 @@ void frmEQ::connectWindowCommands()
         m_endTimer->stop();
         close();
     });
-    connect(m_drawWave, &QTimer::timeout, m_controls->Picture1, qOverload<>(&QWidget::update));
+    if (auto* graph = qobject_cast<EqGraphView*>(c.Picture1)) {
+        graph->attach(m_model, m_bands, *this);
+        connect(m_drawWave, &QTimer::timeout, graph, &EqGraphView::drawWaveTick);
+    }
     connect(&m_link, &DeviceLink::notificationReceived, this,
             [this] { m_controls->ScrollTone->setValue(ToneNeutral); });
     connect(&m_supervisor, &ConnectionSupervisor::indicatorChanged, this, [this](int value) {
@@ -372,4 +376,15 @@ void frmEQ::refreshAllControls()
 void frmEQ::restartUndoHistory()
 {
     m_undo.UndoRedoInit();
+}
+
+bool frmEQ::isOnline() const
+{
+    return m_link.isOnline();
+}
+
+bool frmEQ::sendBand(quint8 address)
+{
+    return m_link.SendFrame(Frames::ParamWrite, m_model.currentMode(), address, Frames::StoredBytes,
+                            ReplyTimeout::Normal);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BandSender.h"
 #include "BandTable.h"
 #include "BulkTransfer.h"
 #include "BulkTransferUi.h"
@@ -31,7 +32,7 @@ struct MainWindowContext;
 // controls, edits them live on the processor, changes modes, undoes and redoes, and saves and
 // imports presets. It has no system frame: its title strip moves it, its grip resizes it, and
 // every control scales with it.
-class frmEQ : public QWidget, private BulkTransferUi
+class frmEQ : public QWidget, private BulkTransferUi, private BandSender
 {
     Q_OBJECT
 
@@ -86,6 +87,9 @@ private:
     void hideProgress() override;
     void refreshAllControls() override;
     void restartUndoHistory() override;
+    // BandSender: the graph sends a dragged band from its redraw tick.
+    bool isOnline() const override;
+    bool sendBand(quint8 address) override;
 
     bool takeTimersFromDesign(QString& error);
     void discardDesign();
