@@ -7,6 +7,7 @@
 #include "EqGraphView.h"
 #include "Form.h"
 #include "FormLoader.h"
+#include "Frames.h"
 #include "MainCommands.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
@@ -182,7 +183,10 @@ void frmEQ::connectWindowCommands()
         m_endTimer->stop();
         close();
     });
-    connect(m_drawWave, &QTimer::timeout, m_controls->Picture1, qOverload<>(&QWidget::update));
+    if (auto* graph = qobject_cast<EqGraphView*>(c.Picture1)) {
+        graph->attach(m_model, m_bands, *this);
+        connect(m_drawWave, &QTimer::timeout, graph, &EqGraphView::drawWaveTick);
+    }
     connect(&m_link, &DeviceLink::notificationReceived, this,
             [this] { m_controls->ScrollTone->setValue(ParamRanges::ToneNeutral); });
     connect(&m_link, &DeviceLink::onlineChanged, this, &frmEQ::showOnline);
@@ -369,4 +373,15 @@ void frmEQ::showOnline(bool online)
     m_controls->MShowProgress->setValue(online ? MainWindowControls::LampOnline
                                                : MainWindowControls::LampOffline);
     m_bandEditor->ShowBandIndicator();
+}
+
+bool frmEQ::isOnline() const
+{
+    return m_link.isOnline();
+}
+
+bool frmEQ::sendBand(quint8 address)
+{
+    return m_link.SendFrame(Frames::ParamWrite, m_model.currentMode(), address, Frames::StoredBytes,
+                            ReplyTimeout::Normal);
 }

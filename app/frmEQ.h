@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BandSender.h"
 #include "BandTable.h"
 #include "BulkTransfer.h"
 #include "ConnectionSupervisor.h"
@@ -31,7 +32,7 @@ struct MainWindowContext;
 // controls, edits them live on the processor, changes modes, undoes and redoes, and saves and
 // imports presets. It has no system frame: its title strip moves it, its grip resizes it, and
 // every control scales with it.
-class frmEQ : public QWidget
+class frmEQ : public QWidget, private BandSender
 {
     Q_OBJECT
 
@@ -82,6 +83,9 @@ private:
     void showTransferFinished();
     void showStoreRead();
     void showOnline(bool online);
+    // BandSender: the graph sends a dragged band from its redraw tick.
+    bool isOnline() const override;
+    bool sendBand(quint8 address) override;
 
     bool takeTimersFromDesign(QString& error);
     void discardDesign();

@@ -26,11 +26,16 @@ quint8 qByte(ParamModel& model, int mode, int address)
 
 void BandTable::LoadGroupBands(ParamModel& model)
 {
+    LoadGroupBands(model, model.currentMode(), model.currentEqGroup());
+}
+
+void BandTable::LoadGroupBands(ParamModel& model, int mode, int groupIndex)
+{
     for (EqBand& band : m_bands) {
         band.InUse = false;
     }
-    const EqGroup& group = EqGroupTable::instance().group(model.currentEqGroup());
-    const int mode = model.currentMode();
+    const EqGroup& group = EqGroupTable::instance().group(groupIndex);
+    mode = qBound(0, mode, ParamStore::ModeCount - 1);
     const ParamStore& store = model.store();
     m_bandCount = 0;
     for (int i = 0; i < group.bandCount; ++i) {

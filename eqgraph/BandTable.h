@@ -35,6 +35,8 @@ public:
     // Rebuilds the table from the store for the model's current group and mode. A stored Q byte of
     // 0 is read as 1 and corrected in the store.
     void LoadGroupBands(ParamModel& model);
+    // The same for any group and mode, leaving the model's own current ones alone.
+    void LoadGroupBands(ParamModel& model, int mode, int group);
 
     int BandCount() const { return m_bandCount; }
     int CurrentBand() const { return m_currentBand; }

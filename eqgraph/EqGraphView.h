@@ -1,23 +1,69 @@
 #pragma once
 
+#include "EqGraphRenderer.h"
+
+#include <QImage>
 #include <QWidget>
 
+class BandSender;
+class BandTable;
+class ParamModel;
 class SkinImages;
 
-// The equaliser graph's picture box. For now it shows its background picture scaled to its size;
-// the grid, the response curves and the band markers are drawn over it here.
+// The equaliser graph's picture box: the response curves of the current group over a grid, a
+// marker for every band, the selected band's readout and, while the group is bypassed, a banner.
+// It paints by copying its work picture, rebuilt from the grid picture whenever a redraw was
+// asked for since (several requests merge into one), so it is never shown half drawn. The grid
+// is rebuilt when the size or the screen's density changes.
 class EqGraphView : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int BackgroundPicture = 297;
+    static constexpr int NoBand = 255;
 
     explicit EqGraphView(SkinImages& skin, QWidget* parent = nullptr);
+
+    // What the graph shows (the model's current group and mode, the window's band table) and
+    // who sends a band a drag changed. Until then it shows the grid alone.
+    void attach(ParamModel& model, const BandTable& bands, BandSender& sender);
+
+    const GraphGeometry& geometry() const { return m_renderer.geometry(); }
+
+    // Asks for a redraw of the curves, markers and readout.
+    void DrawCurves();
+    // The redraw timer's tick: redraws, then sends the band a drag left unsent.
+    void drawWaveTick();
+
+    // The band record whose bytes a drag changed and that still has to be sent; NoBand if none.
+    int PendingSendBand() const { return m_pendingSendBand; }
+    void setPendingSendBand(int band);
+
+    // The picture as the next paint shows it, brought up to date first.
+    const QImage& workPicture();
+    int gridBuildCount() const { return m_gridBuilds; }
+    int redrawCount() const { return m_redraws; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void InitGraph();
+    bool bypassed() const;
+
     SkinImages& m_skin;
+    EqGraphRenderer m_renderer;
+    ParamModel* m_model = nullptr;
+    const BandTable* m_bands = nullptr;
+    BandSender* m_sender = nullptr;
+    QImage m_grid;
+    QImage m_work;
+    bool m_gridValid = false;
+    bool m_workValid = false;
+    int m_pendingSendBand = NoBand;
+    // Counts pending-band requests, so that a send that was overtaken by a newer drag step does
+    // not clear the newer one.
+    quint64 m_pendingRequests = 0;
+    int m_gridBuilds = 0;
+    int m_redraws = 0;
 };

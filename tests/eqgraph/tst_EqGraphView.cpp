@@ -1,0 +1,253 @@
+#include "BandSender.h"
+#include "BandTable.h"
+#include "EqGraphView.h"
+#include "EqGroupTable.h"
+#include "ParamModel.h"
+#include "TestSkin.h"
+
+#include <QTest>
+
+namespace {
+
+// Records the bands the graph sends; answers as told, and can stand for a drag step that
+// arrives while the send waits.
+class FakeSender : public BandSender
+{
+public:
+    bool isOnline() const override { return online; }
+    bool sendBand(quint8 address) override
+    {
+        sent.append(address);
+        if (duringSend) {
+            duringSend();
+        }
+        return accept;
+    }
+
+    bool online = true;
+    bool accept = true;
+    std::function<void()> duringSend;
+    QList<int> sent;
+};
+
+// A channel-wise match within what an 87 % opaque curve lets through of the background.
+bool near(QRgb actual, QRgb expected)
+{
+    constexpr int Tolerance = 40;
+    return std::abs(qRed(actual) - qRed(expected)) <= Tolerance &&
+           std::abs(qGreen(actual) - qGreen(expected)) <= Tolerance &&
+           std::abs(qBlue(actual) - qBlue(expected)) <= Tolerance;
+}
+
+} // namespace
+
+// The graph at its design size over solid test pictures, showing the model's current group.
+struct GraphFixture
+{
+    explicit GraphFixture(int group)
+    {
+        installTestPictures(skin);
+        model.InitDefaults(ParamModel::FactoryReset);
+        model.setCurrentEqGroup(group);
+        // The equaliser on, so that no banner covers the curves.
+        model.store().setValue(0, 0, EqGroupTable::instance().group(group).bypass, 1);
+        view.resize(GraphGeometry::DesignWidth, GraphGeometry::DesignHeight);
+    }
+    // Loads the bands and takes the picture a paint shows.
+    QImage picture()
+    {
+        bands.LoadGroupBands(model);
+        view.attach(model, bands, sender);
+        return view.grab().toImage();
+    }
+    // The pixel a curve's line covers fully at a frequency: the row under the segment's middle.
+    QPoint onCurve(CurveRole role, double hz)
+    {
+        EqResponse response(view.geometry());
+        bands.LoadGroupBands(model);
+        const GraphGeometry& g = view.geometry();
+        const int x = int(g.FreqToX(hz));
+        for (const ResponseCurve& curve : response.groupCurves(bands, model.currentEqGroup())) {
+            if (curve.role == role) {
+                return QPoint(x, int((g.DbToY(curve.db[x]) + g.DbToY(curve.db[x + 1])) / 2));
+            }
+        }
+        return {};
+    }
+
+    SkinImages skin;
+    ParamModel model;
+    BandTable bands;
+    FakeSender sender;
+    EqGraphView view{skin};
+};
+
+class tst_EqGraphView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each curve in its own colour, there from the first paint on. The effect group: band 1
+    // +6 dB at 1 kHz, high cut 2 kHz, low cut 500 Hz; the music group flat.
+    void curveColours_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<double>("hz");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("flat music: the 0 dB line")
+            << 0 << int(CurveRole::Main) << 1500.0 << EqGraphRenderer::MainCurve;
+        QTest::newRow("effect: its peaking bands")
+            << 3 << int(CurveRole::Main) << 700.0 << EqGraphRenderer::MainCurve;
+        QTest::newRow("effect: high cut")
+            << 3 << int(CurveRole::HighCut) << 3000.0 << EqGraphRenderer::HighCutCurve;
+        QTest::newRow("effect: low cut")
+            << 3 << int(CurveRole::LowCut) << 350.0 << EqGraphRenderer::LowCutCurve;
+    }
+
+    void curveColours()
+    {
+        QFETCH(int, group);
+        QFETCH(int, role);
+        QFETCH(double, hz);
+        QFETCH(QRgb, colour);
+        GraphFixture f(group);
+        f.model.store().setFields(0, 0x89, {131, 45, 10});
+        f.model.store().setValue(0, 0, 0x82, 141);
+        f.model.store().setValue(0, 0, 0x87, 81);
+        const QImage picture = f.picture();
+        const QPoint at = f.onCurve(CurveRole(role), hz);
+        QVERIFY2(near(picture.pixel(at), colour),
+                 qPrintable(QString::number(picture.pixel(at), 16)));
+    }
+
+    // A sum beyond +16 dB leaves a gap instead of running along the top edge.
+    void curveBeyondTheRangeLeavesAGap()
+    {
+        GraphFixture f(0);
+        f.model.store().setFields(0, 0x06, {131, 0, 10}); // 1 kHz +15 dB Q 1
+        f.model.store().setFields(0, 0x07, {146, 0, 5});  // 2.5 kHz +15 dB Q 0.5
+        const QImage picture = f.picture();
+        const auto curveInColumn = [&](double hz) {
+            const int x = int(f.view.geometry().FreqToX(hz));
+            for (int y = f.view.geometry().Top() - 1; y <= f.view.geometry().Bottom(); ++y) {
+                if (near(picture.pixel(x, y), EqGraphRenderer::MainCurve)) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        QVERIFY(curveInColumn(200));
+        QVERIFY(!curveInColumn(1500));
+    }
+
+    void bypassBanner_data()
+    {
+        QTest::addColumn<int>("bypassByte");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("bypassed") << 0 << true;
+        QTest::newRow("equaliser on") << 1 << false;
+    }
+
+    void bypassBanner()
+    {
+        QFETCH(int, bypassByte);
+        QFETCH(bool, shown);
+        GraphFixture f(2);
+        f.model.setCurrentMode(4);
+        f.model.store().setValue(0, 4, EqGroupTable::instance().group(2).bypass,
+                                 quint8(bypassByte));
+        const QImage picture = f.picture();
+        QCOMPARE(picture.pixel(770, 230) == testColour(EqGraphRenderer::BypassBanner), shown);
+    }
+
+    // The selected band's readout stays inside the graph: right of its marker, left of it above
+    // 10 kHz.
+    void readoutSide_data()
+    {
+        QTest::addColumn<int>("frequencyIndex");
+        QTest::addColumn<bool>("left");
+        QTest::newRow("9900 Hz: right") << 220 << false;
+        QTest::newRow("10500 Hz: left") << 222 << true;
+    }
+
+    void readoutSide()
+    {
+        QFETCH(int, frequencyIndex);
+        QFETCH(bool, left);
+        GraphFixture f(0);
+        f.model.store().setFields(0, 0x03, {quint8(frequencyIndex), 125, 14}); // -10 dB
+        const QImage picture = f.picture();
+        const GraphGeometry& g = f.view.geometry();
+        const QPoint marker(qRound(g.FreqToX(f.bands.band(0).Frequency)), qRound(g.DbToY(-10)));
+        // Text pixels: light, unlike the curve (no blue), the markers and the background.
+        const auto textIn = [&](int from, int to) {
+            int count = 0;
+            for (int x = from; x < to; ++x) {
+                for (int y = marker.y() - 16; y < marker.y() + 22; ++y) {
+                    const QRgb p = picture.pixel(marker.x() + x, y);
+                    count += qGreen(p) > 120 && qBlue(p) > 120 ? 1 : 0;
+                }
+            }
+            return count;
+        };
+        QCOMPARE(textIn(-54, -11) > 0, left);
+        QCOMPARE(textIn(15, 60) > 0, !left);
+    }
+
+    // A band a drag changed is sent by the next tick: dropped while offline, kept when the
+    // processor did not take it or when a newer drag step came while it was on its way.
+    void pendingBandSend_data()
+    {
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<bool>("dragDuringSend");
+        QTest::addColumn<QList<int>>("sent");
+        QTest::addColumn<int>("pendingAfter");
+        const int none = EqGraphView::NoBand;
+        QTest::newRow("offline") << false << true << false << QList<int>{} << none;
+        QTest::newRow("sent") << true << true << false << QList<int>{0x05} << none;
+        QTest::newRow("refused") << true << false << false << QList<int>{0x05} << 2;
+        QTest::newRow("overtaken") << true << true << true << QList<int>{0x05} << 2;
+    }
+
+    void pendingBandSend()
+    {
+        QFETCH(bool, online);
+        QFETCH(bool, accept);
+        QFETCH(bool, dragDuringSend);
+        GraphFixture f(0);
+        f.picture();
+        f.sender.online = online;
+        f.sender.accept = accept;
+        if (dragDuringSend) {
+            f.sender.duringSend = [&f] {
+                f.view.setPendingSendBand(2);
+            };
+        }
+        f.view.setPendingSendBand(2);
+        f.view.drawWaveTick();
+        QTEST(f.sender.sent, "sent");
+        QTEST(f.view.PendingSendBand(), "pendingAfter");
+    }
+
+    // A new size builds the grid again at the new scale and draws once.
+    void resizeRedrawsAtTheNewScale()
+    {
+        GraphFixture f(0);
+        f.picture();
+        const int grids = f.view.gridBuildCount();
+        const int redraws = f.view.redrawCount();
+        f.view.resize(2 * GraphGeometry::DesignWidth, 2 * GraphGeometry::DesignHeight);
+        f.view.DrawCurves();
+        const QImage picture = f.view.grab().toImage();
+        QCOMPARE(f.view.gridBuildCount(), grids + 1);
+        QCOMPARE(f.view.redrawCount(), redraws + 1);
+        QCOMPARE(f.view.geometry().Centre(), 360);
+        QCOMPARE(picture.pixel(int(f.view.geometry().FreqToX(1500)), 360),
+                 EqGraphRenderer::MainCurve);
+    }
+};
+
+QTEST_MAIN(tst_EqGraphView)
+#include "tst_EqGraphView.moc"
