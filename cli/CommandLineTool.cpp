@@ -60,7 +60,9 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
         {"show", "show FILE.PA",
          "Print a preset file as a table, one row per mode and address, tab-separated: mode\n"
          "(0-7, COMMON or MENUSHOW), address, name, stored value(s) (\"-\" where a key is\n"
-         "missing), and for EQ bands and cuts, the echo delay and the reverb time their meaning.",
+         "missing) and what the value means where the window shows it as something else: EQ\n"
+         "bands and cuts in Hz, dB and Q, the echo delay and reverb time as shown, and the menu\n"
+         "flags as shown or hidden.",
          1, 1, &CommandLineTool::showCommand},
         {"diff", "diff A.PA B.PA",
          "Print the rows of two preset files that differ: mode, address, name, the values in A,\n"
