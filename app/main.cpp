@@ -1,4 +1,5 @@
 #include "AppStyle.h"
+#include "DefaultSimState.h"
 #include "DeviceLink.h"
 #include "MessageBoxMessages.h"
 #include "ParamModel.h"
@@ -34,8 +35,9 @@ Options parseOptions(const QApplication& app)
     parser.addHelpOption();
     parser.addOption(
         {QStringLiteral("simulate"),
-         QStringLiteral("Use the simulated processor; with =STATE.PA its memory is kept "
-                        "in that file between runs.")});
+         QStringLiteral("Use the simulated processor instead of a USB device. It keeps its "
+                        "memory between runs in ~/.local/share/tonvexa/simulator.PA, or in "
+                        "STATE.PA with --simulate=STATE.PA.")});
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Start, connect and synchronise, save the window as PNG and "
                                      "quit."),
@@ -61,6 +63,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tonvexa"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TONVEXA_APP_ID));
     AppStyle::apply(app);
     // The interface texts are partly Chinese: the simplified-Chinese face, not the Japanese one.
     QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("Noto Sans CJK SC"));
@@ -79,7 +83,10 @@ int main(int argc, char* argv[])
     ParamModel model;
     SkinImages skin;
     skin.InitSkin();
-    ProcessorTransport processor(options.simulate, options.simulatorState, messages);
+    ProcessorTransport processor(options.simulate,
+                                 options.simulatorState.isEmpty() ? DefaultSimState::path()
+                                                                  : options.simulatorState,
+                                 messages);
     if (!processor.loadState()) {
         return 1;
     }

@@ -81,6 +81,9 @@ int CommandLineTool::run(const QStringList& words)
         return badUsage(error);
     }
     m_options = *options;
+    if (m_options.simulate && m_options.simulatorState.isEmpty()) {
+        m_options.simulatorState = m_defaultSimulatorState;
+    }
     if (m_options.command.isEmpty()) {
         return m_options.help ? printUsage() : badUsage(QStringLiteral("no command given"));
     }
@@ -105,8 +108,15 @@ int CommandLineTool::printUsage()
     m_out << "usage: " << ProgramName << " [--simulate[=STATE.PA]] [--log] [--timeout-scale F] "
           << "COMMAND [ARGUMENTS]\n\n"
           << "Talks to the processor over USB HID, or to the simulated processor with --simulate.\n"
-          << "--log writes every communication log entry to standard error.\n"
-          << "Numbers are decimal, 0x hex or &H hex.\n\nCommands:\n";
+          << "Numbers are decimal, 0x hex or &H hex.\n\n"
+          << "Options:\n"
+          << "  --simulate[=STATE.PA]  use the simulated processor instead of a USB device; it\n"
+          << "                         keeps its memory between runs in STATE.PA, by default in\n"
+          << "                         ~/.local/share/tonvexa/simulator.PA\n"
+          << "  --log                  write every communication log entry to standard error\n"
+          << "  --timeout-scale F      multiply the link's time limits by F (0 < F <= 100)\n"
+          << "  -h, --help             describe the program, or the command after it\n\n"
+          << "Commands:\n";
     for (const Command& command : commands()) {
         m_out << "  " << command.synopsis << '\n';
     }

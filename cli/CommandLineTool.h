@@ -26,6 +26,9 @@ public:
 
     // words: the command line without the program name.
     int run(const QStringList& words);
+    // The state file of the simulated processor when --simulate names none; without one it
+    // starts fresh and keeps nothing.
+    void setDefaultSimulatorState(const QString& path) { m_defaultSimulatorState = path; }
 
 private:
     struct Command
@@ -75,4 +78,5 @@ private:
     QTextStream& m_out;
     QTextStream& m_err;
     CliOptions m_options;
+    QString m_defaultSimulatorState;
 };

@@ -1,4 +1,5 @@
 #include "CommandLineTool.h"
+#include "DefaultSimState.h"
 
 #include <QCoreApplication>
 
@@ -8,5 +9,6 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandLineTool tool(out, err);
+    tool.setDefaultSimulatorState(DefaultSimState::path());
     return tool.run(app.arguments().mid(1));
 }

@@ -8,6 +8,9 @@
 #include "SimulatedComm.h"
 #include "UserMessages.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
                                        UserMessages& messages)
     : m_stateFile(simulate ? stateFile : QString())
@@ -40,8 +43,13 @@ bool ProcessorTransport::loadState()
 
 bool ProcessorTransport::saveState()
 {
-    return m_stateFile.isEmpty() ||
-           SimStateFile::save(m_stateFile, m_simulator->memory(), m_messages);
+    if (m_stateFile.isEmpty()) {
+        return true;
+    }
+    // The default file's folder does not exist before the first run; a missing folder that
+    // cannot be made is reported by the save below.
+    QDir().mkpath(QFileInfo(m_stateFile).absolutePath());
+    return SimStateFile::save(m_stateFile, m_simulator->memory(), m_messages);
 }
 
 QList<HidDeviceInfo> ProcessorTransport::present(bool simulate)

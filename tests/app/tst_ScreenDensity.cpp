@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -36,8 +37,10 @@ QProcess* startProgram(const QString& config, bool highDpiScaling, const QString
     environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"),
                        highDpiScaling ? QStringLiteral("1") : QStringLiteral("0"));
     program->setProcessEnvironment(environment);
+    // The simulated processor's memory stays beside the screenshot, out of the user's data.
+    const QString state = QFileInfo(shot).dir().filePath(QStringLiteral("simulator.PA"));
     program->start(QStringLiteral(TONVEXA_PROGRAM),
-                   {QStringLiteral("--simulate"), QStringLiteral("--screenshot"), shot});
+                   {QStringLiteral("--simulate=") + state, QStringLiteral("--screenshot"), shot});
     return program;
 }
 

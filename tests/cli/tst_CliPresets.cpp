@@ -68,6 +68,29 @@ private Q_SLOTS:
         QVERIFY(run.err.contains(u"Connection for data transmission timed out."));
     }
 
+    void bareSimulateKeepsItsMemoryInTheDefaultFile()
+    {
+        // As the installed tool is set up: the default file's folder does not exist yet.
+        const QString state = path("data/tonvexa/simulator.PA");
+        const auto run = [&state](const QStringList& words) {
+            QString out;
+            QString err;
+            QTextStream outStream(&out);
+            QTextStream errStream(&err);
+            CommandLineTool tool(outStream, errStream);
+            tool.setDefaultSimulatorState(state);
+            const int code = tool.run(words);
+            outStream.flush();
+            return std::pair(code, out);
+        };
+        QCOMPARE(run({"--simulate", "set", "0", "0x40", "33"}).first, 0);
+        QVERIFY(QFile::exists(state));
+        QCOMPARE(run({"--simulate", "get", "0", "0x40"}), std::pair(0, QStringLiteral("33 0 0\n")));
+        // A named file still wins over the default.
+        QCOMPARE(run({"--simulate=" + path("other.PA"), "get", "0", "0x40"}).second,
+                 QStringLiteral("80 0 0\n"));
+    }
+
     void restoreRefusesWhatIsNoPreset()
     {
         writeText("other.PA", "[Main]\nType=OTHER\n");
