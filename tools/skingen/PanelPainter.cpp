@@ -2,16 +2,21 @@
 
 #include "SkinStyle.h"
 
-#include <QConicalGradient>
 #include <QFontMetrics>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QRegion>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
 constexpr int LogoId = 110;
 constexpr int EmblemId = 144;
+// Where the emblem's bezel catches the light: upper left, in radians counter-clockwise from 3
+// o'clock.
+constexpr double BezelLightAngle = 2.0 * std::numbers::pi / 3.0;
 
 QFont captionFont(const PanelLayout::Caption& caption)
 {
@@ -113,13 +118,15 @@ void PanelPainter::paintEmblem(QPainter& p, const QRectF& box)
     p.drawEllipse(centre + QPointF(0.6, 0.8), radius, radius);
     p.setBrush(SkinStyle::outline());
     p.drawEllipse(centre, radius, radius);
-    // A turned metal bezel around a dark face with the accent response curve.
-    QConicalGradient bezel(centre, 120);
+    // A turned metal bezel around a dark face with the accent response curve. Across a ring, a
+    // light-dark-light gradient lights two opposite sides as turned metal does; unlike a conical
+    // gradient it also exists in SVG, which the scalable desktop icon is drawn into.
+    const QPointF lightSide(radius * std::cos(BezelLightAngle),
+                            -radius * std::sin(BezelLightAngle));
+    QLinearGradient bezel(centre + lightSide, centre - lightSide);
     bezel.setColorAt(0.0, QColor(0x9A, 0xA0, 0xA8));
-    bezel.setColorAt(0.25, QColor(0x3A, 0x3E, 0x44));
-    bezel.setColorAt(0.5, QColor(0x86, 0x8C, 0x94));
-    bezel.setColorAt(0.75, QColor(0x33, 0x36, 0x3B));
-    bezel.setColorAt(1.0, QColor(0x9A, 0xA0, 0xA8));
+    bezel.setColorAt(0.5, QColor(0x36, 0x3A, 0x40));
+    bezel.setColorAt(1.0, QColor(0x86, 0x8C, 0x94));
     p.setBrush(bezel);
     p.drawEllipse(centre, radius - 1, radius - 1);
     const double face = radius * 0.74;

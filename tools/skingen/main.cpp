@@ -1,5 +1,7 @@
-// skingen: draws the skin pictures 101.png .. 400.png, or a contact sheet of them for review.
+// skingen: draws the skin pictures 101.png .. 400.png, a contact sheet of them for review, or the
+// program's desktop icons.
 #include "ContactSheet.h"
+#include "IconTheme.h"
 #include "SkinGenerator.h"
 #include "SkinStyle.h"
 
@@ -14,9 +16,17 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream err(stderr);
+    if (args.size() == 4 && args[1] == QLatin1String("--icons")) {
+        const QString error = IconTheme::write(args[2], args[3]);
+        if (!error.isEmpty()) {
+            err << "skingen: " << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() != 3 ||
         (args[1] != QLatin1String("--out") && args[1] != QLatin1String("--sheet"))) {
-        err << "usage: skingen --out DIR | --sheet FILE.png\n";
+        err << "usage: skingen --out DIR | --sheet FILE.png | --icons DIR NAME\n";
         return 2;
     }
     const QString missing = SkinGenerator::missingFonts();
