@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-deps.sh
-ensure_deps
+# The package test also builds and checks the Debian package.
+ensure_deps dpkg-dev desktop-file-utils appstream groff-base
 configure_and_build
 cd build
 ctest --output-on-failure --label-exclude bench -j 2

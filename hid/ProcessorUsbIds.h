@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The processor's USB ids (also in packaging/70-tonvexa-processor.rules, which udev reads).
+// The processor's USB ids. The udev rule (packaging/70-tonvexa-processor.rules.in) is made from
+// these two lines when the build is configured.
 namespace ProcessorUsbIds {
 
 inline constexpr quint16 VendorId = 0x0483;
