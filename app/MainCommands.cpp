@@ -21,13 +21,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-namespace {
-
-// The group marker's design Left (twips) under each group's tab.
-constexpr int GroupMarkerLeft[] = {1500, 3500, 3300, 5400, 9500, 11240, 7200, 9500, 9500};
-
-} // namespace
-
 MainCommands::MainCommands(MainWindowContext& context, BandEditor& bands, WindowLayout& layout,
                            QTimer& toneReset)
     : m_context(context)
@@ -40,7 +33,7 @@ void MainCommands::attach()
 {
     MainWindowControls& c = m_context.controls;
     QObject* owner = &m_context.window;
-    for (int group : MainWindowControls::GroupTabs) {
+    for (int group = 0; group < MainWindowControls::GroupTabCount; ++group) {
         QObject::connect(c.btnMode[group], &SimpControl::Click, owner,
                          [this, group] { selectGroup(group); });
     }
@@ -73,9 +66,7 @@ void MainCommands::selectGroup(int group)
 {
     MainWindowControls& c = m_context.controls;
     for (SimpControl* tab : c.btnMode) {
-        if (tab) {
-            tab->setValue(0);
-        }
+        tab->setValue(0);
     }
     c.btnMode[group]->setValue(1);
     c.btnParaShow->setValue(0);
@@ -90,10 +81,13 @@ void MainCommands::selectGroup(int group)
 
 void MainCommands::placeGroupMarker()
 {
-    SimpControl* marker = m_context.controls.btnShowSub1;
-    QRectF design = m_layout.designGeometry(marker);
-    design.moveLeft(GroupMarkerLeft[m_context.model.currentEqGroup()]);
-    m_layout.place(marker, design);
+    // Centred under the selected tab's design place, so that it follows the tabs wherever the
+    // design puts them and scales with them.
+    const MainWindowControls& c = m_context.controls;
+    const QRectF tab = m_layout.designGeometry(c.btnMode[m_context.model.currentEqGroup()]);
+    QRectF design = m_layout.designGeometry(c.btnShowSub1);
+    design.moveLeft(tab.center().x() - design.width() / 2);
+    m_layout.place(c.btnShowSub1, design);
 }
 
 void MainCommands::showParameterPanels()
