@@ -12,7 +12,6 @@
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
-#include "ParamRanges.h"
 #include "ParameterEdits.h"
 #include "PresetCommands.h"
 #include "ScrollBar.h"
@@ -187,8 +186,6 @@ void frmEQ::connectWindowCommands()
         graph->attach(m_model, m_bands, *this);
         connect(m_drawWave, &QTimer::timeout, graph, &EqGraphView::drawWaveTick);
     }
-    connect(&m_link, &DeviceLink::notificationReceived, this,
-            [this] { m_controls->ScrollTone->setValue(ParamRanges::ToneNeutral); });
     connect(&m_link, &DeviceLink::onlineChanged, this, &frmEQ::showOnline);
     connect(&m_bulk, &BulkTransfer::transferStarted, this, &frmEQ::showTransferStarted);
     connect(&m_bulk, &BulkTransfer::progressChanged, m_controls->C_ProgressBar1,

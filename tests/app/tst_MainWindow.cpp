@@ -465,21 +465,6 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(tone->value(), 5, 1000);
     }
 
-    void toneIsSentNotStored()
-    {
-        MainWindowHarness h;
-        QVERIFY(h.goOnline());
-        ScrollBar* tone = h.c().ScrollTone;
-        const ParamStore before = h.model.store();
-        const QList<int> taken = MainWindowHarness::drag(tone, {7});
-        QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(0, 0, 0xCE, taken.back())});
-        QVERIFY(h.model.store() == before);
-        // The processor's notification returns the key to neutral; no stored byte changes.
-        h.sim.sendNotification();
-        QTRY_COMPARE(tone->value(), 5);
-        QVERIFY(h.model.store() == before);
-    }
-
     void keysOpenTheOtherWindows()
     {
         MainWindowHarness h;
