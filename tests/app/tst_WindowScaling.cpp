@@ -87,16 +87,29 @@ private Q_SLOTS:
         }
     }
 
+    void groupMarkerStaysUnderTheSelectedTab_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QSize>("size");
+        for (int group = 0; group < MainWindowControls::GroupTabCount; ++group) {
+            QTest::addRow("group %d, design size", group) << group << QSize(1582, 900);
+            QTest::addRow("group %d, half size", group) << group << QSize(791, 450);
+        }
+    }
+
     void groupMarkerStaysUnderTheSelectedTab()
     {
+        QFETCH(int, group);
+        QFETCH(QSize, size);
         MainWindowHarness h;
-        MainWindowHarness::click(h.c().btnMode[3]);
-        for (const QSize size : {QSize(1582, 900), QSize(1266, 720), QSize(1582, 900)}) {
-            h.window.resize(size);
-            const QRect tab = h.c().btnMode[3]->geometry();
-            const QRect marker = h.c().btnShowSub1->geometry();
-            QVERIFY2(qAbs(marker.center().x() - tab.center().x()) <= 3,
-                     qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        h.window.resize(size);
+        MainWindowHarness::click(h.c().btnMode[group]);
+        for (const QSize now : {size, QSize(1266, 720), size}) {
+            h.window.resize(now);
+            const QRectF tab = WindowLayout::twipsGeometry(h.c().btnMode[group]);
+            const QRectF marker = WindowLayout::twipsGeometry(h.c().btnShowSub1);
+            QVERIFY(qAbs(marker.center().x() - tab.center().x()) <= TwipsPerPixel);
+            QVERIFY(marker.top() >= tab.bottom() - TwipsPerPixel);
         }
     }
 
