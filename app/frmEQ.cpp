@@ -20,11 +20,11 @@
 #include "SkinImages.h"
 #include "SkinnedFormClasses.h"
 #include "StandardFormClasses.h"
-#include "Twips.h"
 #include "UserMessages.h"
 #include "WindowGeometry.h"
 #include "WindowTitle.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -228,9 +228,11 @@ void frmEQ::startUp()
         }
     }
     m_layout.StoreLayout(*this, controls);
+    m_layout.StoreCaptionFonts({m_controls->Check2, m_controls->Label1});
     m_model.InitDefaults(ParamModel::FactoryReset);
     m_undo.UndoRedoInit();
-    const QSizeF size = WindowGeometry::initialSize(screen()->size());
+    const QSizeF size =
+        WindowGeometry::initialSize(screen()->size(), screen()->availableGeometry().size());
     resize(qRound(size.width()), qRound(size.height()));
     applyWindowSize();
     m_commands->selectGroup(0);
@@ -334,12 +336,9 @@ bool frmEQ::eventFilter(QObject* watched, QEvent* event)
 
 void frmEQ::resizeFromGrip(int dy)
 {
-    int newHeight = height();
-    // A height of 50 twips or less is not taken; the width rule applies anyway.
-    if ((height() + dy) * TwipsPerPixel > 50) {
-        newHeight = height() + dy;
-    }
-    resize(qRound(WindowGeometry::widthForHeight(newHeight)), newHeight);
+    // Never so small that the outline hides the grip and the close button, never larger than
+    // the screen.
+    resize(WindowGeometry::gripSize(height(), dy, screen()->availableGeometry().size()));
 }
 
 void frmEQ::showTransferStarted(int progressMaximum)

@@ -6,6 +6,7 @@
 #include "WindowGeometry.h"
 #include "WindowLayout.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QScreen>
 
@@ -36,7 +37,9 @@ private Q_SLOTS:
     {
         MainWindowHarness h;
         // The harness has moved the window to its design size since; start-up chose this:
-        const QSizeF expected = WindowGeometry::initialSize(h.window.screen()->size());
+        const QScreen* screen = h.window.screen();
+        const QSizeF expected =
+            WindowGeometry::initialSize(screen->size(), screen->availableGeometry().size());
         frmEQ second(h.model, h.skin, h.link, h.messages, h.files);
         QString error;
         QVERIFY2(second.load(error), qPrintable(error));
@@ -74,6 +77,28 @@ private Q_SLOTS:
         QCOMPARE(h.window.mask().boundingRect(), h.window.rect());
         QVERIFY(!h.window.mask().contains(QPoint(0, 0)));
         QVERIFY(h.window.mask().contains(h.window.rect().center()));
+    }
+
+    void captionsScaleWithTheWindow_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1366 x 768 screen") << QSize(1266, 720);
+        QTest::newRow("half") << QSize(791, 450);
+        QTest::newRow("stretched wide") << QSize(1582, 600);
+    }
+
+    void captionsScaleWithTheWindow()
+    {
+        QFETCH(QSize, size);
+        MainWindowHarness h;
+        QCheckBox* check = h.c().Check2;
+        const double designPointSize = check->font().pointSizeF();
+        h.window.resize(size);
+        QCOMPARE(check->font().pointSizeF(), designPointSize * size.height() / 900.0);
+        const int captionWidth = QFontMetrics(check->font()).horizontalAdvance(check->text());
+        QVERIFY(captionWidth < check->width());
+        h.window.resize(1582, 900);
+        QCOMPARE(check->font().pointSizeF(), designPointSize);
     }
 
     void backToTheDesignSizeRestoresEveryPlace()
@@ -117,9 +142,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("dy");
         QTest::addColumn<int>("height");
+        // This test runs on a 1920 x 1080 screen (see the CTest settings).
         QTest::newRow("down") << 90 << 990;
         QTest::newRow("up") << -180 << 720;
-        QTest::newRow("up to nothing keeps the height") << -900 << 900;
+        QTest::newRow("down past the screen") << 400 << 1080;
+        QTest::newRow("up hard stops at half the design size") << -900 << 450;
     }
 
     void gripResizesKeepingTheAspect()
@@ -127,6 +154,7 @@ private Q_SLOTS:
         QFETCH(int, dy);
         QFETCH(int, height);
         MainWindowHarness h;
+        QCOMPARE(h.window.screen()->availableGeometry().size(), QSize(1920, 1080));
         QLabel* grip = h.c().Label1;
         QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(2, 2));
         QMouseEvent move(QEvent::MouseMove, QPointF(2, dy), grip->mapToGlobal(QPointF(2, dy)),
@@ -135,6 +163,16 @@ private Q_SLOTS:
         QTest::mouseRelease(grip, Qt::LeftButton);
         QCOMPARE(h.window.height(), height);
         QCOMPARE(h.window.width(), qRound(height * 1582 / 900.0));
+        // The rounded outline leaves the grip and the close button whole (but for the corner
+        // pixel of their own rounded art).
+        for (QWidget* control :
+             {static_cast<QWidget*>(grip), static_cast<QWidget*>(h.c().btnClose)}) {
+            const QRect place = control->geometry().adjusted(1, 1, -1, -1);
+            for (const QPoint corner :
+                 {place.topLeft(), place.topRight(), place.bottomLeft(), place.bottomRight()}) {
+                QVERIFY(h.window.mask().contains(corner));
+            }
+        }
     }
 };
 
