@@ -11,6 +11,7 @@
 #include "MainCommands.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
+#include "MainWindowToolTips.h"
 #include "ParamModel.h"
 #include "ParameterEdits.h"
 #include "PresetCommands.h"
@@ -20,6 +21,7 @@
 #include "SkinImages.h"
 #include "SkinnedFormClasses.h"
 #include "StandardFormClasses.h"
+#include "USB_Comm.h"
 #include "UserMessages.h"
 #include "WindowGeometry.h"
 #include "WindowTitle.h"
@@ -187,6 +189,9 @@ void frmEQ::connectWindowCommands()
         connect(m_drawWave, &QTimer::timeout, graph, &EqGraphView::drawWaveTick);
     }
     connect(&m_link, &DeviceLink::onlineChanged, this, &frmEQ::showOnline);
+    connect(&m_link.transport(), &USB_Comm::Plug, this, &frmEQ::showLampTip);
+    MainWindowToolTips::apply(c);
+    showLampTip();
     connect(&m_bulk, &BulkTransfer::transferStarted, this, &frmEQ::showTransferStarted);
     connect(&m_bulk, &BulkTransfer::progressChanged, m_controls->C_ProgressBar1,
             &C_ProgressBar::setValue);
@@ -369,6 +374,14 @@ void frmEQ::showOnline(bool online)
     m_controls->MShowProgress->setValue(online ? MainWindowControls::LampOnline
                                                : MainWindowControls::LampOffline);
     m_bandEditor->ShowBandIndicator();
+    showLampTip();
+}
+
+void frmEQ::showLampTip()
+{
+    const USB_Comm& transport = m_link.transport();
+    m_controls->MShowProgress->setToolTip(MainWindowToolTips::lamp(
+        m_link.isOnline(), transport.isOpen(), transport.unavailableReason()));
 }
 
 bool frmEQ::isOnline() const
