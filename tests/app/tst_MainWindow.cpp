@@ -536,22 +536,6 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(tone->value(), 5, 1000);
     }
 
-    void everyPressButtonSaysWhatItDoes()
-    {
-        MainWindowHarness h;
-        const MainWindowControls& c = h.c();
-        QStringList silent;
-        for (const Form::Entry& entry : h.window.form().entries()) {
-            const auto* button = qobject_cast<const SimpControl*>(entry.object.data());
-            const bool pressButton = button && (button->actionType() == SimpControl::Momentary ||
-                                                button == c.btnLock || button == c.btnEQByPass);
-            if (pressButton && button->toolTip().isEmpty()) {
-                silent.append(entryName(entry));
-            }
-        }
-        QCOMPARE(silent, QStringList{});
-    }
-
     void lampSaysWhyItIsOffline()
     {
         MainWindowHarness h;

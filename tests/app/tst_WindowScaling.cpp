@@ -95,10 +95,7 @@ private Q_SLOTS:
         const double designPointSize = check->font().pointSizeF();
         h.window.resize(size);
         QCOMPARE(check->font().pointSizeF(), designPointSize * size.height() / 900.0);
-        const int captionWidth = QFontMetrics(check->font()).horizontalAdvance(check->text());
-        QVERIFY(captionWidth < check->width());
-        h.window.resize(1582, 900);
-        QCOMPARE(check->font().pointSizeF(), designPointSize);
+        QVERIFY(QFontMetrics(check->font()).horizontalAdvance(check->text()) < check->width());
     }
 
     void backToTheDesignSizeRestoresEveryPlace()

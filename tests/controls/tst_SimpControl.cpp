@@ -93,37 +93,6 @@ private slots:
         QCOMPARE(f.control->value(), valueAfter);
     }
 
-    void momentaryClicksOnlyWhenReleasedOverIt_data()
-    {
-        QTest::addColumn<QPoint>("movedTo");
-        QTest::addColumn<int>("valueThere");
-        QTest::addColumn<QPoint>("releasedAt");
-        QTest::addColumn<int>("clicks");
-        const QPoint inside(4, 3);
-        const QPoint outside(400, 3);
-        QTest::newRow("released over it") << inside << 1 << inside << 1;
-        QTest::newRow("dragged off") << outside << 0 << outside << 0;
-        QTest::newRow("dragged off and back") << outside << 0 << inside << 1;
-    }
-    void momentaryClicksOnlyWhenReleasedOverIt()
-    {
-        QFETCH(QPoint, movedTo);
-        QFETCH(int, valueThere);
-        QFETCH(QPoint, releasedAt);
-        QFETCH(int, clicks);
-        Fixture f;
-        f.control->setActionType(SimpControl::Momentary);
-        QSignalSpy clickSpy(f.control, &SimpControl::Click);
-        QTest::mousePress(f.control, Qt::LeftButton, {}, QPoint(4, 3));
-        QMouseEvent move(QEvent::MouseMove, movedTo, f.control->mapToGlobal(movedTo), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(f.control, &move);
-        QCOMPARE(f.control->value(), valueThere);
-        QTest::mouseRelease(f.control, Qt::LeftButton, {}, releasedAt);
-        QCOMPARE(clickSpy.size(), clicks);
-        QCOMPARE(f.control->value(), 0);
-    }
-
     void toggleTwiceClicksTwiceAndReturnsToZero()
     {
         Fixture f;
