@@ -1,6 +1,7 @@
 #include "ControlRefresher.h"
 
 #include "BandEditor.h"
+#include "BandEncoding.h"
 #include "BandTable.h"
 #include "ControlBindings.h"
 #include "EqGroupTable.h"
@@ -142,8 +143,14 @@ void ControlRefresher::refreshBandReadouts(int filter)
 void ControlRefresher::refreshKnobs()
 {
     const ParamModel& model = m_context.model;
-    const int address = m_context.bands.current().Address;
-    const ParamStore::Fields fields = model.store().fields(model.currentMode(), address);
+    const EqBand& band = m_context.bands.current();
+    ParamStore::Fields fields = model.store().fields(model.currentMode(), band.Address);
+    if (band.Kind != BandKind::Peaking) {
+        // A cut filter's address holds only its frequency; the gain and Q knobs show the flat
+        // 0 dB and Q 1.4 of its band record, not the unused bytes beside it.
+        fields[1] = BandEncoding::GainToByte(band.Gain);
+        fields[2] = BandEncoding::QToByte(band.Q);
+    }
     m_context.controls.MKnobFreq->setValue(fields[0]);
     m_context.controls.MKnobDb->setValue(fields[1]);
     m_context.controls.MKnobQ->setValue(fields[2]);

@@ -1,9 +1,9 @@
 #include "MainCommands.h"
 
 #include "BandEditor.h"
-#include "BandTable.h"
 #include "ControlBindings.h"
 #include "DeviceLink.h"
+#include "EqGroupTable.h"
 #include "Frames.h"
 #include "LinkSequence.h"
 #include "MainWindowContext.h"
@@ -21,13 +21,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-namespace {
-
-// The group marker's design Left (twips) under each group's tab.
-constexpr int GroupMarkerLeft[] = {1500, 3500, 3300, 5400, 9500, 11240, 7200, 9500, 9500};
-
-} // namespace
-
 MainCommands::MainCommands(MainWindowContext& context, BandEditor& bands, WindowLayout& layout,
                            QTimer& toneReset)
     : m_context(context)
@@ -40,7 +33,7 @@ void MainCommands::attach()
 {
     MainWindowControls& c = m_context.controls;
     QObject* owner = &m_context.window;
-    for (int group : MainWindowControls::GroupTabs) {
+    for (int group = 0; group < MainWindowControls::GroupTabCount; ++group) {
         QObject::connect(c.btnMode[group], &SimpControl::Click, owner,
                          [this, group] { selectGroup(group); });
     }
@@ -63,6 +56,8 @@ void MainCommands::attach()
     QObject::connect(c.btnReset, &SimpControl::Click, owner, [this] { resetGroup(); });
     QObject::connect(c.ScrollTone, &ScrollBar::Scroll, owner, [this] { toneMoved(); });
     QObject::connect(&m_toneReset, &QTimer::timeout, owner, [this] { toneResetTick(); });
+    QObject::connect(&m_context.link, &DeviceLink::notificationReceived, owner,
+                     [this] { toneReturnedToNeutral(); });
     for (SimpControl* panel : c.SimpControl6) {
         QObject::connect(panel, &SimpControl::MouseDown, owner,
                          [this](int, int, float x, float y) { panelPressed(x, y); });
@@ -73,9 +68,7 @@ void MainCommands::selectGroup(int group)
 {
     MainWindowControls& c = m_context.controls;
     for (SimpControl* tab : c.btnMode) {
-        if (tab) {
-            tab->setValue(0);
-        }
+        tab->setValue(0);
     }
     c.btnMode[group]->setValue(1);
     c.btnParaShow->setValue(0);
@@ -90,10 +83,13 @@ void MainCommands::selectGroup(int group)
 
 void MainCommands::placeGroupMarker()
 {
-    SimpControl* marker = m_context.controls.btnShowSub1;
-    QRectF design = m_layout.designGeometry(marker);
-    design.moveLeft(GroupMarkerLeft[m_context.model.currentEqGroup()]);
-    m_layout.place(marker, design);
+    // Centred under the selected tab's design place, so that it follows the tabs wherever the
+    // design puts them and scales with them.
+    const MainWindowControls& c = m_context.controls;
+    const QRectF tab = m_layout.designGeometry(c.btnMode[m_context.model.currentEqGroup()]);
+    QRectF design = m_layout.designGeometry(c.btnShowSub1);
+    design.moveLeft(tab.center().x() - design.width() / 2);
+    m_layout.place(c.btnShowSub1, design);
 }
 
 void MainCommands::showParameterPanels()
@@ -180,23 +176,32 @@ void MainCommands::stepFourWay(int delta)
 
 void MainCommands::resetGroup()
 {
+    ParamModel& model = m_context.model;
     m_context.undo.SaveUndo();
-    m_context.model.InitDefaults(ParamModel::EqGroupReset);
+    model.InitDefaults(ParamModel::EqGroupReset);
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
     QApplication::processEvents();
     if (!m_context.online()) {
         return;
     }
+    const QList<int> addresses =
+        EqGroupTable::instance().group(model.currentEqGroup()).resetAddresses();
+    const int mode = model.currentMode();
     LinkSequence sequence(m_context.link);
     if (!sequence.isOpen()) {
-        QApplication::beep(); // another transfer runs; the reset stays in the store
+        // Another exchange still waits for its reply. The store is reset already, so the
+        // processor must follow: each write waits on the link's pending list and goes out, in
+        // this order, as soon as that exchange ends.
+        for (int address : addresses) {
+            m_context.link.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
+                                     ReplyTimeout::Normal);
+        }
         return;
     }
     m_context.window.setEnabled(false);
-    const BandTable& bands = m_context.bands;
-    for (int i = 0; i < bands.BandCount(); ++i) {
-        if (!sequence.SendFrame(Frames::ParamWrite, m_context.model.currentMode(),
-                                bands.band(i).Address, Frames::StoredBytes, ReplyTimeout::Normal)) {
+    for (int address : addresses) {
+        if (!sequence.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
+                                ReplyTimeout::Normal)) {
             break;
         }
     }
@@ -207,12 +212,23 @@ void MainCommands::toneMoved()
 {
     m_context.undo.NoteChange();
     ScrollBar* tone = m_context.controls.ScrollTone;
-    if (m_context.online()) {
-        // The tone is a key command: sent, never stored.
-        m_context.sendWhileDisabled(tone, 0, ParamRanges::ToneAddress, tone->value());
-    } else {
+    if (!m_context.online()) {
         m_toneReset.start();
+        return;
     }
+    const int value = tone->value();
+    if (m_context.sendWhileDisabled(tone, 0, ParamRanges::ToneAddress, value)) {
+        // The next whole upload carries the key the processor now has, not the one read when
+        // the link came up.
+        m_context.model.store().setValue(0, 0, ParamRanges::ToneAddress, quint8(value));
+    }
+}
+
+void MainCommands::toneReturnedToNeutral()
+{
+    // The processor's notification: its key is neutral again, and so is the stored byte.
+    m_context.controls.ScrollTone->setValue(ParamRanges::ToneNeutral);
+    m_context.model.store().setValue(0, 0, ParamRanges::ToneAddress, ParamRanges::ToneNeutral);
 }
 
 void MainCommands::toneResetTick()

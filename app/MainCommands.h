@@ -33,6 +33,7 @@ private:
     void stepFourWay(int delta);
     void resetGroup();
     void toneMoved();
+    void toneReturnedToNeutral();
     void toneResetTick();
     void panelPressed(float x, float y);
     void showPanel(int tab);

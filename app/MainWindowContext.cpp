@@ -11,17 +11,19 @@ bool MainWindowContext::online() const
     return link.isOnline();
 }
 
-void MainWindowContext::sendWhileDisabled(SkinnedControl* control, int mode, int address, int value,
+bool MainWindowContext::sendWhileDisabled(SkinnedControl* control, int mode, int address, int value,
                                           int type)
 {
     if (!online()) {
-        return;
+        return false;
     }
     // The control's own Enabled keeps a second edit of it from starting while the first is on
     // its way.
     control->setControlEnabled(false);
-    link.SendFrame(type, mode, address, value, ReplyTimeout::Normal);
+    const bool sent = link.SendFrame(type, mode, address, value, ReplyTimeout::Normal);
     control->setControlEnabled(true);
+    // A failed exchange has taken the link offline; a write put on the pending list has not.
+    return sent || online();
 }
 
 void MainWindowContext::sendWithWindowDisabled(int mode, int address, int value)

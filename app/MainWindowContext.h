@@ -43,8 +43,9 @@ struct MainWindowContext
     bool online() const;
     // The edit pattern: nothing while offline; otherwise the control is disabled while the
     // frame (a parameter write unless said otherwise) goes out and enabled again, whatever the
-    // send's outcome.
-    void sendWhileDisabled(SkinnedControl* control, int mode, int address, int value, int type = 0);
+    // send's outcome. True when the processor got the frame or will get it: a write asked for
+    // during another exchange waits on the link's pending list.
+    bool sendWhileDisabled(SkinnedControl* control, int mode, int address, int value, int type = 0);
     // The same with the whole window disabled, for commands that must not overlap at all.
     void sendWithWindowDisabled(int mode, int address, int value);
 };

@@ -61,9 +61,7 @@ std::optional<MainWindowControls> MainWindowControls::find(const Form& form, QSt
     f.get(c.btnSaveMode, "btnSaveMode");
     f.get(c.btnModeChange, "btnModeChange");
     f.get(c.btnLock, "btnLock");
-    for (int group : GroupTabs) {
-        f.get(c.btnMode[group], "btnMode", group);
-    }
+    f.get(c.btnMode, "btnMode");
     f.get(c.btnParaShow, "btnParaShow");
     f.get(c.btnShowSub1, "btnShowSub1");
     f.get(c.btnShowMode, "btnShowMode");

@@ -28,8 +28,8 @@ struct MainWindowControls
     // The connection lamp MShowProgress's picture states.
     static constexpr int LampOffline = 0;
     static constexpr int LampOnline = 6;
-    // The EQ groups that have a tab.
-    static constexpr std::array<int, 4> GroupTabs{0, 2, 3, 6};
+    // One tab per EQ group, its element number the group's.
+    static constexpr int GroupTabCount = 8;
 
     // Nothing, with the missing name in error, when the design lacks a control.
     static std::optional<MainWindowControls> find(const Form& form, QString& error);
@@ -46,7 +46,7 @@ struct MainWindowControls
     std::array<SimpControl*, 2> btnModeChange;
     SimpControl* btnLock;
     // Toolbar
-    std::array<SimpControl*, 8> btnMode{}; // null where a group has no tab
+    std::array<SimpControl*, GroupTabCount> btnMode;
     SimpControl* btnParaShow;
     SimpControl* btnShowSub1;
     SimpControl* btnShowMode;

@@ -1,16 +1,22 @@
 #pragma once
 
 #include "FileChooser.h"
+#include "PresetFolder.h"
+
+#include <QSettings>
 
 class QWidget;
 
-// The preset file dialogs: "*.PA" files, starting in the program's own folder.
+// The preset file dialogs: "*.PA" files, starting where the user last took or left a preset
+// (see PresetFolder).
 class PresetDialogs : public FileChooser
 {
 public:
     static inline const QString Filter = QStringLiteral("Preset file (*.PA)");
     static inline const QString OpenTitle = QStringLiteral("Browse Preset file");
     static inline const QString SaveTitle = QStringLiteral("Save Preset file");
+
+    PresetDialogs();
 
     // The window the dialogs belong to.
     void setOwner(QWidget* owner) { m_owner = owner; }
@@ -20,4 +26,6 @@ public:
 
 private:
     QWidget* m_owner = nullptr;
+    QSettings m_settings;
+    PresetFolder m_folder;
 };

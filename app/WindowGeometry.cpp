@@ -1,6 +1,9 @@
 #include "WindowGeometry.h"
 
+#include <QtGlobal>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace WindowGeometry {
 
@@ -19,6 +22,10 @@ constexpr std::array<FixedHeight, 4> FixedHeights{{
     {{1400, 1050}, 780},
 }};
 
+constexpr double OtherScreenShare = 0.88;
+// Smaller, the rounded outline starts to cut into the close button and the grip.
+constexpr int SmallestHeight = DesignHeight / 2;
+
 } // namespace
 
 double initialHeight(QSize screenPixels)
@@ -28,7 +35,7 @@ double initialHeight(QSize screenPixels)
             return fixed.height;
         }
     }
-    return 0.88 * screenPixels.height();
+    return OtherScreenShare * screenPixels.height();
 }
 
 double widthForHeight(double height)
@@ -36,10 +43,24 @@ double widthForHeight(double height)
     return height * DesignWidth / DesignHeight;
 }
 
-QSizeF initialSize(QSize screenPixels)
+double largestHeight(QSize available)
 {
-    const double height = initialHeight(screenPixels);
+    return std::min(double(available.height()),
+                    available.width() * double(DesignHeight) / DesignWidth);
+}
+
+QSizeF initialSize(QSize screenPixels, QSize available)
+{
+    const double height = std::min(initialHeight(screenPixels), largestHeight(available));
     return {widthForHeight(height), height};
+}
+
+QSize gripSize(int height, int dy, QSize available)
+{
+    // A screen smaller than half the design still gets the smallest size rather than none.
+    const int largest = std::max(SmallestHeight, int(std::floor(largestHeight(available))));
+    const int newHeight = std::clamp(height + dy, SmallestHeight, largest);
+    return {qRound(widthForHeight(newHeight)), newHeight};
 }
 
 } // namespace WindowGeometry

@@ -7,6 +7,13 @@
 #include <QPainterPath>
 #include <QRegion>
 #include <QWidget>
+#include <algorithm>
+
+namespace {
+
+constexpr double MinimumPointSize = 1.0;
+
+} // namespace
 
 void WindowLayout::StoreLayout(QWidget& window, const QList<QWidget*>& controls)
 {
@@ -33,12 +40,31 @@ double WindowLayout::LabelScale(const QWidget& window) const
     return window.height() / double(WindowGeometry::DesignHeight);
 }
 
+void WindowLayout::StoreCaptionFonts(const QList<QWidget*>& captions)
+{
+    m_captionPointSizes.clear();
+    for (QWidget* caption : captions) {
+        if (caption->font().pointSizeF() > 0) {
+            m_captionPointSizes.append({caption, caption->font().pointSizeF()});
+        }
+    }
+}
+
 void WindowLayout::ApplyLayout(const QWidget& window) const
 {
     const QSizeF s = scale(window);
     for (const QPointer<QWidget>& control : m_controls) {
         if (control) {
             setTwipsGeometry(control, scaled(m_design.value(control), s));
+        }
+    }
+    const double labelScale = LabelScale(window);
+    for (const auto& [caption, designPointSize] : m_captionPointSizes) {
+        if (caption) {
+            QFont font = caption->font();
+            // A font needs a size; a window shrunk to nothing (minimised) gets the smallest.
+            font.setPointSizeF(std::max(MinimumPointSize, designPointSize * labelScale));
+            caption->setFont(font);
         }
     }
 }

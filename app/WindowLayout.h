@@ -18,7 +18,11 @@ public:
     // design size.
     void StoreLayout(QWidget& window, const QList<QWidget*>& controls);
 
-    // Moves every recorded control for the window's present size.
+    // Captions drawn by plain widgets rather than the skin: their design font sizes, so that
+    // they scale with the window's height as the skin's own captions do.
+    void StoreCaptionFonts(const QList<QWidget*>& captions);
+
+    // Moves every recorded control for the window's present size and scales the captions.
     void ApplyLayout(const QWidget& window) const;
 
     // Places a control (in its parent's twips) relative to the present window size.
@@ -43,5 +47,6 @@ private:
 
     QSizeF m_designSize; // twips
     QHash<const QWidget*, QRectF> m_design;
+    QList<QPair<QPointer<QWidget>, qreal>> m_captionPointSizes;
     QList<QPointer<QWidget>> m_controls;
 };

@@ -11,8 +11,8 @@
 #include "MainCommands.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
+#include "MainWindowToolTips.h"
 #include "ParamModel.h"
-#include "ParamRanges.h"
 #include "ParameterEdits.h"
 #include "PresetCommands.h"
 #include "ScrollBar.h"
@@ -21,11 +21,12 @@
 #include "SkinImages.h"
 #include "SkinnedFormClasses.h"
 #include "StandardFormClasses.h"
-#include "Twips.h"
+#include "USB_Comm.h"
 #include "UserMessages.h"
 #include "WindowGeometry.h"
 #include "WindowTitle.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,9 +188,10 @@ void frmEQ::connectWindowCommands()
         graph->attach(m_model, m_bands, *this);
         connect(m_drawWave, &QTimer::timeout, graph, &EqGraphView::drawWaveTick);
     }
-    connect(&m_link, &DeviceLink::notificationReceived, this,
-            [this] { m_controls->ScrollTone->setValue(ParamRanges::ToneNeutral); });
     connect(&m_link, &DeviceLink::onlineChanged, this, &frmEQ::showOnline);
+    connect(&m_link.transport(), &USB_Comm::Plug, this, &frmEQ::showLampTip);
+    MainWindowToolTips::apply(c);
+    showLampTip();
     connect(&m_bulk, &BulkTransfer::transferStarted, this, &frmEQ::showTransferStarted);
     connect(&m_bulk, &BulkTransfer::progressChanged, m_controls->C_ProgressBar1,
             &C_ProgressBar::setValue);
@@ -231,9 +233,11 @@ void frmEQ::startUp()
         }
     }
     m_layout.StoreLayout(*this, controls);
+    m_layout.StoreCaptionFonts({m_controls->Check2, m_controls->Label1});
     m_model.InitDefaults(ParamModel::FactoryReset);
     m_undo.UndoRedoInit();
-    const QSizeF size = WindowGeometry::initialSize(screen()->size());
+    const QSizeF size =
+        WindowGeometry::initialSize(screen()->size(), screen()->availableGeometry().size());
     resize(qRound(size.width()), qRound(size.height()));
     applyWindowSize();
     m_commands->selectGroup(0);
@@ -337,12 +341,9 @@ bool frmEQ::eventFilter(QObject* watched, QEvent* event)
 
 void frmEQ::resizeFromGrip(int dy)
 {
-    int newHeight = height();
-    // A height of 50 twips or less is not taken; the width rule applies anyway.
-    if ((height() + dy) * TwipsPerPixel > 50) {
-        newHeight = height() + dy;
-    }
-    resize(qRound(WindowGeometry::widthForHeight(newHeight)), newHeight);
+    // Never so small that the outline hides the grip and the close button, never larger than
+    // the screen.
+    resize(WindowGeometry::gripSize(height(), dy, screen()->availableGeometry().size()));
 }
 
 void frmEQ::showTransferStarted(int progressMaximum)
@@ -373,6 +374,14 @@ void frmEQ::showOnline(bool online)
     m_controls->MShowProgress->setValue(online ? MainWindowControls::LampOnline
                                                : MainWindowControls::LampOffline);
     m_bandEditor->ShowBandIndicator();
+    showLampTip();
+}
+
+void frmEQ::showLampTip()
+{
+    const USB_Comm& transport = m_link.transport();
+    m_controls->MShowProgress->setToolTip(MainWindowToolTips::lamp(
+        m_link.isOnline(), transport.isOpen(), transport.unavailableReason()));
 }
 
 bool frmEQ::isOnline() const

@@ -83,6 +83,7 @@ private:
     void showTransferFinished();
     void showStoreRead();
     void showOnline(bool online);
+    void showLampTip();
     // BandSender: the graph sends a dragged band from its redraw tick.
     bool isOnline() const override;
     bool sendBand(quint8 address) override;

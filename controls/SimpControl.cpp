@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -192,6 +193,7 @@ void SimpControl::mousePressEvent(QMouseEvent* event)
         break;
     case Momentary:
         m_value = 1;
+        m_held = true;
         break;
     case NotifyOnly:
         emit Click();
@@ -204,18 +206,31 @@ void SimpControl::mousePressEvent(QMouseEvent* event)
 
 void SimpControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!isPressButton(event->button()) || !controlEnabled()) {
+    if (!isPressButton(event->button())) {
         return;
     }
-    if (m_actionType == Momentary) {
+    const bool wasHeld = std::exchange(m_held, false);
+    if (m_actionType == Momentary && wasHeld) {
+        // A press dragged off the button and released elsewhere is taken back, as in every
+        // desktop toolkit; the pressed look ends either way.
         m_value = 0;
-        emit Click();
+        if (controlEnabled() && rect().contains(event->position().toPoint())) {
+            emit Click();
+        }
     }
     Refresh();
 }
 
 void SimpControl::mouseMoveEvent(QMouseEvent* event)
 {
+    if (m_held && m_actionType == Momentary) {
+        // The pressed picture shows only while the pointer is over the button.
+        const int pressed = rect().contains(event->position().toPoint()) ? 1 : 0;
+        if (pressed != m_value) {
+            m_value = pressed;
+            Refresh();
+        }
+    }
     const QPointF at = twipsPosition(event);
     emit MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()),
                    float(at.y()));

@@ -29,7 +29,7 @@ public:
     enum Action : int
     {
         Toggle = 0,    // Value flips between 0 and 1, Click on the press
-        Momentary = 1, // Value is 1 while pressed, Click on the release
+        Momentary = 1, // Value is 1 while pressed, Click on a release over the button
         NotifyOnly = 2 // Click on the press; the owner sets Value
     };
     static constexpr int HighCutPicture = 395;
@@ -87,5 +87,6 @@ private:
     int m_actionType = Momentary;
     int m_backColor = 0;
     bool m_userHightCutPic = false;
+    bool m_held = false;   // a momentary press not yet released
     int m_designWidth = 0; // twips
 };

@@ -59,6 +59,7 @@ bool HidApiComm::openFirstMatch()
                                 .arg(m_vendorID, m_productID));
         return false;
     }
+    m_unavailable = Unavailable::NotFound;
     const QList<HidDeviceInfo> candidates = m_access->devices(*vendor, *product);
     if (candidates.isEmpty()) {
         reportSearchFailure(QStringLiteral("no device %1:%2 found (%3)")
@@ -77,6 +78,9 @@ bool HidApiComm::openFirstMatch()
         }
         std::unique_ptr<HidDeviceHandle> writeHandle = m_access->open(candidate.path);
         if (!writeHandle) {
+            if (m_access->lastOpenDenied()) {
+                m_unavailable = Unavailable::NotPermitted;
+            }
             reportSearchFailure(
                 QStringLiteral("cannot open %1: %2").arg(path, m_access->lastError()));
             continue;

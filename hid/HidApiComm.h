@@ -40,6 +40,7 @@ public:
     // Opens the device unless one is open already; raises Plug with the outcome.
     bool Connect() override;
     bool isOpen() const override { return m_writeHandle != nullptr; }
+    Unavailable unavailableReason() const override { return m_unavailable; }
     int outputReportLength() const override { return m_outputReportLength; }
     int inputReportLength() const override { return m_inputReportLength; }
 
@@ -100,4 +101,5 @@ private:
     QTimer m_searchTimer;
     // The last reason a search failed, so a search repeated every half second warns once.
     QString m_lastSearchFailure;
+    Unavailable m_unavailable = Unavailable::NotFound;
 };

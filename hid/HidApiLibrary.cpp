@@ -3,6 +3,8 @@
 #include "HidApiDevice.h"
 
 #include <QSet>
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -71,6 +73,10 @@ std::unique_ptr<HidDeviceHandle> HidApiLibrary::open(const QByteArray& path)
         return nullptr;
     }
     hid_device* const device = hid_open_path(path.constData());
+    // hidapi reports only a text; whether the node's permissions shut this user out is asked
+    // of the node itself.
+    m_openDenied = !device && ::access(path.constData(), R_OK | W_OK) != 0 &&
+                   (errno == EACCES || errno == EPERM);
     if (!device) {
         m_lastError = globalError();
         return nullptr;

@@ -18,9 +18,11 @@ public:
     QList<HidDeviceInfo> devices(quint16 vendorId, quint16 productId) override;
     std::unique_ptr<HidDeviceHandle> open(const QByteArray& path) override;
     QString lastError() const override { return m_lastError; }
+    bool lastOpenDenied() const override { return m_openDenied; }
 
 private:
     HidRawDescriptorReader m_descriptors;
     bool m_ready = false;
     QString m_lastError;
+    bool m_openDenied = false;
 };

@@ -18,4 +18,6 @@ public:
     virtual std::unique_ptr<HidDeviceHandle> open(const QByteArray& path) = 0;
     // Why the last search found nothing or the last open failed.
     virtual QString lastError() const = 0;
+    // The last open failed because this user may not open the device (no udev rule).
+    virtual bool lastOpenDenied() const { return false; }
 };

@@ -18,9 +18,19 @@ public:
     // it have gone out), when no device can be opened, or when data is empty.
     bool SendData(const QByteArray& data);
 
+    // Why no device is open, for the user: none is present, or one is but this user may not
+    // open it.
+    enum class Unavailable
+    {
+        NotFound,
+        NotPermitted
+    };
+
     // Finds and opens the device; raises Plug with the outcome.
     virtual bool Connect() = 0;
     virtual bool isOpen() const = 0;
+    // As of the last search; meaningless while a device is open.
+    virtual Unavailable unavailableReason() const { return Unavailable::NotFound; }
     // Report lengths in bytes, report id included; 0 while no device is open.
     virtual int outputReportLength() const = 0;
     virtual int inputReportLength() const = 0;

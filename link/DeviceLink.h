@@ -59,6 +59,7 @@ public:
     // The window's design carries the intervals; it hands them over once it has loaded.
     void setTimings(const LinkTimings& timings) { m_timings = timings; }
     ParamModel& model() { return m_model; }
+    const USB_Comm& transport() const { return m_transport; }
     UserMessages& messages() { return m_messages; }
     int pendingWriteCount() const { return int(m_pending.size()); }
 

@@ -24,6 +24,24 @@ QList<int> parseTable(const char* text)
 
 } // namespace
 
+QList<int> EqGroup::resetAddresses() const
+{
+    QList<int> addresses;
+    for (int band = 0; band < bandCount; ++band) {
+        addresses.append(firstBand + band);
+    }
+    if (hasHighCut()) {
+        addresses.append(highCut);
+    }
+    if (hasLowCut()) {
+        addresses.append(lowCut);
+    }
+    for (int band = bandCount; band < storedBandCount; ++band) {
+        addresses.append(firstBand + band);
+    }
+    return addresses;
+}
+
 const EqGroupTable& EqGroupTable::instance()
 {
     static const EqGroupTable table;

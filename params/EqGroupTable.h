@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QtGlobal>
 #include <array>
 
@@ -17,6 +18,11 @@ struct EqGroup
 
     bool hasHighCut() const { return highCut != None; }
     bool hasLowCut() const { return lowCut != None; }
+
+    // Every address a reset of the group rewrites, in the order it sends them: the bands the
+    // graph offers, the high cut, the low cut, then the stored bands the graph does not offer
+    // (the bass group's three).
+    QList<int> resetAddresses() const;
 };
 
 // The eight EQ groups, read once from the processor's group and bypass text tables.

@@ -31,24 +31,24 @@ constexpr std::array<Entry, SkinCatalog::Count> Entries{{
     {50, 72, "connection indicator (0 offline ... 6 online)"}, // 115
     {50, 72, "connection indicator (0 offline ... 6 online)"}, // 116
     {50, 72, "connection indicator (0 offline ... 6 online)"}, // 117
-    {116, 55, "EQ group tab: music"},                          // 118
-    {116, 55, "EQ group tab: music"},                          // 119
-    {150, 55, "EQ group tab: microphone 1-2"},                 // 120
-    {150, 55, "EQ group tab: microphone 1-2"},                 // 121
-    {116, 55, "EQ group tab: microphone 3"},                   // 122
-    {116, 55, "EQ group tab: microphone 3"},                   // 123
-    {116, 55, "EQ group tab: effect"},                         // 124
-    {116, 55, "EQ group tab: effect"},                         // 125
-    {116, 55, "EQ group tab: centre"},                         // 126
-    {116, 55, "EQ group tab: centre"},                         // 127
-    {116, 55, "EQ group tab: surround"},                       // 128
-    {116, 55, "EQ group tab: surround"},                       // 129
-    {116, 55, "EQ group tab: bass"},                           // 130
-    {116, 55, "EQ group tab: bass"},                           // 131
-    {116, 55, "EQ group tab: record"},                         // 132
-    {116, 55, "EQ group tab: record"},                         // 133
-    {101, 53, "parameter panels tab"},                         // 134
-    {101, 53, "parameter panels tab"},                         // 135
+    {70, 55, "EQ group tab: music"},                           // 118
+    {70, 55, "EQ group tab: music"},                           // 119
+    {90, 55, "EQ group tab: microphone 1-2"},                  // 120
+    {90, 55, "EQ group tab: microphone 1-2"},                  // 121
+    {70, 55, "EQ group tab: microphone 3"},                    // 122
+    {70, 55, "EQ group tab: microphone 3"},                    // 123
+    {70, 55, "EQ group tab: effect"},                          // 124
+    {70, 55, "EQ group tab: effect"},                          // 125
+    {70, 55, "EQ group tab: centre"},                          // 126
+    {70, 55, "EQ group tab: centre"},                          // 127
+    {70, 55, "EQ group tab: surround"},                        // 128
+    {70, 55, "EQ group tab: surround"},                        // 129
+    {70, 55, "EQ group tab: bass"},                            // 130
+    {70, 55, "EQ group tab: bass"},                            // 131
+    {70, 55, "EQ group tab: record"},                          // 132
+    {70, 55, "EQ group tab: record"},                          // 133
+    {70, 55, "parameter panels tab"},                          // 134
+    {70, 55, "parameter panels tab"},                          // 135
     {36, 35, "undo button"},                                   // 136
     {36, 35, "undo button"},                                   // 137
     {36, 35, "redo button"},                                   // 138

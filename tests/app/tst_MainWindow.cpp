@@ -333,6 +333,17 @@ private Q_SLOTS:
         QTest::newRow("bass: only its two cuts") << 6 << QList<int>{0, 46} << QList<int>{0, 16};
         QTest::newRow("effect: three bands, high and low cut")
             << 3 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 46} << QList<int>{0, 1, 2, 3, 16};
+        QList<int> microphone;
+        QList<int> microphoneMarkers;
+        for (int i = 0; i < 47; ++i) {
+            microphone.append(i);
+            microphoneMarkers.append(i);
+        }
+        microphoneMarkers.resize(17);
+        QTest::newRow("microphone 1-2: fifteen bands, high and low cut")
+            << 1 << microphone << microphoneMarkers;
+        QTest::newRow("centre: three bands, no cuts")
+            << 4 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8} << QList<int>{0, 1, 2};
     }
 
     void groupSelectionBindsTheBandReadouts()
@@ -421,6 +432,66 @@ private Q_SLOTS:
         QCOMPARE(int(h.model.store().value(2, 0, 0x01)), 14);
     }
 
+    void newTabsEditTheirGroupInTheCurrentMode_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::newRow("microphone 1-2") << 1;
+        QTest::newRow("centre") << 4;
+        QTest::newRow("surround") << 5;
+        QTest::newRow("record") << 7;
+    }
+
+    void newTabsEditTheirGroupInTheCurrentMode()
+    {
+        QFETCH(int, group);
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        const MainWindowControls& c = h.c();
+        for (int step = 0; step < 3; ++step) {
+            MainWindowHarness::click(c.btnDown1);
+        }
+        MainWindowHarness::click(c.btnMode[group]);
+        h.sim.clearReceivedFrames();
+        const EqGroup& g = EqGroupTable::instance().group(group);
+        QCOMPARE(h.window.bands().band(0).Address, g.firstBand);
+        MainWindowHarness::drag(c.MKnobDb, {60});
+        QCOMPARE(int(h.model.store().value(1, 3, g.firstBand)), 60);
+        QCOMPARE(
+            h.frames().back(),
+            MainWindowHarness::frame(0, 3, g.firstBand, h.model.store().value(0, 3, g.firstBand)));
+        MainWindowHarness::click(c.btnEQByPass);
+        QCOMPARE(h.frames().back(), MainWindowHarness::frame(0, 3, g.bypass, 1));
+        QVERIFY(h.sim.memory().store() == h.model.store());
+    }
+
+    void cutFilterKnobsShowItsFlatRecord_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("stepsLeft");
+        QTest::newRow("music low cut") << 0 << 1;
+        QTest::newRow("effect high cut") << 3 << 2;
+        QTest::newRow("bass low cut") << 6 << 1;
+    }
+
+    void cutFilterKnobsShowItsFlatRecord()
+    {
+        QFETCH(int, group);
+        QFETCH(int, stepsLeft);
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        const MainWindowControls& c = h.c();
+        MainWindowHarness::click(c.btnMode[group]);
+        for (int step = 0; step < stepsLeft; ++step) {
+            MainWindowHarness::click(c.btnLeft1);
+        }
+        const EqBand& band = h.window.bands().current();
+        QVERIFY(band.Kind != BandKind::Peaking);
+        QCOMPARE(c.MKnobFreq->value(), int(h.model.store().value(0, 0, band.Address)));
+        QCOMPARE(c.MKnobDb->value(), 75); // 0 dB
+        QCOMPARE(c.MKnobQ->value(), 14);  // Q 1.4
+        QVERIFY(h.frames().isEmpty());
+    }
+
     void panelTabs_data()
     {
         QTest::addColumn<QPoint>("press");
@@ -465,19 +536,16 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(tone->value(), 5, 1000);
     }
 
-    void toneIsSentNotStored()
+    void lampSaysWhyItIsOffline()
     {
         MainWindowHarness h;
+        SimpControl* lamp = h.c().MShowProgress;
         QVERIFY(h.goOnline());
-        ScrollBar* tone = h.c().ScrollTone;
-        const ParamStore before = h.model.store();
-        const QList<int> taken = MainWindowHarness::drag(tone, {7});
-        QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(0, 0, 0xCE, taken.back())});
-        QVERIFY(h.model.store() == before);
-        // The processor's notification returns the key to neutral; no stored byte changes.
-        h.sim.sendNotification();
-        QTRY_COMPARE(tone->value(), 5);
-        QVERIFY(h.model.store() == before);
+        QCOMPARE(lamp->toolTip(), QStringLiteral("联机"));
+        h.link.setOnline(false);
+        QCOMPARE(lamp->toolTip(), QStringLiteral("脱机：处理器没有应答"));
+        h.sim.unplug();
+        QCOMPARE(lamp->toolTip(), QStringLiteral("脱机：未找到处理器"));
     }
 
     void keysOpenTheOtherWindows()

@@ -12,16 +12,22 @@
 namespace {
 
 // An offscreen screen description for the platform plugin.
-QString screenConfig(const QTemporaryDir& dir, int logicalDpi, double ratio)
+QString screenConfig(const QTemporaryDir& dir, int logicalDpi, double ratio,
+                     QSize size = QSize(1920, 1080))
 {
-    const QString path =
-        dir.filePath(QStringLiteral("screen-%1-%2.json").arg(logicalDpi).arg(ratio));
+    const QString path = dir.filePath(QStringLiteral("screen-%1-%2-%3x%4.json")
+                                          .arg(logicalDpi)
+                                          .arg(ratio)
+                                          .arg(size.width())
+                                          .arg(size.height()));
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
-        file.write(QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,"width":1920,)"
-                                  R"("height":1080,"logicalDpi":%1,"dpr":%2}]})")
+        file.write(QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,"width":%3,)"
+                                  R"("height":%4,"logicalDpi":%1,"dpr":%2}]})")
                        .arg(logicalDpi)
                        .arg(ratio)
+                       .arg(size.width())
+                       .arg(size.height())
                        .toLatin1());
     }
     return path;
@@ -83,6 +89,28 @@ private Q_SLOTS:
         QImage picture(shot);
         // The window is 900 logical pixels high: 1800 device pixels.
         QCOMPARE(picture.height(), 1800);
+    }
+
+    void programOpensInsideANarrowScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1280 x 1024") << QSize(1280, 1024);
+        QTest::newRow("1024 x 768") << QSize(1024, 768);
+    }
+
+    void programOpensInsideANarrowScreen()
+    {
+        QFETCH(QSize, screen);
+        QTemporaryDir dir;
+        const QString shot = dir.filePath(QStringLiteral("shot.png"));
+        std::unique_ptr<QProcess> program(
+            startProgram(screenConfig(dir, 96, 1, screen), false, shot));
+        QVERIFY(program->waitForFinished(30000));
+        QCOMPARE(program->exitCode(), 0);
+        // The screenshot is the window: as wide as the screen, no wider.
+        const QImage picture(shot);
+        QCOMPARE(picture.width(), screen.width());
+        QVERIFY(picture.height() <= screen.height());
     }
 };
 

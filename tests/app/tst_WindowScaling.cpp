@@ -6,6 +6,7 @@
 #include "WindowGeometry.h"
 #include "WindowLayout.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QScreen>
 
@@ -36,7 +37,9 @@ private Q_SLOTS:
     {
         MainWindowHarness h;
         // The harness has moved the window to its design size since; start-up chose this:
-        const QSizeF expected = WindowGeometry::initialSize(h.window.screen()->size());
+        const QScreen* screen = h.window.screen();
+        const QSizeF expected =
+            WindowGeometry::initialSize(screen->size(), screen->availableGeometry().size());
         frmEQ second(h.model, h.skin, h.link, h.messages, h.files);
         QString error;
         QVERIFY2(second.load(error), qPrintable(error));
@@ -76,6 +79,25 @@ private Q_SLOTS:
         QVERIFY(h.window.mask().contains(h.window.rect().center()));
     }
 
+    void captionsScaleWithTheWindow_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1366 x 768 screen") << QSize(1266, 720);
+        QTest::newRow("half") << QSize(791, 450);
+        QTest::newRow("stretched wide") << QSize(1582, 600);
+    }
+
+    void captionsScaleWithTheWindow()
+    {
+        QFETCH(QSize, size);
+        MainWindowHarness h;
+        QCheckBox* check = h.c().Check2;
+        const double designPointSize = check->font().pointSizeF();
+        h.window.resize(size);
+        QCOMPARE(check->font().pointSizeF(), designPointSize * size.height() / 900.0);
+        QVERIFY(QFontMetrics(check->font()).horizontalAdvance(check->text()) < check->width());
+    }
+
     void backToTheDesignSizeRestoresEveryPlace()
     {
         MainWindowHarness h;
@@ -87,16 +109,29 @@ private Q_SLOTS:
         }
     }
 
+    void groupMarkerStaysUnderTheSelectedTab_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QSize>("size");
+        for (int group = 0; group < MainWindowControls::GroupTabCount; ++group) {
+            QTest::addRow("group %d, design size", group) << group << QSize(1582, 900);
+            QTest::addRow("group %d, half size", group) << group << QSize(791, 450);
+        }
+    }
+
     void groupMarkerStaysUnderTheSelectedTab()
     {
+        QFETCH(int, group);
+        QFETCH(QSize, size);
         MainWindowHarness h;
-        MainWindowHarness::click(h.c().btnMode[3]);
-        for (const QSize size : {QSize(1582, 900), QSize(1266, 720), QSize(1582, 900)}) {
-            h.window.resize(size);
-            const QRect tab = h.c().btnMode[3]->geometry();
-            const QRect marker = h.c().btnShowSub1->geometry();
-            QVERIFY2(qAbs(marker.center().x() - tab.center().x()) <= 3,
-                     qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        h.window.resize(size);
+        MainWindowHarness::click(h.c().btnMode[group]);
+        for (const QSize now : {size, QSize(1266, 720), size}) {
+            h.window.resize(now);
+            const QRectF tab = WindowLayout::twipsGeometry(h.c().btnMode[group]);
+            const QRectF marker = WindowLayout::twipsGeometry(h.c().btnShowSub1);
+            QVERIFY(qAbs(marker.center().x() - tab.center().x()) <= TwipsPerPixel);
+            QVERIFY(marker.top() >= tab.bottom() - TwipsPerPixel);
         }
     }
 
@@ -104,9 +139,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("dy");
         QTest::addColumn<int>("height");
+        // This test runs on a 1920 x 1080 screen (see the CTest settings).
         QTest::newRow("down") << 90 << 990;
         QTest::newRow("up") << -180 << 720;
-        QTest::newRow("up to nothing keeps the height") << -900 << 900;
+        QTest::newRow("down past the screen") << 400 << 1080;
+        QTest::newRow("up hard stops at half the design size") << -900 << 450;
     }
 
     void gripResizesKeepingTheAspect()
@@ -114,6 +151,7 @@ private Q_SLOTS:
         QFETCH(int, dy);
         QFETCH(int, height);
         MainWindowHarness h;
+        QCOMPARE(h.window.screen()->availableGeometry().size(), QSize(1920, 1080));
         QLabel* grip = h.c().Label1;
         QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(2, 2));
         QMouseEvent move(QEvent::MouseMove, QPointF(2, dy), grip->mapToGlobal(QPointF(2, dy)),
@@ -122,6 +160,16 @@ private Q_SLOTS:
         QTest::mouseRelease(grip, Qt::LeftButton);
         QCOMPARE(h.window.height(), height);
         QCOMPARE(h.window.width(), qRound(height * 1582 / 900.0));
+        // The rounded outline leaves the grip and the close button whole (but for the corner
+        // pixel of their own rounded art).
+        for (QWidget* control :
+             {static_cast<QWidget*>(grip), static_cast<QWidget*>(h.c().btnClose)}) {
+            const QRect place = control->geometry().adjusted(1, 1, -1, -1);
+            for (const QPoint corner :
+                 {place.topLeft(), place.topRight(), place.bottomLeft(), place.bottomRight()}) {
+                QVERIFY(h.window.mask().contains(corner));
+            }
+        }
     }
 };
 

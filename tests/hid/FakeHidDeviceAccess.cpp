@@ -62,8 +62,10 @@ QList<HidDeviceInfo> FakeHidDeviceAccess::devices(quint16 vendorId, quint16 prod
 std::unique_ptr<HidDeviceHandle> FakeHidDeviceAccess::open(const QByteArray& path)
 {
     if (const std::optional<int> plugCount = m_bus.openDevice(path)) {
+        m_openDenied = false;
         return std::make_unique<FakeHidHandle>(m_bus, path, *plugCount);
     }
+    m_openDenied = true;
     m_lastError = QStringLiteral("fake bus: permission denied");
     return nullptr;
 }

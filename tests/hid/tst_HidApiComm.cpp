@@ -66,6 +66,8 @@ private Q_SLOTS:
     void connectMatchesIds();
     void connectSkipsDevicesItCannotUse();
     void connectWhileOpenKeepsTheDevice();
+    void unavailableSaysWhy_data();
+    void unavailableSaysWhy();
     void sendDataSplitsAndPads_data();
     void sendDataSplitsAndPads();
     void sendDataWithoutDeviceOrDataFails();
@@ -172,6 +174,29 @@ void tst_HidApiComm::connectSkipsDevicesItCannotUse()
     QCOMPARE(rig.comm.devicePath(), QByteArray("/dev/hidraw4"));
     QCOMPARE(rig.comm.inputReportLength(), 33);
     QCOMPARE(rig.comm.outputReportLength(), 9);
+}
+
+void tst_HidApiComm::unavailableSaysWhy_data()
+{
+    QTest::addColumn<bool>("plugged");
+    QTest::addColumn<bool>("openable");
+    QTest::addColumn<HidApiComm::Unavailable>("reason");
+    QTest::newRow("nothing plugged") << false << true << HidApiComm::Unavailable::NotFound;
+    QTest::newRow("plugged, no permission")
+        << true << false << HidApiComm::Unavailable::NotPermitted;
+}
+
+void tst_HidApiComm::unavailableSaysWhy()
+{
+    QFETCH(bool, plugged);
+    QFETCH(bool, openable);
+    Rig rig;
+    if (plugged) {
+        rig.bus.plug(processor(), openable);
+    }
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("USB: "));
+    QVERIFY(!rig.comm.Connect());
+    QTEST(rig.comm.unavailableReason(), "reason");
 }
 
 void tst_HidApiComm::connectWhileOpenKeepsTheDevice()

@@ -5,6 +5,7 @@ const QList<PictureSet>& PictureSet::all()
     static const QList<PictureSet> sets = {
         {QStringLiteral("window"), drawWindowPictures},
         {QStringLiteral("transfer"), drawTransferPictures},
+        {QStringLiteral("tabs"), drawTabPictures},
         {QStringLiteral("gallery"), drawControlGallery},
     };
     return sets;

@@ -69,15 +69,16 @@ PanelLayout::Art PanelLayout::titleStrip()
 
 PanelLayout::Art PanelLayout::toolbar()
 {
-    // Group tabs at x 6, 126, 266, 386 and the panels tab at 520 (y 3); the group marker rides
-    // the rail at y 60. Right: mode display (708, 12) with up/down (800, 12 / 39); input down
-    // (866, 22), display (897, 22), up (954, 22); start mode the same from 1018; FBX display
-    // (1172, 12) with up/down (1264, 12 / 39); connection indicator at (1412, 0).
+    // The eight group tabs from x 6, 4 apart (70 wide, microphone 1-2 90), the panels tab at
+    // 622 after a wider gap (y 3); the group marker rides the rail at y 60. Right: mode display
+    // (708, 12) with up/down (800, 12 / 39); input down (866, 22), display (897, 22), up (954, 22);
+    // start mode the same from 1018; FBX display (1172, 12) with up/down (1264, 12 / 39);
+    // connection indicator at (1412, 0).
     Art art;
     // The displays name themselves, so the groups need no captions.
     art.bays = {QRect(700, 8, 136, 56), QRect(860, 16, 128, 40), QRect(1012, 16, 128, 40),
                 QRect(1164, 8, 136, 56)};
-    art.grooves = {QRect(6, 64, 616, 1)};
+    art.grooves = {QRect(6, 64, 686, 1)};
     return art;
 }
 

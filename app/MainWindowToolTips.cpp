@@ -1,0 +1,51 @@
+#include "MainWindowToolTips.h"
+
+#include "MainWindowControls.h"
+#include "SimpControl.h"
+
+namespace MainWindowToolTips {
+
+void apply(const MainWindowControls& c)
+{
+    const std::initializer_list<std::pair<SimpControl*, const char16_t*>> tips{
+        {c.btnImport, u"导入预设文件（*.PA），并上传到处理器"},
+        {c.btnSave, u"保存为预设文件（*.PA）"},
+        {c.btnUpload, u"上传全部参数到处理器"},
+        {c.SimpControl4, u"撤销"},
+        {c.SimpControl7, u"重做"},
+        {c.btnLock, u"锁定 / 解锁处理器面板"},
+        {c.btnClose, u"关闭"},
+        {c.btnUp1, u"模式：上一个"},
+        {c.btnDown1, u"模式：下一个"},
+        {c.btnStartModeI[0], u"输入：上一个"},
+        {c.btnStartModeI[1], u"输入：下一个"},
+        {c.btnStartModeD[0], u"开机模式：上一个"},
+        {c.btnStartModeD[1], u"开机模式：下一个"},
+        {c.btnUp2, u"FBX：上一档"},
+        {c.btnDown2, u"FBX：下一档"},
+        {c.btnLeft1, u"上一个频段"},
+        {c.btnRight1, u"下一个频段"},
+        {c.btnEQByPass, u"均衡开关（关：旁通）"},
+        {c.btnReset, u"复位：当前均衡组恢复出厂频段"},
+    };
+    for (const auto& [control, tip] : tips) {
+        control->setToolTip(QString::fromUtf16(tip));
+    }
+}
+
+QString lamp(bool online, bool deviceOpen, USB_Comm::Unavailable reason)
+{
+    if (online) {
+        return QStringLiteral("联机");
+    }
+    if (deviceOpen) {
+        return QStringLiteral("脱机：处理器没有应答");
+    }
+    if (reason == USB_Comm::Unavailable::NotPermitted) {
+        return QStringLiteral("脱机：没有权限打开处理器。请按 README 安装 udev 规则，"
+                              "然后重新插拔处理器。");
+    }
+    return QStringLiteral("脱机：未找到处理器");
+}
+
+} // namespace MainWindowToolTips

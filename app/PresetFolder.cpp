@@ -1,0 +1,38 @@
+#include "PresetFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+PresetFolder::PresetFolder(QSettings& settings, QString programDirectory,
+                           QString documentsDirectory)
+    : m_settings(settings)
+    , m_programDirectory(std::move(programDirectory))
+    , m_documentsDirectory(std::move(documentsDirectory))
+{}
+
+QString PresetFolder::startFolder() const
+{
+    const QString last = m_settings.value(SettingsKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
+    }
+    if (isWritableFolder(m_programDirectory)) {
+        return m_programDirectory;
+    }
+    return QFileInfo(m_documentsDirectory).isDir() ? m_documentsDirectory : QDir::homePath();
+}
+
+void PresetFolder::remember(const QString& chosenFile)
+{
+    if (!chosenFile.isEmpty()) {
+        m_settings.setValue(SettingsKey, QFileInfo(chosenFile).absolutePath());
+    }
+}
+
+bool PresetFolder::isWritableFolder(const QString& directory)
+{
+    const QFileInfo folder(directory);
+    const QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return folder.isDir() && folder.isWritable() && (folder.permissions() & anyWrite);
+}
