@@ -20,5 +20,8 @@ struct PictureSet
 void drawWindowPictures(PictureFolder& folder);
 // The main window while an upload runs, with the progress bar over the graph.
 void drawTransferPictures(PictureFolder& folder);
+// The password dialog in both stages, the menu-show window and the communication log, alone and
+// over the main window.
+void drawDialogPictures(PictureFolder& folder);
 // Every skinned control class in several states, drawn with the real skin at 1x and 1.5x.
 void drawControlGallery(PictureFolder& folder);
