@@ -1,8 +1,19 @@
 #include "AppStyle.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QWidget>
+
+namespace {
+
+const QString ChineseFamily = QStringLiteral("Noto Sans CJK SC");
+const QString MonospaceFamily = QStringLiteral("Noto Sans Mono CJK SC");
+const QString MonospaceFallback = QStringLiteral("DejaVu Sans Mono");
+const QColor CheckBoxOutlineBase(0x8A, 0x90, 0x99); // Fusion darkens it for the outline
+
+} // namespace
 
 void AppStyle::apply(QApplication& app)
 {
@@ -27,4 +38,26 @@ void AppStyle::apply(QApplication& app)
     palette.setColor(QPalette::Disabled, QPalette::WindowText, text.darker(160));
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, text.darker(160));
     app.setPalette(palette);
+}
+
+QFont AppStyle::dialogFont()
+{
+    QFont font = QApplication::font();
+    font.setFamilies({font.family(), ChineseFamily});
+    return font;
+}
+
+QFont AppStyle::logFont()
+{
+    QFont font = QApplication::font();
+    font.setFamilies({MonospaceFamily, MonospaceFallback});
+    font.setStyleHint(QFont::Monospace);
+    return font;
+}
+
+void AppStyle::showCheckBoxOutlines(QWidget& list)
+{
+    QPalette palette = list.palette();
+    palette.setColor(QPalette::Window, CheckBoxOutlineBase);
+    list.setPalette(palette);
 }

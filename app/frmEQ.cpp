@@ -2,12 +2,14 @@
 
 #include "BandEditor.h"
 #include "C_ProgressBar.h"
+#include "CommIndicator.h"
 #include "ControlRefresher.h"
 #include "DeviceLink.h"
 #include "EqGraphView.h"
 #include "Form.h"
 #include "FormLoader.h"
 #include "Frames.h"
+#include "HiddenProperties.h"
 #include "MainCommands.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
@@ -105,6 +107,8 @@ bool frmEQ::load(QString& error, const QString& designFile)
     m_commands = std::make_unique<MainCommands>(*m_context, *m_bandEditor, m_layout, *m_toneReset);
     m_edits = std::make_unique<ParameterEdits>(*m_context);
     m_presets = std::make_unique<PresetCommands>(*m_context, m_bulk, m_files);
+    m_hiddenProperties = std::make_unique<HiddenProperties>(*m_context);
+    m_commIndicator = new CommIndicator(m_link.log(), this);
     m_bandEditor->attach();
     m_commands->attach();
     m_edits->attach();
@@ -286,6 +290,9 @@ void frmEQ::closeEvent(QCloseEvent* event)
         return;
     }
     clearMask();
+    if (m_commIndicator) {
+        m_commIndicator->programEnding();
+    }
     event->accept();
 }
 
@@ -313,10 +320,11 @@ void frmEQ::applyWindowSize()
 void frmEQ::keyPressEvent(QKeyEvent* event)
 {
     const QString key = event->text();
-    if (key == u"w" && m_hooks.openCommLog) {
-        m_hooks.openCommLog();
-    } else if (key == u"q" && m_hooks.hiddenProperties) {
-        m_hooks.hiddenProperties();
+    // Lower case only: the upper-case letters do nothing.
+    if (key == u"w" && m_commIndicator) {
+        m_commIndicator->open();
+    } else if (key == u"q" && m_hiddenProperties) {
+        m_hiddenProperties->run();
     } else {
         QWidget::keyPressEvent(event);
     }

@@ -10,15 +10,16 @@
 #include "WindowLayout.h"
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <optional>
 
 class BandEditor;
+class CommIndicator;
 class ControlRefresher;
 class DeviceLink;
 class FileChooser;
 class Form;
+class HiddenProperties;
 class MainCommands;
 class ParamModel;
 class ParameterEdits;
@@ -41,13 +42,6 @@ public:
     static inline const QString CloseDuringTransferMessage =
         QStringLiteral("Data transmission will discontinue. Click OK/ENTER to close the software.");
 
-    // Commands of windows that open from this one.
-    struct Hooks
-    {
-        std::function<void()> openCommLog;      // "w"
-        std::function<void()> hiddenProperties; // "q"
-    };
-
     frmEQ(ParamModel& model, SkinImages& skin, DeviceLink& link, UserMessages& messages,
           FileChooser& files, QWidget* parent = nullptr);
     ~frmEQ() override;
@@ -58,7 +52,6 @@ public:
     bool load(QString& error, const QString& designFile = DesignFile);
 
     void RefreshControls(int flags, int filter);
-    void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
 
     const MainWindowControls& controls() const { return *m_controls; }
     const Form& form() const { return *m_form; }
@@ -67,6 +60,7 @@ public:
     UndoHistory& undoHistory() { return m_undo; }
     BandTable& bands() { return m_bands; }
     MainCommands& commands() { return *m_commands; }
+    CommIndicator& commIndicator() { return *m_commIndicator; }
     const WindowLayout& layout() const { return m_layout; }
     bool isFirstActivationDone() const { return m_activated; }
 
@@ -116,7 +110,9 @@ private:
     std::unique_ptr<MainCommands> m_commands;
     std::unique_ptr<ParameterEdits> m_edits;
     std::unique_ptr<PresetCommands> m_presets;
-    Hooks m_hooks;
+    std::unique_ptr<HiddenProperties> m_hiddenProperties;
+    CommIndicator* m_commIndicator = nullptr; // a window of its own, owned as our child
+
     QTimer* m_progressTimer = nullptr; // Timer6
     QTimer* m_endTimer = nullptr;      // tmrEnd
     QTimer* m_toneReset = nullptr;     // timerToneReset

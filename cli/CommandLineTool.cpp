@@ -4,6 +4,7 @@
 #include "EqGroupTable.h"
 #include "Frames.h"
 #include "ImportPreset.h"
+#include "MenuShowListing.h"
 #include "NumberLiteral.h"
 #include "ParamBlocks.h"
 #include "PresetTable.h"
@@ -69,6 +70,12 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "the values in B. Exit status 0 when none differ, 1 when some do, 2 when a file cannot\n"
          "be read.",
          2, 2, &CommandLineTool::diffCommand},
+        {"menushow", "menushow [FILE.PA]",
+         "Print which entries the processor's front-panel menu shows, in the menu's own order:\n"
+         "a section header as its label, an entry as address, name and \"shown\" or \"hidden\",\n"
+         "tab-separated. Without FILE, the flags are read from the processor; with FILE, from\n"
+         "the preset (\"-\" where it lacks a flag). The flags are changed only in the window.",
+         0, 1, &CommandLineTool::menushowCommand},
     };
     return list;
 }
@@ -397,4 +404,39 @@ int CommandLineTool::diffCommand(const QStringList& arguments)
         }
     }
     return differences == 0 ? Success : Failure;
+}
+
+int CommandLineTool::menushowCommand(const QStringList& arguments)
+{
+    MenuShowListing::Flags flags{};
+    const auto print = [&] {
+        for (const QString& line : MenuShowListing::lines(flags)) {
+            m_out << line << '\n';
+        }
+        return Success;
+    };
+    if (!arguments.isEmpty()) {
+        QString error;
+        const auto table = PresetTable::read(arguments[0], error);
+        if (!table) {
+            m_err << arguments[0] << ": " << error << Qt::endl;
+            return Failure;
+        }
+        for (const PresetTable::Row& row : table->rows()) {
+            const auto flag = parseNumberLiteral(row.values.value(0));
+            if (row.scope == u"MENUSHOW" && flag && *flag >= 0 && *flag <= 255) {
+                flags[row.address] = quint8(*flag);
+            }
+        }
+        return print();
+    }
+    return withSession([&](DeviceSession& session) {
+        // The synchronisation after the handshake reads the flags of the three menu blocks.
+        if (!fullHandshake(session)) {
+            return Failure;
+        }
+        const ParamModel::MenuShowFlags& read = session.model().menuShow();
+        std::copy(read.begin(), read.end(), flags.begin());
+        return print();
+    });
 }

@@ -28,6 +28,8 @@ public:
     void appendAlways(const QString& entry);
 
     const QString& text() const { return m_text; }
+    // The log window empties the text once it has gone to the log file.
+    void clear() { m_text.clear(); }
 
 Q_SIGNALS:
     void entryAppended(const QString& entry);

@@ -1,4 +1,5 @@
 #include "BandTable.h"
+#include "CommIndicator.h"
 #include "EqGroupTable.h"
 #include "Form.h"
 #include "MainCommands.h"
@@ -551,15 +552,17 @@ private Q_SLOTS:
     void keysOpenTheOtherWindows()
     {
         MainWindowHarness h;
-        QStringList opened;
-        h.window.setHooks({[&] { opened << QStringLiteral("log"); },
-                           [&] {
-                               opened << QStringLiteral("menu");
-                           }});
-        for (const char* key : {"w", "W", "q", "x"}) {
-            QTest::keyClicks(&h.window, QString::fromLatin1(key));
-        }
-        QCOMPARE(opened, (QStringList{"log", "menu"}));
+        QTemporaryDir folder;
+        h.window.commIndicator().setLogFile(CommLogFile(folder.path(), folder.path()));
+        // Only the lower-case letters are commands.
+        QTest::keyClicks(&h.window, QStringLiteral("WQx"));
+        QVERIFY(!h.window.commIndicator().isVisible());
+        QVERIFY(h.messages.shown.isEmpty());
+        QTest::keyClicks(&h.window, QStringLiteral("q"));
+        QCOMPARE(h.messages.texts(),
+                 QStringList{QStringLiteral("Please get your device online first. ")});
+        QTest::keyClicks(&h.window, QStringLiteral("w"));
+        QVERIFY(h.window.commIndicator().isVisible());
     }
 };
 

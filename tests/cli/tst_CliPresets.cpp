@@ -146,6 +146,49 @@ private Q_SLOTS:
         QCOMPARE(ToolRun::of({"diff", path("a.PA"), path("none.PA")}).exitCode, 2);
     }
 
+    void menushowListsTheMenuInItsOrder_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("row1"); // 话筒1-2音量, hidden on the processor
+        QTest::newRow("from the processor") << "device"
+                                            << "0x40\t话筒1-2音量\thidden";
+        QTest::newRow("from a preset") << "file"
+                                       << "0x40\t话筒1-2音量\thidden";
+        QTest::newRow("from a preset that lacks the flag") << "file without 0x40"
+                                                           << "0x40\t话筒1-2音量\t-";
+    }
+
+    void menushowListsTheMenuInItsOrder()
+    {
+        QFETCH(QString, source);
+        SimProcessor device;
+        device.memory().menuShow()[0x40] = 1;
+        device.memory().menuShow()[0x87] = 1;
+        RecordingMessages messages;
+        QVERIFY(SimStateFile::save(path("A.PA"), device.memory(), messages));
+        QStringList words{"--simulate=" + path("A.PA"), "menushow"};
+        if (source != u"device") {
+            QCOMPARE(ToolRun::of({"--simulate=" + path("A.PA"), "backup", path("x.PA")}).exitCode,
+                     0);
+            QByteArray bytes = readBytes("x.PA");
+            if (source.endsWith(u"0x40")) {
+                bytes.replace("MENUSHOW.ADDR64=1\r\n", "");
+            }
+            writeBytes("x.PA", bytes);
+            words = QStringList{"menushow", path("x.PA")};
+        }
+        const ToolRun run = ToolRun::of(words);
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 93);
+        QCOMPARE(lines[0], QStringLiteral("--------- 音量分配 ---------"));
+        QTEST(lines[1], "row1");
+        QCOMPARE(lines[2], QStringLiteral("0x53\t话筒3音量\tshown"));
+        QCOMPARE(lines[58], QStringLiteral("0x87\t效果低切\thidden"));
+        QCOMPARE(lines[92], QStringLiteral("0x85\t残响时间\tshown"));
+        QCOMPARE(ToolRun::of({"menushow", path("none.PA")}).exitCode, 1);
+    }
+
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
     QByteArray readBytes(const QString& name) const

@@ -7,6 +7,7 @@ const QList<PictureSet>& PictureSet::all()
         {QStringLiteral("transfer"), drawTransferPictures},
         {QStringLiteral("tabs"), drawTabPictures},
         {QStringLiteral("gallery"), drawControlGallery},
+        {QStringLiteral("dialogs"), drawDialogPictures},
     };
     return sets;
 }

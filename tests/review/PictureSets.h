@@ -23,5 +23,8 @@ void drawTransferPictures(PictureFolder& folder);
 // The toolbar with each EQ group's tab selected, at the design size and at the size for a
 // 1366 x 768 screen, and that window with the microphone 1-2 group.
 void drawTabPictures(PictureFolder& folder);
+// The password dialog in both stages, the menu-show window and the communication log, alone and
+// over the main window.
+void drawDialogPictures(PictureFolder& folder);
 // Every skinned control class in several states, drawn with the real skin at 1x and 1.5x.
 void drawControlGallery(PictureFolder& folder);

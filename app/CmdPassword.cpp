@@ -1,0 +1,189 @@
+#include "CmdPassword.h"
+
+#include "AppStyle.h"
+#include "DeviceLink.h"
+#include "Frames.h"
+#include "LinkSequence.h"
+#include "ParamModel.h"
+#include "PasswordRules.h"
+#include "Twips.h"
+#include "UserMessages.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString CheckCaption = QStringLiteral("Hidden Properties");
+const QString ChangeCaption = QStringLiteral("Change Password");
+const QString SaveCaption = QStringLiteral("Save Password");
+const QString EnterCaption = QStringLiteral("Please enter admin password:");
+const QString NewPasswordCaption =
+    QStringLiteral("Enter a new password: 9 characters, must be numbers and letters");
+const QString ConfirmCaption = QStringLiteral("Enter the new password again:");
+
+// The design in twips. Heights of the window are its outer heights, caption and borders
+// included, as the design measures them.
+constexpr int ClientWidth = 4680;
+constexpr int CaptionAndBorders = 465;
+constexpr int FirstStageHeight = 2115;
+constexpr int SecondStageHeight = 2685;
+constexpr int FirstStageButtonTop = 1080;
+constexpr int SecondStageButtonTop = 1650;
+constexpr QRectF Label1Place(240, 90, 4200, 480);
+constexpr QRectF Text1Place(240, 600, 4200, 345);
+constexpr QRectF Label2Place(240, 1020, 4200, 270);
+constexpr QRectF Text2Place(240, 1290, 4200, 345);
+constexpr double ButtonWidth = 1980;
+constexpr double ButtonHeight = 405;
+constexpr double Command1Left = 240;
+constexpr double Command2Left = 2460;
+
+QLineEdit* passwordField(QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setEchoMode(QLineEdit::Password);
+    field->setMaxLength(PasswordRules::Length);
+    // The mask is "*", whatever the style would draw.
+    field->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    return field;
+}
+
+void place(QWidget* widget, const QRectF& twips)
+{
+    widget->setGeometry(twipsToPixels(twips));
+}
+
+} // namespace
+
+CmdPassword::CmdPassword(ParamModel& model, DeviceLink& link, UserMessages& messages,
+                         QWidget* parent)
+    : QDialog(parent)
+    , Label1(new QLabel(EnterCaption, this))
+    , Text1(passwordField(this))
+    , Label2(new QLabel(ConfirmCaption, this))
+    , Text2(passwordField(this))
+    , Command1(new QPushButton(CheckCaption, this))
+    , Command2(new QPushButton(ChangeCaption, this))
+    , m_model(model)
+    , m_link(link)
+    , m_messages(messages)
+{
+    setWindowTitle(Caption);
+    setFont(AppStyle::dialogFont());
+    const std::pair<QWidget*, const char*> names[] = {
+        {Label1, "Label1"}, {Text1, "Text1"},       {Label2, "Label2"},
+        {Text2, "Text2"},   {Command1, "Command1"}, {Command2, "Command2"}};
+    for (const auto& [control, name] : names) {
+        control->setObjectName(QLatin1String(name));
+    }
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    place(Label1, Label1Place);
+    place(Text1, Text1Place);
+    place(Label2, Label2Place);
+    place(Text2, Text2Place);
+    Label2->hide();
+    Text2->hide();
+    for (QPushButton* button : {Command1, Command2}) {
+        // Enter belongs to the password check, never to the button that has the focus.
+        button->setAutoDefault(false);
+    }
+    placeButtons(FirstStageButtonTop);
+    setFixedSize(
+        twipsToPixels(QRectF(0, 0, ClientWidth, FirstStageHeight - CaptionAndBorders)).size());
+    connect(Command1, &QPushButton::clicked, this, &CmdPassword::checkPassword);
+    connect(Command2, &QPushButton::clicked, this, &CmdPassword::changePassword);
+    Text1->setFocus();
+}
+
+void CmdPassword::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        checkPassword();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CmdPassword::checkPassword()
+{
+    if (const auto refusal = PasswordRules::check(Text1->text(), m_model.password())) {
+        refuse(refusal->message, Text1);
+        return;
+    }
+    m_passwordOK = true;
+    accept();
+}
+
+void CmdPassword::changePassword()
+{
+    if (m_stage == Stage::NewPassword) {
+        saveNewPassword();
+        return;
+    }
+    if (const auto refusal = PasswordRules::checkOld(Text1->text(), m_model.password())) {
+        refuse(refusal->message, Text1);
+        return;
+    }
+    enterSecondStage();
+}
+
+void CmdPassword::enterSecondStage()
+{
+    m_stage = Stage::NewPassword;
+    Command2->setText(SaveCaption);
+    Command1->setEnabled(false);
+    Label1->setText(NewPasswordCaption);
+    Label2->show();
+    Text2->show();
+    placeButtons(SecondStageButtonTop);
+    setFixedSize(
+        twipsToPixels(QRectF(0, 0, ClientWidth, SecondStageHeight - CaptionAndBorders)).size());
+    Text1->clear();
+    Text1->setFocus();
+}
+
+void CmdPassword::saveNewPassword()
+{
+    if (const auto refusal = PasswordRules::checkNew(Text1->text(), Text2->text())) {
+        refuse(refusal->message,
+               refusal->field == PasswordRules::Field::Confirmation ? Text2 : Text1);
+        return;
+    }
+    const ParamModel::DevicePassword previous = m_model.password();
+    m_model.password() = PasswordRules::bytes(Text1->text());
+    bool written = false;
+    bool busy = false;
+    setEnabled(false);
+    {
+        LinkSequence sequence(m_link);
+        busy = !sequence.isOpen();
+        written = sequence.SendFrame(Frames::PasswordWrite, 0, 0, 0, ReplyTimeout::Normal);
+    }
+    setEnabled(true);
+    if (!written) {
+        // The processor kept its password (a failed send has said so); so does the program.
+        m_model.password() = previous;
+        if (busy) {
+            refuse(BusyMessage, Text1);
+        }
+        return;
+    }
+    m_messages.showMessage(UserMessages::Icon::Exclamation, ChangedMessage);
+    accept();
+}
+
+void CmdPassword::placeButtons(int topTwips)
+{
+    place(Command1, QRectF(Command1Left, topTwips, ButtonWidth, ButtonHeight));
+    place(Command2, QRectF(Command2Left, topTwips, ButtonWidth, ButtonHeight));
+}
+
+void CmdPassword::refuse(const QString& message, QLineEdit* field)
+{
+    m_messages.showMessage(UserMessages::Icon::Exclamation, message);
+    field->setFocus();
+}

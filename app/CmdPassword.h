@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+
+class DeviceLink;
+class ParamModel;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class UserMessages;
+
+// The administrator password dialog. Its check (Command1 or Enter, in either stage) compares what
+// was typed with the processor's password, read just before the dialog opened, and on a match
+// sets PasswordOK and closes. Its change (Command2) asks for the old password, then for the new
+// one twice, and writes it to the processor; a write that fails leaves the program's copy at the
+// old password, as the processor still has it.
+class CmdPassword : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static inline const QString Caption = QStringLiteral("Password management:");
+    static inline const QString ChangedMessage = QStringLiteral("Password is changed.");
+    static inline const QString BusyMessage =
+        QStringLiteral("The device is busy. Please try again in a moment.");
+
+    CmdPassword(ParamModel& model, DeviceLink& link, UserMessages& messages,
+                QWidget* parent = nullptr);
+
+    // True only when the typed password matched; read after the dialog has closed.
+    bool PasswordOK() const { return m_passwordOK; }
+    bool isChangingToNew() const { return m_stage == Stage::NewPassword; }
+
+    QLabel* const Label1;
+    QLineEdit* const Text1;
+    QLabel* const Label2;
+    QLineEdit* const Text2;
+    QPushButton* const Command1;
+    QPushButton* const Command2;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    enum class Stage
+    {
+        OldPassword,
+        NewPassword,
+    };
+
+    void checkPassword();
+    void changePassword();
+    void enterSecondStage();
+    void saveNewPassword();
+    void placeButtons(int topTwips);
+    void refuse(const QString& message, QLineEdit* field);
+
+    ParamModel& m_model;
+    DeviceLink& m_link;
+    UserMessages& m_messages;
+    Stage m_stage = Stage::OldPassword;
+    bool m_passwordOK = false;
+};

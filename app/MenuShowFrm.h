@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ParamModel.h"
+
+#include <QDialog>
+
+class MenuShowModel;
+class QLabel;
+class QListView;
+class QPushButton;
+
+// The menu-show window: one check box per front-panel menu entry, grouped under section headers
+// (the rule of the ticks is MenuShowModel's). Saving writes the flags and closes; closing any
+// other way changes no flag.
+class MenuShowFrm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static inline const QString Caption = QStringLiteral("设置单项菜单的显示与隐藏");
+
+    explicit MenuShowFrm(ParamModel::MenuShowFlags& flags, QWidget* parent = nullptr);
+
+    bool isSaved() const { return m_saved; }
+    MenuShowModel& model() { return *m_model; }
+
+    QLabel* const Label1;
+    QListView* const List1;
+    QPushButton* const Command1; // tick all
+    QPushButton* const Command2; // untick all
+    QPushButton* const Command3; // save
+
+private:
+    void save();
+
+    ParamModel::MenuShowFlags& m_flags;
+    MenuShowModel* m_model;
+    bool m_saved = false;
+};

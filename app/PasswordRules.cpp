@@ -1,0 +1,80 @@
+#include "PasswordRules.h"
+
+namespace {
+
+bool isStorable(QChar c)
+{
+    return c.unicode() >= PasswordRules::FirstAllowed && c.unicode() <= PasswordRules::LastAllowed;
+}
+
+} // namespace
+
+std::optional<PasswordRules::Refusal>
+PasswordRules::check(const QString& typed, const ParamModel::DevicePassword& password)
+{
+    if (typed.isEmpty()) {
+        return Refusal{EnterPassword, Field::Password};
+    }
+    if (typed.size() != Length) {
+        return Refusal{WrongLength, Field::Password};
+    }
+    if (!matches(typed, password)) {
+        return Refusal{WrongPassword, Field::Password};
+    }
+    return std::nullopt;
+}
+
+std::optional<PasswordRules::Refusal>
+PasswordRules::checkOld(const QString& typed, const ParamModel::DevicePassword& password)
+{
+    if (typed.isEmpty()) {
+        return Refusal{EnterOldPassword, Field::Password};
+    }
+    if (typed.size() != Length) {
+        return Refusal{NineDigits, Field::Password};
+    }
+    if (!matches(typed, password)) {
+        return Refusal{WrongPassword, Field::Password};
+    }
+    return std::nullopt;
+}
+
+std::optional<PasswordRules::Refusal> PasswordRules::checkNew(const QString& typed,
+                                                              const QString& confirmation)
+{
+    if (typed.isEmpty()) {
+        return Refusal{EnterNewPassword, Field::Password};
+    }
+    if (typed.size() != Length) {
+        return Refusal{NineDigits, Field::Password};
+    }
+    if (!std::all_of(typed.begin(), typed.end(), isStorable)) {
+        return Refusal{NotStorable, Field::Password};
+    }
+    if (confirmation != typed) {
+        return Refusal{ConfirmationDiffers, Field::Confirmation};
+    }
+    return std::nullopt;
+}
+
+bool PasswordRules::matches(const QString& typed, const ParamModel::DevicePassword& password)
+{
+    if (typed.size() != Length) {
+        return false;
+    }
+    for (int i = 0; i < Length; ++i) {
+        if (!isStorable(typed[i]) || typed[i].unicode() != password[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+ParamModel::DevicePassword PasswordRules::bytes(const QString& typed)
+{
+    ParamModel::DevicePassword result{};
+    for (int i = 0; i < Length && i < typed.size(); ++i) {
+        result[i] = quint8(typed[i].unicode());
+    }
+    return result;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ParamModel.h"
+
+#include <QString>
+#include <optional>
+
+// What the password dialog accepts, without the dialog: the check of a typed password against
+// the processor's, and the two stages of a change. A refusal names the message and the field
+// that gets the focus back.
+class PasswordRules
+{
+public:
+    static constexpr int Length = int(std::tuple_size_v<ParamModel::DevicePassword>);
+    // The receiver takes 0xFD and 0xFF out of every reply, so a password holding them could never
+    // be read back; characters without a one-byte code cannot be stored at all. A password is
+    // printable ASCII.
+    static constexpr char16_t FirstAllowed = 32;
+    static constexpr char16_t LastAllowed = 126;
+
+    static inline const QString EnterPassword = QStringLiteral("Please enter the password!");
+    static inline const QString WrongLength = QStringLiteral("Incorrect password length!");
+    static inline const QString WrongPassword = QStringLiteral("Wrong password!");
+    static inline const QString EnterOldPassword = QStringLiteral("Please enter old password.");
+    static inline const QString NineDigits = QStringLiteral("Please enter 9 digits!");
+    static inline const QString EnterNewPassword =
+        QStringLiteral("Please enter your new password. ");
+    static inline const QString NotStorable = QStringLiteral(
+        "The password may hold only letters, digits, spaces and the punctuation of a US keyboard "
+        "(ASCII characters 32 to 126). Please enter another password.");
+    static inline const QString ConfirmationDiffers =
+        QStringLiteral("Sorry! The password you confirmed is different to your new password!");
+
+    enum class Field
+    {
+        Password,     // Text1
+        Confirmation, // Text2
+    };
+
+    struct Refusal
+    {
+        QString message;
+        Field field;
+
+        bool operator==(const Refusal&) const = default;
+    };
+
+    // The check that opens the hidden properties.
+    static std::optional<Refusal> check(const QString& typed,
+                                        const ParamModel::DevicePassword& password);
+    // First stage of a change: the old password.
+    static std::optional<Refusal> checkOld(const QString& typed,
+                                           const ParamModel::DevicePassword& password);
+    // Second stage: the new password and its confirmation.
+    static std::optional<Refusal> checkNew(const QString& typed, const QString& confirmation);
+
+    // Character by character, by code; a character outside printable ASCII never matches.
+    static bool matches(const QString& typed, const ParamModel::DevicePassword& password);
+    // The bytes of a password that checkNew accepted.
+    static ParamModel::DevicePassword bytes(const QString& typed);
+};
