@@ -19,10 +19,13 @@ class ControlRefresher;
 class DeviceLink;
 class FileChooser;
 class Form;
+class GraphEdits;
 class MainCommands;
+class NumericBandEntry;
 class ParamModel;
 class ParameterEdits;
 class PresetCommands;
+class RedrawRateMeter;
 class QTimer;
 class SkinImages;
 class UserMessages;
@@ -67,6 +70,8 @@ public:
     UndoHistory& undoHistory() { return m_undo; }
     BandTable& bands() { return m_bands; }
     MainCommands& commands() { return *m_commands; }
+    NumericBandEntry& bandEntry() { return *m_bandEntry; }
+    RedrawRateMeter& redrawRateMeter() { return *m_redrawRateMeter; }
     const WindowLayout& layout() const { return m_layout; }
     bool isFirstActivationDone() const { return m_activated; }
 
@@ -95,6 +100,7 @@ private:
     void applyWindowSize();
     void resizeFromGrip(int dy);
     void connectWindowCommands();
+    void attachGraphEditing();
 
     ParamModel& m_model;
     SkinImages& m_skin;
@@ -115,10 +121,15 @@ private:
     std::unique_ptr<MainCommands> m_commands;
     std::unique_ptr<ParameterEdits> m_edits;
     std::unique_ptr<PresetCommands> m_presets;
+    std::unique_ptr<NumericBandEntry> m_bandEntry;
+    std::unique_ptr<GraphEdits> m_graphEdits;
+    std::unique_ptr<RedrawRateMeter> m_redrawRateMeter;
     Hooks m_hooks;
     QTimer* m_progressTimer = nullptr; // Timer6
     QTimer* m_endTimer = nullptr;      // tmrEnd
     QTimer* m_toneReset = nullptr;     // timerToneReset
     QTimer* m_drawWave = nullptr;      // tmrDrawWave
+    QTimer* m_wheelStep = nullptr;     // Timer7
+    QTimer* m_redrawRate = nullptr;    // Timer1
     bool m_activated = false;
 };
