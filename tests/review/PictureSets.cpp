@@ -6,6 +6,7 @@ const QList<PictureSet>& PictureSet::all()
         {QStringLiteral("window"), drawWindowPictures},
         {QStringLiteral("transfer"), drawTransferPictures},
         {QStringLiteral("gallery"), drawControlGallery},
+        {QStringLiteral("graph"), drawGraphPictures},
     };
     return sets;
 }
