@@ -231,47 +231,35 @@ private Q_SLOTS:
         QCOMPARE(h.c().ShowNumberDot[2]->value(), 30);
     }
 
-    // One notch of the wheel is one gain step; parts of a notch add up; a key or button held
-    // makes a turn count for nothing.
+    // One notch of the wheel is one gain step; parts of a notch add up; a turn with a key (^)
+    // or a button (@) held counts for nothing and drops the part of a notch gathered.
     void wheel_data()
     {
-        QTest::addColumn<QList<int>>("deltas");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QString>("turns");
         QTest::addColumn<int>("gainByte");
-        const int none = Qt::NoModifier;
-        QTest::newRow("one notch towards the user: -0.2 dB") << QList<int>{-120} << none << 0 << 76;
-        QTest::newRow("one notch away: +0.2 dB") << QList<int>{120} << none << 0 << 74;
-        QTest::newRow("four +30 make one notch") << QList<int>{30, 30, 30, 30} << none << 0 << 74;
-        QTest::newRow("three +30 make none") << QList<int>{30, 30, 30} << none << 0 << 75;
-        QTest::newRow("two notches in one turn") << QList<int>{-240} << none << 0 << 77;
-        QTest::newRow("Ctrl held") << QList<int>{-120} << int(Qt::ControlModifier) << 0 << 75;
-        QTest::newRow("button held") << QList<int>{-120} << none << int(Qt::LeftButton) << 75;
+        QTest::newRow("one notch towards the user: -0.2 dB") << "-120" << 76;
+        QTest::newRow("one notch away: +0.2 dB") << "120" << 74;
+        QTest::newRow("four +30 make one notch") << "30 30 30 30" << 74;
+        QTest::newRow("three +30 make none") << "30 30 30" << 75;
+        QTest::newRow("two notches in one turn") << "-240" << 77;
+        QTest::newRow("Ctrl held") << "^-120" << 75;
+        QTest::newRow("button held") << "@-120" << 75;
+        QTest::newRow("a key held drops a part notch") << "60 ^60 60" << 75;
     }
 
     void wheel()
     {
-        QFETCH(QList<int>, deltas);
-        QFETCH(int, modifiers);
-        QFETCH(int, buttons);
+        QFETCH(QString, turns);
         MainWindowHarness h;
-        for (int delta : deltas) {
-            turnWheel(graphOf(h), delta, Qt::KeyboardModifiers(modifiers),
-                      Qt::MouseButtons(buttons));
+        for (QString turn : turns.split(u' ')) {
+            const bool ctrl = turn.startsWith(u'^');
+            const bool button = turn.startsWith(u'@');
+            turnWheel(graphOf(h), turn.remove(u'^').remove(u'@').toInt(),
+                      ctrl ? Qt::ControlModifier : Qt::NoModifier,
+                      button ? Qt::LeftButton : Qt::NoButton);
         }
         waitForWheelSteps(h);
         QTEST(int(h.model.store().value(1, 0, Band0)), "gainByte");
-    }
-
-    // A turn with a key held also drops the part of a notch gathered before it.
-    void wheelModifierDropsAPartNotch()
-    {
-        MainWindowHarness h;
-        turnWheel(graphOf(h), 60);
-        turnWheel(graphOf(h), 60, Qt::ControlModifier);
-        turnWheel(graphOf(h), 60);
-        waitForWheelSteps(h);
-        QCOMPARE(int(h.model.store().value(1, 0, Band0)), 75);
     }
 
     // A typed value is held to its limits and stored through its field's encoding, shown and
