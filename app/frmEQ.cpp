@@ -9,14 +9,17 @@
 #include "Form.h"
 #include "FormLoader.h"
 #include "Frames.h"
+#include "GraphEdits.h"
 #include "HiddenProperties.h"
 #include "MainCommands.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "MainWindowToolTips.h"
+#include "NumericBandEntry.h"
 #include "ParamModel.h"
 #include "ParameterEdits.h"
 #include "PresetCommands.h"
+#include "RedrawRateMeter.h"
 #include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
@@ -114,6 +117,7 @@ bool frmEQ::load(QString& error, const QString& designFile)
     m_edits->attach();
     m_presets->attach();
     connectWindowCommands();
+    attachGraphEditing();
     startUp();
     return true;
 }
@@ -158,6 +162,8 @@ bool frmEQ::takeTimersFromDesign(QString& error)
     m_endTimer = own("tmrEnd");
     m_toneReset = own("timerToneReset");
     m_drawWave = own("tmrDrawWave");
+    m_wheelStep = own("Timer7");
+    m_redrawRate = own("Timer1");
     if (!error.isEmpty()) {
         return false;
     }
@@ -201,6 +207,20 @@ void frmEQ::connectWindowCommands()
             &C_ProgressBar::setValue);
     connect(&m_bulk, &BulkTransfer::storeRead, this, &frmEQ::showStoreRead);
     connect(&m_bulk, &BulkTransfer::transferFinished, this, &frmEQ::showTransferFinished);
+}
+
+void frmEQ::attachGraphEditing()
+{
+    m_bandEntry = std::make_unique<NumericBandEntry>(*m_context, *m_bandEditor, m_layout);
+    m_bandEntry->attach();
+    if (auto* graph = qobject_cast<EqGraphView*>(m_controls->Picture1)) {
+        m_graphEdits =
+            std::make_unique<GraphEdits>(*m_context, *m_bandEditor, *graph, *m_wheelStep);
+        m_graphEdits->attach();
+        m_redrawRateMeter =
+            std::make_unique<RedrawRateMeter>(*m_controls->Check2, *m_redrawRate, *graph);
+        m_redrawRateMeter->attach();
+    }
 }
 
 void frmEQ::placeBandReadouts()
@@ -276,6 +296,10 @@ void frmEQ::firstActivation()
 
 void frmEQ::closeEvent(QCloseEvent* event)
 {
+    // The redraw loop ends before anything else, while the graph is whole.
+    if (m_redrawRateMeter) {
+        m_redrawRateMeter->stop();
+    }
     // Every wait of the link ends now; the supervision stops.
     m_link.setClosing();
     m_supervisor.stop();

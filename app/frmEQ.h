@@ -19,11 +19,14 @@ class ControlRefresher;
 class DeviceLink;
 class FileChooser;
 class Form;
+class GraphEdits;
 class HiddenProperties;
 class MainCommands;
+class NumericBandEntry;
 class ParamModel;
 class ParameterEdits;
 class PresetCommands;
+class RedrawRateMeter;
 class QTimer;
 class SkinImages;
 class UserMessages;
@@ -61,6 +64,8 @@ public:
     BandTable& bands() { return m_bands; }
     MainCommands& commands() { return *m_commands; }
     CommIndicator& commIndicator() { return *m_commIndicator; }
+    NumericBandEntry& bandEntry() { return *m_bandEntry; }
+    RedrawRateMeter& redrawRateMeter() { return *m_redrawRateMeter; }
     const WindowLayout& layout() const { return m_layout; }
     bool isFirstActivationDone() const { return m_activated; }
 
@@ -90,6 +95,7 @@ private:
     void applyWindowSize();
     void resizeFromGrip(int dy);
     void connectWindowCommands();
+    void attachGraphEditing();
 
     ParamModel& m_model;
     SkinImages& m_skin;
@@ -113,9 +119,14 @@ private:
     std::unique_ptr<HiddenProperties> m_hiddenProperties;
     CommIndicator* m_commIndicator = nullptr; // a window of its own, owned as our child
 
+    std::unique_ptr<NumericBandEntry> m_bandEntry;
+    std::unique_ptr<GraphEdits> m_graphEdits;
+    std::unique_ptr<RedrawRateMeter> m_redrawRateMeter;
     QTimer* m_progressTimer = nullptr; // Timer6
     QTimer* m_endTimer = nullptr;      // tmrEnd
     QTimer* m_toneReset = nullptr;     // timerToneReset
     QTimer* m_drawWave = nullptr;      // tmrDrawWave
+    QTimer* m_wheelStep = nullptr;     // Timer7
+    QTimer* m_redrawRate = nullptr;    // Timer1
     bool m_activated = false;
 };

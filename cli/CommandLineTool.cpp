@@ -1,5 +1,7 @@
 #include "CommandLineTool.h"
 
+#include "CurveTable.h"
+#include "DecimalNumber.h"
 #include "DeviceSession.h"
 #include "EqGroupTable.h"
 #include "Frames.h"
@@ -76,6 +78,14 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "tab-separated. Without FILE, the flags are read from the processor; with FILE, from\n"
          "the preset (\"-\" where it lacks a flag). The flags are changed only in the window.",
          0, 1, &CommandLineTool::menushowCommand},
+        {"curve", "curve FILE.PA MODE GROUP [--at F1,F2,...]",
+         "Print the response the window draws for EQ group GROUP (0 music, 1 microphones 1-2,\n"
+         "2 microphone 3, 3 effect, 4 centre, 5 surround, 6 bass, 7 record) of mode MODE of a\n"
+         "preset file, at the graph's design size: a header line starting with \"*\", then one\n"
+         "row per graph column, \"frequency,dB\" with three decimals (the effect group: the\n"
+         "peaking bands, the high cut and the low cut, each a dB column). With --at the rows\n"
+         "are at the given frequencies in Hz (above 0, up to 24000) instead.",
+         3, 5, &CommandLineTool::curveCommand},
     };
     return list;
 }
@@ -439,4 +449,55 @@ int CommandLineTool::menushowCommand(const QStringList& arguments)
         std::copy(read.begin(), read.end(), flags.begin());
         return print();
     });
+}
+
+int CommandLineTool::curveCommand(const QStringList& arguments)
+{
+    constexpr double HighestFrequency = 24000; // half the processor's sample rate
+    const auto mode = parseNumber(arguments[1], 7, "MODE");
+    const auto group =
+        mode ? parseNumber(arguments[2], EqGroupTable::GroupCount - 1, "GROUP") : std::nullopt;
+    if (!group) {
+        return BadUsage;
+    }
+    std::optional<std::vector<float>> frequencies;
+    if (arguments.size() > 3) {
+        QString list;
+        if (arguments.size() == 5 && arguments[3] == u"--at") {
+            list = arguments[4];
+        } else if (arguments.size() == 4 && arguments[3].startsWith(u"--at=")) {
+            list = arguments[3].mid(qsizetype(sizeof("--at=") - 1));
+        } else {
+            return badUsage(QStringLiteral("usage: %1 curve FILE.PA MODE GROUP [--at F1,F2,...]")
+                                .arg(QLatin1String(ProgramName)));
+        }
+        frequencies.emplace();
+        for (const QString& text : list.split(u',')) {
+            const auto hz = parseDecimal(text);
+            if (!hz || *hz <= 0 || *hz > HighestFrequency) {
+                return badUsage(QStringLiteral("--at needs frequencies in Hz above 0 and up to "
+                                               "24000, separated by commas: %1")
+                                    .arg(text));
+            }
+            frequencies->push_back(float(*hz));
+        }
+    }
+    const QString path = arguments[0];
+    if (!QFileInfo(path).isFile()) {
+        m_err << "cannot read " << path << Qt::endl;
+        return Failure;
+    }
+    ParamModel model;
+    model.InitDefaults(ParamModel::FactoryReset);
+    StreamMessages messages(m_err);
+    if (ImportPreset(path, model, messages).result != ImportResult::Imported) {
+        return Failure; // the import has said why
+    }
+    m_out << CurveTable::header(QFileInfo(path).fileName(), *mode, *group) << '\n';
+    const QStringList rows = frequencies ? CurveTable::rows(model, *mode, *group, *frequencies)
+                                         : CurveTable::rows(model, *mode, *group);
+    for (const QString& row : rows) {
+        m_out << row << '\n';
+    }
+    return Success;
 }

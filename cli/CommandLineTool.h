@@ -57,6 +57,7 @@ private:
     int showCommand(const QStringList& arguments);
     int diffCommand(const QStringList& arguments);
     int menushowCommand(const QStringList& arguments);
+    int curveCommand(const QStringList& arguments);
 
     // Opens a session with the processor, runs body and closes the session again (the
     // simulator's state file is written back then). Failure when the session cannot open.

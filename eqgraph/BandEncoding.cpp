@@ -1,5 +1,7 @@
 #include "BandEncoding.h"
 
+#include "BandTable.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -95,6 +97,50 @@ quint8 ClampHighCutIndex(quint8 index, int group)
 quint8 QToByte(double q)
 {
     return q <= 3 ? toByte(10 * q) : toByte(4 * q + 15);
+}
+
+float SnapFreq(double hz, BandKind kind, int group)
+{
+    // The lowest frequency of each range of steps, and the step there.
+    struct Steps
+    {
+        double from, step;
+    };
+    constexpr Steps Ranges[] = {{10000, 500}, {1000, 100}, {100, 10}, {0, 2}};
+    constexpr double Lowest = 18;
+    constexpr double Highest = 20000;
+
+    double f = std::trunc(hz);
+    if (f < Lowest) {
+        f = Lowest;
+    } else if (f > Highest) {
+        f = Highest;
+    } else {
+        for (const Steps& range : Ranges) {
+            if (f >= range.from) {
+                f = std::trunc(f / range.step) * range.step;
+                break;
+            }
+        }
+    }
+    if (kind == BandKind::LowCut) {
+        return float(FreqFromIndex(ClampLowCutIndex(FreqToIndex(f), group)));
+    }
+    if (kind == BandKind::HighCut) {
+        return float(FreqFromIndex(ClampHighCutIndex(FreqToIndex(f), group)));
+    }
+    return float(f);
+}
+
+float SnapGain(double db, BandKind kind)
+{
+    constexpr float Limit = 15;
+    constexpr float StepsPerDb = 5; // 0.2 dB a step
+    if (kind != BandKind::Peaking) {
+        return 0;
+    }
+    const float gain = std::clamp(float(db), -Limit, Limit);
+    return std::trunc(StepsPerDb * gain) / StepsPerDb;
 }
 
 } // namespace BandEncoding

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+enum class BandKind : int;
+
 // How an EQ band's three stored bytes encode frequency, gain and Q. Pure conversions; the
 // processor defines the steps: the frequency index runs 2 Hz, 10 Hz, 100 Hz and 500 Hz apart in
 // four ranges, the gain byte 0.2 dB apart with 75 at 0 dB, the Q byte 0.1 apart up to 3.0 and in
@@ -24,6 +26,12 @@ quint8 QToByte(double q);
 // The frequency index a group's low or high cut may take; groups without that cut keep any index.
 quint8 ClampLowCutIndex(quint8 index, int group);
 quint8 ClampHighCutIndex(quint8 index, int group);
+
+// Where a dragged or typed frequency lands: truncated to whole Hz, then down onto the frequency
+// steps (2, 10, 100, 500 Hz) between 18 Hz and 20 kHz and, for a cut, into the group's range.
+float SnapFreq(double hz, BandKind kind, int group);
+// Where a dragged gain lands: 0 dB for a cut; otherwise within +-15 dB, truncated to 0.2 dB.
+float SnapGain(double db, BandKind kind);
 
 // A real number converted to a byte: nearest, halves to even, clamped to 0..255.
 quint8 toByte(double value);

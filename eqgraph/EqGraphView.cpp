@@ -6,7 +6,10 @@
 #include "ParamModel.h"
 #include "SkinImages.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 EqGraphView::EqGraphView(SkinImages& skin, QWidget* parent)
     : QWidget(parent)
@@ -14,6 +17,7 @@ EqGraphView::EqGraphView(SkinImages& skin, QWidget* parent)
     , m_renderer(skin)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
     // The artwork may be replaced after the grid was drawn from it (tests do).
     connect(&m_skin, &SkinImages::imageChanged, this, [this] {
         m_gridValid = false;
@@ -89,7 +93,7 @@ const QImage& EqGraphView::workPicture()
 void EqGraphView::InitGraph()
 {
     m_skin.InitSkin();
-    m_renderer.setScale(float(width()) / GraphGeometry::DesignWidth);
+    followWidth();
     m_grid = m_renderer.drawGrid(size(), devicePixelRatioF());
     m_gridValid = true;
     m_workValid = false;
@@ -106,7 +110,74 @@ bool EqGraphView::bypassed() const
            m_model->store().value(0, m_model->currentMode(), address) == 0;
 }
 
+void EqGraphView::followWidth()
+{
+    m_renderer.setScale(float(width()) / GraphGeometry::DesignWidth);
+}
+
 void EqGraphView::paintEvent(QPaintEvent*)
 {
     QPainter(this).drawImage(QPointF(0, 0), workPicture());
+}
+
+void EqGraphView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    followWidth();
+}
+
+void EqGraphView::mousePressEvent(QMouseEvent* event)
+{
+    emit pressed(event->position());
+}
+
+void EqGraphView::mouseMoveEvent(QMouseEvent* event)
+{
+    emit moved(event->position());
+}
+
+void EqGraphView::mouseReleaseEvent(QMouseEvent*)
+{
+    emit released();
+}
+
+void EqGraphView::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // The press before it has been reported already; the second click only steps again.
+    emit doubleClicked();
+}
+
+void EqGraphView::keyPressEvent(QKeyEvent* event)
+{
+    using GraphGestures::ArrowKey;
+    ArrowKey key = ArrowKey::None;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        key = ArrowKey::Left;
+        break;
+    case Qt::Key_Up:
+        key = ArrowKey::Up;
+        break;
+    case Qt::Key_Right:
+        key = ArrowKey::Right;
+        break;
+    case Qt::Key_Down:
+        key = ArrowKey::Down;
+        break;
+    default:
+        // The window's own keys reach it.
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit arrowKeyPressed(key);
+}
+
+void EqGraphView::wheelEvent(QWheelEvent* event)
+{
+    // Every turn over the graph is its own, used or not: none scrolls the window around it.
+    event->accept();
+    const bool plain = event->modifiers() == Qt::NoModifier && event->buttons() == Qt::NoButton;
+    if (const int notches = m_wheel.add(event->angleDelta().y(), plain)) {
+        emit wheelTurned(notches);
+    }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "EqGraphRenderer.h"
+#include "GraphGestures.h"
+#include "WheelNotches.h"
 
 #include <QImage>
 #include <QWidget>
@@ -15,6 +17,10 @@ class SkinImages;
 // It paints by copying its work picture, rebuilt from the grid picture whenever a redraw was
 // asked for since (several requests merge into one), so it is never shown half drawn. The grid
 // is rebuilt when the size or the screen's density changes.
+//
+// It reports what the user does on it in its own logical pixels and leaves the editing to the
+// window: presses, moves with a button held, releases and double clicks, the arrow keys (it takes
+// the keyboard focus on a press) and whole wheel notches turned with nothing held.
 class EqGraphView : public QWidget
 {
     Q_OBJECT
@@ -44,11 +50,29 @@ public:
     int gridBuildCount() const { return m_gridBuilds; }
     int redrawCount() const { return m_redraws; }
 
+signals:
+    void pressed(QPointF point);
+    void moved(QPointF point);
+    void released();
+    void doubleClicked();
+    void arrowKeyPressed(GraphGestures::ArrowKey key);
+    // Positive away from the user, negative towards.
+    void wheelTurned(int notches);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void InitGraph();
+    // The geometry follows the widget's width at once, so that events map to the present size.
+    void followWidth();
     bool bypassed() const;
 
     SkinImages& m_skin;
@@ -66,4 +90,5 @@ private:
     quint64 m_pendingRequests = 0;
     int m_gridBuilds = 0;
     int m_redraws = 0;
+    WheelNotches m_wheel;
 };

@@ -16,13 +16,26 @@ void EqResponse::setGeometry(const GraphGeometry& geometry)
     m_geometry = geometry;
     const int count = std::max(0, geometry.PointCount());
     m_frequencies.resize(count);
-    m_angles.resize(count);
     for (int i = 0; i < count; ++i) {
         m_frequencies[i] =
             std::min(geometry.XToFreq(geometry.X0() + i), float(GraphGeometry::TopFrequency));
+    }
+    evaluateAtFrequencies();
+}
+
+void EqResponse::setPointFrequencies(std::vector<float> hz)
+{
+    m_frequencies = std::move(hz);
+    evaluateAtFrequencies();
+}
+
+void EqResponse::evaluateAtFrequencies()
+{
+    m_angles.resize(m_frequencies.size());
+    for (std::size_t i = 0; i < m_frequencies.size(); ++i) {
         m_angles[i] = BandFilter::angleAt(m_frequencies[i]);
     }
-    m_sum.assign(count, 0.0f);
+    m_sum.assign(m_frequencies.size(), 0.0f);
 }
 
 float EqResponse::pointFrequency(int point) const

@@ -39,7 +39,11 @@ public:
     // The evaluation grid follows the geometry; ResponseSum is cleared.
     void setGeometry(const GraphGeometry& geometry);
     const GraphGeometry& geometry() const { return m_geometry; }
+    // Points at the given frequencies instead of the graph's columns, until the next
+    // setGeometry; ResponseSum is cleared.
+    void setPointFrequencies(std::vector<float> hz);
 
+    int pointCount() const { return int(m_frequencies.size()); }
     // The frequency a point is evaluated at: its column's frequency, at most 22 kHz.
     float pointFrequency(int point) const;
 
@@ -55,6 +59,8 @@ public:
     std::vector<ResponseCurve> groupCurves(ParamModel& model, int mode, int group);
 
 private:
+    void evaluateAtFrequencies();
+
     GraphGeometry m_geometry;
     std::vector<float> m_frequencies;
     // phi and psi per point depend only on the geometry: worked out once for it, not per band.

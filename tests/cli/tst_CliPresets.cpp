@@ -189,6 +189,61 @@ private Q_SLOTS:
         QCOMPARE(ToolRun::of({"menushow", path("none.PA")}).exitCode, 1);
     }
 
+    // The curves of the effect group at given frequencies: each its own column, with the
+    // response's worked values (1 kHz +12 dB Q 1; a low cut at 100 Hz; a high cut at 10 kHz).
+    void curveAtGivenFrequencies()
+    {
+        SimProcessor processor;
+        ParamStore& store = processor.memory().store();
+        store.setFields(2, 0x89, {131, 15, 10});
+        store.setValue(0, 2, 0x87, 41);
+        store.setValue(0, 2, 0x82, 221);
+        RecordingMessages messages;
+        QVERIFY(SimStateFile::save(path("fx.PA"), processor.memory(), messages));
+        const ToolRun run =
+            ToolRun::of({"curve", path("fx.PA"), "2", "3", "--at", "50,100,1000,10000"});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        QVERIFY(lines[0].startsWith(u"* fx.PA, mode 2, EQ group 3"));
+        // The worked values; NaN where none is known.
+        const double x = std::nan("");
+        const double expected[4][4] = {{50, x, 0, -11.97},
+                                       {100, 0.16, 0, -2.27},
+                                       {1000, 12.00, 0, 0.01},
+                                       {10000, x, -2.27, 0}};
+        for (int row = 0; row < 4; ++row) {
+            const QStringList columns = lines[row + 1].split(u',');
+            QCOMPARE(columns.size(), 4);
+            for (int column = 0; column < 4; ++column) {
+                QVERIFY2(!(std::abs(columns[column].toDouble() - expected[row][column]) > 0.015),
+                         qPrintable(lines[row + 1]));
+                QCOMPARE(columns[column].section(u'.', 1).size(), 3);
+            }
+        }
+    }
+
+    // At the graph's columns: one row per column, the last ones held at 22 kHz; an unreadable
+    // preset prints nothing but the import's message.
+    void curveAtTheGraphColumns()
+    {
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        const ToolRun run = ToolRun::of({"curve", path("a.PA"), "0", "6"});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 1588);
+        QCOMPARE(lines[1].section(u',', 0, 0), QStringLiteral("13.375"));
+        QCOMPARE(lines.back().section(u',', 0, 0), QStringLiteral("22000.000"));
+        QCOMPARE(lines.back().count(u','), 1);
+
+        writeBytes("bad.PA", QByteArray("\x00\x01\x02\xFF", 4));
+        const ToolRun bad = ToolRun::of({"curve", path("bad.PA"), "0", "0"});
+        QCOMPARE(bad.exitCode, 1);
+        QVERIFY(bad.out.isEmpty());
+        QVERIFY(!bad.err.isEmpty());
+        QCOMPARE(ToolRun::of({"curve", path("none.PA"), "0", "0"}).exitCode, 1);
+    }
+
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
     QByteArray readBytes(const QString& name) const

@@ -71,6 +71,13 @@ private Q_SLOTS:
             << QStringList{"--simulate", "set", "0", "0x03", "10"};
         QTest::newRow("set: VALUE2 without VALUE3")
             << QStringList{"--simulate", "set", "0", "0x40", "1", "2"};
+        QTest::newRow("curve: group above 7") << QStringList{"curve", "a.PA", "0", "8"};
+        QTest::newRow("curve: a frequency of 0")
+            << QStringList{"curve", "a.PA", "0", "0", "--at", "100,0"};
+        QTest::newRow("curve: a frequency that is no number")
+            << QStringList{"curve", "a.PA", "0", "0", "--at=100,1k"};
+        QTest::newRow("curve: another option")
+            << QStringList{"curve", "a.PA", "0", "0", "--from", "100"};
     }
 
     void badUsage()

@@ -1,4 +1,5 @@
 #include "BandEncoding.h"
+#include "BandTable.h"
 
 #include <QTest>
 
@@ -94,6 +95,56 @@ private Q_SLOTS:
         QFETCH(int, index);
         QTEST(int(ClampLowCutIndex(quint8(index), group)), "lowCut");
         QTEST(int(ClampHighCutIndex(quint8(index), group)), "highCut");
+    }
+
+    // Dragged and typed frequencies go down onto the steps of their range, and a cut into its
+    // group's range.
+    void snapFreq_data()
+    {
+        QTest::addColumn<double>("hz");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("snapped");
+        const int peaking = int(BandKind::Peaking);
+        QTest::newRow("below 18 Hz") << 13.4 << peaking << 0 << 18;
+        QTest::newRow("2 Hz steps, truncated") << 99.9 << peaking << 0 << 98;
+        QTest::newRow("10 Hz steps") << 999.0 << peaking << 0 << 990;
+        QTest::newRow("100 Hz steps") << 1234.0 << peaking << 0 << 1200;
+        QTest::newRow("500 Hz steps") << 12999.0 << peaking << 0 << 12500;
+        QTest::newRow("20 kHz exactly") << 20000.0 << peaking << 0 << 20000;
+        QTest::newRow("above 20 kHz") << 20001.0 << peaking << 0 << 20000;
+        QTest::newRow("music low cut") << 500.0 << int(BandKind::LowCut) << 0 << 230;
+        QTest::newRow("microphone high cut") << 5000.0 << int(BandKind::HighCut) << 1 << 8000;
+        QTest::newRow("effect low cut") << 2000.0 << int(BandKind::LowCut) << 3 << 990;
+    }
+
+    void snapFreq()
+    {
+        QFETCH(double, hz);
+        QFETCH(int, kind);
+        QFETCH(int, group);
+        QTEST(int(SnapFreq(hz, BandKind(kind), group)), "snapped");
+    }
+
+    // Dragged gains go towards 0 dB onto the 0.2 dB steps, within +-15 dB; a cut stays flat.
+    void snapGain_data()
+    {
+        QTest::addColumn<double>("db");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("gainByte");
+        const int peaking = int(BandKind::Peaking);
+        QTest::newRow("up, truncated") << 2.39 << peaking << 64;    // +2.2 dB
+        QTest::newRow("down, truncated") << -2.39 << peaking << 86; // -2.2 dB
+        QTest::newRow("above the range") << 16.0 << peaking << 0;
+        QTest::newRow("below the range") << -16.0 << peaking << 150;
+        QTest::newRow("a cut") << 8.0 << int(BandKind::LowCut) << 75;
+    }
+
+    void snapGain()
+    {
+        QFETCH(double, db);
+        QFETCH(int, kind);
+        QTEST(int(GainToByte(SnapGain(db, BandKind(kind)))), "gainByte");
     }
 
     void q_data()

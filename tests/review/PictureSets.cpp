@@ -8,6 +8,7 @@ const QList<PictureSet>& PictureSet::all()
         {QStringLiteral("tabs"), drawTabPictures},
         {QStringLiteral("gallery"), drawControlGallery},
         {QStringLiteral("dialogs"), drawDialogPictures},
+        {QStringLiteral("graph"), drawGraphPictures},
     };
     return sets;
 }

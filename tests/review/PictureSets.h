@@ -26,5 +26,8 @@ void drawTabPictures(PictureFolder& folder);
 // The password dialog in both stages, the menu-show window and the communication log, alone and
 // over the main window.
 void drawDialogPictures(PictureFolder& folder);
+// The equaliser graph: the music group with bands boosted and cut, a band above 10 kHz selected,
+// the effect group with its three curves, each also at pixel ratio 2; the value entry box.
+void drawGraphPictures(PictureFolder& folder);
 // Every skinned control class in several states, drawn with the real skin at 1x and 1.5x.
 void drawControlGallery(PictureFolder& folder);
