@@ -8,14 +8,21 @@
 #include "ParamBlocks.h"
 #include "PresetTable.h"
 #include "ProcessorTransport.h"
+#include "RegularFile.h"
 #include "SavePreset.h"
 
-#include <QFileInfo>
+#include <QDir>
 
 namespace {
 
 const char* const ProgramName = "tonvexa-cli";
 const char* const NoProcessorText = "no processor found";
+
+// The line that says why a file failed: the file, then the key and value or the system's error.
+QString fileReason(const QString& path, const QString& reason)
+{
+    return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+}
 
 } // namespace
 
@@ -37,8 +44,10 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "(0x00, 0x40, 0x80, 0xC0).",
          3, 4, &CommandLineTool::frameCommand},
         {"send", "send TYPE MODE ADDRESS [VALUE]",
-         "Send the handshake frame, then the frame, and print the processor's data frame.", 3, 4,
-         &CommandLineTool::sendCommand},
+         "Send the handshake frame, then the frame, and print the processor's data frame.\n"
+         "Values 253 and 255 cannot be read back from the processor and are refused, and so is\n"
+         "the password write (type 8), which would set a password of nine 0x00 bytes.",
+         3, 4, &CommandLineTool::sendCommand},
         {"get", "get MODE ADDRESS",
          "Read the block that holds ADDRESS from the processor and print the address's three\n"
          "fields in decimal. Common addresses (0xC0..0xCF) are read in mode 0.",
@@ -62,12 +71,13 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "(0-7, COMMON or MENUSHOW), address, name, stored value(s) (\"-\" where a key is\n"
          "missing) and what the value means where the window shows it as something else: EQ\n"
          "bands and cuts in Hz, dB and Q, the echo delay and reverb time as shown, and the menu\n"
-         "flags as shown or hidden.",
+         "flags as shown or hidden. Exit status 1, after the table, when the file would not\n"
+         "import (a key missing or out of range), with the first such key on standard error.",
          1, 1, &CommandLineTool::showCommand},
         {"diff", "diff A.PA B.PA",
          "Print the rows of two preset files that differ: mode, address, name, the values in A,\n"
-         "the values in B. Exit status 0 when none differ, 1 when some do, 2 when a file cannot\n"
-         "be read.",
+         "the values in B. Values are compared as numbers (0x50 and 80 are the same). Exit\n"
+         "status 0 when none differ, 1 when some do, 2 when a file cannot be read.",
          2, 2, &CommandLineTool::diffCommand},
     };
     return list;
@@ -102,11 +112,21 @@ int CommandLineTool::run(const QStringList& words)
 
 int CommandLineTool::printUsage()
 {
-    m_out << "usage: " << ProgramName << " [--simulate[=STATE.PA]] [--log] [--timeout-scale F] "
-          << "COMMAND [ARGUMENTS]\n\n"
-          << "Talks to the processor over USB HID, or to the simulated processor with --simulate.\n"
-          << "--log writes every communication log entry to standard error.\n"
-          << "Numbers are decimal, 0x hex or &H hex.\n\nCommands:\n";
+    m_out
+        << "usage: " << ProgramName
+        << " [--simulate[=STATE.PA]] [--simulate-faults=SPEC] [--log] [--timeout-scale F] "
+        << "COMMAND [ARGUMENTS]\n\n"
+        << "Talks to the processor over USB HID, or to the simulated processor with --simulate.\n"
+        << "With STATE.PA the simulated processor's memory is kept in that file; one program at a\n"
+        << "time uses it, others wait a few seconds and then give up.\n"
+        << "--simulate-faults=SPEC makes the simulated processor misbehave: comma-separated\n"
+        << "KIND@FRAME or KIND@FIRST-LAST, frames counted from 1 as it receives them, KIND one\n"
+        << "of " << SimFaultPlan::kindNames() << "\n"
+        << "(for example silence@5,noise@12,corruptdata@20-24).\n"
+        << "--log writes every communication log entry to standard error.\n"
+        << "--timeout-scale F multiplies every time-out by F (above 0, at most "
+        << CliOptions::MaxTimeoutScale << ").\n"
+        << "Numbers are decimal, 0x hex or &H hex.\n\nCommands:\n";
     for (const Command& command : commands()) {
         m_out << "  " << command.synopsis << '\n';
     }
@@ -225,6 +245,13 @@ int CommandLineTool::sendCommand(const QStringList& arguments)
     if (!Frames::replyLength(request->type, request->address)) {
         return badUsage(QStringLiteral("a block read needs a block base (0x00, 0x40, 0x80, 0xC0)"));
     }
+    if (request->value == Frames::NotificationByte || request->value == Frames::KeepAliveByte) {
+        return badUsage(QStringLiteral("253 and 255 cannot be read back from the processor"));
+    }
+    if (request->type == Frames::PasswordWrite) {
+        return badUsage(
+            QStringLiteral("send does not write the password: it would be nine 0x00 bytes"));
+    }
     return withSession([&](DeviceSession& session) {
         if (!bareHandshake(session) ||
             !session.link().SendFrame(request->type, request->mode, request->address,
@@ -313,6 +340,9 @@ int CommandLineTool::setCommand(const QStringList& arguments)
 
 int CommandLineTool::backupCommand(const QStringList& arguments)
 {
+    if (arguments[0].isEmpty()) {
+        return badUsage(QStringLiteral("backup needs a file name"));
+    }
     return withSession([&](DeviceSession& session) {
         if (!fullHandshake(session)) {
             return Failure; // nothing written
@@ -330,8 +360,10 @@ int CommandLineTool::backupCommand(const QStringList& arguments)
 int CommandLineTool::restoreCommand(const QStringList& arguments)
 {
     const QString path = arguments[0];
-    if (!QFileInfo(path).isFile()) {
-        m_err << "cannot read " << path << Qt::endl;
+    // Checked before the processor is touched; the import reads the file again.
+    if (const RegularFile::Check check = RegularFile::check(path);
+        check.status != RegularFile::Status::Regular) {
+        m_err << ImportFailedMessage << '\n' << fileReason(path, check.reason) << Qt::endl;
         return Failure;
     }
     return withSession([&](DeviceSession& session) {
@@ -340,8 +372,12 @@ int CommandLineTool::restoreCommand(const QStringList& arguments)
         }
         // No window to refresh and no undo history here; the upload ends with the mode select,
         // as after an import in the window.
-        if (ImportPreset(path, session.model(), session.messages()).result !=
-            ImportResult::Imported) {
+        const ImportOutcome outcome = ImportPreset(path, session.model(), session.messages());
+        if (outcome.result != ImportResult::Imported) {
+            // The program's own message is out; the reason follows it.
+            if (!outcome.reason.isEmpty()) {
+                m_err << fileReason(path, outcome.reason) << Qt::endl;
+            }
             return Failure;
         }
         session.bulk().UploadAll(true);
@@ -355,11 +391,19 @@ int CommandLineTool::showCommand(const QStringList& arguments)
     QString error;
     const auto table = PresetTable::read(arguments[0], error);
     if (!table) {
-        m_err << error << Qt::endl;
+        m_err << fileReason(arguments[0], error) << Qt::endl;
         return Failure;
     }
     for (const PresetTable::Row& row : table->rows()) {
         m_out << row.text() << '\n';
+    }
+    m_out.flush();
+    // What restore would say of the same file.
+    const QString importProblem = table->importProblem();
+    if (!importProblem.isEmpty()) {
+        m_err << "The window would refuse this file: " << ImportFailedMessage << '\n'
+              << fileReason(arguments[0], importProblem) << Qt::endl;
+        return Failure;
     }
     return Success;
 }
@@ -371,7 +415,7 @@ int CommandLineTool::diffCommand(const QStringList& arguments)
     for (int i = 0; i < 2; ++i) {
         tables[i] = PresetTable::read(arguments[i], error);
         if (!tables[i]) {
-            m_err << arguments[i] << ": " << error << Qt::endl;
+            m_err << fileReason(arguments[i], error) << Qt::endl;
             return BadUsage;
         }
     }

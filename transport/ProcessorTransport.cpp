@@ -31,17 +31,30 @@ ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
 
 ProcessorTransport::~ProcessorTransport() = default;
 
-bool ProcessorTransport::loadState()
+bool ProcessorTransport::loadState(int lockWaitMs)
 {
-    return m_stateFile.isEmpty() ||
-           SimStateFile::load(m_stateFile, m_simulator->memory(), m_messages) !=
-               SimStateFile::LoadResult::Failed;
+    if (m_stateFile.isEmpty()) {
+        return true;
+    }
+    m_lock = std::make_unique<StateFileLock>(m_stateFile);
+    QString error;
+    if (!m_lock->acquire(lockWaitMs, error)) {
+        m_lock.reset();
+        m_messages.showMessage(UserMessages::Icon::Critical, error);
+        return false;
+    }
+    if (SimStateFile::load(m_stateFile, m_simulator->memory(), m_messages) ==
+        SimStateFile::LoadResult::Failed) {
+        m_lock.reset();
+        return false;
+    }
+    return true;
 }
 
 bool ProcessorTransport::saveState()
 {
-    return m_stateFile.isEmpty() ||
-           SimStateFile::save(m_stateFile, m_simulator->memory(), m_messages);
+    // Only a memory that was loaded under the lock may replace the file.
+    return !m_lock || SimStateFile::save(m_stateFile, m_simulator->memory(), m_messages);
 }
 
 QList<HidDeviceInfo> ProcessorTransport::present(bool simulate)
