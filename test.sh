@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-deps.sh
-ensure_deps
+# The suite also runs the program on a real X server: Xvfb, driven by xdotool.
+ensure_deps xvfb xdotool xauth
 configure_and_build
 cd build
 ctest --output-on-failure --label-exclude bench -j 2
