@@ -16,7 +16,8 @@ ImportOutcome importFailed(UserMessages& messages, const QString& reason)
 
 ImportOutcome ImportPreset(const QString& path, ParamModel& model, UserMessages& messages)
 {
-    if (RegularFile::check(path).status == RegularFile::Status::Missing) {
+    // A folder or a pipe is no file either: nothing to import, and reading a pipe could block.
+    if (RegularFile::check(path).status != RegularFile::Status::Regular) {
         return {ImportResult::NoFile, {}};
     }
     QString error;

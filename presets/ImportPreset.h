@@ -10,9 +10,9 @@ inline const QString ImportFailedMessage = QStringLiteral("Import failed!");
 
 enum class ImportResult
 {
-    NoFile,     // empty path or no file there: nothing happened, nothing was said
+    NoFile,     // empty path or no regular file there: nothing happened, nothing was said
     NotAPreset, // "Type" is not the preset tag: the store is untouched
-    Failed,     // unreadable or not a regular file, or a key missing or bad: the store is untouched
+    Failed,     // unreadable, or a key missing or bad: the store is untouched
     Imported,
 };
 
