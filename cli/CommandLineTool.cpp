@@ -285,7 +285,9 @@ int CommandLineTool::getCommand(const QStringList& arguments)
     if (!target) {
         return BadUsage;
     }
-    const auto [mode, address] = *target;
+    // Not a structured binding: clang before 16 cannot capture one in the lambda below.
+    const int mode = target->first;
+    const int address = target->second;
     const ParamBlock block = *blockContaining(address);
     return withSession([&](DeviceSession& session) {
         if (!bareHandshake(session) ||
@@ -308,7 +310,9 @@ int CommandLineTool::setCommand(const QStringList& arguments)
     if (!target) {
         return BadUsage;
     }
-    const auto [mode, address] = *target;
+    // Not a structured binding: clang before 16 cannot capture one in the lambda below.
+    const int mode = target->first;
+    const int address = target->second;
     const bool threeFields = EqGroupTable::instance().usesThreeFields(address);
     if (threeFields && arguments.size() != 5) {
         // Writing only the frequency would set the band's gain and Q bytes to 0 (+15 dB).
