@@ -1,6 +1,7 @@
 #include "BulkTransfer.h"
 #include "C_ProgressBar.h"
 #include "ConnectionSupervisor.h"
+#include "Form.h"
 #include "MainWindowHarness.h"
 #include "ParamBlocks.h"
 #include "PresetTestSupport.h"
@@ -330,8 +331,11 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
     // Nothing stays disabled once the sends are over.
     QVERIFY(h.window.isEnabled());
     QVERIFY(!h.c().C_ProgressBar1->isVisible());
-    for (SkinnedControl* control : h.window.findChildren<SkinnedControl*>()) {
-        QVERIFY2(control->controlEnabled(), qPrintable(control->objectName()));
+    for (const Form::Entry& entry : h.window.form().entries()) {
+        if (const auto* control = qobject_cast<SkinnedControl*>(entry.object.data())) {
+            QVERIFY2(control->controlEnabled(),
+                     qPrintable(entry.name + QStringLiteral("(%1)").arg(entry.index)));
+        }
     }
     QVERIFY(h.window.close());
     QVERIFY(!h.link.isBusy());
