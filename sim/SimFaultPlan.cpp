@@ -46,6 +46,13 @@ QString SimFaultPlan::kindNames()
     return names.join(QStringLiteral(", "));
 }
 
+QString SimFaultPlan::kindName(SimFault fault)
+{
+    const auto kind = std::find_if(KindNames.begin(), KindNames.end(),
+                                   [fault](const KindName& k) { return k.fault == fault; });
+    return kind == KindNames.end() ? QString() : QLatin1String(kind->name);
+}
+
 std::optional<SimFaultPlan> SimFaultPlan::parse(QStringView spec, QString& error)
 {
     SimFaultPlan plan;

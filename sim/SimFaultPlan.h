@@ -27,8 +27,9 @@ public:
 
     // Nothing, with the reason in error, for a spec that does not read.
     static std::optional<SimFaultPlan> parse(QStringView spec, QString& error);
-    // The kinds as the spec names them, for help texts.
+    // The kinds as the spec names them, for help texts; one kind's name (empty for None).
     static QString kindNames();
+    static QString kindName(SimFault fault);
 
     const QList<Entry>& entries() const { return m_entries; }
     bool isEmpty() const { return m_entries.isEmpty(); }

@@ -6,6 +6,7 @@
 #include "ParamBlocks.h"
 #include "PresetTestSupport.h"
 #include "SavePreset.h"
+#include "SimFaultPlan.h"
 #include "SimpControl.h"
 
 #include <QDir>
@@ -34,14 +35,6 @@ constexpr std::array<SimFault, 6> FrameFaults{SimFault::Silent,     SimFault::Ac
                                               SimFault::CorruptAck, SimFault::CorruptData,
                                               SimFault::NoiseFirst, SimFault::SplitReply};
 
-const char* faultName(SimFault fault)
-{
-    static const char* const names[] = {"none",        "silence",      "acknowledgement only",
-                                        "corrupt ack", "corrupt data", "noise",
-                                        "unplug",      "split reply"};
-    return names[int(fault)];
-}
-
 int environmentNumber(const char* name, int fallback)
 {
     bool ok = false;
@@ -54,7 +47,8 @@ int environmentNumber(const char* name, int fallback)
 // Thousands of random edits through the window, against a simulated processor that misbehaves
 // in every way it can: afterwards, with the faults off, an upload and a sync leave the
 // processor's memory equal to the store, no control is left disabled, and the window closes.
-// The run is seeded; TONVEXA_SOAK_SEED replays a seed, TONVEXA_SOAK_SECONDS bounds the time.
+// The run is seeded; TONVEXA_SOAK_SEED replays a seed, TONVEXA_SOAK_SECONDS and
+// TONVEXA_SOAK_EDITS bound it.
 class tst_FaultSoak : public QObject
 {
     Q_OBJECT
@@ -318,7 +312,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
             continue; // once, by hand, below
         }
         faults.append(QStringLiteral("%1 %2")
-                          .arg(QLatin1String(faultName(SimFault(kind))))
+                          .arg(SimFaultPlan::kindName(SimFault(kind)))
                           .arg(h.sim.framesWith(SimFault(kind))));
     }
     qInfo("soak: frames meeting faults: %s; unplugged once for %d edits; link losses provoked %d",
