@@ -7,6 +7,8 @@
 #include "ProcessorTransport.h"
 #include "ScreenCheck.h"
 #include "ScreenshotRun.h"
+#include "SimFaultPlan.h"
+#include "SimProcessor.h"
 #include "SkinImages.h"
 #include "StreamMessages.h"
 #include "USB_Comm.h"
@@ -17,6 +19,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -24,10 +27,12 @@ struct Options
 {
     bool simulate = false;
     QString simulatorState;
+    SimFaultPlan faults;
     QString screenshot;
 };
 
-Options parseOptions(const QApplication& app)
+// Nothing, with the reason in error, when an option's value does not read.
+std::optional<Options> parseOptions(const QApplication& app, QString& error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -38,6 +43,15 @@ Options parseOptions(const QApplication& app)
          QStringLiteral("Use the simulated processor instead of a USB device. It keeps its "
                         "memory between runs in ~/.local/share/tonvexa/simulator.PA, or in "
                         "STATE.PA with --simulate=STATE.PA.")});
+    parser.addOption(
+        {QStringLiteral("simulate-faults"),
+         QStringLiteral("Make the simulated processor misbehave (implies --simulate): "
+                        "comma-separated KIND@FRAME or KIND@FIRST-LAST, frames counted from 1 as "
+                        "it receives them, KIND one of %1; for example silence@5,noise@12. An "
+                        "unplugged processor comes back after %2 s.")
+             .arg(SimFaultPlan::kindNames())
+             .arg(SimFaultPlan::ReplugDelayMs / 1000),
+         QStringLiteral("SPEC")});
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Start, connect and synchronise, save the window as PNG and "
                                      "quit."),
@@ -54,6 +68,16 @@ Options parseOptions(const QApplication& app)
     parser.process(arguments);
     options.simulate = parser.isSet(QStringLiteral("simulate"));
     options.screenshot = parser.value(QStringLiteral("screenshot"));
+    if (parser.isSet(QStringLiteral("simulate-faults"))) {
+        const auto faults =
+            SimFaultPlan::parse(parser.value(QStringLiteral("simulate-faults")), error);
+        if (!faults) {
+            error = QStringLiteral("--simulate-faults: %1").arg(error);
+            return std::nullopt;
+        }
+        options.simulate = true;
+        options.faults = *faults;
+    }
     return options;
 }
 
@@ -68,7 +92,13 @@ int main(int argc, char* argv[])
     AppStyle::apply(app);
     // The interface texts are partly Chinese: the simplified-Chinese face, not the Japanese one.
     QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("Noto Sans CJK SC"));
-    const Options options = parseOptions(app);
+    QString optionError;
+    const std::optional<Options> parsed = parseOptions(app, optionError);
+    if (!parsed) {
+        QTextStream(stderr) << "tonvexa: " << optionError << Qt::endl;
+        return 2;
+    }
+    const Options& options = *parsed;
 
     QTextStream err(stderr);
     StreamMessages streamMessages(err);
@@ -89,6 +119,9 @@ int main(int argc, char* argv[])
                                  messages);
     if (!processor.loadState()) {
         return 1;
+    }
+    if (processor.simulator()) {
+        options.faults.applyTo(*processor.simulator());
     }
     processor.transport().Connect();
 

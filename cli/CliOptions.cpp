@@ -15,15 +15,26 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& words, QString& e
                 error = QStringLiteral("--simulate= needs a state file");
                 return std::nullopt;
             }
+        } else if (word.startsWith(u"--simulate-faults=")) {
+            const auto plan =
+                SimFaultPlan::parse(QStringView(word).sliced(word.indexOf(u'=') + 1), error);
+            if (!plan) {
+                error = QStringLiteral("--simulate-faults: %1").arg(error);
+                return std::nullopt;
+            }
+            options.simulate = true;
+            options.faults = *plan;
         } else if (word == u"--log") {
             options.log = true;
         } else if (word == u"--help" || word == u"-h") {
             options.help = true;
-        } else if (word == u"--timeout-scale" && i + 1 < words.size()) {
+        } else if (word == u"--timeout-scale") {
             bool ok = false;
-            options.timeoutScale = words[++i].toDouble(&ok);
-            if (!ok || options.timeoutScale <= 0 || options.timeoutScale > 100) {
-                error = QStringLiteral("--timeout-scale needs a factor above 0");
+            options.timeoutScale = i + 1 < words.size() ? words[++i].toDouble(&ok) : 0;
+            // Written so that NaN fails too: every time-out is converted to whole milliseconds.
+            if (!ok || !(options.timeoutScale > 0 && options.timeoutScale <= MaxTimeoutScale)) {
+                error = QStringLiteral("--timeout-scale needs a factor above 0 and at most %1")
+                            .arg(MaxTimeoutScale);
                 return std::nullopt;
             }
         } else {

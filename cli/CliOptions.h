@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SimFaultPlan.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -9,7 +11,9 @@ struct CliOptions
 {
     bool simulate = false;
     QString simulatorState; // --simulate=STATE.PA
+    SimFaultPlan faults;    // --simulate-faults=SPEC (implies --simulate)
     bool log = false;
+    static constexpr double MaxTimeoutScale = 100;
     double timeoutScale = 1.0;
     bool help = false;
     QString command;

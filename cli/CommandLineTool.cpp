@@ -11,14 +11,22 @@
 #include "ParamBlocks.h"
 #include "PresetTable.h"
 #include "ProcessorTransport.h"
+#include "RegularFile.h"
 #include "SavePreset.h"
+#include "SimFaultPlan.h"
 
-#include <QFileInfo>
+#include <QDir>
 
 namespace {
 
 const char* const ProgramName = "tonvexa-cli";
 const char* const NoProcessorText = "no processor found";
+
+// The line that says why a file failed: the file, then the key and value or the system's error.
+QString fileReason(const QString& path, const QString& reason)
+{
+    return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+}
 
 } // namespace
 
@@ -40,8 +48,10 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "(0x00, 0x40, 0x80, 0xC0).",
          3, 4, &CommandLineTool::frameCommand},
         {"send", "send TYPE MODE ADDRESS [VALUE]",
-         "Send the handshake frame, then the frame, and print the processor's data frame.", 3, 4,
-         &CommandLineTool::sendCommand},
+         "Send the handshake frame, then the frame, and print the processor's data frame.\n"
+         "Values 253 and 255 cannot be read back from the processor and are refused, and so is\n"
+         "the password write (type 8), which would set a password of nine 0x00 bytes.",
+         3, 4, &CommandLineTool::sendCommand},
         {"get", "get MODE ADDRESS",
          "Read the block that holds ADDRESS from the processor and print the address's three\n"
          "fields in decimal. Common addresses (0xC0..0xCF) are read in mode 0.",
@@ -65,12 +75,13 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "(0-7, COMMON or MENUSHOW), address, name, stored value(s) (\"-\" where a key is\n"
          "missing) and what the value means where the window shows it as something else: EQ\n"
          "bands and cuts in Hz, dB and Q, the echo delay and reverb time as shown, and the menu\n"
-         "flags as shown or hidden.",
+         "flags as shown or hidden. Exit status 1, after the table, when the file would not\n"
+         "import (a key missing or out of range), with the first such key on standard error.",
          1, 1, &CommandLineTool::showCommand},
         {"diff", "diff A.PA B.PA",
          "Print the rows of two preset files that differ: mode, address, name, the values in A,\n"
-         "the values in B. Exit status 0 when none differ, 1 when some do, 2 when a file cannot\n"
-         "be read.",
+         "the values in B. Values are compared as numbers (0x50 and 80 are the same). Exit\n"
+         "status 0 when none differ, 1 when some do, 2 when a file cannot be read.",
          2, 2, &CommandLineTool::diffCommand},
         {"menushow", "menushow [FILE.PA]",
          "Print which entries the processor's front-panel menu shows, in the menu's own order:\n"
@@ -122,16 +133,24 @@ int CommandLineTool::run(const QStringList& words)
 
 int CommandLineTool::printUsage()
 {
-    m_out << "usage: " << ProgramName << " [--simulate[=STATE.PA]] [--log] [--timeout-scale F] "
+    m_out << "usage: " << ProgramName
+          << " [--simulate[=STATE.PA]] [--simulate-faults=SPEC] [--log] [--timeout-scale F] "
           << "COMMAND [ARGUMENTS]\n\n"
           << "Talks to the processor over USB HID, or to the simulated processor with --simulate.\n"
           << "Numbers are decimal, 0x hex or &H hex.\n\n"
           << "Options:\n"
           << "  --simulate[=STATE.PA]  use the simulated processor instead of a USB device; it\n"
           << "                         keeps its memory between runs in STATE.PA, by default in\n"
-          << "                         ~/.local/share/tonvexa/simulator.PA\n"
+          << "                         ~/.local/share/tonvexa/simulator.PA; one program at a time\n"
+          << "                         uses the file, others wait a few seconds and then give up\n"
+          << "  --simulate-faults=SPEC make the simulated processor misbehave (implies\n"
+          << "                         --simulate): comma-separated KIND@FRAME or\n"
+          << "                         KIND@FIRST-LAST, frames counted from 1 as it receives\n"
+          << "                         them, KIND one of " << SimFaultPlan::kindNames() << "\n"
+          << "                         (for example silence@5,noise@12,corruptdata@20-24)\n"
           << "  --log                  write every communication log entry to standard error\n"
-          << "  --timeout-scale F      multiply the link's time limits by F (0 < F <= 100)\n"
+          << "  --timeout-scale F      multiply the link's time limits by F (above 0, at most "
+          << CliOptions::MaxTimeoutScale << ")\n"
           << "  -h, --help             describe the program, or the command after it\n\n"
           << "Commands:\n";
     for (const Command& command : commands()) {
@@ -252,6 +271,13 @@ int CommandLineTool::sendCommand(const QStringList& arguments)
     if (!Frames::replyLength(request->type, request->address)) {
         return badUsage(QStringLiteral("a block read needs a block base (0x00, 0x40, 0x80, 0xC0)"));
     }
+    if (request->value == Frames::NotificationByte || request->value == Frames::KeepAliveByte) {
+        return badUsage(QStringLiteral("253 and 255 cannot be read back from the processor"));
+    }
+    if (request->type == Frames::PasswordWrite) {
+        return badUsage(
+            QStringLiteral("send does not write the password: it would be nine 0x00 bytes"));
+    }
     return withSession([&](DeviceSession& session) {
         if (!bareHandshake(session) ||
             !session.link().SendFrame(request->type, request->mode, request->address,
@@ -285,7 +311,9 @@ int CommandLineTool::getCommand(const QStringList& arguments)
     if (!target) {
         return BadUsage;
     }
-    const auto [mode, address] = *target;
+    // Not a structured binding: clang before 16 cannot capture one in the lambda below.
+    const int mode = target->first;
+    const int address = target->second;
     const ParamBlock block = *blockContaining(address);
     return withSession([&](DeviceSession& session) {
         if (!bareHandshake(session) ||
@@ -308,7 +336,9 @@ int CommandLineTool::setCommand(const QStringList& arguments)
     if (!target) {
         return BadUsage;
     }
-    const auto [mode, address] = *target;
+    // Not a structured binding: clang before 16 cannot capture one in the lambda below.
+    const int mode = target->first;
+    const int address = target->second;
     const bool threeFields = EqGroupTable::instance().usesThreeFields(address);
     if (threeFields && arguments.size() != 5) {
         // Writing only the frequency would set the band's gain and Q bytes to 0 (+15 dB).
@@ -340,6 +370,9 @@ int CommandLineTool::setCommand(const QStringList& arguments)
 
 int CommandLineTool::backupCommand(const QStringList& arguments)
 {
+    if (arguments[0].isEmpty()) {
+        return badUsage(QStringLiteral("backup needs a file name"));
+    }
     return withSession([&](DeviceSession& session) {
         if (!fullHandshake(session)) {
             return Failure; // nothing written
@@ -357,8 +390,10 @@ int CommandLineTool::backupCommand(const QStringList& arguments)
 int CommandLineTool::restoreCommand(const QStringList& arguments)
 {
     const QString path = arguments[0];
-    if (!QFileInfo(path).isFile()) {
-        m_err << "cannot read " << path << Qt::endl;
+    // Checked before the processor is touched; the import reads the file again.
+    if (const RegularFile::Check check = RegularFile::check(path);
+        check.status != RegularFile::Status::Regular) {
+        m_err << ImportFailedMessage << '\n' << fileReason(path, check.reason) << Qt::endl;
         return Failure;
     }
     return withSession([&](DeviceSession& session) {
@@ -367,8 +402,12 @@ int CommandLineTool::restoreCommand(const QStringList& arguments)
         }
         // No window to refresh and no undo history here; the upload ends with the mode select,
         // as after an import in the window.
-        if (ImportPreset(path, session.model(), session.messages()).result !=
-            ImportResult::Imported) {
+        const ImportOutcome outcome = ImportPreset(path, session.model(), session.messages());
+        if (outcome.result != ImportResult::Imported) {
+            // The program's own message is out; the reason follows it.
+            if (!outcome.reason.isEmpty()) {
+                m_err << fileReason(path, outcome.reason) << Qt::endl;
+            }
             return Failure;
         }
         session.bulk().UploadAll(true);
@@ -382,11 +421,19 @@ int CommandLineTool::showCommand(const QStringList& arguments)
     QString error;
     const auto table = PresetTable::read(arguments[0], error);
     if (!table) {
-        m_err << error << Qt::endl;
+        m_err << fileReason(arguments[0], error) << Qt::endl;
         return Failure;
     }
     for (const PresetTable::Row& row : table->rows()) {
         m_out << row.text() << '\n';
+    }
+    m_out.flush();
+    // What restore would say of the same file.
+    const QString importProblem = table->importProblem();
+    if (!importProblem.isEmpty()) {
+        m_err << "The window would refuse this file: " << ImportFailedMessage << '\n'
+              << fileReason(arguments[0], importProblem) << Qt::endl;
+        return Failure;
     }
     return Success;
 }
@@ -398,7 +445,7 @@ int CommandLineTool::diffCommand(const QStringList& arguments)
     for (int i = 0; i < 2; ++i) {
         tables[i] = PresetTable::read(arguments[i], error);
         if (!tables[i]) {
-            m_err << arguments[i] << ": " << error << Qt::endl;
+            m_err << fileReason(arguments[i], error) << Qt::endl;
             return BadUsage;
         }
     }

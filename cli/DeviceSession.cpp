@@ -8,6 +8,9 @@ DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
     , m_processor(options.simulate, options.simulatorState, m_messages)
 {
     m_model.InitDefaults(ParamModel::FactoryReset);
+    if (m_processor.simulator()) {
+        options.faults.applyTo(*m_processor.simulator());
+    }
     LinkTimings timings;
     timings.scale = options.timeoutScale;
     m_link = std::make_unique<DeviceLink>(m_model, m_processor.transport(), m_messages, timings);
@@ -25,7 +28,8 @@ DeviceSession::~DeviceSession() = default;
 
 bool DeviceSession::open()
 {
-    if (!m_processor.loadState()) {
+    const LinkTimings& timings = m_link->timings();
+    if (!m_processor.loadState(timings.scaled(StateFileLock::DefaultWaitMs))) {
         return false;
     }
     USB_Comm& transport = m_processor.transport();

@@ -2,6 +2,7 @@
 
 #include "BandEncoding.h"
 #include "EchoDelayTable.h"
+#include "ImportPreset.h"
 #include "IniFile.h"
 #include "NumberLiteral.h"
 #include "ParamNames.h"
@@ -74,6 +75,21 @@ QString decoded(const PresetTable::Row& row)
 
 } // namespace
 
+bool PresetTable::Row::sameValues(const Row& other) const
+{
+    if (values.size() != other.values.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const auto mine = parseNumberLiteral(values[i]);
+        const auto theirs = parseNumberLiteral(other.values[i]);
+        if (mine && theirs ? *mine != *theirs : values[i] != other.values[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString PresetTable::Row::text() const
 {
     const QString hex = QString::number(address, 16).toUpper().rightJustified(2, u'0');
@@ -94,6 +110,8 @@ std::optional<PresetTable> PresetTable::read(const QString& path, QString& error
         return std::nullopt;
     }
     PresetTable table;
+    ParamModel scratch;
+    table.m_importProblem = readPresetKeys(ini, scratch);
     QSet<QByteArray> seen; // a cut address listed twice is one row
     for (const PresetKey& key : PresetKeys::all()) {
         if (seen.contains(key.name)) {

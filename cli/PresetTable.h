@@ -20,14 +20,18 @@ public:
 
         // The row as tab-separated columns: scope, address, name, values, decoded meaning.
         QString text() const;
-        bool sameValues(const Row& other) const { return values == other.values; }
+        // The same numbers ("0x50" and "80" are one value); text where a value is no number.
+        bool sameValues(const Row& other) const;
     };
 
     // Nothing, with the reason in error, when the file cannot be read or is not a preset.
     static std::optional<PresetTable> read(const QString& path, QString& error);
 
     const QList<Row>& rows() const { return m_rows; }
+    // Why the window's import would refuse the file (the first bad or missing key), or empty.
+    const QString& importProblem() const { return m_importProblem; }
 
 private:
     QList<Row> m_rows;
+    QString m_importProblem;
 };

@@ -2,12 +2,9 @@
 
 #include "PresetCodec.h"
 #include "PresetFile.h"
-
-#include <QFileInfo>
+#include "RegularFile.h"
 
 namespace {
-
-const QString ImportFailedMessage = QStringLiteral("Import failed!");
 
 ImportOutcome importFailed(UserMessages& messages, const QString& reason)
 {
@@ -19,7 +16,8 @@ ImportOutcome importFailed(UserMessages& messages, const QString& reason)
 
 ImportOutcome ImportPreset(const QString& path, ParamModel& model, UserMessages& messages)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+    // A folder or a pipe is no file either: nothing to import, and reading a pipe could block.
+    if (RegularFile::check(path).status != RegularFile::Status::Regular) {
         return {ImportResult::NoFile, {}};
     }
     QString error;
@@ -33,17 +31,23 @@ ImportOutcome ImportPreset(const QString& path, ParamModel& model, UserMessages&
         return {ImportResult::NotAPreset, {}};
     }
     ParamModel scratch = model;
-    QByteArray badKey;
-    if (!PresetCodec::read(ini, PresetKeys::Section, PresetKeys::all(),
-                           PresetCodec::ValueRule::Preset, scratch, &badKey)) {
-        const std::optional<QByteArray> value = ini.value(PresetKeys::Section, badKey);
-        return importFailed(
-            messages, value ? QStringLiteral("%1=%2 is not a value from 0 to 255 other "
-                                             "than 253 and 255")
-                                  .arg(QString::fromLatin1(badKey), QString::fromLatin1(*value))
-                            : QStringLiteral("%1 is missing").arg(QString::fromLatin1(badKey)));
+    if (const QString problem = readPresetKeys(ini, scratch); !problem.isEmpty()) {
+        return importFailed(messages, problem);
     }
     model.store() = scratch.store();
     model.menuShow() = scratch.menuShow();
     return {ImportResult::Imported, {}};
+}
+
+QString readPresetKeys(const IniFile& ini, ParamModel& model)
+{
+    QByteArray badKey;
+    if (PresetCodec::read(ini, PresetKeys::Section, PresetKeys::all(),
+                          PresetCodec::ValueRule::Preset, model, &badKey)) {
+        return {};
+    }
+    const std::optional<QByteArray> value = ini.value(PresetKeys::Section, badKey);
+    return value ? QStringLiteral("%1=%2 is not a value from 0 to 255 other than 253 and 255")
+                       .arg(QString::fromLatin1(badKey), QString::fromLatin1(*value))
+                 : QStringLiteral("%1 is missing").arg(QString::fromLatin1(badKey));
 }

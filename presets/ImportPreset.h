@@ -1,13 +1,16 @@
 #pragma once
 
+#include "IniFile.h"
 #include "ParamModel.h"
 #include "UserMessages.h"
 
 #include <QString>
 
+inline const QString ImportFailedMessage = QStringLiteral("Import failed!");
+
 enum class ImportResult
 {
-    NoFile,     // empty path or no file there: nothing happened, nothing was said
+    NoFile,     // empty path or no regular file there: nothing happened, nothing was said
     NotAPreset, // "Type" is not the preset tag: the store is untouched
     Failed,     // unreadable, or a key missing or bad: the store is untouched
     Imported,
@@ -29,3 +32,8 @@ struct ImportOutcome
 // Imported or Failed it restarts the undo history; after Imported it uploads the store when the
 // processor is online.
 ImportOutcome ImportPreset(const QString& path, ParamModel& model, UserMessages& messages);
+
+// Reads every preset key of the file into model (a scratch copy: it is partly written when a key
+// fails). Empty text when all of them read; otherwise why the first one does not, for example
+// "GROUP0.ADDR3.DATA1=abc is not a value from 0 to 255 other than 253 and 255".
+QString readPresetKeys(const IniFile& ini, ParamModel& model);

@@ -1,11 +1,17 @@
 #include "PresetFile.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 std::optional<QByteArray> PresetFile::read(const QString& path, QString& error)
 {
+    if (const RegularFile::Check check = RegularFile::check(path);
+        check.status != RegularFile::Status::Regular) {
+        error = check.reason;
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
@@ -18,7 +24,7 @@ std::optional<QByteArray> PresetFile::read(const QString& path, QString& error)
         return std::nullopt;
     }
     if (bytes.size() > MaxBytes) {
-        error = QStringLiteral("the file is larger than %1 MB").arg(MaxBytes / (1024 * 1024));
+        error = QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024));
         return std::nullopt;
     }
     return bytes;
@@ -27,8 +33,12 @@ std::optional<QByteArray> PresetFile::read(const QString& path, QString& error)
 QString PresetFile::update(const QString& path, const std::function<void(IniFile&)>& fill,
                            Existing existing)
 {
+    const RegularFile::Check check = RegularFile::check(path);
+    if (check.status == RegularFile::Status::Refused) {
+        return check.reason; // never replaced by a file: it may be a pipe, a device or a loop
+    }
     IniFile ini;
-    if (existing == Existing::Merge && QFileInfo::exists(path)) {
+    if (existing == Existing::Merge && check.status == RegularFile::Status::Regular) {
         QString error;
         const std::optional<QByteArray> bytes = read(path, error);
         if (!bytes) {

@@ -16,7 +16,8 @@ public:
     // anything larger is not a preset.
     static constexpr qint64 MaxBytes = 1024 * 1024;
 
-    // The file's bytes, or nullopt with the reason in error (unreadable, larger than MaxBytes).
+    // The file's bytes, or nullopt with the reason in error (missing, not a regular file,
+    // unreadable, larger than MaxBytes).
     static std::optional<QByteArray> read(const QString& path, QString& error);
 
     enum class Existing
@@ -27,7 +28,8 @@ public:
 
     // Reads the file if it exists (to merge), lets fill change it, and writes the result to a
     // temporary file in the same folder that then replaces the target, so a failure anywhere
-    // leaves the old file as it was. Returns the reason of a failure, or an empty text.
+    // leaves the old file as it was. Something at path that is not a regular file is left alone
+    // and refused. Returns the reason of a failure, or an empty text.
     static QString update(const QString& path, const std::function<void(IniFile&)>& fill,
                           Existing existing = Existing::Merge);
 };

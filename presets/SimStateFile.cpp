@@ -4,9 +4,9 @@
 #include "IniFile.h"
 #include "PresetCodec.h"
 #include "PresetFile.h"
+#include "RegularFile.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <vector>
 
 namespace {
@@ -47,13 +47,15 @@ QString described(const QString& path)
 SimStateFile::LoadResult SimStateFile::load(const QString& path, ParamModel& memory,
                                             UserMessages& messages)
 {
-    if (!QFileInfo::exists(path)) {
-        return LoadResult::Missing;
-    }
     const auto fail = [&](const QString& why) {
         messages.showMessage(UserMessages::Icon::Critical, described(path) + u' ' + why);
         return LoadResult::Failed;
     };
+    // Only nothing at all is a fresh processor; a pipe, a device or a link that leads nowhere is
+    // refused by the read below.
+    if (RegularFile::check(path).status == RegularFile::Status::Missing) {
+        return LoadResult::Missing;
+    }
     QString error;
     const std::optional<QByteArray> bytes = PresetFile::read(path, error);
     if (!bytes) {

@@ -40,3 +40,13 @@ configure_and_build() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONVEXA_WERROR="$werror"
     cmake --build build
 }
+
+# The same program and suite built by clang with AddressSanitizer and UndefinedBehaviorSanitizer
+# (and the fuzz targets) in build-asan; needs the packages clang and libclang-rt-14-dev.
+configure_and_build_sanitized() {
+    local werror=OFF
+    [ "${TONVEXA_WERROR:-0}" = 1 ] && werror=ON
+    CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTONVEXA_WERROR="$werror" -DTONVEXA_SANITIZE=ON
+    cmake --build build-asan
+}

@@ -10,4 +10,7 @@ enum class SimFault
     CorruptData, // one byte of the data frame is damaged
     NoiseFirst,  // noise bytes arrive before the acknowledgement
     Unplug,      // the processor is unplugged as the frame arrives
+    SplitReply,  // the answer comes in pieces of a few bytes, each its own report
 };
+
+inline constexpr int SimFaultKindCount = int(SimFault::SplitReply) + 1;

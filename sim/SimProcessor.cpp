@@ -9,14 +9,29 @@
 
 namespace {
 
-// Frames whose length is carried in their fourth byte; every other frame has seven bytes.
-bool hasLengthByte(int type)
-{
-    return Frames::isBlockType(type) || type == Frames::PasswordWrite;
-}
+// Pieces of a SplitReply answer: small enough that every reply takes several reports.
+constexpr int SplitReplyChunk = 3;
 
-constexpr int MinFrameLength = 5;
-constexpr int MaxFrameLength = 3 * 41 + 5;
+// The length a frame must have, known from its first four bytes; nothing for a frame no
+// processor would take: a block write away from a block base, or a length byte that does not
+// match what the frame has to carry (its payload would be read past its end).
+std::optional<int> frameLength(QByteArrayView head)
+{
+    const int type = quint8(head[1]) >> 4;
+    const int lengthByte = quint8(head[3]);
+    if (Frames::isBlockType(type)) {
+        const auto block = blockAtBase(quint8(head[2]));
+        if (!block || lengthByte != 3 * block->size + 5) {
+            return std::nullopt;
+        }
+        return lengthByte;
+    }
+    if (type == Frames::PasswordWrite) {
+        return lengthByte == Frames::PasswordFrameLength ? std::optional<int>(lengthByte)
+                                                         : std::nullopt;
+    }
+    return Frames::SingleFrameLength;
+}
 
 QByteArray withChecksum(QByteArray data)
 {
@@ -75,6 +90,18 @@ void SimProcessor::queueFaults(const QList<SimFault>& faults)
     m_scriptedFaults.insert(m_scriptedFaults.end(), faults.begin(), faults.end());
 }
 
+void SimProcessor::clearFaults()
+{
+    m_fault = SimFault::None;
+    m_scriptedFaults.clear();
+    m_scheduledFaults.clear();
+}
+
+void SimProcessor::scheduleFault(int firstFrame, int lastFrame, SimFault fault)
+{
+    m_scheduledFaults.append({firstFrame, lastFrame, fault});
+}
+
 void SimProcessor::sendNotification()
 {
     queueReply(QByteArray(1, char(Frames::NotificationByte)), -1);
@@ -111,12 +138,11 @@ void SimProcessor::receiveByte(quint8 b)
     if (m_frame.size() < 4) {
         return;
     }
-    const int type = quint8(m_frame[1]) >> 4;
-    const int length = hasLengthByte(type) ? quint8(m_frame[3]) : Frames::SingleFrameLength;
-    if (length < MinFrameLength || length > MaxFrameLength) {
+    const auto length = frameLength(m_frame);
+    if (!length) {
         ++m_badFrames;
         m_frame.clear();
-    } else if (m_frame.size() == length) {
+    } else if (m_frame.size() == *length) {
         const QByteArray frame = m_frame;
         m_frame.clear();
         handleFrame(frame);
@@ -125,6 +151,11 @@ void SimProcessor::receiveByte(quint8 b)
 
 SimFault SimProcessor::nextFault()
 {
+    for (const ScheduledFault& scheduled : m_scheduledFaults) {
+        if (m_frameCount >= scheduled.firstFrame && m_frameCount <= scheduled.lastFrame) {
+            return scheduled.fault;
+        }
+    }
     if (m_scriptedFaults.empty()) {
         return m_fault;
     }
@@ -143,15 +174,21 @@ void SimProcessor::handleFrame(const QByteArray& frame)
         return;
     }
     m_frames.append({quint8(frame[1]) >> 4, mode, quint8(frame[2]), frame});
+    ++m_frameCount;
 
     const SimFault fault = nextFault();
+    ++m_faultCounts[int(fault)];
     if (fault == SimFault::Silent) {
         return;
     }
     if (fault == SimFault::Unplug) {
         unplug();
+        if (m_replugDelayMs > 0) {
+            QTimer::singleShot(m_replugDelayMs, this, &SimProcessor::replug);
+        }
         return;
     }
+    const int chunk = fault == SimFault::SplitReply ? SplitReplyChunk : 0;
     QByteArray data = answer(frame);
     QByteArray ack = Frames::acknowledgement();
     if (fault == SimFault::CorruptAck) {
@@ -166,15 +203,15 @@ void SimProcessor::handleFrame(const QByteArray& frame)
         ack.prepend(noise);
     }
     if (fault == SimFault::AckOnly) {
-        queueReply(ack, arrival);
+        queueReply(ack, arrival, chunk);
         return;
     }
-    queueReply(ack, -1);
+    queueReply(ack, -1, chunk);
     if (fault == SimFault::CorruptData) {
         // The checksum stays below 0xFD, so the damaged frame is still all frame bytes.
         data.back() = char((quint8(data.back()) + 1) % Frames::NotificationByte);
     }
-    queueReply(data, arrival);
+    queueReply(data, arrival, chunk);
 }
 
 QByteArray SimProcessor::answer(const QByteArray& frame)
@@ -242,10 +279,13 @@ QByteArray SimProcessor::answer(const QByteArray& frame)
     return withChecksum(QByteArray(3, '\0'));
 }
 
-void SimProcessor::queueReply(QByteArray bytes, qint64 frameArrivalNs)
+void SimProcessor::queueReply(QByteArray bytes, qint64 frameArrivalNs, int chunk)
 {
     const int reportPayload = m_inputReportLength - 2;
-    const int chunk = m_replyChunk > 0 ? qMin(m_replyChunk, reportPayload) : reportPayload;
+    if (chunk <= 0) {
+        chunk = m_replyChunk > 0 ? m_replyChunk : reportPayload;
+    }
+    chunk = qMin(chunk, reportPayload);
     for (qsizetype offset = 0; offset < bytes.size(); offset += chunk) {
         const bool last = offset + chunk >= bytes.size();
         m_outgoing.push_back({bytes.mid(offset, chunk), last ? frameArrivalNs : -1});

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QRandomGenerator>
 #include <QTimer>
+#include <array>
 #include <deque>
 
 // A stand-in for the processor at HID-report level. It gathers frames from output reports
@@ -56,6 +57,17 @@ public:
     // Fault injection.
     void setFault(SimFault fault) { m_fault = fault; } // for every frame
     void queueFaults(const QList<SimFault>& faults);   // for the next frames, in order
+    // For the frames numbered first to last (the first frame received is 1); wins over the two
+    // above, and an earlier schedule over a later one.
+    void scheduleFault(int firstFrame, int lastFrame, SimFault fault);
+    // After an Unplug fault the processor comes back by itself after this long; 0: it stays
+    // unplugged until replug().
+    void setReplugDelayMs(int ms) { m_replugDelayMs = ms; }
+    // Back to a processor without faults: every fault set, queued or scheduled is forgotten.
+    void clearFaults();
+    int framesReceived() const { return m_frameCount; }
+    // How many frames met each fault (SimFault::None: those answered normally).
+    int framesWith(SimFault fault) const { return m_faultCounts[int(fault)]; }
     void setEchoKeepAlive(bool echo) { m_echoKeepAlive = echo; }
     void setReplyChunk(int payloadBytes) { m_replyChunk = payloadBytes; } // 0: whole reports
     void setLatencyMs(double ms) { m_latencyMs = ms; }
@@ -69,6 +81,8 @@ public:
     void clearReceivedFrames() { m_frames.clear(); }
     int keepAlivesReceived() const { return m_keepAlives; }
     int badFrames() const { return m_badFrames; }
+    // Reports of answers not yet delivered.
+    int pendingReports() const { return int(m_outgoing.size()); }
     // Time from each frame's arrival to the delivery of its last reply report, summed.
     qint64 wireTimeNs() const { return m_wireTimeNs; }
     void resetWireTime() { m_wireTimeNs = 0; }
@@ -88,7 +102,7 @@ private:
     void receiveByte(quint8 b);
     void handleFrame(const QByteArray& frame);
     QByteArray answer(const QByteArray& frame);
-    void queueReply(QByteArray bytes, qint64 frameArrivalNs);
+    void queueReply(QByteArray bytes, qint64 frameArrivalNs, int chunk = 0);
     void scheduleDelivery();
     void deliverNext();
     SimFault nextFault();
@@ -105,6 +119,15 @@ private:
 
     SimFault m_fault = SimFault::None;
     std::deque<SimFault> m_scriptedFaults;
+    struct ScheduledFault
+    {
+        int firstFrame, lastFrame;
+        SimFault fault;
+    };
+    QList<ScheduledFault> m_scheduledFaults;
+    int m_frameCount = 0;
+    std::array<int, SimFaultKindCount> m_faultCounts{};
+    int m_replugDelayMs = 0;
     bool m_echoKeepAlive = true;
     int m_replyChunk = 0;
     double m_latencyMs = 0;

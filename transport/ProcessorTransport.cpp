@@ -34,22 +34,33 @@ ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
 
 ProcessorTransport::~ProcessorTransport() = default;
 
-bool ProcessorTransport::loadState()
-{
-    return m_stateFile.isEmpty() ||
-           SimStateFile::load(m_stateFile, m_simulator->memory(), m_messages) !=
-               SimStateFile::LoadResult::Failed;
-}
-
-bool ProcessorTransport::saveState()
+bool ProcessorTransport::loadState(int lockWaitMs)
 {
     if (m_stateFile.isEmpty()) {
         return true;
     }
-    // The default file's folder does not exist before the first run; a missing folder that
-    // cannot be made is reported by the save below.
+    // The default file's folder does not exist before the first run, and the lock lives beside
+    // the file; a folder that cannot be made is reported by the lock.
     QDir().mkpath(QFileInfo(m_stateFile).absolutePath());
-    return SimStateFile::save(m_stateFile, m_simulator->memory(), m_messages);
+    m_lock = std::make_unique<StateFileLock>(m_stateFile);
+    QString error;
+    if (!m_lock->acquire(lockWaitMs, error)) {
+        m_lock.reset();
+        m_messages.showMessage(UserMessages::Icon::Critical, error);
+        return false;
+    }
+    if (SimStateFile::load(m_stateFile, m_simulator->memory(), m_messages) ==
+        SimStateFile::LoadResult::Failed) {
+        m_lock.reset();
+        return false;
+    }
+    return true;
+}
+
+bool ProcessorTransport::saveState()
+{
+    // Only a memory that was loaded under the lock may replace the file.
+    return !m_lock || SimStateFile::save(m_stateFile, m_simulator->memory(), m_messages);
 }
 
 QList<HidDeviceInfo> ProcessorTransport::present(bool simulate)

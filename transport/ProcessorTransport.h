@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HidDeviceInfo.h"
+#include "StateFileLock.h"
 
 #include <QList>
 #include <QString>
@@ -20,9 +21,11 @@ public:
     ProcessorTransport(bool simulate, const QString& stateFile, UserMessages& messages);
     ~ProcessorTransport();
 
-    // The simulated processor's memory from its state file; false (said why) when the file
-    // exists but cannot be read. A missing file is a factory-fresh processor.
-    bool loadState();
+    // Locks the state file for as long as this transport lives (waiting up to lockWaitMs for
+    // another program to let go) and loads the simulated processor's memory from it; false (said
+    // why) when the file is in use, is not a regular file, or cannot be read. A missing file is a
+    // factory-fresh processor.
+    bool loadState(int lockWaitMs = StateFileLock::DefaultWaitMs);
     // Writes the simulated processor's memory back; false (said why) when that fails.
     bool saveState();
 
@@ -36,6 +39,7 @@ public:
 private:
     QString m_stateFile;
     UserMessages& m_messages;
+    std::unique_ptr<StateFileLock> m_lock;
     std::unique_ptr<SimProcessor> m_simulator;
     std::unique_ptr<USB_Comm> m_transport;
 };

@@ -33,9 +33,9 @@ struct MainWindowHarness
     static constexpr int DesignWidth = 1582;
     static constexpr int DesignHeight = 900;
 
-    MainWindowHarness()
+    explicit MainWindowHarness(const LinkTimings& timings = {})
         : comm(sim)
-        , link(model, comm, messages)
+        , link(model, comm, messages, timings)
         , window(model, skin, link, messages, files)
     {
         skin.InitSkin();

@@ -1,9 +1,13 @@
+#include "FifoUnblocker.h"
 #include "PresetTestSupport.h"
 #include "SimProcessor.h"
 #include "SimStateFile.h"
 #include "ToolRun.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -242,6 +246,91 @@ private Q_SLOTS:
         QVERIFY(bad.out.isEmpty());
         QVERIFY(!bad.err.isEmpty());
         QCOMPARE(ToolRun::of({"curve", path("none.PA"), "0", "0"}).exitCode, 1);
+    }
+
+    void refusedPresetSaysWhy_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("value out of range")
+            << QByteArray("GROUP2.ADDR64=80") << QByteArray("GROUP2.ADDR64=253")
+            << "GROUP2.ADDR64=253 is not a value from 0 to 255 other than 253 and 255";
+        QTest::newRow("key missing")
+            << QByteArray("COMMON.ADDR200=") << QByteArray("X=") << "COMMON.ADDR200 is missing";
+        QTest::newRow("a directory") << QByteArray() << QByteArray() << "it is a directory";
+        QTest::newRow("no file name") << QByteArray() << QByteArray() << "no file name given";
+    }
+
+    // restore and show say the same of a file that does not import: the program's own text,
+    // then the file and the reason.
+    void refusedPresetSaysWhy()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QString, reason);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        QString file = path("x.PA");
+        if (!from.isEmpty()) {
+            QVERIFY(ToolRun::of({"--simulate", "backup", file}).exitCode == 0);
+            QByteArray bytes = readBytes("x.PA");
+            QVERIFY(bytes.contains(from));
+            writeBytes("x.PA", bytes.replace(from, to));
+        } else if (reason.contains(u"directory")) {
+            QVERIFY(QDir().mkdir(file));
+        } else {
+            file.clear();
+        }
+        const QString reasonLine =
+            QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(file), reason);
+        const ToolRun restore = ToolRun::of({"--simulate", "restore", file});
+        QCOMPARE(restore.exitCode, 1);
+        const QStringList lines = restore.err.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QStringLiteral("Import failed!"));
+        QVERIFY2(lines[1].startsWith(reasonLine), qPrintable(restore.err));
+
+        const ToolRun show = ToolRun::of({"show", file});
+        QCOMPARE(show.exitCode, 1);
+        QVERIFY2(show.err.contains(reasonLine), qPrintable(show.err));
+        QVERIFY(show.err.count(u'\n') <= 2);
+    }
+
+    void diffComparesNumbers()
+    {
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        QByteArray bytes = readBytes("a.PA");
+        writeBytes("b.PA", bytes.replace("GROUP2.ADDR64=80", "GROUP2.ADDR64=0x50"));
+        const ToolRun run = ToolRun::of({"diff", path("a.PA"), path("b.PA")});
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.exitCode, 0);
+    }
+
+    void namedPipeIsNoFile()
+    {
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        FifoUnblocker fifo(path("pipe.PA"));
+        QVERIFY(fifo.created());
+        const QList<QPair<QStringList, int>> runs{
+            {{"show", path("pipe.PA")}, 1},
+            {{"diff", path("a.PA"), path("pipe.PA")}, 2},
+            {{"--simulate=" + path("pipe.PA"), "get", "0", "0x40"}, 1},
+        };
+        for (const auto& [words, exitCode] : runs) {
+            const ToolRun run = ToolRun::of(words);
+            QCOMPARE(run.exitCode, exitCode);
+            QVERIFY2(run.err.contains(u"named pipe (FIFO), not a file"), qPrintable(run.err));
+        }
+    }
+
+    void stateLinkLoopIsNoFreshProcessor()
+    {
+        const QString state = path("loop.PA");
+        QVERIFY(QFile::link(state, state));
+        const ToolRun run = ToolRun::of({"--simulate=" + state, "set", "0", "0x40", "5"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(u"leads nowhere"), qPrintable(run.err));
+        QVERIFY(QFileInfo(state).isSymLink());
     }
 
 private:

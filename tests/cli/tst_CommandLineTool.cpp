@@ -78,6 +78,18 @@ private Q_SLOTS:
             << QStringList{"curve", "a.PA", "0", "0", "--at=100,1k"};
         QTest::newRow("curve: another option")
             << QStringList{"curve", "a.PA", "0", "0", "--from", "100"};
+        QTest::newRow("send: 253 cannot be read back")
+            << QStringList{"--simulate", "send", "0", "0", "0x40", "253"};
+        QTest::newRow("send: 255 cannot be read back")
+            << QStringList{"--simulate", "send", "0", "0", "0x40", "0xFF"};
+        QTest::newRow("send: no password of nine 0x00 bytes")
+            << QStringList{"--simulate", "send", "8", "0", "0"};
+        QTest::newRow("time-out scale not a number")
+            << QStringList{"--timeout-scale", "nan", "--simulate", "get", "0", "0x40"};
+        QTest::newRow("time-out scale without a factor") << QStringList{"--timeout-scale"};
+        QTest::newRow("unknown simulated fault")
+            << QStringList{"--simulate-faults=slow@3", "devices"};
+        QTest::newRow("backup: empty name") << QStringList{"--simulate", "backup", ""};
     }
 
     void badUsage()
@@ -168,6 +180,19 @@ private Q_SLOTS:
         const ToolRun run = ToolRun::of({"--simulate", "devices"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("simulated processor\tinput 65 bytes\toutput 65 bytes\n"));
+    }
+
+    void simulatedFaultsReachTheProcessor()
+    {
+        // Frame 1 is the handshake; the block read (frame 2) fails all its eight attempts.
+        const ToolRun run = ToolRun::of(
+            {"--simulate-faults=silence@2-9", "--timeout-scale", "0.02", "get", "0", "0x40"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.startsWith(u"Connection for data transmission timed out."));
+        QCOMPARE(ToolRun::of({"--simulate-faults=silence@2-8", "--timeout-scale", "0.2", "get", "0",
+                              "0x40"})
+                     .out,
+                 QStringLiteral("80 0 0\n"));
     }
 
     void sendReadsAPassword()

@@ -1,3 +1,4 @@
+#include "FifoUnblocker.h"
 #include "ImportPreset.h"
 #include "PresetTestSupport.h"
 #include "SavePreset.h"
@@ -5,6 +6,7 @@
 #include "SimStateFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +39,9 @@ private Q_SLOTS:
     void badStateChangesNothing_data();
     void badStateChangesNothing();
     void failedSaveSaysSo();
+    void onlyARegularFileIsState_data();
+    void onlyARegularFileIsState();
+    void linkToAFileIsFollowed();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -171,6 +176,73 @@ void tst_SimStateFile::failedSaveSaysSo()
     QVERIFY(!SimStateFile::save(path("no-folder/state.PA"), device.memory(), m_messages));
     QCOMPARE(m_messages.shown.size(), 1);
     QVERIFY(m_messages.shown[0].second.contains(QStringLiteral("no-folder")));
+}
+
+void tst_SimStateFile::onlyARegularFileIsState_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("directory") << "directory"
+                               << "a directory";
+    QTest::newRow("named pipe") << "fifo"
+                                << "named pipe";
+    QTest::newRow("link loop") << "loop"
+                               << "leads nowhere";
+    QTest::newRow("link to nothing") << "dangling"
+                                     << "leads nowhere";
+}
+
+void tst_SimStateFile::onlyARegularFileIsState()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, named);
+    const QString state = path("state.PA");
+    std::optional<FifoUnblocker> fifo;
+    if (kind == u"directory") {
+        QVERIFY(QDir().mkdir(state));
+    } else if (kind == u"fifo") {
+        QVERIFY(fifo.emplace(state).created());
+    } else {
+        QVERIFY(QFile::link(kind == u"loop" ? state : path("nothing.PA"), state));
+    }
+    const auto shape = [&state] {
+        const QFileInfo info(state);
+        return QList<bool>{info.isSymLink(), info.isDir(), info.isFile()};
+    };
+    const QList<bool> before = shape();
+
+    SimProcessor device;
+    const ParamModel fresh = device.memory();
+    QCOMPARE(SimStateFile::load(state, device.memory(), m_messages),
+             SimStateFile::LoadResult::Failed);
+    QVERIFY(device.memory().store() == fresh.store());
+    QVERIFY(!SimStateFile::save(state, device.memory(), m_messages));
+    QCOMPARE(m_messages.shown.size(), 2);
+    for (const QString& text : m_messages.texts()) {
+        QVERIFY2(text.contains(QDir::toNativeSeparators(state)) && text.contains(named),
+                 qPrintable(text));
+    }
+    QCOMPARE(shape(), before);
+    QVERIFY(!QFileInfo::exists(path("nothing.PA")));
+}
+
+void tst_SimStateFile::linkToAFileIsFollowed()
+{
+    SimProcessor saved;
+    saved.memory().store().setValue(0, 2, 0x40, 33);
+    QVERIFY(SimStateFile::save(path("target.PA"), saved.memory(), m_messages));
+    QVERIFY(QFile::link(path("target.PA"), path("state.PA")));
+    SimProcessor device;
+    QCOMPARE(SimStateFile::load(path("state.PA"), device.memory(), m_messages),
+             SimStateFile::LoadResult::Loaded);
+    QCOMPARE(device.memory().store().value(0, 2, 0x40), quint8(33));
+    device.memory().store().setValue(0, 3, 0x40, 7);
+    QVERIFY(SimStateFile::save(path("state.PA"), device.memory(), m_messages));
+    QVERIFY(QFileInfo(path("state.PA")).isSymLink());
+    SimProcessor again;
+    QCOMPARE(SimStateFile::load(path("target.PA"), again.memory(), m_messages),
+             SimStateFile::LoadResult::Loaded);
+    QCOMPARE(again.memory().store().value(0, 3, 0x40), quint8(7));
 }
 
 QTEST_GUILESS_MAIN(tst_SimStateFile)

@@ -1,5 +1,6 @@
 #include "Frames.h"
 #include "HidReports.h"
+#include "SimFaultPlan.h"
 #include "SimProcessor.h"
 
 #include <QSignalSpy>
@@ -157,6 +158,99 @@ private Q_SLOTS:
         QVERIFY(wire.received.isEmpty());
         QCOMPARE(sim.badFrames(), 1);
         QCOMPARE(sim.memory().store().value(0, 0, 0x40), quint8(80));
+    }
+
+    void hostileFramesAreRefused_data()
+    {
+        // Frames whose length byte does not match what they carry: taken at their word, the
+        // payload would be read past the frame's end.
+        QTest::addColumn<QByteArray>("head");
+        QTest::newRow("block write of five bytes") << QByteArray::fromHex("FE200005");
+        QTest::newRow("menu-show write of five bytes") << QByteArray::fromHex("FE604005");
+        QTest::newRow("block write one byte short") << QByteArray::fromHex("FE20C034");
+        QTest::newRow("block write off a base") << QByteArray::fromHex("FE204135");
+        QTest::newRow("short password write") << QByteArray::fromHex("FE80000D");
+    }
+
+    void hostileFramesAreRefused()
+    {
+        QFETCH(QByteArray, head);
+        SimProcessor sim;
+        Wire wire(sim);
+        const ParamModel before = sim.memory();
+        const int length = quint8(head[3]);
+        QByteArray hostile = head + QByteArray(length - 5, '\x11');
+        wire.send(withChecksum(hostile));
+        QTest::qWait(20);
+        QVERIFY(wire.received.isEmpty());
+        QCOMPARE(sim.badFrames(), 1);
+        QVERIFY(sim.memory().store() == before.store());
+        QCOMPARE(sim.memory().password(), before.password());
+        // The next good frame is answered as usual.
+        wire.send(frame(Frames::ParamWrite, 0, 0x40, 1, before));
+        QTRY_COMPARE(wire.received.size(), 8);
+    }
+
+    void faultPlanReads_data()
+    {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("read"); // fault/first/last per entry, or the error's start
+        QTest::newRow("one frame") << "silence@5"
+                                   << "1/5/5";
+        QTest::newRow("several") << "noise@12, CorruptData@20-24,unplug@3"
+                                 << "5/12/12 4/20/24 6/3/3";
+        QTest::newRow("split") << "split@1"
+                               << "7/1/1";
+        QTest::newRow("unknown kind") << "slow@3"
+                                      << "unknown fault \"slow\"";
+        QTest::newRow("no frame") << "silence"
+                                  << "\"silence\" needs @FRAME";
+        QTest::newRow("frame 0") << "silence@0"
+                                 << "\"silence@0\" needs";
+        QTest::newRow("backwards range") << "noise@9-3"
+                                         << "\"noise@9-3\" needs";
+        QTest::newRow("not a number") << "noise@+3"
+                                      << "\"noise@+3\" needs";
+        QTest::newRow("empty item") << "noise@3,"
+                                    << "unknown fault \"\"";
+    }
+
+    void faultPlanReads()
+    {
+        QFETCH(QString, spec);
+        QFETCH(QString, read);
+        QString error;
+        const auto plan = SimFaultPlan::parse(spec, error);
+        if (!plan) {
+            QVERIFY2(error.startsWith(read), qPrintable(error));
+            return;
+        }
+        QStringList entries;
+        for (const SimFaultPlan::Entry& e : plan->entries()) {
+            entries.append(
+                QStringLiteral("%1/%2/%3").arg(int(e.fault)).arg(e.firstFrame).arg(e.lastFrame));
+        }
+        QCOMPARE(entries.join(u' '), read);
+    }
+
+    void plannedFaultsHitTheirFrames()
+    {
+        SimProcessor sim;
+        Wire wire(sim);
+        ParamModel model;
+        QString error;
+        SimFaultPlan::parse(u"silence@2,split@3", error)->applyTo(sim);
+        const QByteArray write = frame(Frames::ParamWrite, 0, 0x40, 0x10, model);
+        wire.send(write);
+        wire.send(write); // frame 2: lost
+        QTRY_COMPARE(wire.received.size(), 8);
+        QTest::qWait(20);
+        QCOMPARE(wire.received.size(), 8);
+        QCOMPARE(wire.reports, 2);
+        wire.send(write); // frame 3: the same answer in three-byte pieces
+        QTRY_COMPARE(wire.received.size(), 16);
+        QCOMPARE(wire.reports, 2 + 4);
+        QCOMPARE(wire.received.right(8), wire.received.left(8));
     }
 
     void repliesAreSplitAndPaced()

@@ -9,10 +9,9 @@ namespace {
 using Caption = PanelLayout::Caption;
 using Style = PanelLayout::CaptionStyle;
 
-// Every fader column on the parameter panels: caption row, then the track (its top edge at
-// TrackTop), then a read-out well under it.
+// Every fader column on the parameter panels: caption row, then the track, then a read-out well
+// under it.
 constexpr int CaptionRow = 32;
-constexpr int TrackTop = 44;
 constexpr int WellWidth = 48;
 constexpr int WellHeight = 22;
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "SimFault.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+class SimProcessor;
+
+// Faults for the simulated processor to inject, given on the command line of both programs as
+// --simulate-faults=SPEC: comma-separated KIND@FRAME or KIND@FIRST-LAST, frames counted from 1
+// in the order the processor receives them (handshakes and retries included), for example
+// "silence@5,noise@12,corruptdata@20-24". An unplugged processor comes back after a few
+// seconds, as if it were plugged in again.
+class SimFaultPlan
+{
+public:
+    static constexpr int ReplugDelayMs = 3000;
+
+    struct Entry
+    {
+        SimFault fault;
+        int firstFrame;
+        int lastFrame;
+    };
+
+    // Nothing, with the reason in error, for a spec that does not read.
+    static std::optional<SimFaultPlan> parse(QStringView spec, QString& error);
+    // The kinds as the spec names them, for help texts; one kind's name (empty for None).
+    static QString kindNames();
+    static QString kindName(SimFault fault);
+
+    const QList<Entry>& entries() const { return m_entries; }
+    bool isEmpty() const { return m_entries.isEmpty(); }
+    void applyTo(SimProcessor& processor) const;
+
+private:
+    QList<Entry> m_entries;
+};

@@ -1,0 +1,336 @@
+#include "BulkTransfer.h"
+#include "C_ProgressBar.h"
+#include "ConnectionSupervisor.h"
+#include "Form.h"
+#include "MainWindowHarness.h"
+#include "ParamBlocks.h"
+#include "PresetTestSupport.h"
+#include "SavePreset.h"
+#include "SimFaultPlan.h"
+#include "SimpControl.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <map>
+
+namespace {
+
+// The link's time-outs during the soak: a tenth of the processor's, so that a lost frame costs
+// tens of milliseconds. The final upload and sync run with the real ones.
+constexpr double SoakTimeScale = 0.1;
+constexpr int DefaultSeconds = 45;
+constexpr int DefaultEditLimit = 6000;
+// Of every hundred edits, how many meet a fault; of every thousand, how many lose the link.
+constexpr int FaultPercent = 6;
+constexpr int LinkLossPerMille = 3;
+// Edits run from a timer, so that they land inside the nested waits of other exchanges.
+constexpr int DeferredPercent = 20;
+
+constexpr std::array<SimFault, 6> FrameFaults{SimFault::Silent,     SimFault::AckOnly,
+                                              SimFault::CorruptAck, SimFault::CorruptData,
+                                              SimFault::NoiseFirst, SimFault::SplitReply};
+
+int environmentNumber(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+// Thousands of random edits through the window, against a simulated processor that misbehaves
+// in every way it can: afterwards, with the faults off, an upload and a sync leave the
+// processor's memory equal to the store, no control is left disabled, and the window closes.
+// The run is seeded; TONVEXA_SOAK_SEED replays a seed, TONVEXA_SOAK_SECONDS and
+// TONVEXA_SOAK_EDITS bound it.
+class tst_FaultSoak : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void editsThroughFaultsEndInAgreement();
+
+private:
+    using Edit = std::function<void()>;
+    struct EditKind
+    {
+        const char* name;
+        int weight;
+        Edit edit;
+    };
+
+    QList<EditKind> editKinds(MainWindowHarness& h);
+    void injectFaults(MainWindowHarness& h);
+    int pick(int bound) { return int(m_random.bounded(bound)); }
+
+    QRandomGenerator m_random;
+    QTemporaryDir m_dir;
+    QStringList m_presets;
+    std::map<QString, int> m_edits;
+    int m_queuedLinkLosses = 0;
+    int m_whileDisabled = 0;
+};
+
+QList<tst_FaultSoak::EditKind> tst_FaultSoak::editKinds(MainWindowHarness& h)
+{
+    const MainWindowControls& c = h.c();
+    const auto drag = [this](ScrollBar* slider) {
+        MainWindowHarness::drag(slider, {pick(slider->maxValue() + 1)});
+    };
+    const auto clickOneOf = [this](const QList<SimpControl*>& controls) {
+        MainWindowHarness::click(controls[pick(int(controls.size()))]);
+    };
+    const QList<SimpControl*> tabs(c.btnMode.begin(), c.btnMode.end());
+    return {
+        {"fader", 30,
+         [&c, this, drag] {
+             drag(c.MyScrollBar[pick(c.MyScrollBar.size())]);
+         }},
+        {"knob", 10,
+         [&c, this, drag] {
+             drag(QList{c.MKnobFreq, c.MKnobDb, c.MKnobQ}[pick(3)]);
+         }},
+        {"button", 8,
+         [&c, clickOneOf] {
+             clickOneOf(QList(c.MyButton.begin(), c.MyButton.end()));
+         }},
+        {"band step", 4,
+         [&c, clickOneOf] {
+             clickOneOf({c.btnLeft1, c.btnRight1});
+         }},
+        {"EQ bypass", 3,
+         [&c] {
+             MainWindowHarness::click(c.btnEQByPass);
+         }},
+        {"mode", 8,
+         [&c, clickOneOf] {
+             clickOneOf({c.btnUp1, c.btnDown1});
+         }},
+        {"group tab", 5,
+         [tabs, clickOneOf] {
+             clickOneOf(tabs);
+         }},
+        {"selector", 5,
+         [&c, clickOneOf] {
+             clickOneOf({c.btnUp2, c.btnDown2, c.btnStartModeI[0], c.btnStartModeI[1],
+                         c.btnModeChange[0], c.btnModeChange[1]});
+         }},
+        {"tone", 2,
+         [&c, drag] {
+             drag(c.ScrollTone);
+         }},
+        {"undo", 6,
+         [&c] {
+             MainWindowHarness::click(c.SimpControl4);
+         }},
+        {"redo", 4,
+         [&c] {
+             MainWindowHarness::click(c.SimpControl7);
+         }},
+        {"group reset", 3,
+         [&c] {
+             MainWindowHarness::click(c.btnReset);
+         }},
+        {"import", 3,
+         [&h, &c, this] {
+             h.files.openPath = m_presets[pick(int(m_presets.size()))];
+             MainWindowHarness::click(c.btnImport);
+         }},
+        {"upload", 3,
+         [&h, &c, this] {
+             // A fault somewhere in the 26 frames of the upload.
+             QList<SimFault> faults(pick(26), SimFault::None);
+             faults.append(FrameFaults[pick(FrameFaults.size())]);
+             h.sim.queueFaults(faults);
+             MainWindowHarness::click(c.btnUpload);
+         }},
+        {"pause", 6,
+         [this] {
+             QTest::qWait(pick(30));
+         }},
+    };
+}
+
+void tst_FaultSoak::injectFaults(MainWindowHarness& h)
+{
+    if (pick(1000) < LinkLossPerMille) {
+        // Eight lost attempts take the link down; the supervisor's next handshake brings it back
+        // with a synchronisation, which meets a fault of its own somewhere in its 29 frames.
+        QList<SimFault> faults(8, SimFault::Silent);
+        faults.append(QList<SimFault>(1 + pick(29), SimFault::None));
+        faults.append(FrameFaults[pick(FrameFaults.size())]);
+        h.sim.queueFaults(faults);
+        ++m_queuedLinkLosses;
+    } else if (pick(100) < FaultPercent) {
+        QList<SimFault> faults(pick(3), SimFault::None);
+        faults.append(FrameFaults[pick(FrameFaults.size())]);
+        h.sim.queueFaults(faults);
+    }
+}
+
+void tst_FaultSoak::editsThroughFaultsEndInAgreement()
+{
+    const quint32 seed = quint32(
+        environmentNumber("TONVEXA_SOAK_SEED", int(QRandomGenerator::system()->bounded(1 << 30))));
+    const int seconds = environmentNumber("TONVEXA_SOAK_SECONDS", DefaultSeconds);
+    qInfo("soak seed %u (TONVEXA_SOAK_SEED=%u replays it), at most %d s", seed, seed, seconds);
+    m_random.seed(seed);
+
+    // Presets to import: good ones, and each way a file can be refused.
+    for (int i = 0; i < 3; ++i) {
+        ParamModel model;
+        PresetTestSupport::fillRandom(model, seed + i, true);
+        RecordingMessages quiet;
+        m_presets.append(
+            *SavePreset(m_dir.filePath(QStringLiteral("good%1.PA").arg(i)), model, quiet));
+    }
+    PresetTestSupport::writeFile(m_dir.filePath("other.PA"), "[Main]\nType=OTHER\n");
+    QByteArray bad = PresetTestSupport::readFile(m_presets[0]);
+    PresetTestSupport::writeFile(m_dir.filePath("bad.PA"),
+                                 bad.replace("COMMON.ADDR192=", "COMMON.ADDR192=253;"));
+    QVERIFY(QDir(m_dir.path()).mkdir("folder.PA"));
+    m_presets << m_dir.filePath("other.PA") << m_dir.filePath("bad.PA")
+              << m_dir.filePath("folder.PA") << m_dir.filePath("missing.PA");
+
+    LinkTimings soakTimings;
+    soakTimings.scale = SoakTimeScale;
+    MainWindowHarness h(soakTimings);
+    QVERIFY2(h.loaded, qPrintable(h.loadError));
+    h.sim.setNoiseSeed(seed);
+    h.window.supervisor().start();
+    QTRY_VERIFY_WITH_TIMEOUT(h.link.isOnline() && !h.link.isBusy(), 10000);
+
+    const QList<EditKind> kinds = editKinds(h);
+    int totalWeight = 0;
+    for (const EditKind& kind : kinds) {
+        totalWeight += kind.weight;
+    }
+    const int editLimit = environmentNumber("TONVEXA_SOAK_EDITS", DefaultEditLimit);
+    const int unplugAt = pick(editLimit / 2);
+    const int replugAt = unplugAt + 20 + pick(40);
+    QElapsedTimer clock;
+    clock.start();
+    int edits = 0;
+    for (; edits < editLimit && clock.elapsed() < seconds * 1000; ++edits) {
+        if (edits == unplugAt) {
+            h.sim.unplug();
+        } else if (edits == replugAt) {
+            h.sim.replug();
+        }
+        injectFaults(h);
+        int choice = pick(totalWeight);
+        const EditKind* kind = &kinds.front();
+        for (const EditKind& k : kinds) {
+            kind = &k;
+            if ((choice -= k.weight) < 0) {
+                break;
+            }
+        }
+        // What a user cannot do: click into a window disabled by a transfer.
+        const auto edit = [this, &h, kind] {
+            if (!h.window.isEnabled()) {
+                ++m_whileDisabled;
+                return;
+            }
+            ++m_edits[QString::fromLatin1(kind->name)];
+            kind->edit();
+        };
+        if (pick(100) < DeferredPercent) {
+            QTimer::singleShot(pick(20), &h.window, edit);
+        } else {
+            edit();
+        }
+        QCoreApplication::processEvents();
+    }
+    const qint64 soakMs = clock.elapsed();
+    if (edits <= replugAt) {
+        h.sim.replug();
+    }
+
+    // Faults off, the real time-outs back, and whatever still runs allowed to end.
+    h.sim.clearFaults();
+    QTest::qWait(50); // the deferred edits still to come
+    QTRY_VERIFY_WITH_TIMEOUT(!h.link.isBusy(), 20000);
+    h.window.supervisor().stop();
+    h.link.setTimings(LinkTimings{});
+    h.window.supervisor().start();
+    QTRY_VERIFY_WITH_TIMEOUT(h.link.isOnline() && !h.link.isBusy(), 20000);
+    h.window.supervisor().stop();
+
+    QSignalSpy finished(&h.window.bulk(), &BulkTransfer::transferFinished);
+    const int messagesBefore = int(h.messages.shown.size());
+    MainWindowHarness::click(h.c().btnUpload);
+    QVERIFY(h.window.supervisor().Handshake());
+    QCOMPARE(finished.size(), 2);
+    QVERIFY(finished[0][0].toBool() && finished[1][0].toBool());
+    QCOMPARE(h.messages.texts().mid(messagesBefore), QStringList());
+
+    int storeDifferences = 0;
+    const ParamStore& memory = h.sim.memory().store();
+    for (int field = 0; field < ParamStore::FieldCount; ++field) {
+        for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
+            for (int address = 0; address < 256; ++address) {
+                storeDifferences += memory.value(field, mode, address) !=
+                                    h.model.store().value(field, mode, address);
+            }
+        }
+    }
+    int flagDifferences = 0;
+    for (const ParamBlock& block : ParamBlocks) {
+        if (!block.common) {
+            for (int address = block.base; address < block.base + block.size; ++address) {
+                flagDifferences +=
+                    h.sim.memory().menuShow()[address] != h.model.menuShow()[address];
+            }
+        }
+    }
+
+    int done = 0;
+    for (const auto& [name, count] : m_edits) {
+        done += count;
+    }
+    qInfo("soak: %d edits in %lld ms (and %d not made: the window was disabled by a transfer), "
+          "%d frames received by the processor",
+          done, soakMs, m_whileDisabled, h.sim.framesReceived());
+    QStringList byKind;
+    for (const auto& [name, count] : m_edits) {
+        byKind.append(QStringLiteral("%1 %2").arg(name).arg(count));
+    }
+    qInfo("soak: edits by kind: %s", qPrintable(byKind.join(QStringLiteral(", "))));
+    QStringList faults;
+    for (int kind = 1; kind < SimFaultKindCount; ++kind) {
+        if (SimFault(kind) == SimFault::Unplug) {
+            continue; // once, by hand, below
+        }
+        faults.append(QStringLiteral("%1 %2")
+                          .arg(SimFaultPlan::kindName(SimFault(kind)))
+                          .arg(h.sim.framesWith(SimFault(kind))));
+    }
+    qInfo("soak: frames meeting faults: %s; unplugged once for %d edits; link losses provoked %d",
+          qPrintable(faults.join(QStringLiteral(", "))), replugAt - unplugAt, m_queuedLinkLosses);
+    qInfo("soak: after upload and sync, %d of %d store bytes and %d of 83 menu flags differ",
+          storeDifferences, ParamStore::FieldCount * ParamStore::ModeCount * 256, flagDifferences);
+    QCOMPARE(storeDifferences, 0);
+    QCOMPARE(flagDifferences, 0);
+
+    // Nothing stays disabled once the sends are over.
+    QVERIFY(h.window.isEnabled());
+    QVERIFY(!h.c().C_ProgressBar1->isVisible());
+    for (const Form::Entry& entry : h.window.form().entries()) {
+        if (const auto* control = qobject_cast<SkinnedControl*>(entry.object.data())) {
+            QVERIFY2(control->controlEnabled(),
+                     qPrintable(entry.name + QStringLiteral("(%1)").arg(entry.index)));
+        }
+    }
+    QVERIFY(h.window.close());
+    QVERIFY(!h.link.isBusy());
+}
+
+QTEST_MAIN(tst_FaultSoak)
+#include "tst_FaultSoak.moc"
