@@ -1,6 +1,7 @@
 #include "PresetCommands.h"
 
 #include "BulkTransfer.h"
+#include "DeviceLink.h"
 #include "FileChooser.h"
 #include "ImportPreset.h"
 #include "MainWindowContext.h"
@@ -9,6 +10,7 @@
 #include "SimpControl.h"
 #include "UndoHistory.h"
 
+#include <QApplication>
 #include <QWidget>
 
 PresetCommands::PresetCommands(MainWindowContext& context, BulkTransfer& bulk, FileChooser& files)
@@ -26,9 +28,23 @@ void PresetCommands::attach()
     QObject::connect(c.btnImport, &SimpControl::Click, owner, [this] { import(); });
 }
 
+bool PresetCommands::linkFree() const
+{
+    // A transfer cannot start while another send waits for its reply; refused before anything
+    // changes, as undo and redo are, rather than changing the store the processor then never
+    // gets.
+    if (m_context.online() && m_context.link.isBusy()) {
+        QApplication::beep();
+        return false;
+    }
+    return true;
+}
+
 void PresetCommands::upload()
 {
-    m_bulk.UploadAll(false);
+    if (linkFree()) {
+        m_bulk.UploadAll(false);
+    }
 }
 
 void PresetCommands::save()
@@ -38,6 +54,9 @@ void PresetCommands::save()
 
 void PresetCommands::import()
 {
+    if (!linkFree()) {
+        return;
+    }
     const ImportResult result =
         ImportPreset(m_files.BrowsePresetFile(), m_context.model, m_context.messages).result;
     if (result == ImportResult::Imported) {

@@ -18,6 +18,8 @@ public:
     void import();
 
 private:
+    bool linkFree() const;
+
     MainWindowContext& m_context;
     BulkTransfer& m_bulk;
     FileChooser& m_files;

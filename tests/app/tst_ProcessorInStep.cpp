@@ -1,6 +1,7 @@
 #include "EqGroupTable.h"
 #include "MainCommands.h"
 #include "MainWindowHarness.h"
+#include "SavePreset.h"
 #include "SimpControl.h"
 
 #include <QTimer>
@@ -107,6 +108,19 @@ private Q_SLOTS:
         QTest::newRow("lock") << 0 << click(&MainWindowControls::btnLock) << QList{0xCC} << 0;
         QTest::newRow("undo is refused and changes nothing")
             << 0 << click(&MainWindowControls::SimpControl4) << QList<int>{} << 0;
+        QTest::newRow("upload is refused")
+            << 0 << click(&MainWindowControls::btnUpload) << QList<int>{} << -1;
+        QTest::newRow("import is refused before the store changes")
+            << 0 << Command([](MainWindowHarness& h) {
+                   ParamModel other = h.model;
+                   other.store().setValue(0, 0, 0x40, 7);
+                   h.files.openPath = QDir::temp().filePath(
+                       QStringLiteral("tonvexa-%1.PA").arg(QCoreApplication::applicationPid()));
+                   QVERIFY(SavePreset(h.files.openPath, other, h.messages));
+                   MainWindowHarness::click(h.c().btnImport);
+                   QFile::remove(h.files.openPath);
+               })
+            << QList<int>{} << -1;
     }
 
     void commandsDuringASlowSend()
