@@ -1,4 +1,4 @@
-#include "BandTable.h"
+#include "BusiestGroup.h"
 #include "EqGraphRenderer.h"
 #include "ParamModel.h"
 #include "SkinImages.h"
@@ -26,13 +26,8 @@ private slots:
         SkinImages skin;
         skin.InitSkin();
         ParamModel model;
-        model.InitDefaults(ParamModel::FactoryReset);
-        model.setCurrentEqGroup(1);
-        for (int address = 0x44; address <= 0x52; ++address) {
-            model.store().setValue(1, 0, address, quint8(address % 2 == 0 ? 40 : 110));
-        }
         BandTable bands;
-        bands.LoadGroupBands(model);
+        loadBusiestGroup(model, bands);
         EqGraphRenderer renderer(skin);
         const QSize size(GraphGeometry::DesignWidth, GraphGeometry::DesignHeight);
         const QImage grid = renderer.drawGrid(size, ratio);

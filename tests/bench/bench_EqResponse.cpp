@@ -1,4 +1,4 @@
-#include "BandTable.h"
+#include "BusiestGroup.h"
 #include "EqResponse.h"
 #include "ParamModel.h"
 
@@ -14,13 +14,8 @@ private slots:
     void seventeenBands()
     {
         ParamModel model;
-        model.InitDefaults(ParamModel::FactoryReset);
-        model.setCurrentEqGroup(1);
-        for (int address = 0x44; address <= 0x52; ++address) {
-            model.store().setValue(1, 0, address, quint8(address % 2 == 0 ? 40 : 110));
-        }
         BandTable bands;
-        bands.LoadGroupBands(model);
+        loadBusiestGroup(model, bands);
         QCOMPARE(bands.BandCount(), 17);
         EqResponse response;
         QBENCHMARK
