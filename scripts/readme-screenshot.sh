@@ -15,5 +15,9 @@ cli=build/cli/tonvexa-cli
 "$cli" --simulate="$state" set 0 0x05 71 95 20 >/dev/null # 400 Hz -4 dB: less box
 "$cli" --simulate="$state" set 0 0x07 146 60 14 >/dev/null # 2.5 kHz +3 dB: presence
 "$cli" --simulate="$state" set 0 0x08 184 55 8 >/dev/null  # 6.3 kHz +4 dB, broad: air
-QT_QPA_PLATFORM=offscreen build/app/tonvexa --simulate="$state" \
+# A 1920 x 1080 screen, where the window opens at its design size (the offscreen default is a
+# small 800 x 800 one).
+echo '{"screens":[{"name":"s","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"dpr":1}]}' \
+    >"$work/screen.json"
+QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" build/app/tonvexa --simulate="$state" \
     --screenshot "$PWD/docs/tonvexa-window.png"
