@@ -1,5 +1,7 @@
 #include "CommLogFile.h"
 
+#include "WritableFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,12 +11,6 @@
 namespace {
 
 const QByteArray LineBreak = QByteArrayLiteral("\r\n");
-
-bool isWritableDirectory(const QString& directory)
-{
-    const QFileInfo info(directory);
-    return info.isDir() && info.isWritable();
-}
 
 } // namespace
 
@@ -26,7 +22,7 @@ CommLogFile::CommLogFile()
 CommLogFile::CommLogFile(QString programDirectory, QString dataDirectory, WritableCheck isWritable)
     : m_programDirectory(std::move(programDirectory))
     , m_dataDirectory(std::move(dataDirectory))
-    , m_isWritable(isWritable ? std::move(isWritable) : WritableCheck(isWritableDirectory))
+    , m_isWritable(isWritable ? std::move(isWritable) : WritableCheck(isWritableFolder))
 {}
 
 void CommLogFile::start()

@@ -1,5 +1,7 @@
 #include "PresetFolder.h"
 
+#include "WritableFolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -28,11 +30,4 @@ void PresetFolder::remember(const QString& chosenFile)
     if (!chosenFile.isEmpty()) {
         m_settings.setValue(SettingsKey, QFileInfo(chosenFile).absolutePath());
     }
-}
-
-bool PresetFolder::isWritableFolder(const QString& directory)
-{
-    const QFileInfo folder(directory);
-    const QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    return folder.isDir() && folder.isWritable() && (folder.permissions() & anyWrite);
 }

@@ -18,10 +18,6 @@ public:
     // The folder of a file the user chose; an empty name (a cancelled dialog) changes nothing.
     void remember(const QString& chosenFile);
 
-    // The user may create files in the directory, and its permissions do not make it read-only
-    // for everyone (root may write anywhere, but nobody keeps presets in a read-only folder).
-    static bool isWritableFolder(const QString& directory);
-
 private:
     QSettings& m_settings;
     QString m_programDirectory;

@@ -51,7 +51,7 @@ std::optional<Options> parseOptions(const QApplication& app, QString& error)
                         "unplugged processor comes back after %2 s.")
              .arg(SimFaultPlan::kindNames())
              .arg(SimFaultPlan::ReplugDelayMs / 1000),
-         QStringLiteral("SPEC")});
+         QStringLiteral("FAULTS")});
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Start, connect and synchronise, save the window as PNG and "
                                      "quit."),

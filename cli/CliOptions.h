@@ -11,7 +11,7 @@ struct CliOptions
 {
     bool simulate = false;
     QString simulatorState; // --simulate=STATE.PA
-    SimFaultPlan faults;    // --simulate-faults=SPEC (implies --simulate)
+    SimFaultPlan faults;    // --simulate-faults=FAULTS (implies --simulate)
     bool log = false;
     static constexpr double MaxTimeoutScale = 100;
     double timeoutScale = 1.0;

@@ -133,26 +133,28 @@ int CommandLineTool::run(const QStringList& words)
 
 int CommandLineTool::printUsage()
 {
-    m_out << "usage: " << ProgramName
-          << " [--simulate[=STATE.PA]] [--simulate-faults=SPEC] [--log] [--timeout-scale F] "
-          << "COMMAND [ARGUMENTS]\n\n"
-          << "Talks to the processor over USB HID, or to the simulated processor with --simulate.\n"
-          << "Numbers are decimal, 0x hex or &H hex.\n\n"
-          << "Options:\n"
-          << "  --simulate[=STATE.PA]  use the simulated processor instead of a USB device; it\n"
-          << "                         keeps its memory between runs in STATE.PA, by default in\n"
-          << "                         ~/.local/share/tonvexa/simulator.PA; one program at a time\n"
-          << "                         uses the file, others wait a few seconds and then give up\n"
-          << "  --simulate-faults=SPEC make the simulated processor misbehave (implies\n"
-          << "                         --simulate): comma-separated KIND@FRAME or\n"
-          << "                         KIND@FIRST-LAST, frames counted from 1 as it receives\n"
-          << "                         them, KIND one of " << SimFaultPlan::kindNames() << "\n"
-          << "                         (for example silence@5,noise@12,corruptdata@20-24)\n"
-          << "  --log                  write every communication log entry to standard error\n"
-          << "  --timeout-scale F      multiply the link's time limits by F (above 0, at most "
-          << CliOptions::MaxTimeoutScale << ")\n"
-          << "  -h, --help             describe the program, or the command after it\n\n"
-          << "Commands:\n";
+    m_out
+        << "usage: " << ProgramName
+        << " [--simulate[=STATE.PA]] [--simulate-faults=FAULTS] [--log] [--timeout-scale F] "
+        << "COMMAND [ARGUMENTS]\n\n"
+        << "Talks to the processor over USB HID, or to the simulated processor with --simulate.\n"
+        << "Numbers are decimal, 0x hex or &H hex.\n\n"
+        << "Options:\n"
+        << "  --simulate[=STATE.PA]     use the simulated processor instead of a USB device;\n"
+        << "                            it keeps its memory between runs in STATE.PA, by default\n"
+        << "                            in ~/.local/share/tonvexa/simulator.PA; one program at a\n"
+        << "                            time uses the file, others wait a few seconds and then\n"
+        << "                            give up\n"
+        << "  --simulate-faults=FAULTS  make the simulated processor misbehave (implies\n"
+        << "                            --simulate): comma-separated KIND@FRAME or\n"
+        << "                            KIND@FIRST-LAST, frames counted from 1 as it receives\n"
+        << "                            them, KIND one of " << SimFaultPlan::kindNames() << "\n"
+        << "                            (for example silence@5,noise@12,corruptdata@20-24)\n"
+        << "  --log                     write every communication log entry to standard error\n"
+        << "  --timeout-scale F         multiply the link's time limits by F (above 0, at most "
+        << CliOptions::MaxTimeoutScale << ")\n"
+        << "  -h, --help                describe the program, or the command after it\n\n"
+        << "Commands:\n";
     for (const Command& command : commands()) {
         m_out << "  " << command.synopsis << '\n';
     }

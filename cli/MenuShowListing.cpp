@@ -1,5 +1,6 @@
 #include "MenuShowListing.h"
 
+#include "AddressText.h"
 #include "MenuTable.h"
 
 QStringList MenuShowListing::lines(const Flags& flags)
@@ -14,8 +15,7 @@ QStringList MenuShowListing::lines(const Flags& flags)
         const QString state = !flag        ? QStringLiteral("-")
                               : *flag == 0 ? QStringLiteral("shown")
                                            : QStringLiteral("hidden");
-        const QString hex = QString::number(row.address, 16).toUpper().rightJustified(2, u'0');
-        lines.append(QStringLiteral("0x%1\t%2\t%3").arg(hex, row.label, state));
+        lines.append(QStringList{addressText(row.address), row.label, state}.join(u'\t'));
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "PresetTable.h"
 
+#include "AddressText.h"
 #include "BandEncoding.h"
 #include "EchoDelayTable.h"
 #include "ImportPreset.h"
@@ -92,8 +93,7 @@ bool PresetTable::Row::sameValues(const Row& other) const
 
 QString PresetTable::Row::text() const
 {
-    const QString hex = QString::number(address, 16).toUpper().rightJustified(2, u'0');
-    return QStringList{scope, QStringLiteral("0x") + hex, name.isEmpty() ? Missing : name,
+    return QStringList{scope, addressText(address), name.isEmpty() ? Missing : name,
                        values.join(u' '), decoded(*this)}
         .join(u'\t');
 }

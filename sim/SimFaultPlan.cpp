@@ -53,10 +53,10 @@ QString SimFaultPlan::kindName(SimFault fault)
     return kind == KindNames.end() ? QString() : QLatin1String(kind->name);
 }
 
-std::optional<SimFaultPlan> SimFaultPlan::parse(QStringView spec, QString& error)
+std::optional<SimFaultPlan> SimFaultPlan::parse(QStringView faults, QString& error)
 {
     SimFaultPlan plan;
-    for (QStringView item : spec.split(u',')) {
+    for (QStringView item : faults.split(u',')) {
         item = item.trimmed();
         const qsizetype at = item.indexOf(u'@');
         const QStringView kindText = at < 0 ? item : item.first(at);

@@ -9,7 +9,7 @@
 class SimProcessor;
 
 // Faults for the simulated processor to inject, given on the command line of both programs as
-// --simulate-faults=SPEC: comma-separated KIND@FRAME or KIND@FIRST-LAST, frames counted from 1
+// --simulate-faults=FAULTS: comma-separated KIND@FRAME or KIND@FIRST-LAST, frames counted from 1
 // in the order the processor receives them (handshakes and retries included), for example
 // "silence@5,noise@12,corruptdata@20-24". An unplugged processor comes back after a few
 // seconds, as if it were plugged in again.
@@ -25,9 +25,9 @@ public:
         int lastFrame;
     };
 
-    // Nothing, with the reason in error, for a spec that does not read.
-    static std::optional<SimFaultPlan> parse(QStringView spec, QString& error);
-    // The kinds as the spec names them, for help texts; one kind's name (empty for None).
+    // Nothing, with the reason in error, for a list that does not read.
+    static std::optional<SimFaultPlan> parse(QStringView faults, QString& error);
+    // The kinds as the option names them, for help texts; one kind's name (empty for None).
     static QString kindNames();
     static QString kindName(SimFault fault);
 

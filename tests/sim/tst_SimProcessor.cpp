@@ -193,7 +193,7 @@ private Q_SLOTS:
 
     void faultPlanReads_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("faults");
         QTest::addColumn<QString>("read"); // fault/first/last per entry, or the error's start
         QTest::newRow("one frame") << "silence@5"
                                    << "1/5/5";
@@ -217,10 +217,10 @@ private Q_SLOTS:
 
     void faultPlanReads()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, faults);
         QFETCH(QString, read);
         QString error;
-        const auto plan = SimFaultPlan::parse(spec, error);
+        const auto plan = SimFaultPlan::parse(faults, error);
         if (!plan) {
             QVERIFY2(error.startsWith(read), qPrintable(error));
             return;
