@@ -123,8 +123,7 @@ void GraphEdits::wheelTurned(int notches)
 void GraphEdits::wheelStepTick()
 {
     m_wheelStep.stop();
-    // Every notch is one step, also when several came within one tick. Taken first: a step's
-    // send lets events run, and notches turned meanwhile start the timer again.
+    // Every notch is one step, also when several came within one tick.
     const int notches = m_pendingNotches;
     m_pendingNotches = 0;
     for (int i = 0; i < std::abs(notches); ++i) {

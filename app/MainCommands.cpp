@@ -17,7 +17,6 @@
 #include "UndoHistory.h"
 #include "WindowLayout.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -110,7 +109,7 @@ void MainCommands::stepMode(int delta, SimpControl* arrow)
     m_context.sendWhileDisabled(arrow, model.currentMode(), 0, 0, Frames::ModeSelect);
 }
 
-void MainCommands::stepInput(int element)
+QCoro::Task<> MainCommands::stepInput(int element)
 {
     SimpControl* arrow = m_context.controls.btnStartModeI[element];
     arrow->setControlEnabled(false);
@@ -127,7 +126,8 @@ void MainCommands::stepInput(int element)
         store.setValue(0, 0, address, quint8(after));
         m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
         if (m_context.online()) {
-            m_context.link.SendFrame(Frames::ParamWrite, 0, address, after, ReplyTimeout::Normal);
+            co_await m_context.link.SendFrame(Frames::ParamWrite, 0, address, after,
+                                              ReplyTimeout::Normal);
         }
     }
     arrow->setControlEnabled(true);
@@ -174,15 +174,14 @@ void MainCommands::stepFourWay(int delta)
     m_context.sendWithWindowDisabled(0, address, display->value());
 }
 
-void MainCommands::resetGroup()
+QCoro::Task<> MainCommands::resetGroup()
 {
     ParamModel& model = m_context.model;
     m_context.undo.SaveUndo();
     model.InitDefaults(ParamModel::EqGroupReset);
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
-    QApplication::processEvents();
     if (!m_context.online()) {
-        return;
+        co_return;
     }
     const QList<int> addresses =
         EqGroupTable::instance().group(model.currentEqGroup()).resetAddresses();
@@ -190,34 +189,37 @@ void MainCommands::resetGroup()
     LinkSequence sequence(m_context.link);
     if (!sequence.isOpen()) {
         // Another exchange still waits for its reply. The store is reset already, so the
-        // processor must follow: each write waits on the link's pending list and goes out, in
-        // this order, as soon as that exchange ends.
+        // processor must follow: each write waits its turn on the link and goes out, in this
+        // order, as soon as that exchange ends.
         for (int address : addresses) {
             m_context.link.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
                                      ReplyTimeout::Normal);
         }
-        return;
+        co_return;
     }
     m_context.window.setEnabled(false);
     for (int address : addresses) {
-        if (!sequence.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
-                                ReplyTimeout::Normal)) {
+        const bool answered = co_await sequence.SendFrame(
+            Frames::ParamWrite, mode, address, Frames::StoredBytes, ReplyTimeout::Normal);
+        if (!answered) {
             break;
         }
     }
     m_context.window.setEnabled(true);
 }
 
-void MainCommands::toneMoved()
+QCoro::Task<> MainCommands::toneMoved()
 {
     m_context.undo.NoteChange();
     ScrollBar* tone = m_context.controls.ScrollTone;
     if (!m_context.online()) {
         m_toneReset.start();
-        return;
+        co_return;
     }
     const int value = tone->value();
-    if (m_context.sendWhileDisabled(tone, 0, ParamRanges::ToneAddress, value)) {
+    const bool sent =
+        co_await m_context.sendWhileDisabled(tone, 0, ParamRanges::ToneAddress, value);
+    if (sent) {
         // The next whole upload carries the key the processor now has, not the one read when
         // the link came up.
         m_context.model.store().setValue(0, 0, ParamRanges::ToneAddress, quint8(value));

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
+
 class BandEditor;
-class LinkSequence;
 class QTimer;
 class SimpControl;
 class WindowLayout;
@@ -26,13 +27,13 @@ public:
 
 private:
     void stepMode(int delta, SimpControl* arrow);
-    void stepInput(int element);
+    QCoro::Task<> stepInput(int element);
     void stepStartMode(int element);
     void setSaveMode(int element);
     void setModeChange(int element);
     void stepFourWay(int delta);
-    void resetGroup();
-    void toneMoved();
+    QCoro::Task<> resetGroup();
+    QCoro::Task<> toneMoved();
     void toneReturnedToNeutral();
     void toneResetTick();
     void panelPressed(float x, float y);

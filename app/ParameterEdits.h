@@ -2,6 +2,7 @@
 
 #include "UndoHistory.h"
 
+#include <QCoro/QCoroTask>
 #include <QString>
 
 struct MainWindowContext;
@@ -26,8 +27,8 @@ public:
     void lockClicked();
 
 private:
-    using HistoryStep = bool (UndoHistory::*)(const UndoHistory::SendAddress&);
-    void restore(HistoryStep step);
+    using HistoryStep = std::optional<SnapshotRestore> (UndoHistory::*)();
+    QCoro::Task<> restore(HistoryStep step);
 
     MainWindowContext& m_context;
 };

@@ -40,25 +40,29 @@ bool PresetCommands::linkFree() const
     return true;
 }
 
-void PresetCommands::upload()
+QCoro::Task<> PresetCommands::upload()
 {
     if (linkFree()) {
-        m_bulk.UploadAll(false);
+        co_await m_bulk.UploadAll(false);
     }
 }
 
-void PresetCommands::save()
+QCoro::Task<> PresetCommands::save()
 {
-    SavePreset(m_files.ChoosePresetSaveFile(), m_context.model, m_context.messages);
+    SavePreset(co_await m_files.ChoosePresetSaveFile(), m_context.model, m_context.messages);
 }
 
-void PresetCommands::import()
+QCoro::Task<> PresetCommands::import()
 {
     if (!linkFree()) {
-        return;
+        co_return;
     }
-    const ImportResult result =
-        ImportPreset(m_files.BrowsePresetFile(), m_context.model, m_context.messages).result;
+    const QString path = co_await m_files.BrowsePresetFile();
+    // The link may have become busy while the dialog was open (a reconnection's sync).
+    if (path.isEmpty() || !linkFree()) {
+        co_return;
+    }
+    const ImportResult result = ImportPreset(path, m_context.model, m_context.messages).result;
     if (result == ImportResult::Imported) {
         m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
     }
@@ -66,6 +70,6 @@ void PresetCommands::import()
         m_context.undo.UndoRedoInit();
     }
     if (result == ImportResult::Imported && m_context.online()) {
-        m_bulk.UploadAll(true);
+        co_await m_bulk.UploadAll(true);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
+
 class BulkTransfer;
 class FileChooser;
 struct MainWindowContext;
@@ -13,9 +15,9 @@ public:
 
     void attach();
 
-    void upload();
-    void save();
-    void import();
+    QCoro::Task<> upload();
+    QCoro::Task<> save();
+    QCoro::Task<> import();
 
 private:
     bool linkFree() const;

@@ -1,7 +1,8 @@
 #include "PresetDialogs.h"
 
+#include "DialogResult.h"
+
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QStandardPaths>
 
 PresetDialogs::PresetDialogs()
@@ -11,19 +12,27 @@ PresetDialogs::PresetDialogs()
                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {}
 
-QString PresetDialogs::BrowsePresetFile()
+QCoro::Task<QString> PresetDialogs::BrowsePresetFile()
 {
-    const QString file =
-        QFileDialog::getOpenFileName(m_owner, OpenTitle, m_folder.startFolder(), Filter);
-    m_folder.remember(file);
-    return file;
+    co_return co_await choose(OpenTitle, QFileDialog::AcceptOpen);
 }
 
-QString PresetDialogs::ChoosePresetSaveFile()
+QCoro::Task<QString> PresetDialogs::ChoosePresetSaveFile()
 {
     // The dialog asks before it overwrites a file.
-    const QString file =
-        QFileDialog::getSaveFileName(m_owner, SaveTitle, m_folder.startFolder(), Filter);
+    co_return co_await choose(SaveTitle, QFileDialog::AcceptSave);
+}
+
+QCoro::Task<QString> PresetDialogs::choose(QString title, QFileDialog::AcceptMode mode)
+{
+    auto* dialog = new QFileDialog(m_owner, title, m_folder.startFolder(), Filter);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    const int result = co_await DialogResult(dialog);
+    const QString file = result == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
     m_folder.remember(file);
-    return file;
+    co_return file;
 }

@@ -3,6 +3,7 @@
 #include "FileChooser.h"
 #include "PresetFolder.h"
 
+#include <QFileDialog>
 #include <QSettings>
 
 class QWidget;
@@ -21,10 +22,12 @@ public:
     // The window the dialogs belong to.
     void setOwner(QWidget* owner) { m_owner = owner; }
 
-    QString BrowsePresetFile() override;
-    QString ChoosePresetSaveFile() override;
+    QCoro::Task<QString> BrowsePresetFile() override;
+    QCoro::Task<QString> ChoosePresetSaveFile() override;
 
 private:
+    QCoro::Task<QString> choose(QString title, QFileDialog::AcceptMode mode);
+
     QWidget* m_owner = nullptr;
     QSettings m_settings;
     PresetFolder m_folder;

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QScreen>
 #include <memory>
 #include <optional>
@@ -81,6 +82,24 @@ std::optional<Options> parseOptions(const QApplication& app, QString& error)
     return options;
 }
 
+// Before the window is up and once it has gone, a message box is the last thing the program
+// shows: the program ends when the user has closed it.
+int endAfterMessages(MessageBoxMessages& boxes, int code)
+{
+    const QList<QMessageBox*> open = boxes.openBoxes();
+    for (QMessageBox* box : open) {
+        QObject::connect(box, &QDialog::finished, box, [&boxes] {
+            if (boxes.openBoxes().isEmpty()) {
+                QCoreApplication::exit();
+            }
+        });
+    }
+    if (!open.isEmpty()) {
+        QApplication::exec();
+    }
+    return code;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -107,7 +126,7 @@ int main(int argc, char* argv[])
     UserMessages& messages =
         options.screenshot.isEmpty() ? static_cast<UserMessages&>(boxMessages) : streamMessages;
     if (!ScreenCheck::confirm(*app.primaryScreen(), messages)) {
-        return 1;
+        return endAfterMessages(boxMessages, 1);
     }
 
     ParamModel model;
@@ -118,7 +137,7 @@ int main(int argc, char* argv[])
                                                                   : options.simulatorState,
                                  messages);
     if (!processor.loadState()) {
-        return 1;
+        return endAfterMessages(boxMessages, 1);
     }
     if (processor.simulator()) {
         options.faults.applyTo(*processor.simulator());
@@ -133,7 +152,7 @@ int main(int argc, char* argv[])
     QString error;
     if (!window.load(error)) {
         messages.showMessage(UserMessages::Icon::Critical, error);
-        return 1;
+        return endAfterMessages(boxMessages, 1);
     }
     window.show();
     window.activateWindow();
@@ -154,7 +173,7 @@ int main(int argc, char* argv[])
     }
     const int code = app.exec();
     if (!processor.saveState()) {
-        return 1;
+        return endAfterMessages(boxMessages, 1);
     }
     return code != 0 ? code : screenshotFailed;
 }

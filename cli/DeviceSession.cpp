@@ -1,6 +1,7 @@
 #include "DeviceSession.h"
 
 #include "CliOptions.h"
+#include "LinkSequence.h"
 #include "USB_Comm.h"
 
 DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
@@ -39,6 +40,12 @@ bool DeviceSession::open()
         return false;
     }
     return true;
+}
+
+QCoro::Task<bool> DeviceSession::sendHandshakeFrame()
+{
+    LinkSequence sequence(*m_link);
+    co_return co_await ConnectionSupervisor::sendHandshakeFrame(sequence);
 }
 
 bool DeviceSession::close()

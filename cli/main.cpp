@@ -2,6 +2,16 @@
 #include "DefaultSimState.h"
 
 #include <QCoreApplication>
+#include <QTimer>
+
+namespace {
+
+QCoro::Task<> runAndQuit(CommandLineTool& tool, QStringList words)
+{
+    QCoreApplication::exit(co_await tool.run(std::move(words)));
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -10,5 +20,8 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     CommandLineTool tool(out, err);
     tool.setDefaultSimulatorState(DefaultSimState::path());
-    return tool.run(app.arguments().mid(1));
+    // The command runs on the event loop, which its exchanges with the processor need; the loop
+    // ends with the command's exit status.
+    QTimer::singleShot(0, &app, [&] { runAndQuit(tool, app.arguments().mid(1)); });
+    return app.exec();
 }

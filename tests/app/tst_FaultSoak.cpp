@@ -28,7 +28,7 @@ constexpr int DefaultEditLimit = 6000;
 // Of every hundred edits, how many meet a fault; of every thousand, how many lose the link.
 constexpr int FaultPercent = 6;
 constexpr int LinkLossPerMille = 3;
-// Edits run from a timer, so that they land inside the nested waits of other exchanges.
+// Edits run from a timer, so that they land while other exchanges wait for their replies.
 constexpr int DeferredPercent = 20;
 
 constexpr std::array<SimFault, 6> FrameFaults{SimFault::Silent,     SimFault::AckOnly,
@@ -223,6 +223,10 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
         } else if (edits == replugAt) {
             h.sim.replug();
         }
+        // As a user would, wait while a transfer has the window disabled.
+        if (!QTest::qWaitFor([&h] { return h.window.isEnabled(); }, 20000)) {
+            QFAIL("the window stayed disabled");
+        }
         injectFaults(h);
         int choice = pick(totalWeight);
         const EditKind* kind = &kinds.front();
@@ -232,7 +236,8 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
                 break;
             }
         }
-        // What a user cannot do: click into a window disabled by a transfer.
+        // What a user cannot do: click into a window disabled by a transfer (a deferred edit may
+        // come too late).
         const auto edit = [this, &h, kind] {
             if (!h.window.isEnabled()) {
                 ++m_whileDisabled;
@@ -266,7 +271,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
     QSignalSpy finished(&h.window.bulk(), &BulkTransfer::transferFinished);
     const int messagesBefore = int(h.messages.shown.size());
     MainWindowHarness::click(h.c().btnUpload);
-    QVERIFY(h.window.supervisor().Handshake());
+    QVERIFY(QCoro::waitFor(h.window.supervisor().Handshake()));
     QCOMPARE(finished.size(), 2);
     QVERIFY(finished[0][0].toBool() && finished[1][0].toBool());
     QCOMPARE(h.messages.texts().mid(messagesBefore), QStringList());

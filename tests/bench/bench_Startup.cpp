@@ -14,8 +14,8 @@ namespace {
 class NoFiles : public FileChooser
 {
 public:
-    QString BrowsePresetFile() override { return {}; }
-    QString ChoosePresetSaveFile() override { return {}; }
+    QCoro::Task<QString> BrowsePresetFile() override { co_return {}; }
+    QCoro::Task<QString> ChoosePresetSaveFile() override { co_return {}; }
 };
 
 } // namespace
