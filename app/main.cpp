@@ -1,4 +1,5 @@
 #include "AppStyle.h"
+#include "CommLogFollower.h"
 #include "DefaultSimState.h"
 #include "DeviceLink.h"
 #include "MessageBoxMessages.h"
@@ -30,6 +31,7 @@ struct Options
     QString simulatorState;
     SimFaultPlan faults;
     QString screenshot;
+    QString log;
 };
 
 // Nothing, with the reason in error, when an option's value does not read.
@@ -57,6 +59,11 @@ std::optional<Options> parseOptions(const QApplication& app, QString& error)
                       QStringLiteral("Start, connect and synchronise, save the window as PNG and "
                                      "quit."),
                       QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("log"),
+                      QStringLiteral("Append every frame sent to and received from the processor "
+                                     "to FILE as it happens, one line each, as the communication "
+                                     "log shows them."),
+                      QStringLiteral("FILE")});
     // --simulate takes an optional value, which QCommandLineParser cannot express.
     QStringList arguments = app.arguments();
     Options options;
@@ -69,6 +76,7 @@ std::optional<Options> parseOptions(const QApplication& app, QString& error)
     parser.process(arguments);
     options.simulate = parser.isSet(QStringLiteral("simulate"));
     options.screenshot = parser.value(QStringLiteral("screenshot"));
+    options.log = parser.value(QStringLiteral("log"));
     if (parser.isSet(QStringLiteral("simulate-faults"))) {
         const auto faults =
             SimFaultPlan::parse(parser.value(QStringLiteral("simulate-faults")), error);
@@ -145,6 +153,11 @@ int main(int argc, char* argv[])
     processor.transport().Connect();
 
     DeviceLink link(model, processor.transport(), messages);
+    CommLogFollower logFile(link.log());
+    if (QString reason; !options.log.isEmpty() && !logFile.open(options.log, reason)) {
+        err << "tonvexa: --log " << options.log << ": " << reason << Qt::endl;
+        return 2;
+    }
     PresetDialogs dialogs;
     frmEQ window(model, skin, link, messages, dialogs);
     boxMessages.setOwner(&window);

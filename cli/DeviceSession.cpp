@@ -18,7 +18,7 @@ DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
     m_bulk = std::make_unique<BulkTransfer>(*m_link);
     m_supervisor = std::make_unique<ConnectionSupervisor>(*m_link, *m_bulk);
     if (options.log) {
-        m_link->log().setEnabled(true);
+        m_link->log().setFollowed(true);
         QObject::connect(&m_link->log(), &CommLog::entryAppended, m_link.get(),
                          [&err](const QString& entry) { err << entry << '\n'
                                                             << Qt::flush; });
