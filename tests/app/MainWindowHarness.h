@@ -6,6 +6,7 @@
 #include "MainWindowControls.h"
 #include "ParamModel.h"
 #include "RecordingMessages.h"
+#include "RunUntil.h"
 #include "ScrollBar.h"
 #include "SimProcessor.h"
 #include "SimulatedComm.h"
@@ -143,12 +144,10 @@ struct MainWindowHarnessOf
 
     static void waitUntilEnabled(QWidget* control)
     {
-        const bool enabled = QTest::qWaitFor(
-            [control] {
-                const auto* skinned = qobject_cast<const SkinnedControl*>(control);
-                return control->window()->isEnabled() && (!skinned || skinned->controlEnabled());
-            },
-            20000);
+        const bool enabled = runUntil([control] {
+            const auto* skinned = qobject_cast<const SkinnedControl*>(control);
+            return control->window()->isEnabled() && (!skinned || skinned->controlEnabled());
+        });
         if (!enabled) {
             QTest::qFail("the control stayed disabled", __FILE__, __LINE__);
         }
