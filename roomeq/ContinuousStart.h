@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ContinuousFit.h"
+
+#include <vector>
+
+class GroupBands;
+
+// The continuous fit of a group's bands to a wish, before any grid: peaking bands from the
+// seed's peaking filters where there are no more of those than bands (in order), and each
+// other peaking band placed where the smoothed remaining deviation peaks, its Q from the width
+// of that peak; the cuts from the seed's high- and low-pass or at the far ends of their ranges,
+// where they take least away. Then all bands move together (Levenberg-Marquardt), and while it
+// helps, the band that does least moves to where the wish is still furthest and all move again.
+class ContinuousStart
+{
+public:
+    ContinuousStart(const ContinuousFit& fit, const GroupBands& current, const FilterList& seed);
+
+    // Whether the seed's peaking filters took the peaking bands, in order.
+    bool seeded() const { return m_seeded; }
+    // The bands as the seed set them, before any fitting.
+    const std::vector<FitBand>& seedBands() const { return m_seedBands; }
+
+    std::vector<FitBand> run();
+
+    // How much a band does: its weighted squared response.
+    static double weightOf(const ContinuousFit& fit, const FitBand& band);
+
+private:
+    void placeRemaining();
+    void exchangeWeakest();
+    // Puts the band on the peak of the smoothed deviation left by the others; false when what
+    // is left is not worth a band.
+    bool startOnResidualPeak(std::size_t b);
+    std::vector<double> smoothedResidual() const;
+
+    const ContinuousFit& m_fit;
+    std::vector<FitBand> m_bands;
+    std::vector<FitBand> m_seedBands;
+    std::vector<bool> m_placed;
+    bool m_seeded = false;
+};
