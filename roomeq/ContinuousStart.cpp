@@ -54,12 +54,13 @@ ContinuousStart::ContinuousStart(const ContinuousFit& fit, const GroupBands& cur
     const auto peakingBands = std::count_if(m_bands.begin(), m_bands.end(), [](const FitBand& b) {
         return b.kind == BandKind::Peaking;
     });
-    m_seeded = peakingFilters > 0 && peakingFilters <= peakingBands;
+    const bool seeded = peakingFilters <= peakingBands;
+    m_seededCount = seeded ? int(peakingFilters) : 0;
     std::size_t next = 0;
     for (const FilterSpec& filter : seed) {
         for (std::size_t b = 0; b < m_bands.size(); ++b) {
             FitBand& band = m_bands[b];
-            if (filter.type == FilterType::Peaking && m_seeded && b == next) {
+            if (filter.type == FilterType::Peaking && seeded && b == next) {
                 band.place(filter.hz, filter.gainDb, filter.q);
                 m_placed[b] = true;
             } else if (band.kind != BandKind::Peaking && band.kind == cutFor(filter.type)) {

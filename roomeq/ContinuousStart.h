@@ -17,8 +17,9 @@ class ContinuousStart
 public:
     ContinuousStart(const ContinuousFit& fit, const GroupBands& current, const FilterList& seed);
 
-    // Whether the seed's peaking filters took the peaking bands, in order.
-    bool seeded() const { return m_seeded; }
+    // How many peaking bands the seed's peaking filters took, in order (0 when they were more
+    // than the bands).
+    int seededCount() const { return m_seededCount; }
     // The bands as the seed set them, before any fitting.
     const std::vector<FitBand>& seedBands() const { return m_seedBands; }
 
@@ -39,5 +40,5 @@ private:
     std::vector<FitBand> m_bands;
     std::vector<FitBand> m_seedBands;
     std::vector<bool> m_placed;
-    bool m_seeded = false;
+    int m_seededCount = 0;
 };

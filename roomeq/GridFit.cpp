@@ -30,20 +30,20 @@ GroupBands nearestOnGrid(const std::vector<FitBand>& seed, const GroupBands& cur
     return bands;
 }
 
-// Peaking bands not seeded go onto the addresses by frequency; a band left at 0 dB keeps the
-// frequency and Q its address had, as it sounds the same anywhere, so that nothing is sent
-// for it.
-void assignAddresses(GroupBands& result, const GroupBands& current, bool seeded)
+// The seeded peaking bands keep their order on the addresses, the others follow by frequency
+// and those left at 0 dB last; a band at 0 dB keeps the frequency and Q its address had, as it
+// sounds the same anywhere, so that nothing is sent for it.
+void assignAddresses(GroupBands& result, const GroupBands& current, int seeded)
 {
     std::vector<StoredBand>& bands = result.bands();
     const auto peakingEnd = std::find_if(bands.begin(), bands.end(), [](const StoredBand& b) {
         return b.kind != BandKind::Peaking;
     });
-    if (!seeded) {
-        std::stable_sort(bands.begin(), peakingEnd, [](const StoredBand& a, const StoredBand& b) {
-            return a.index < b.index;
-        });
-    }
+    std::stable_sort(bands.begin() + std::min<std::ptrdiff_t>(seeded, peakingEnd - bands.begin()),
+                     peakingEnd, [](const StoredBand& a, const StoredBand& b) {
+                         return std::pair(a.gain == ZeroGain, a.index) <
+                                std::pair(b.gain == ZeroGain, b.index);
+                     });
     for (std::size_t i = 0; i < bands.size(); ++i) {
         bands[i].address = current.bands()[i].address;
         if (bands[i].kind == BandKind::Peaking && bands[i].gain == ZeroGain) {
@@ -66,7 +66,7 @@ GridFit::Result GridFit::fit(const Wish& wish, const GroupBands& current, const 
     polish.run(bands);
     ProcessorModel model(points);
     Deviation deviation = Deviation::of(model.group(bands), wish);
-    if (start.seeded()) {
+    if (start.seededCount() > 0) {
         // Never further off at its worst point than the seed's filters rounded one by one.
         GroupBands plain = nearestOnGrid(start.seedBands(), current);
         polish.run(plain);
@@ -76,6 +76,6 @@ GridFit::Result GridFit::fit(const Wish& wish, const GroupBands& current, const 
             deviation = plainDeviation;
         }
     }
-    assignAddresses(bands, current, start.seeded());
+    assignAddresses(bands, current, start.seededCount());
     return {bands, deviation, Deviation::of(fit.response(continuous), wish)};
 }
