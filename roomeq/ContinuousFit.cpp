@@ -46,12 +46,13 @@ class Search
 {
 public:
     Search(const ContinuousFit& fit, const FrequencyPoints& points, const Wish& wish,
-           std::vector<FitBand>& bands)
+           std::vector<FitBand>& bands, double gainPenalty)
         : m_fit(fit)
         , m_points(points)
         , m_wish(wish)
         , m_bands(bands)
         , m_heldSum(std::size_t(points.size()), 0.0)
+        , m_gainPenalty(gainPenalty)
     {
         for (std::size_t b = 0; b < bands.size(); ++b) {
             bool moves = false;
@@ -80,10 +81,11 @@ public:
             x[k] = m_bands[m_moving[std::size_t(k)].band].parameter(
                 m_moving[std::size_t(k)].parameter);
         }
-        double cost = m_fit.cost(sum(m_bands));
+        double cost = penalised(m_bands);
         double damping = StartDamping;
-        Eigen::MatrixXd jacobian(m_points.size(), count);
-        Eigen::VectorXd residual(m_points.size());
+        // Below the points, one row per moving gain: the penalty on large gains.
+        Eigen::MatrixXd jacobian = Eigen::MatrixXd::Zero(m_points.size() + count, count);
+        Eigen::VectorXd residual = Eigen::VectorXd::Zero(m_points.size() + count);
         for (int iteration = 0; iteration < iterations; ++iteration) {
             linearise(jacobian, residual);
             Eigen::MatrixXd normal = Eigen::MatrixXd::Zero(count, count);
@@ -102,7 +104,7 @@ public:
                     const Moving& m = m_moving[std::size_t(k)];
                     placed[m.band].setParameter(m.parameter, next[k]);
                 }
-                const double nextCost = m_fit.cost(sum(placed));
+                const double nextCost = penalised(placed);
                 if (nextCost < cost) {
                     // A parameter held at a limit stays there, and the next step starts there.
                     for (int k = 0; k < count; ++k) {
@@ -145,8 +147,27 @@ private:
         return result;
     }
 
+    double penalised(const std::vector<FitBand>& bands) const
+    {
+        double penalty = 0;
+        for (const Moving& m : m_moving) {
+            if (m.parameter == FitBand::Gain) {
+                penalty += m_gainPenalty * bands[m.band].gainDb * bands[m.band].gainDb;
+            }
+        }
+        return m_fit.cost(sum(bands)) + penalty;
+    }
+
     void linearise(Eigen::MatrixXd& jacobian, Eigen::VectorXd& residual)
     {
+        for (int k = 0; k < int(m_moving.size()); ++k) {
+            if (m_moving[std::size_t(k)].parameter == FitBand::Gain) {
+                const double root = std::sqrt(m_gainPenalty);
+                jacobian(m_points.size() + k, k) = root;
+                residual[m_points.size() + k] =
+                    root * m_bands[m_moving[std::size_t(k)].band].gainDb;
+            }
+        }
         const std::vector<double> response = sum(m_bands);
         for (int i = 0; i < m_points.size(); ++i) {
             const auto at = std::size_t(i);
@@ -219,6 +240,7 @@ private:
     const Wish& m_wish;
     std::vector<FitBand>& m_bands;
     std::vector<double> m_heldSum;
+    double m_gainPenalty;
     std::vector<Moving> m_moving;
     std::vector<std::size_t> m_movingBands;
     // Per point, for the band being linearised: the row scale over N and over D.
@@ -302,7 +324,7 @@ std::vector<double> ContinuousFit::response(const std::vector<FitBand>& bands) c
     return sum;
 }
 
-void ContinuousFit::optimise(std::vector<FitBand>& bands, int iterations) const
+void ContinuousFit::optimise(std::vector<FitBand>& bands, int iterations, double gainPenalty) const
 {
-    Search(*this, m_points, m_wish, bands).run(iterations);
+    Search(*this, m_points, m_wish, bands, gainPenalty).run(iterations);
 }

@@ -51,8 +51,9 @@ class ContinuousFit
 public:
     ContinuousFit(const FrequencyPoints& points, const Wish& wish);
 
-    // Moves the parameters that are not held, in at most `iterations` steps.
-    void optimise(std::vector<FitBand>& bands, int iterations) const;
+    // Moves the parameters that are not held, in at most `iterations` steps. A gain penalty
+    // adds that many dB squared of cost per dB squared of each moving gain.
+    void optimise(std::vector<FitBand>& bands, int iterations, double gainPenalty = 0) const;
 
     // The summed response of the bands at the points.
     std::vector<double> response(const std::vector<FitBand>& bands) const;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace {
 
@@ -26,6 +27,9 @@ constexpr double StartQHigh = 10;
 // exchanges in a row that do not, the search ends.
 constexpr double ExchangeGain = 1e-2;
 constexpr int ExchangeMisses = 3;
+// dB squared of cost per dB squared of gain in the search for a fit with small gains: some
+// tenths of a dB of deviation for a band of 10 dB.
+constexpr double SearchPenalty = 0.1;
 
 BandKind cutFor(FilterType type)
 {
@@ -74,9 +78,27 @@ ContinuousStart::ContinuousStart(const ContinuousFit& fit, const GroupBands& cur
 
 std::vector<FitBand> ContinuousStart::run()
 {
-    placeRemaining();
-    m_fit.optimise(m_bands, JointIterations);
-    exchangeWeakest();
+    // Two searches from the same start: one for the closest fit, one that keeps gains small
+    // and so stays clear of deep cuts flanked by boosts (which the grid spoils), refined
+    // without that bias afterwards. The closer of the two is kept.
+    const std::vector<FitBand> start = m_bands;
+    const std::vector<bool> placed = m_placed;
+    std::optional<std::vector<FitBand>> best;
+    for (const double penalty : {0.0, SearchPenalty}) {
+        m_bands = start;
+        m_placed = placed;
+        m_penalty = penalty;
+        placeRemaining();
+        m_fit.optimise(m_bands, JointIterations, m_penalty);
+        exchangeWeakest();
+        if (penalty > 0) {
+            m_fit.optimise(m_bands, JointIterations);
+        }
+        if (!best || m_fit.cost(m_bands) < m_fit.cost(*best)) {
+            best = m_bands;
+        }
+    }
+    m_bands = *best;
     return m_bands;
 }
 
@@ -105,7 +127,7 @@ void ContinuousStart::placeRemaining()
         for (std::size_t other = 0; other < m_bands.size(); ++other) {
             m_bands[other].hold(other != b);
         }
-        m_fit.optimise(m_bands, OneBandIterations);
+        m_fit.optimise(m_bands, OneBandIterations, m_penalty);
     }
     for (FitBand& band : m_bands) {
         band.hold(false);
@@ -134,7 +156,7 @@ void ContinuousStart::exchangeWeakest()
         const std::vector<FitBand> saved = m_bands;
         m_bands[weakest].gainDb = 0;
         if (startOnResidualPeak(weakest)) {
-            m_fit.optimise(m_bands, JointIterations);
+            m_fit.optimise(m_bands, JointIterations, m_penalty);
         }
         if (m_fit.cost(m_bands) < before * (1 - ExchangeGain)) {
             misses = 0;

@@ -12,6 +12,7 @@ class GroupBands;
 // of that peak; the cuts from the seed's high- and low-pass or at the far ends of their ranges,
 // where they take least away. Then all bands move together (Levenberg-Marquardt), and while it
 // helps, the band that does least moves to where the wish is still furthest and all move again.
+// This search runs twice, once keeping gains small, and the closer result is kept.
 class ContinuousStart
 {
 public:
@@ -41,4 +42,5 @@ private:
     std::vector<FitBand> m_seedBands;
     std::vector<bool> m_placed;
     int m_seededCount = 0;
+    double m_penalty = 0; // of the search under way
 };

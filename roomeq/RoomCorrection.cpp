@@ -20,6 +20,25 @@ std::optional<double> level(const MeasuredResponse& curve)
     return count > 0 ? std::optional<double>(sum / count) : std::nullopt;
 }
 
+std::optional<OverlayCurve> levelled(const MeasuredResponse& curve)
+{
+    const std::optional<double> mean = level(curve);
+    if (!mean) {
+        return std::nullopt;
+    }
+    const FrequencyPoints& points = FrequencyPoints::standard();
+    const Wish sampled = curve.at(points);
+    std::vector<double> hz;
+    std::vector<double> db;
+    for (int i = 0; i < points.size(); ++i) {
+        if (sampled.weight[std::size_t(i)] > 0) {
+            hz.push_back(points.hz(i));
+            db.push_back(sampled.db[std::size_t(i)] - *mean);
+        }
+    }
+    return OverlayCurve(std::move(hz), std::move(db));
+}
+
 Result wish(const MeasuredResponse& measured, const MeasuredResponse* target)
 {
     const auto measuredLevel = level(measured);

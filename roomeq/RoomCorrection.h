@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GraphOverlay.h"
 #include "Wish.h"
 
 #include <QString>
@@ -19,6 +20,8 @@ constexpr double LevelToHz = 2000;
 // The mean level of a curve from 200 Hz to 2 kHz on the standard fit points; nothing when it
 // has no point there.
 std::optional<double> level(const MeasuredResponse& curve);
+// The curve on the standard fit points where it has values, levelled; nothing without a level.
+std::optional<OverlayCurve> levelled(const MeasuredResponse& curve);
 
 struct Result
 {
