@@ -1,7 +1,6 @@
 #include "RoomEqActions.h"
 
 #include "EqGraphView.h"
-#include "EqGroupTable.h"
 #include "FileChooser.h"
 #include "FilterText.h"
 #include "GridFit.h"
@@ -76,14 +75,10 @@ void RoomEqActions::exportFilterFile()
         return;
     }
     const ParamModel& model = m_context.model;
-    const int group = model.currentEqGroup();
-    const GroupBands bands = GroupBands::read(model.store(), model.currentMode(), group);
-    const QString comment = QStringLiteral("Tonvexa EQ group %1 (%2), mode %3")
-                                .arg(group)
-                                .arg(QLatin1String(EqGroupTable::Names[std::size_t(group)]))
-                                .arg(model.currentMode());
-    const QString error =
-        RegularFile::write(path, FilterText::write(bands.filters(), comment).toUtf8());
+    const GroupBands bands =
+        GroupBands::read(model.store(), model.currentMode(), model.currentEqGroup());
+    const QString error = RegularFile::write(
+        path, FilterText::write(bands.filters(), bands.title(model.currentMode())).toUtf8());
     if (!error.isEmpty()) {
         refused(QStringLiteral("The filter file was not written."), path, error);
     }
@@ -107,24 +102,22 @@ std::optional<OverlayCurve> RoomEqActions::readCurve(const QString& path,
 
 void RoomEqActions::loadMeasurement()
 {
-    const QString path = m_files.BrowseMeasurementFile();
-    if (path.isEmpty()) {
-        return;
-    }
-    if (const auto curve = readCurve(path, m_measured)) {
-        m_overlay.measured = *curve;
-        m_graph.DrawCurves();
-    }
+    loadCurve(m_measured, m_overlay.measured);
 }
 
 void RoomEqActions::loadTarget()
+{
+    loadCurve(m_target, m_overlay.target);
+}
+
+void RoomEqActions::loadCurve(std::optional<MeasuredResponse>& keep, OverlayCurve& drawn)
 {
     const QString path = m_files.BrowseMeasurementFile();
     if (path.isEmpty()) {
         return;
     }
-    if (const auto curve = readCurve(path, m_target)) {
-        m_overlay.target = *curve;
+    if (const auto curve = readCurve(path, keep)) {
+        drawn = *curve;
         m_graph.DrawCurves();
     }
 }

@@ -43,6 +43,7 @@ public:
 
 private:
     void showMenu(QPoint globalPosition);
+    void loadCurve(std::optional<MeasuredResponse>& keep, OverlayCurve& drawn);
     // Reads a measurement or target curve, levelled; nothing (said why) when it does not read.
     std::optional<OverlayCurve> readCurve(const QString& path,
                                           std::optional<MeasuredResponse>& into);

@@ -19,14 +19,6 @@
 
 namespace {
 
-QString groupComment(int mode, int group)
-{
-    return QStringLiteral("Tonvexa EQ group %1 (%2), mode %3")
-        .arg(group)
-        .arg(QLatin1String(EqGroupTable::Names[std::size_t(group)]))
-        .arg(mode);
-}
-
 // "56 Hz 0.0 dB Q 1.4" for a peaking band, "18 Hz" for a cut.
 QString bandText(const StoredBand& band)
 {
@@ -154,7 +146,7 @@ int RoomEqCommands::exportGroup(int mode, int group)
     return m_connected([&](DeviceSession& session) {
         const GroupBands bands = GroupBands::read(session.model().store(), mode, group);
         const FilterList filters = bands.filters();
-        m_out << FilterText::write(filters, groupComment(mode, group));
+        m_out << FilterText::write(filters, bands.title(mode));
         // How faithfully the text stands for the bands, as a comment readers pass over.
         ProcessorModel model(FrequencyPoints::standard());
         const Wish wish = Wish::ofFilters(filters);

@@ -59,6 +59,12 @@ std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes
     return bytes;
 }
 
+std::optional<QString> RegularFile::readText(const QString& path, qint64 maxBytes, QString& error)
+{
+    const std::optional<QByteArray> bytes = read(path, maxBytes, error);
+    return bytes ? std::optional<QString>(QString::fromUtf8(*bytes)) : std::nullopt;
+}
+
 QString RegularFile::write(const QString& path, const QByteArray& bytes)
 {
     if (const Check found = check(path); found.status == Status::Refused) {

@@ -32,6 +32,8 @@ public:
     // in error (missing, not a regular file, unreadable, too large: a stray huge file must not
     // exhaust memory).
     static std::optional<QByteArray> read(const QString& path, qint64 maxBytes, QString& error);
+    // The same, as UTF-8 text.
+    static std::optional<QString> readText(const QString& path, qint64 maxBytes, QString& error);
     // Writes bytes to a temporary file beside path that then replaces it, so a failure leaves
     // the old file as it was; something at path that is not a regular file is left alone.
     // Returns the reason of a failure, or an empty text.

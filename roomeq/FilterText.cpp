@@ -289,11 +289,8 @@ Result read(QStringView text)
 Result readFile(const QString& path)
 {
     QString error;
-    const std::optional<QByteArray> bytes = RegularFile::read(path, MaxBytes, error);
-    if (!bytes) {
-        return {std::nullopt, error};
-    }
-    return read(QString::fromUtf8(*bytes));
+    const std::optional<QString> text = RegularFile::readText(path, MaxBytes, error);
+    return text ? read(*text) : Result{std::nullopt, error};
 }
 
 QString write(const FilterList& filters, const QString& comment)

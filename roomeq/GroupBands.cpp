@@ -73,6 +73,14 @@ FilterList GroupBands::filters() const
     return list;
 }
 
+QString GroupBands::title(int mode) const
+{
+    return QStringLiteral("Tonvexa EQ group %1 (%2), mode %3")
+        .arg(m_group)
+        .arg(QLatin1String(EqGroupTable::Names[std::size_t(m_group)]))
+        .arg(mode);
+}
+
 QList<int> GroupBands::changedAddresses(const GroupBands& before) const
 {
     QList<int> addresses;

@@ -4,6 +4,7 @@
 #include "FilterSpec.h"
 
 #include <QList>
+#include <QString>
 #include <vector>
 
 class ParamStore;
@@ -41,6 +42,8 @@ public:
 
     // The bands as a filter file holds them.
     FilterList filters() const;
+    // What a filter file of the bands says first: "Tonvexa EQ group 0 (music), mode 2".
+    QString title(int mode) const;
 
     // The addresses whose bands sound different in before, in the graph's order.
     QList<int> changedAddresses(const GroupBands& before) const;
