@@ -16,6 +16,8 @@ namespace {
 constexpr qint64 MaxBytes = 1024 * 1024;
 constexpr double Nyquist = FilterSpec::SampleRate / 2;
 constexpr double MaxGainDb = 40;
+constexpr double LowestHz = 1;
+constexpr double LowestQ = 0.01;
 constexpr double MaxQ = 100;
 constexpr double MaxBandwidth = 10; // octaves
 
@@ -95,8 +97,10 @@ private:
             if (!hz) {
                 return QStringLiteral("Fc is missing");
             }
-            if (*hz <= 0 || *hz >= Nyquist) {
-                return QStringLiteral("Fc must lie above 0 Hz and below %1 Hz").arg(Nyquist);
+            if (*hz < LowestHz || *hz >= Nyquist) {
+                return QStringLiteral("Fc must lie from %1 Hz to below %2 Hz")
+                    .arg(LowestHz)
+                    .arg(Nyquist);
             }
             if (hasGain(type) && !gain) {
                 return QStringLiteral("Gain is missing");
@@ -110,8 +114,8 @@ private:
             if (type == FilterType::Peaking && !q && !bandwidth) {
                 return QStringLiteral("a peaking filter needs Q or BW Oct");
             }
-            if (q && (*q <= 0 || *q > MaxQ)) {
-                return QStringLiteral("Q must lie above 0 and at most %1").arg(MaxQ);
+            if (q && (*q < LowestQ || *q > MaxQ)) {
+                return QStringLiteral("Q must lie from %1 to %2").arg(LowestQ).arg(MaxQ);
             }
             if (bandwidth && (*bandwidth <= 0 || *bandwidth > MaxBandwidth)) {
                 return QStringLiteral("BW Oct must lie above 0 and at most %1").arg(MaxBandwidth);

@@ -85,12 +85,12 @@ private Q_SLOTS:
         filter("Q and bandwidth", "Filter 1: ON PK Fc 100 Hz Gain 1 dB Q 1 BW Oct 1",
                "give Q or BW Oct, not both");
         filter("beyond half the sample rate", "Filter 1: ON LP Fc 24000 Hz",
-               "Fc must lie above 0 Hz and below 24000 Hz");
+               "Fc must lie from 1 Hz to below 24000 Hz");
         filter("shelf without gain", "Filter 1: ON LS Fc 100 Hz", "Gain is missing");
         filter("a field twice", "Filter 1: ON HP Fc 100 Hz Fc 200 Hz", "Fc is given twice");
         filter("state missing", "Filter 1: PK Fc 100 Hz Gain 1 dB Q 1",
                "ON or OFF expected, not \"PK\"");
-        filter("Q of 0", "Filter 1: ON PK Fc 100 Hz Gain 1 dB Q 0", "Q must lie above 0");
+        filter("Q of 0", "Filter 1: ON PK Fc 100 Hz Gain 1 dB Q 0", "Q must lie from 0.01 to 100");
         filter("preamp without unit", "Preamp: -6", "line 1 (Preamp: -6): Preamp needs a gain");
         measured("falling frequency", "* REW\n20 80\n20 81",
                  "line 3 (20 81): the frequencies must");
