@@ -5,7 +5,6 @@
 #include "DeviceLink.h"
 #include "EqGroupTable.h"
 #include "Frames.h"
-#include "LinkSequence.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "PanelTabs.h"
@@ -174,38 +173,15 @@ void MainCommands::stepFourWay(int delta)
     m_context.sendWithWindowDisabled(0, address, display->value());
 }
 
-QCoro::Task<> MainCommands::resetGroup()
+void MainCommands::resetGroup()
 {
     ParamModel& model = m_context.model;
     m_context.undo.SaveUndo();
     model.InitDefaults(ParamModel::EqGroupReset);
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
-    if (!m_context.online()) {
-        co_return;
-    }
-    const QList<int> addresses =
-        EqGroupTable::instance().group(model.currentEqGroup()).resetAddresses();
-    const int mode = model.currentMode();
-    LinkSequence sequence(m_context.link);
-    if (!sequence.isOpen()) {
-        // Another exchange still waits for its reply. The store is reset already, so the
-        // processor must follow: each write waits its turn on the link and goes out, in this
-        // order, as soon as that exchange ends.
-        for (int address : addresses) {
-            m_context.link.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
-                                     ReplyTimeout::Normal);
-        }
-        co_return;
-    }
-    m_context.window.setEnabled(false);
-    for (int address : addresses) {
-        const bool answered = co_await sequence.SendFrame(
-            Frames::ParamWrite, mode, address, Frames::StoredBytes, ReplyTimeout::Normal);
-        if (!answered) {
-            break;
-        }
-    }
-    m_context.window.setEnabled(true);
+    m_context.sendAddresses(
+        model.currentMode(),
+        EqGroupTable::instance().group(model.currentEqGroup()).resetAddresses());
 }
 
 QCoro::Task<> MainCommands::toneMoved()

@@ -32,7 +32,7 @@ private:
     void setSaveMode(int element);
     void setModeChange(int element);
     void stepFourWay(int delta);
-    QCoro::Task<> resetGroup();
+    void resetGroup();
     QCoro::Task<> toneMoved();
     void toneReturnedToNeutral();
     void toneResetTick();

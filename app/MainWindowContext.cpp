@@ -2,6 +2,7 @@
 
 #include "DeviceLink.h"
 #include "Frames.h"
+#include "LinkSequence.h"
 #include "SkinnedControl.h"
 
 #include <QWidget>
@@ -32,5 +33,31 @@ QCoro::Task<> MainWindowContext::sendWithWindowDisabled(int mode, int address, i
     }
     window.setEnabled(false);
     co_await link.SendFrame(Frames::ParamWrite, mode, address, value, ReplyTimeout::Normal);
+    window.setEnabled(true);
+}
+
+QCoro::Task<> MainWindowContext::sendAddresses(int mode, QList<int> addresses)
+{
+    if (!online()) {
+        co_return;
+    }
+    LinkSequence sequence(link);
+    if (!sequence.isOpen()) {
+        // The store has changed already, so the processor must follow: each write waits its
+        // turn on the link and goes out, in this order, as soon as that exchange ends.
+        for (int address : addresses) {
+            link.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
+                           ReplyTimeout::Normal);
+        }
+        co_return;
+    }
+    window.setEnabled(false);
+    for (int address : addresses) {
+        const bool answered = co_await sequence.SendFrame(
+            Frames::ParamWrite, mode, address, Frames::StoredBytes, ReplyTimeout::Normal);
+        if (!answered) {
+            break;
+        }
+    }
     window.setEnabled(true);
 }

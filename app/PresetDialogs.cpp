@@ -12,21 +12,12 @@ PresetDialogs::PresetDialogs()
                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {}
 
-QCoro::Task<QString> PresetDialogs::BrowsePresetFile()
+QCoro::Task<QString> PresetDialogs::choose(QString title, QString filter,
+                                           QFileDialog::AcceptMode mode)
 {
-    co_return co_await choose(OpenTitle, QFileDialog::AcceptOpen);
-}
-
-QCoro::Task<QString> PresetDialogs::ChoosePresetSaveFile()
-{
-    // The dialog asks before it overwrites a file.
-    co_return co_await choose(SaveTitle, QFileDialog::AcceptSave);
-}
-
-QCoro::Task<QString> PresetDialogs::choose(QString title, QFileDialog::AcceptMode mode)
-{
-    auto* dialog = new QFileDialog(m_owner, title, m_folder.startFolder(), Filter);
+    auto* dialog = new QFileDialog(m_owner, title, m_folder.startFolder(), filter);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // A save dialog asks before it overwrites a file.
     dialog->setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen) {
         dialog->setFileMode(QFileDialog::ExistingFile);
@@ -35,4 +26,32 @@ QCoro::Task<QString> PresetDialogs::choose(QString title, QFileDialog::AcceptMod
     const QString file = result == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
     m_folder.remember(file);
     co_return file;
+}
+
+QCoro::Task<QString> PresetDialogs::BrowsePresetFile()
+{
+    co_return co_await choose(OpenTitle, Filter, QFileDialog::AcceptOpen);
+}
+
+QCoro::Task<QString> PresetDialogs::ChoosePresetSaveFile()
+{
+    co_return co_await choose(SaveTitle, Filter, QFileDialog::AcceptSave);
+}
+
+QCoro::Task<QString> PresetDialogs::BrowseFilterFile()
+{
+    co_return co_await choose(QStringLiteral("Import filter file"), FilterFileFilter,
+                              QFileDialog::AcceptOpen);
+}
+
+QCoro::Task<QString> PresetDialogs::ChooseFilterSaveFile()
+{
+    co_return co_await choose(QStringLiteral("Export filter file"), FilterFileFilter,
+                              QFileDialog::AcceptSave);
+}
+
+QCoro::Task<QString> PresetDialogs::BrowseMeasurementFile()
+{
+    co_return co_await choose(QStringLiteral("Load measurement"), MeasurementFilter,
+                              QFileDialog::AcceptOpen);
 }

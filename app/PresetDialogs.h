@@ -8,14 +8,18 @@
 
 class QWidget;
 
-// The preset file dialogs: "*.PA" files, starting where the user last took or left a preset
-// (see PresetFolder).
+// The window's file dialogs: presets ("*.PA"), filter files and measurements, starting where the
+// user last took or left a file (see PresetFolder).
 class PresetDialogs : public FileChooser
 {
 public:
     static inline const QString Filter = QStringLiteral("Preset file (*.PA)");
     static inline const QString OpenTitle = QStringLiteral("Browse Preset file");
     static inline const QString SaveTitle = QStringLiteral("Save Preset file");
+    static inline const QString FilterFileFilter =
+        QStringLiteral("Filter file (*.txt);;All files (*)");
+    static inline const QString MeasurementFilter =
+        QStringLiteral("Measurement (*.txt *.csv *.frd);;All files (*)");
 
     PresetDialogs();
 
@@ -24,9 +28,12 @@ public:
 
     QCoro::Task<QString> BrowsePresetFile() override;
     QCoro::Task<QString> ChoosePresetSaveFile() override;
+    QCoro::Task<QString> BrowseFilterFile() override;
+    QCoro::Task<QString> ChooseFilterSaveFile() override;
+    QCoro::Task<QString> BrowseMeasurementFile() override;
 
 private:
-    QCoro::Task<QString> choose(QString title, QFileDialog::AcceptMode mode);
+    QCoro::Task<QString> choose(QString title, QString filter, QFileDialog::AcceptMode mode);
 
     QWidget* m_owner = nullptr;
     QSettings m_settings;

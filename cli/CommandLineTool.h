@@ -10,6 +10,7 @@
 #include <optional>
 
 class DeviceSession;
+class RoomEqCommands;
 
 // tonvexa-cli: the processor link, presets and the simulated processor without a window.
 // Results go to standard output, messages to standard error. A command is a coroutine that
@@ -61,6 +62,11 @@ private:
     QCoro::Task<int> diffCommand(const QStringList& arguments);
     QCoro::Task<int> menushowCommand(const QStringList& arguments);
     QCoro::Task<int> curveCommand(const QStringList& arguments);
+    QCoro::Task<int> eqExportCommand(const QStringList& arguments);
+    QCoro::Task<int> eqImportCommand(const QStringList& arguments);
+    QCoro::Task<int> eqFitCommand(const QStringList& arguments);
+    // The eq commands, whose sessions read the processor whole first.
+    RoomEqCommands roomEq();
 
     // Opens a session with the processor, runs body and closes the session again (the
     // simulator's state file is written back then). Failure when the session cannot open.
@@ -70,6 +76,8 @@ private:
     QCoro::Task<bool> bareHandshake(DeviceSession& session);
     // The full handshake and synchronisation; false (said why) unless the link is online after.
     QCoro::Task<bool> fullHandshake(DeviceSession& session);
+    // body, once the full handshake has read everything from the processor; a failure without.
+    QCoro::Task<int> afterFullHandshake(DeviceSession& session, SessionBody body);
     // MODE ADDRESS of get and set: the address must lie in a parameter block; a common address
     // is always addressed in mode 0.
     std::optional<QPair<int, int>> parseModeAndAddress(const QStringList& arguments);

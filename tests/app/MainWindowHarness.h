@@ -18,12 +18,15 @@
 #include <QDir>
 #include <QTest>
 
-// Answers the preset dialogs with paths set by the test.
+// Answers the file dialogs with paths set by the test.
 class ScriptedFiles : public FileChooser
 {
 public:
     QCoro::Task<QString> BrowsePresetFile() override { co_return openPath; }
     QCoro::Task<QString> ChoosePresetSaveFile() override { co_return savePath; }
+    QCoro::Task<QString> BrowseFilterFile() override { co_return openPath; }
+    QCoro::Task<QString> ChooseFilterSaveFile() override { co_return savePath; }
+    QCoro::Task<QString> BrowseMeasurementFile() override { co_return openPath; }
 
     QString openPath;
     QString savePath;
