@@ -1,6 +1,7 @@
 #include "BandEncoding.h"
 
 #include "BandTable.h"
+#include "DecimalNumber.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,7 +50,23 @@ double GainFromByte(quint8 byte)
 
 quint8 GainToByte(double db)
 {
-    return toByte((150 - 10 * db) / 2);
+    return GainCountToByte(DecimalCount::fromDouble(db));
+}
+
+namespace {
+
+quint8 countToByte(qint64 count)
+{
+    return quint8(
+        std::clamp<qint64>(DecimalCount::divideRoundHalfEven(count, DecimalCount::Unit), 0, 255));
+}
+
+} // namespace
+
+quint8 GainCountToByte(qint64 count)
+{
+    // (150 - 10 dB) / 2
+    return countToByte(75 * DecimalCount::Unit - 5 * count);
 }
 
 double QFromByte(quint8 byte)
@@ -96,7 +113,22 @@ quint8 ClampHighCutIndex(quint8 index, int group)
 
 quint8 QToByte(double q)
 {
-    return q <= 3 ? toByte(10 * q) : toByte(4 * q + 15);
+    return QCountToByte(DecimalCount::fromDouble(q));
+}
+
+quint8 QCountToByte(qint64 count)
+{
+    constexpr qint64 Unit = DecimalCount::Unit;
+    constexpr quint8 LastTenth = 30;  // Q 3.0
+    constexpr quint8 FirstWhole = 31; // Q 4
+    if (count <= 3 * Unit) {
+        return countToByte(10 * count);
+    }
+    if (count < 4 * Unit) {
+        // Q 3.0 and 4 are the bytes either side; the halfway 3.5 goes to the even 30.
+        return 2 * count > 7 * Unit ? FirstWhole : LastTenth;
+    }
+    return countToByte(4 * count + 15 * Unit);
 }
 
 float SnapFreq(double hz, BandKind kind, int group)

@@ -17,11 +17,18 @@ quint8 FreqToIndex(double hz);
 
 // dB for a gain byte: (150 - 2 byte) / 10, so 0 is +15 dB and 150 is -15 dB.
 double GainFromByte(quint8 byte);
+// The nearest byte, halves to the even one; GainCountToByte takes the gain exactly as a
+// DecimalCount, so that a typed +0.3 dB, halfway between two bytes, is decided on its digits.
 quint8 GainToByte(double db);
+quint8 GainCountToByte(qint64 count);
 
 // Q for a Q byte; a byte of 0 counts as 1 (Q 0.1).
 double QFromByte(quint8 byte);
+// The nearest byte in tenths up to Q 3, halves to the even one; between 3 and 4 the byte of the
+// nearer of the two (3.5 gives 3); from 4 on the nearest byte of the whole steps. QCountToByte
+// takes Q exactly as a DecimalCount.
 quint8 QToByte(double q);
+quint8 QCountToByte(qint64 count);
 
 // The frequency index a group's low or high cut may take; groups without that cut keep any index.
 quint8 ClampLowCutIndex(quint8 index, int group);

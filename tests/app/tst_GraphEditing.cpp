@@ -284,7 +284,8 @@ private Q_SLOTS:
             << 1 << "2.5" << Band0 << 1 << 62 << "2.5" << false;
         QTest::newRow("-20 dB: -15, byte 150") << 1 << "-20" << Band0 << 1 << 150 << "-15" << false;
         QTest::newRow("+.5 dB: byte 72") << 1 << " +.5 " << Band0 << 1 << 72 << " +.5 " << false;
-        QTest::newRow("Q 3.4: byte 29 (Q 2.9)") << 2 << "3.4" << Band0 << 2 << 29 << "3.4" << false;
+        QTest::newRow("Q 3.4: byte 30 (Q 3.0, the nearest)")
+            << 2 << "3.4" << Band0 << 2 << 30 << "3.4" << false;
         QTest::newRow("Q 5: byte 35") << 2 << "5" << Band0 << 2 << 35 << "5" << false;
         QTest::newRow("Q 0: 0.1, byte 1") << 2 << "0" << Band0 << 2 << 1 << "0.1" << false;
         QTest::newRow("letters") << 1 << "abc" << Band0 << 1 << 75 << "abc" << true;

@@ -1,5 +1,6 @@
 #include "BandEncoding.h"
 #include "BandTable.h"
+#include "BandValueEntry.h"
 
 #include <QTest>
 
@@ -168,6 +169,40 @@ private Q_SLOTS:
         QFETCH(double, q);
         QCOMPARE(QFromByte(quint8(byte)), q);
         QTEST(int(QToByte(q)), "encoded");
+    }
+
+    // A typed gain or Q goes to the nearest byte, halfway to the even one, as the digits typed
+    // say (never their binary neighbour); a Q between 3 and 4 to the nearer of 3.0 and 4.
+    void typedValues_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("byte"); // -1: no number
+        const int gain = BandValueEntry::Gain;
+        const int q = BandValueEntry::Q;
+        QTest::newRow("0.3 dB: +0.2") << gain << "0.3" << 74;
+        QTest::newRow("0.9 dB: +1.0") << gain << "0.9" << 70;
+        QTest::newRow("14.9 dB: +15.0") << gain << "14.9" << 0;
+        QTest::newRow("digits past the sixth place count") << gain << "0.30000001" << 73;
+        QTest::newRow("Q 0.35: 0.4") << q << "0.35" << 4;
+        QTest::newRow("Q 1.45: 1.4") << q << "1.45" << 14;
+        QTest::newRow("Q 3.4: 3.0") << q << "3.4" << 30;
+        QTest::newRow("Q 3.5: 3.0, the even byte") << q << "3.5" << 30;
+        QTest::newRow("Q 3.6: 4") << q << "3.6" << 31;
+        QTest::newRow("Q 4.125: halfway between bytes") << q << "4.125" << 32;
+        QTest::newRow("blanks alone are no number") << gain << "   " << -1;
+    }
+
+    void typedValues()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(int, byte);
+        using Outcome = BandValueEntry::Result::Outcome;
+        const BandValueEntry::Result result =
+            BandValueEntry::commit(typed, field, BandKind::Peaking, 0);
+        QCOMPARE(result.outcome, byte < 0 ? Outcome::NotNumber : Outcome::Stored);
+        QCOMPARE(byte < 0 ? -1 : int(result.byte), byte);
     }
 };
 
