@@ -111,6 +111,18 @@ quint8 ClampHighCutIndex(quint8 index, int group)
     return clampInto(index, HighCutRanges[std::clamp(group, 0, 7)]);
 }
 
+namespace {
+
+constexpr quint8 HighestIndex = 241; // 20 kHz
+
+quint8 clampCut(quint8 index, BandKind kind, int group)
+{
+    return kind == BandKind::LowCut ? ClampLowCutIndex(index, group)
+                                    : ClampHighCutIndex(index, group);
+}
+
+} // namespace
+
 quint8 QToByte(double q)
 {
     return QCountToByte(DecimalCount::fromDouble(q));
@@ -155,24 +167,20 @@ float SnapFreq(double hz, BandKind kind, int group)
             }
         }
     }
-    if (kind == BandKind::LowCut) {
-        return float(FreqFromIndex(ClampLowCutIndex(FreqToIndex(f), group)));
+    if (kind == BandKind::Peaking) {
+        return float(f);
     }
-    if (kind == BandKind::HighCut) {
-        return float(FreqFromIndex(ClampHighCutIndex(FreqToIndex(f), group)));
-    }
-    return float(f);
+    return float(FreqFromIndex(clampCut(FreqToIndex(f), kind, group)));
 }
 
-float SnapGain(double db, BandKind kind)
+quint8 NearestFreqIndex(double hz, BandKind kind, int group)
 {
-    constexpr float Limit = 15;
-    constexpr float StepsPerDb = 5; // 0.2 dB a step
-    if (kind != BandKind::Peaking) {
-        return 0;
+    // The step at or below, then the one above it if that is nearer (halfway goes up).
+    quint8 index = FreqToIndex(SnapFreq(hz, BandKind::Peaking, group));
+    if (index < HighestIndex && FreqFromIndex(index + 1) - hz <= hz - FreqFromIndex(index)) {
+        ++index;
     }
-    const float gain = std::clamp(float(db), -Limit, Limit);
-    return std::trunc(StepsPerDb * gain) / StepsPerDb;
+    return kind == BandKind::Peaking ? index : clampCut(index, kind, group);
 }
 
 } // namespace BandEncoding

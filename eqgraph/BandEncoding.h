@@ -34,11 +34,12 @@ quint8 QCountToByte(qint64 count);
 quint8 ClampLowCutIndex(quint8 index, int group);
 quint8 ClampHighCutIndex(quint8 index, int group);
 
-// Where a dragged or typed frequency lands: truncated to whole Hz, then down onto the frequency
-// steps (2, 10, 100, 500 Hz) between 18 Hz and 20 kHz and, for a cut, into the group's range.
+// Where a typed frequency lands: truncated to whole Hz, then down onto the frequency steps (2, 10,
+// 100, 500 Hz) between 18 Hz and 20 kHz and, for a cut, into the group's range.
 float SnapFreq(double hz, BandKind kind, int group);
-// Where a dragged gain lands: 0 dB for a cut; otherwise within +-15 dB, truncated to 0.2 dB.
-float SnapGain(double db, BandKind kind);
+// Where a dragged frequency lands: the index of the nearest step between 18 Hz and 20 kHz, for a
+// cut within the group's range.
+quint8 NearestFreqIndex(double hz, BandKind kind, int group);
 
 // A real number converted to a byte: nearest, halves to even, clamped to 0..255.
 quint8 toByte(double value);

@@ -98,7 +98,7 @@ private Q_SLOTS:
         QTEST(int(ClampHighCutIndex(quint8(index), group)), "highCut");
     }
 
-    // Dragged and typed frequencies go down onto the steps of their range, and a cut into its
+    // Typed frequencies go down onto the steps of their range, and a cut into its
     // group's range.
     void snapFreq_data()
     {
@@ -127,25 +127,24 @@ private Q_SLOTS:
         QTEST(int(SnapFreq(hz, BandKind(kind), group)), "snapped");
     }
 
-    // Dragged gains go towards 0 dB onto the 0.2 dB steps, within +-15 dB; a cut stays flat.
-    void snapGain_data()
+    // A dragged frequency lands on the nearest step (halfway goes up), a cut within its range.
+    void nearestFreqIndex_data()
     {
-        QTest::addColumn<double>("db");
+        QTest::addColumn<double>("hz");
         QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("gainByte");
+        QTest::addColumn<int>("index");
         const int peaking = int(BandKind::Peaking);
-        QTest::newRow("up, truncated") << 2.39 << peaking << 64;    // +2.2 dB
-        QTest::newRow("down, truncated") << -2.39 << peaking << 86; // -2.2 dB
-        QTest::newRow("above the range") << 16.0 << peaking << 0;
-        QTest::newRow("below the range") << -16.0 << peaking << 150;
-        QTest::newRow("a cut") << 8.0 << int(BandKind::LowCut) << 75;
+        QTest::newRow("a step stays itself") << 2500.0 << peaking << 146;
+        QTest::newRow("just below a step") << 999.4 << peaking << 131;               // 1000 Hz
+        QTest::newRow("halfway to the next range goes up") << 99.0 << peaking << 41; // 100 Hz
+        QTest::newRow("nearer the lower step") << 10240.0 << peaking << 221;         // 10 kHz
     }
 
-    void snapGain()
+    void nearestFreqIndex()
     {
-        QFETCH(double, db);
+        QFETCH(double, hz);
         QFETCH(int, kind);
-        QTEST(int(GainToByte(SnapGain(db, BandKind(kind)))), "gainByte");
+        QTEST(int(NearestFreqIndex(hz, BandKind(kind), 0)), "index");
     }
 
     void q_data()

@@ -195,7 +195,7 @@ private Q_SLOTS:
         QCOMPARE(textIn(15, 60) > 0, !left);
     }
 
-    // A band a drag changed is sent by the next tick: dropped while offline, kept when the
+    // A band a drag changed is sent when asked: dropped while offline, kept when the
     // processor did not take it or when a newer drag step came while it was on its way.
     void pendingBandSend_data()
     {
@@ -226,7 +226,7 @@ private Q_SLOTS:
             };
         }
         f.view.setPendingSendBand(2);
-        f.view.drawWaveTick();
+        f.view.sendPendingBand();
         QTEST(f.sender.sent, "sent");
         QTEST(f.view.PendingSendBand(), "pendingAfter");
     }
