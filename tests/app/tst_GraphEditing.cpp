@@ -465,6 +465,26 @@ private Q_SLOTS:
         QCOMPARE(int(h.model.store().value(1, 0, Band0)), 75);
     }
 
+    // Of the keys, only Space on the focused meter box starts it.
+    void onlySpaceOnTheBoxStartsTheMeter_data()
+    {
+        QTest::addColumn<bool>("onTheBox");
+        QTest::newRow("Space as the window starts") << false;
+        QTest::newRow("Space on the box") << true;
+    }
+
+    void onlySpaceOnTheBoxStartsTheMeter()
+    {
+        QFETCH(bool, onTheBox);
+        MainWindowHarness h;
+        if (onTheBox) {
+            h.c().Check2->setFocus();
+        }
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : &h.window, Qt::Key_Space);
+        QCOMPARE(h.window.redrawRateMeter().isRunning(), onTheBox);
+    }
+
     // The redraw-rate test writes redraws per second into its caption until it is cleared or
     // the window closes, and the window then closes as usual.
     void redrawRateMeter_data()
@@ -491,6 +511,7 @@ private Q_SLOTS:
         }
         QVERIFY(!h->window.redrawRateMeter().isRunning());
         QVERIFY(!box->isChecked());
+        QCOMPARE(box->text(), QStringLiteral("帧率测试"));
         const int redraws = graph->redrawCount();
         QTest::qWait(20);
         QCOMPARE(graph->redrawCount(), redraws);
