@@ -61,7 +61,8 @@ constexpr qreal PlateAbove = 1;
 constexpr qreal PlateBelow = 2;
 constexpr qreal PlateRadius = 3;
 
-// The value of a stretch of the sum beyond the plot sits this far inside the plot's edge.
+// The value of a stretch of the sum beyond the plot sits this far inside the plot's edge and
+// beside a marker.
 constexpr qreal BeyondLabelGap = 3;
 
 // The bypass banner's place at the design size: low in the plot, where curves run least.
@@ -266,8 +267,14 @@ void EqGraphRenderer::drawSum(QPainter& painter, const ResponseCurve& curve, qre
         const QString text =
             (stretch.side > 0 ? QStringLiteral("+") : QString()) + BandText::decibels(stretch.db);
         const QSizeF size(metrics.horizontalAdvance(text), metrics.ascent());
-        const double x = std::clamp(stretch.x - size.width() / 2, leftmost,
-                                    g.Width() - size.width() - 2 * PlateSide);
+        // Beside the furthest point, where the marker of the band that causes it usually sits:
+        // on its right, or on its left near the right end.
+        const double beside = MarkerHalf + BeyondLabelGap + PlateSide;
+        const double rightmost = g.Width() - size.width() - 2 * PlateSide;
+        const double x =
+            std::clamp(stretch.x + beside <= rightmost ? stretch.x + beside
+                                                       : stretch.x - beside - size.width(),
+                       leftmost, rightmost);
         const double y = stretch.side > 0
                              ? g.Top() + CurveWidth + BeyondLabelGap
                              : g.Bottom() - CurveWidth - BeyondLabelGap - size.height();
