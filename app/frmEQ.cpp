@@ -292,6 +292,15 @@ bool frmEQ::event(QEvent* event)
     return QWidget::event(event);
 }
 
+void frmEQ::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Disabled for a send, the window lost its focus: the graph takes it back for the arrow keys.
+    if (event->type() == QEvent::EnabledChange && isEnabled() && m_controls && !focusWidget()) {
+        m_controls->Picture1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void frmEQ::firstActivation()
 {
     m_activated = true;

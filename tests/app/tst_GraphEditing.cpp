@@ -205,22 +205,25 @@ private Q_SLOTS:
     // with the focus, a click beside the selected marker steps it.
     void clickThatFocusesOnlyFocuses_data()
     {
-        QTest::addColumn<bool>("focusElsewhere");
+        QTest::addColumn<int>("before"); // 1: the focus elsewhere, 2: the window disabled a while
         QTest::addColumn<int>("gainByte");
-        QTest::newRow("the focus from the start: a step") << false << 46; // +5.8 dB
-        QTest::newRow("a click that brings the focus: nothing") << true << 45;
+        QTest::newRow("the focus from the start: a step") << 0 << 46; // +5.8 dB
+        QTest::newRow("a click that brings the focus: nothing") << 1 << 45;
+        QTest::newRow("the focus back after a send: a step") << 2 << 46;
     }
 
     void clickThatFocusesOnlyFocuses()
     {
-        QFETCH(bool, focusElsewhere);
+        QFETCH(int, before);
         MainWindowHarness h;
         EqGraphView* graph = graphOf(h);
         QVERIFY(graph->hasFocus());
         setBand(h, Band0, {19, 45, 14}); // the selected EQ 1 at +6.0 dB
-        if (focusElsewhere) {
+        if (before == 1) {
             h.c().Check2->setFocus();
         }
+        h.window.setEnabled(before != 2);
+        h.window.setEnabled(true);
         QTest::mouseClick(graph, Qt::LeftButton, {}, markerOf(h, 0) + QPoint(3, 18));
         QVERIFY(graph->hasFocus());
         QTEST(int(h.model.store().value(1, 0, Band0)), "gainByte");
