@@ -72,15 +72,15 @@ void ParameterEdits::buttonClicked(int index)
 
 void ParameterEdits::undo()
 {
-    restore(&UndoHistory::UndoStep);
+    restore(&UndoHistory::UndoStep, m_context.controls.SimpControl4);
 }
 
 void ParameterEdits::redo()
 {
-    restore(&UndoHistory::RedoStep);
+    restore(&UndoHistory::RedoStep, m_context.controls.SimpControl7);
 }
 
-QCoro::Task<> ParameterEdits::restore(HistoryStep step)
+QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
 {
     UndoHistory& history = m_context.undo;
     if (!m_context.online()) {
@@ -93,7 +93,8 @@ QCoro::Task<> ParameterEdits::restore(HistoryStep step)
     }
     LinkSequence sequence(m_context.link);
     if (!sequence.isOpen()) {
-        QApplication::beep(); // a transfer runs; the history stays where it is
+        QApplication::beep();  // a transfer runs; the history stays where it is
+        button->showRefusal(); // seen too, where a beep is not heard
         co_return;
     }
     std::optional<SnapshotRestore> restore = (history.*step)();

@@ -5,6 +5,8 @@
 #include <QCoro/QCoroTask>
 #include <QString>
 
+class SimpControl;
+
 struct MainWindowContext;
 
 // Edits of the bound controls and their history: the sliders and two-way buttons write the store,
@@ -28,7 +30,8 @@ public:
 
 private:
     using HistoryStep = std::optional<SnapshotRestore> (UndoHistory::*)();
-    QCoro::Task<> restore(HistoryStep step);
+    // The button shows a refusal when a transfer keeps the step from running.
+    QCoro::Task<> restore(HistoryStep step, SimpControl* button);
 
     MainWindowContext& m_context;
 };

@@ -15,6 +15,7 @@
 
 class BandEditor;
 class CommIndicator;
+class EqGraphView;
 class ControlRefresher;
 class DeviceLink;
 class FileChooser;
@@ -74,6 +75,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -132,7 +134,8 @@ private:
     QTimer* m_progressTimer = nullptr; // Timer6
     QTimer* m_endTimer = nullptr;      // tmrEnd
     QTimer* m_toneReset = nullptr;     // timerToneReset
-    QTimer* m_drawWave = nullptr;      // tmrDrawWave
+    QTimer* m_drawWave = nullptr;      // tmrDrawWave: sends the band a drag changed
+    EqGraphView* m_graph = nullptr;    // Picture1
     QTimer* m_wheelStep = nullptr;     // Timer7
     QTimer* m_redrawRate = nullptr;    // Timer1
     bool m_activated = false;

@@ -107,7 +107,11 @@ private Q_SLOTS:
         }) << QList{0xCE} << 0;
         QTest::newRow("lock") << 0 << click(&MainWindowControls::btnLock) << QList{0xCC} << 0;
         QTest::newRow("undo is refused and changes nothing")
-            << 0 << click(&MainWindowControls::SimpControl4) << QList<int>{} << 0;
+            << 0 << Command([](MainWindowHarness& h) {
+                   MainWindowHarness::click(h.c().SimpControl4);
+                   QVERIFY(h.c().SimpControl4->isShowingRefusal()); // seen, not only heard
+               })
+            << QList<int>{} << 0;
         QTest::newRow("upload is refused")
             << 0 << click(&MainWindowControls::btnUpload) << QList<int>{} << -1;
         QTest::newRow("import is refused before the store changes")
