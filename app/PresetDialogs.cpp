@@ -1,5 +1,7 @@
 #include "PresetDialogs.h"
 
+#include "LocalPath.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -16,7 +18,7 @@ QString PresetDialogs::BrowsePresetFile()
     const QString file =
         QFileDialog::getOpenFileName(m_owner, OpenTitle, m_folder.startFolder(), Filter);
     m_folder.remember(file);
-    return file;
+    return LocalPath::fromDialog(file);
 }
 
 QString PresetDialogs::ChoosePresetSaveFile()
@@ -25,5 +27,5 @@ QString PresetDialogs::ChoosePresetSaveFile()
     const QString file =
         QFileDialog::getSaveFileName(m_owner, SaveTitle, m_folder.startFolder(), Filter);
     m_folder.remember(file);
-    return file;
+    return LocalPath::fromDialog(file);
 }

@@ -1,6 +1,7 @@
 #include "AppStyle.h"
 #include "DefaultSimState.h"
 #include "DeviceLink.h"
+#include "FileName.h"
 #include "MessageBoxMessages.h"
 #include "ParamModel.h"
 #include "PresetDialogs.h"
@@ -32,7 +33,7 @@ struct Options
 };
 
 // Nothing, with the reason in error, when an option's value does not read.
-std::optional<Options> parseOptions(const QApplication& app, QString& error)
+std::optional<Options> parseOptions(QStringList arguments, QString& error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -57,7 +58,6 @@ std::optional<Options> parseOptions(const QApplication& app, QString& error)
                                      "quit."),
                       QStringLiteral("FILE")});
     // --simulate takes an optional value, which QCommandLineParser cannot express.
-    QStringList arguments = app.arguments();
     Options options;
     for (QString& argument : arguments) {
         if (argument.startsWith(u"--simulate=")) {
@@ -93,7 +93,9 @@ int main(int argc, char* argv[])
     // The interface texts are partly Chinese: the simplified-Chinese face, not the Japanese one.
     QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("Noto Sans CJK SC"));
     QString optionError;
-    const std::optional<Options> parsed = parseOptions(app, optionError);
+    // Taken from argv itself: file names reach the file system byte for byte (FileName).
+    const std::optional<Options> parsed =
+        parseOptions(FileName::arguments(argc, argv), optionError);
     if (!parsed) {
         QTextStream(stderr) << "tonvexa: " << optionError << Qt::endl;
         return 2;

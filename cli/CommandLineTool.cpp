@@ -4,6 +4,7 @@
 #include "DecimalNumber.h"
 #include "DeviceSession.h"
 #include "EqGroupTable.h"
+#include "FileName.h"
 #include "Frames.h"
 #include "ImportPreset.h"
 #include "MenuShowListing.h"
@@ -15,8 +16,6 @@
 #include "SavePreset.h"
 #include "SimFaultPlan.h"
 
-#include <QDir>
-
 namespace {
 
 const char* const ProgramName = "tonvexa-cli";
@@ -25,7 +24,7 @@ const char* const NoProcessorText = "no processor found";
 // The line that says why a file failed: the file, then the key and value or the system's error.
 QString fileReason(const QString& path, const QString& reason)
 {
-    return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("\"%1\": %2").arg(FileName::shown(path), reason);
 }
 
 } // namespace
@@ -375,6 +374,9 @@ int CommandLineTool::backupCommand(const QStringList& arguments)
     if (arguments[0].isEmpty()) {
         return badUsage(QStringLiteral("backup needs a file name"));
     }
+    if (const QString problem = presetNameProblem(arguments[0]); !problem.isEmpty()) {
+        return badUsage(QStringLiteral("backup: %1").arg(fileReason(arguments[0], problem)));
+    }
     return withSession([&](DeviceSession& session) {
         if (!fullHandshake(session)) {
             return Failure; // nothing written
@@ -384,7 +386,7 @@ int CommandLineTool::backupCommand(const QStringList& arguments)
         if (!path) {
             return Failure;
         }
-        m_out << *path << '\n';
+        m_out << FileName::shown(*path) << '\n';
         return Success;
     });
 }
@@ -478,7 +480,7 @@ int CommandLineTool::menushowCommand(const QStringList& arguments)
         QString error;
         const auto table = PresetTable::read(arguments[0], error);
         if (!table) {
-            m_err << arguments[0] << ": " << error << Qt::endl;
+            m_err << fileReason(arguments[0], error) << Qt::endl;
             return Failure;
         }
         for (const PresetTable::Row& row : table->rows()) {
@@ -532,8 +534,9 @@ int CommandLineTool::curveCommand(const QStringList& arguments)
         }
     }
     const QString path = arguments[0];
-    if (!QFileInfo(path).isFile()) {
-        m_err << "cannot read " << path << Qt::endl;
+    if (const RegularFile::Check check = RegularFile::check(path);
+        check.status != RegularFile::Status::Regular) {
+        m_err << fileReason(path, check.reason) << Qt::endl;
         return Failure;
     }
     ParamModel model;
@@ -542,7 +545,9 @@ int CommandLineTool::curveCommand(const QStringList& arguments)
     if (ImportPreset(path, model, messages).result != ImportResult::Imported) {
         return Failure; // the import has said why
     }
-    m_out << CurveTable::header(QFileInfo(path).fileName(), *mode, *group) << '\n';
+    m_out << CurveTable::header(FileName::shown(path.sliced(path.lastIndexOf(u'/') + 1)), *mode,
+                                *group)
+          << '\n';
     const QStringList rows = frequencies ? CurveTable::rows(model, *mode, *group, *frequencies)
                                          : CurveTable::rows(model, *mode, *group);
     for (const QString& row : rows) {

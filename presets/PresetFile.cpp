@@ -1,9 +1,12 @@
 #include "PresetFile.h"
 
+#include "FileName.h"
 #include "RegularFile.h"
+#include "ReplaceFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 std::optional<QByteArray> PresetFile::read(const QString& path, QString& error)
 {
@@ -12,21 +15,35 @@ std::optional<QByteArray> PresetFile::read(const QString& path, QString& error)
         error = check.reason;
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
+    const int fd = ::open(FileName::toBytes(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = qt_error_string(errno);
         return std::nullopt;
     }
-    // Read one byte past the limit rather than trusting size(): devices and pipes report 0.
-    QByteArray bytes = file.read(MaxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
-        return std::nullopt;
+    // Read one byte past the limit rather than trusting the size: devices and pipes report 0.
+    QByteArray bytes(MaxBytes + 1, '\0');
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = qt_error_string(errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += got;
     }
-    if (bytes.size() > MaxBytes) {
+    ::close(fd);
+    if (filled > MaxBytes) {
         error = QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024));
         return std::nullopt;
     }
+    bytes.truncate(filled);
     return bytes;
 }
 
@@ -47,13 +64,5 @@ QString PresetFile::update(const QString& path, const std::function<void(IniFile
         ini = IniFile(*bytes);
     }
     fill(ini);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    const QByteArray bytes = ini.toBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return ReplaceFile::write(path, ini.toBytes());
 }

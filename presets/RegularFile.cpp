@@ -1,6 +1,7 @@
 #include "RegularFile.h"
 
-#include <QFile>
+#include "FileName.h"
+
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -9,7 +10,7 @@ RegularFile::Check RegularFile::check(const QString& path)
     if (path.isEmpty()) {
         return {Status::Missing, QStringLiteral("no file name given")};
     }
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = FileName::toBytes(path);
     struct stat target;
     if (::stat(name.constData(), &target) != 0) {
         const int error = errno;

@@ -1,15 +1,14 @@
 #include "ProcessorTransport.h"
 
+#include "FileName.h"
 #include "HidApiComm.h"
 #include "HidApiLibrary.h"
+#include "LocalPath.h"
 #include "ProcessorUsbIds.h"
 #include "SimProcessor.h"
 #include "SimStateFile.h"
 #include "SimulatedComm.h"
 #include "UserMessages.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
                                        UserMessages& messages)
@@ -41,7 +40,8 @@ bool ProcessorTransport::loadState(int lockWaitMs)
     }
     // The default file's folder does not exist before the first run, and the lock lives beside
     // the file; a folder that cannot be made is reported by the lock.
-    QDir().mkpath(QFileInfo(m_stateFile).absolutePath());
+    LocalPath::makeFolders(
+        LocalPath::folderOf(LocalPath::absolute(FileName::toBytes(m_stateFile))));
     m_lock = std::make_unique<StateFileLock>(m_stateFile);
     QString error;
     if (!m_lock->acquire(lockWaitMs, error)) {

@@ -1,4 +1,5 @@
 #include "ImportPreset.h"
+#include "LocalPath.h"
 #include "PresetCodec.h"
 #include "PresetFile.h"
 #include "PresetTestSupport.h"
@@ -6,7 +7,10 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace PresetTestSupport;
 
@@ -66,6 +70,8 @@ private Q_SLOTS:
     void badFileChangesNothing();
     void noFileDoesNothing_data();
     void noFileDoesNothing();
+    void dialogNamesFindTheirFile_data();
+    void dialogNamesFindTheirFile();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -259,6 +265,46 @@ void tst_ImportPreset::noFileDoesNothing()
              ImportResult::NoFile);
     QVERIFY(m_messages.shown.isEmpty());
     QVERIFY(model.store() == m_previous.store());
+}
+
+void tst_ImportPreset::dialogNamesFindTheirFile_data()
+{
+    QTest::addColumn<QByteArrayList>("files"); // made, the first holding a preset
+    QTest::addColumn<QString>("shown");        // what the dialog gives back
+    QTest::addColumn<bool>("imported");
+    QTest::newRow("a Latin-1 name") << QByteArrayList{"in\xfe.PA"} << "in\uFFFD.PA" << true;
+    QTest::newRow("in a Latin-1 folder")
+        << QByteArrayList{"f\xe9/in.PA"} << "f\uFFFD/in.PA" << true;
+    QTest::newRow("two names shown alike")
+        << QByteArrayList{"in\xfe.PA", "in\xfd.PA"} << "in\uFFFD.PA" << false;
+}
+
+void tst_ImportPreset::dialogNamesFindTheirFile()
+{
+    QFETCH(QByteArrayList, files);
+    QFETCH(QString, shown);
+    const QByteArray folder = QFile::encodeName(m_dir->path()) + '/';
+    ParamModel saved;
+    saved.InitDefaults(ParamModel::FactoryReset);
+    saved.store().setValue(0, 0, 0x40, 33);
+    QVERIFY(SavePreset(path("saved.PA"), saved, m_messages));
+    const QByteArray bytes = readFile(path("saved.PA"));
+    for (const QByteArray& name : files) {
+        // Made through the system: Qt cannot name such files.
+        const QByteArray full = folder + name;
+        ::mkdir(LocalPath::folderOf(full).constData(), 0777);
+        const int fd = ::open(full.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size());
+        ::close(fd);
+    }
+    ParamModel model = m_previous;
+    const ImportResult result =
+        ImportPreset(LocalPath::fromDialog(path(shown)), model, m_messages).result;
+    QFETCH(bool, imported);
+    QCOMPARE(result, imported ? ImportResult::Imported : ImportResult::NoFile);
+    QCOMPARE(model.store().value(0, 0, 0x40),
+             imported ? quint8(33) : m_previous.store().value(0, 0, 0x40));
+    emptyFolder(m_dir->path());
 }
 
 QTEST_GUILESS_MAIN(tst_ImportPreset)
