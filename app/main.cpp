@@ -10,8 +10,10 @@
 #include "ScreenshotRun.h"
 #include "SimFaultPlan.h"
 #include "SimProcessor.h"
+#include "SimStateKeeper.h"
 #include "SkinImages.h"
 #include "StreamMessages.h"
+#include "TerminationSignals.h"
 #include "USB_Comm.h"
 #include "frmEQ.h"
 
@@ -140,6 +142,21 @@ int main(int argc, char* argv[])
     window.show();
     window.activateWindow();
 
+    // The simulated processor keeps each write as it arrives, as the hardware does; a logout,
+    // kill or Ctrl-C closes the window as its close button does.
+    SimStateKeeper keeper(processor);
+    keeper.saveOnClose(&window);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::requested, &window, [&window] {
+        // First the dialogs that would keep the window waiting for an answer.
+        while (QWidget* dialog = QApplication::activeModalWidget()) {
+            if (!dialog->close()) {
+                break;
+            }
+        }
+        window.close();
+    });
+
     std::unique_ptr<ScreenshotRun> screenshot;
     int screenshotFailed = 0;
     if (!options.screenshot.isEmpty()) {
@@ -155,7 +172,7 @@ int main(int argc, char* argv[])
         });
     }
     const int code = app.exec();
-    if (!processor.saveState()) {
+    if (!processor.saveChangedState()) {
         return 1;
     }
     return code != 0 ? code : screenshotFailed;

@@ -18,6 +18,8 @@ ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
     if (simulate) {
         m_simulator = std::make_unique<SimProcessor>();
         m_transport = std::make_unique<SimulatedComm>(*m_simulator);
+        QObject::connect(m_simulator.get(), &SimProcessor::memoryWritten, m_simulator.get(),
+                         [this] { m_unsaved = true; });
     } else {
         auto hid = std::make_unique<HidApiComm>();
         hid->setVendorID(ProcessorUsbIds::literal(ProcessorUsbIds::VendorId));
@@ -59,8 +61,23 @@ bool ProcessorTransport::loadState(int lockWaitMs)
 
 bool ProcessorTransport::saveState()
 {
+    m_unsaved = true;
+    return saveChangedState();
+}
+
+bool ProcessorTransport::saveChangedState(bool sayFailure)
+{
     // Only a memory that was loaded under the lock may replace the file.
-    return !m_lock || SimStateFile::save(m_stateFile, m_simulator->memory(), m_messages);
+    if (!m_lock || !m_unsaved) {
+        return true;
+    }
+    class Silent : public UserMessages
+    {
+        void showMessage(Icon, const QString&) override {}
+    } silent;
+    m_unsaved = !SimStateFile::save(m_stateFile, m_simulator->memory(),
+                                    sayFailure ? m_messages : static_cast<UserMessages&>(silent));
+    return !m_unsaved;
 }
 
 QList<HidDeviceInfo> ProcessorTransport::present(bool simulate)
