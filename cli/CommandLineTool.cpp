@@ -10,6 +10,7 @@
 #include "MenuShowListing.h"
 #include "NumberLiteral.h"
 #include "ParamBlocks.h"
+#include "PartialUpload.h"
 #include "PresetTable.h"
 #include "ProcessorTransport.h"
 #include "RegularFile.h"
@@ -415,7 +416,14 @@ int CommandLineTool::restoreCommand(const QStringList& arguments)
             return Failure;
         }
         session.bulk().UploadAll(true);
-        // An upload that failed part-way has said so and left the link offline.
+        // An upload that failed part-way has said so and left the link offline; the processor
+        // keeps what reached it.
+        if (const QString partial = PartialUpload::message(session.bulk().blocksWritten(),
+                                                           PartialUpload::Source::Preset,
+                                                           QStringLiteral("Run restore again."));
+            !partial.isEmpty()) {
+            m_err << partial << Qt::endl;
+        }
         return session.link().isOnline() ? Success : Failure;
     });
 }

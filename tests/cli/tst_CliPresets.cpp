@@ -95,6 +95,22 @@ private Q_SLOTS:
                  QStringLiteral("80 0 0\n"));
     }
 
+    // Handshake and synchronisation are frames 1 to 29; the 11th block of the upload is lost.
+    void halfDoneRestoreSaysSo()
+    {
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("x.PA")}).exitCode == 0);
+        const ToolRun run = ToolRun::of({"--simulate-faults=silence@40-47", "--timeout-scale",
+                                         "0.02", "restore", path("x.PA")});
+        QCOMPARE(run.exitCode, 1);
+        const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].startsWith(u"Connection for data transmission timed out."));
+        QVERIFY2(lines[1].startsWith(u"Only 10 of the upload's 25 frames reached the processor: "
+                                     u"it now holds part of the preset") &&
+                     lines[1].endsWith(u"Run restore again."),
+                 qPrintable(lines[1]));
+    }
+
     void restoreRefusesWhatIsNoPreset()
     {
         writeText("other.PA", "[Main]\nType=OTHER\n");
