@@ -64,6 +64,10 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
     for (QString& argument : arguments) {
         if (argument.startsWith(u"--simulate=")) {
             options.simulatorState = argument.mid(int(sizeof("--simulate=")) - 1);
+            if (options.simulatorState.isEmpty()) {
+                error = QStringLiteral("--simulate= needs a state file");
+                return std::nullopt;
+            }
             argument = QStringLiteral("--simulate");
         }
     }

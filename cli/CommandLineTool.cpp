@@ -81,7 +81,8 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
         {"diff", "diff A.PA B.PA",
          "Print the rows of two preset files that differ: mode, address, name, the values in A,\n"
          "the values in B. Values are compared as numbers (0x50 and 80 are the same). Exit\n"
-         "status 0 when none differ, 1 when some do, 2 when a file cannot be read.",
+         "status 0 when none differ, 1 when some do, 2 when a file cannot be read or holds a\n"
+         "value that does not read (named on standard error).",
          2, 2, &CommandLineTool::diffCommand},
         {"menushow", "menushow [FILE.PA]",
          "Print which entries the processor's front-panel menu shows, in the menu's own order:\n"
@@ -95,7 +96,7 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "preset file, at the graph's design size: a header line starting with \"*\", then one\n"
          "row per graph column, \"frequency,dB\" with three decimals (the effect group: the\n"
          "peaking bands, the high cut and the low cut, each a dB column). With --at the rows\n"
-         "are at the given frequencies in Hz (above 0, up to 24000) instead.",
+         "are at the given frequencies in Hz (from 1 up to 24000) instead.",
          3, 5, &CommandLineTool::curveCommand},
     };
     return list;
@@ -468,9 +469,21 @@ int CommandLineTool::diffCommand(const QStringList& arguments)
         if (!a[i].sameValues(b[i])) {
             ++differences;
             QStringList columns = a[i].text().split(u'\t').mid(0, 3);
-            columns << a[i].values.join(u' ') << b[i].values.join(u' ');
+            columns << a[i].shownValues() << b[i].shownValues();
             m_out << columns.join(u'\t') << '\n';
         }
+    }
+    m_out.flush();
+    // A value that does not read is no number to compare: the comparison is not to be trusted.
+    bool unreadable = false;
+    for (int i = 0; i < 2; ++i) {
+        if (!tables[i]->badValue().isEmpty()) {
+            m_err << fileReason(arguments[i], tables[i]->badValue()) << Qt::endl;
+            unreadable = true;
+        }
+    }
+    if (unreadable) {
+        return BadUsage;
     }
     return differences == 0 ? Success : Failure;
 }
@@ -492,9 +505,8 @@ int CommandLineTool::menushowCommand(const QStringList& arguments)
             return Failure;
         }
         for (const PresetTable::Row& row : table->rows()) {
-            const auto flag = parseNumberLiteral(row.values.value(0));
-            if (row.scope == u"MENUSHOW" && flag && *flag >= 0 && *flag <= 255) {
-                flags[row.address] = quint8(*flag);
+            if (row.scope == u"MENUSHOW") {
+                flags[row.address] = row.byte(0);
             }
         }
         return print();
@@ -512,6 +524,7 @@ int CommandLineTool::menushowCommand(const QStringList& arguments)
 
 int CommandLineTool::curveCommand(const QStringList& arguments)
 {
+    constexpr double LowestFrequency = 1;
     constexpr double HighestFrequency = 24000; // half the processor's sample rate
     const auto mode = parseNumber(arguments[1], 7, "MODE");
     const auto group =
@@ -533,10 +546,12 @@ int CommandLineTool::curveCommand(const QStringList& arguments)
         frequencies.emplace();
         for (const QString& text : list.split(u',')) {
             const auto hz = parseDecimal(text);
-            if (!hz || *hz <= 0 || *hz > HighestFrequency) {
-                return badUsage(QStringLiteral("--at needs frequencies in Hz above 0 and up to "
-                                               "24000, separated by commas: %1")
-                                    .arg(text));
+            if (!hz || *hz < LowestFrequency || *hz > HighestFrequency) {
+                return badUsage(QStringLiteral("--at needs frequencies in Hz from %1 up to %2, "
+                                               "separated by commas: %3")
+                                    .arg(LowestFrequency)
+                                    .arg(HighestFrequency)
+                                    .arg(FileName::shown(text)));
             }
             frequencies->push_back(float(*hz));
         }

@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 // The preset side of tonvexa-cli: backup and restore through simulated processors that keep
 // their memory in state files, and show and diff of preset files.
@@ -243,6 +245,26 @@ private Q_SLOTS:
         }
     }
 
+    void curveRefusesFrequenciesOutsideTheBand_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("a ten-thousandth of a hertz") << "0.0001" << 2;
+        QTest::newRow("just under 1 Hz") << "100,0.99" << 2;
+        QTest::newRow("1 Hz") << "1" << 0;
+        QTest::newRow("24 kHz") << "24000" << 0;
+        QTest::newRow("just over 24 kHz") << "24000.01" << 2;
+    }
+
+    void curveRefusesFrequenciesOutsideTheBand()
+    {
+        QFETCH(QString, at);
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        const ToolRun run = ToolRun::of({"curve", path("a.PA"), "0", "0", "--at", at});
+        QTEST(run.exitCode, "exitCode");
+        QCOMPARE(run.out.isEmpty(), run.exitCode != 0);
+    }
+
     // At the graph's columns: one row per column, the last ones held at 22 kHz; an unreadable
     // preset prints nothing but the import's message.
     void curveAtTheGraphColumns()
@@ -347,6 +369,102 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(u"leads nowhere"), qPrintable(run.err));
         QVERIFY(QFileInfo(state).isSymLink());
+    }
+
+    // A preset's bytes reach the terminal escaped, and diff reads a value as show and restore do.
+    void valuesArePrintedEscapedAndReadOnce_data()
+    {
+        QTest::addColumn<QByteArray>("value"); // of GROUP2.ADDR64 (80 in a.PA) in b.PA
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("retitling the terminal, show")
+            << QByteArray("\x1b]0;owned\x07") << "show" << 1 << "\\x1b]0;owned\\x07";
+        QTest::newRow("clearing the terminal, diff")
+            << QByteArray("\x1b[2J") << "diff" << 2 << "80\t\\x1b[2J";
+        QTest::newRow("a C1 control, show") << QByteArray("\xc2\x9b"
+                                                          "2J")
+                                            << "show" << 1 << "\\u009b2J";
+        QTest::newRow("a no-break space before the number, diff") << QByteArray("\xa0"
+                                                                                "80")
+                                                                  << "diff" << 2 << "80\t\\xa080";
+        QTest::newRow("the same number, diff") << QByteArray("0x50") << "diff" << 0 << "";
+    }
+
+    void valuesArePrintedEscapedAndReadOnce()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(QString, command);
+        QFETCH(QString, printed);
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        writeBytes("b.PA", readBytes("a.PA").replace("GROUP2.ADDR64=80", "GROUP2.ADDR64=" + value));
+        const ToolRun run = command == u"show" ? ToolRun::of({"show", path("b.PA")})
+                                               : ToolRun::of({"diff", path("a.PA"), path("b.PA")});
+        QTEST(run.exitCode, "exitCode");
+        QVERIFY2(run.out.contains(printed), qPrintable(run.out));
+        if (run.exitCode != 0) {
+            QVERIFY2(run.err.contains("GROUP2.ADDR64=" + printed.section(u'\t', -1)),
+                     qPrintable(run.err));
+        }
+        for (const QString& text : {run.out, run.err}) {
+            for (const QChar c : text) {
+                QVERIFY2(c == u'\t' || c == u'\n' || !(c < u' ' || (c >= u'\x7f' && c <= u'\x9f')),
+                         qPrintable(QString::number(c.unicode(), 16)));
+            }
+        }
+    }
+
+    // Names from the command line reach the file system byte for byte, whatever the locale, and
+    // a name that is a folder is no preset's. Run through the shell: only it passes any bytes.
+    void fileNamesAreBytes_data()
+    {
+        QTest::addColumn<QString>("script"); // $T is tonvexa-cli --simulate=state.PA
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArrayList>("present");
+        QTest::addColumn<QByteArrayList>("absent");
+        const QString twoNames = QStringLiteral("$T backup \"$(printf 'show-\\351t\\351.PA')\" && "
+                                                "$T backup \"$(printf 'show-\\340t\\340.PA')\"");
+        const QByteArrayList both{"show-\xe9t\xe9.PA", "show-\xe0t\xe0.PA"};
+        const QByteArrayList replaced{"show-\xef\xbf\xbdt\xef\xbf\xbd.PA"};
+        QTest::newRow("two Latin-1 names, C locale")
+            << twoNames << QByteArray("C") << 0 << both << replaced;
+        QTest::newRow("two Latin-1 names, UTF-8 locale")
+            << twoNames << QByteArray("C.UTF-8") << 0 << both << replaced;
+        QTest::newRow("an existing Latin-1 name")
+            << QStringLiteral("$T backup a.PA && cp a.PA \"$(printf 'in\\376.PA')\" && "
+                              "$T show \"$(printf 'in\\376.PA')\" > /dev/null")
+            << QByteArray("C") << 0 << QByteArrayList{"in\xfe.PA"} << QByteArrayList{};
+        QTest::newRow("a folder") << QStringLiteral("mkdir d && $T backup d/") << QByteArray("C")
+                                  << 2 << QByteArrayList{} << QByteArrayList{"d/.PA"};
+        QTest::newRow("no name before the extension")
+            << QStringLiteral("mkdir d && $T backup d/.pa") << QByteArray("C") << 2
+            << QByteArrayList{} << QByteArrayList{"d/.pa", "d/.pa.PA"};
+    }
+
+    void fileNamesAreBytes()
+    {
+        QFETCH(QString, script);
+        QFETCH(QByteArray, locale);
+        QFETCH(QByteArrayList, present);
+        QFETCH(QByteArrayList, absent);
+        QProcess shell;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+        environment.insert(QStringLiteral("T"), QStringLiteral(TONVEXA_CLI " --simulate=state.PA"));
+        shell.setProcessEnvironment(environment);
+        shell.setWorkingDirectory(m_dir->path());
+        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+        QVERIFY(shell.waitForFinished(30000));
+        QTEST(shell.exitCode(), "exitCode");
+        const QByteArray folder = QFile::encodeName(m_dir->path()) + '/';
+        for (const QByteArray& name : present) {
+            QVERIFY2(::access((folder + name).constData(), F_OK) == 0, name.constData());
+        }
+        for (const QByteArray& name : absent) {
+            QVERIFY2(::access((folder + name).constData(), F_OK) != 0, name.constData());
+        }
+        PresetTestSupport::emptyFolder(m_dir->path());
     }
 
 private:
