@@ -1,13 +1,57 @@
 // The preset reader and codec on any bytes a file may hold: the INI reader gives back every byte
-// it read, a written key reads back as written, and a file whose keys all read is written and
-// read again to the same parameters.
+// it read, a written key reads back as written, a file whose keys all read is written and read
+// again to the same parameters, and a preset saved into a file holding those bytes imports as
+// one saved into a new file.
 #include "FuzzCheck.h"
 #include "ImportPreset.h"
 #include "IniFile.h"
 #include "PresetCodec.h"
 #include "PresetKeys.h"
+#include "SavePreset.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdint>
+
+namespace {
+
+class Quiet : public UserMessages
+{
+public:
+    void showMessage(Icon, const QString&) override {}
+};
+
+// Saves a model of many values into a file that already holds bytes (or into a new file) and
+// imports it back.
+ParamModel savedAndImported(const QString& path, const QByteArray* existing)
+{
+    ParamModel model;
+    model.InitDefaults(ParamModel::FactoryReset);
+    for (int field = 0; field < ParamStore::FieldCount; ++field) {
+        for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
+            for (int address = 0; address < 256; ++address) {
+                model.store().setValue(field, mode, address,
+                                       quint8((field * 31 + mode * 7 + address) % 250));
+            }
+        }
+    }
+    for (int address = 0; address < 256; ++address) {
+        model.menuShow()[address] = quint8(address % 2);
+    }
+    QFile::remove(path);
+    if (existing) {
+        QFile file(path);
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly) && file.write(*existing) == existing->size());
+    }
+    Quiet quiet;
+    FUZZ_CHECK(SavePreset(path, model, quiet) == std::optional<QString>(path));
+    ParamModel imported;
+    imported.InitDefaults(ParamModel::FactoryReset);
+    FUZZ_CHECK(ImportPreset(path, imported, quiet).result == ImportResult::Imported);
+    return imported;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -32,5 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const IniFile reread(ini.toBytes());
     FUZZ_CHECK(reread.value(PresetKeys::Section, PresetKeys::TypeKey) ==
                PresetKeys::TypeTag.toByteArray());
+
+    // Saving into an existing file whatever it holds (within a preset's size).
+    if (bytes.size() <= 64 * 1024) {
+        static const QTemporaryDir folder;
+        static const ParamModel fresh = savedAndImported(folder.filePath("fresh.PA"), nullptr);
+        const ParamModel merged = savedAndImported(folder.filePath("merged.PA"), &bytes);
+        FUZZ_CHECK(merged.store() == fresh.store() && merged.menuShow() == fresh.menuShow());
+    }
     return 0;
 }
