@@ -341,7 +341,9 @@ bool StateFileLock::acquire(int waitMs, QString& error)
         if (found.verdict == Verdict::Vanished) {
             continue;
         }
-        const bool waitingForGrace = found.verdict == Verdict::Unnamed && !takeNow;
+        // Never longer than the grace beyond the wait, even if such locks keep coming.
+        const bool waitingForGrace = found.verdict == Verdict::Unnamed && !takeNow &&
+                                     clock.elapsed() < waitMs + UnnamedGraceMs;
         if (!stuckWhy.isEmpty() || (clock.elapsed() >= waitMs && !waitingForGrace)) {
             const QString removal =
                 QStringLiteral("rm %1-- %2")

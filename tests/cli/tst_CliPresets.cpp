@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
@@ -448,6 +449,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, locale);
         QFETCH(QByteArrayList, present);
         QFETCH(QByteArrayList, absent);
+        const auto empty = qScopeGuard([this] { PresetTestSupport::emptyFolder(m_dir->path()); });
         QProcess shell;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
@@ -464,7 +466,6 @@ private Q_SLOTS:
         for (const QByteArray& name : absent) {
             QVERIFY2(::access((folder + name).constData(), F_OK) != 0, name.constData());
         }
-        PresetTestSupport::emptyFolder(m_dir->path());
     }
 
 private:

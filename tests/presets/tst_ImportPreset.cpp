@@ -5,6 +5,7 @@
 #include "PresetTestSupport.h"
 #include "SavePreset.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
@@ -284,6 +285,7 @@ void tst_ImportPreset::dialogNamesFindTheirFile()
     QFETCH(QByteArrayList, files);
     QFETCH(QString, shown);
     const QByteArray folder = QFile::encodeName(m_dir->path()) + '/';
+    const auto empty = qScopeGuard([this] { emptyFolder(m_dir->path()); });
     ParamModel saved;
     saved.InitDefaults(ParamModel::FactoryReset);
     saved.store().setValue(0, 0, 0x40, 33);
@@ -304,7 +306,6 @@ void tst_ImportPreset::dialogNamesFindTheirFile()
     QCOMPARE(result, imported ? ImportResult::Imported : ImportResult::NoFile);
     QCOMPARE(model.store().value(0, 0, 0x40),
              imported ? quint8(33) : m_previous.store().value(0, 0, 0x40));
-    emptyFolder(m_dir->path());
 }
 
 QTEST_GUILESS_MAIN(tst_ImportPreset)
