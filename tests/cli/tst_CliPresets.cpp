@@ -246,24 +246,14 @@ private Q_SLOTS:
         }
     }
 
-    void curveRefusesFrequenciesOutsideTheBand_data()
-    {
-        QTest::addColumn<QString>("at");
-        QTest::addColumn<int>("exitCode");
-        QTest::newRow("a ten-thousandth of a hertz") << "0.0001" << 2;
-        QTest::newRow("just under 1 Hz") << "100,0.99" << 2;
-        QTest::newRow("1 Hz") << "1" << 0;
-        QTest::newRow("24 kHz") << "24000" << 0;
-        QTest::newRow("just over 24 kHz") << "24000.01" << 2;
-    }
-
     void curveRefusesFrequenciesOutsideTheBand()
     {
-        QFETCH(QString, at);
         QVERIFY(ToolRun::of({"--simulate", "backup", path("a.PA")}).exitCode == 0);
-        const ToolRun run = ToolRun::of({"curve", path("a.PA"), "0", "0", "--at", at});
-        QTEST(run.exitCode, "exitCode");
-        QCOMPARE(run.out.isEmpty(), run.exitCode != 0);
+        const QList<QPair<QString, int>> runs{
+            {"0.0001", 2}, {"100,0.99", 2}, {"1", 0}, {"24000", 0}, {"24000.01", 2}};
+        for (const auto& [at, exitCode] : runs) {
+            QCOMPARE(ToolRun::of({"curve", path("a.PA"), "0", "0", "--at", at}).exitCode, exitCode);
+        }
     }
 
     // At the graph's columns: one row per column, the last ones held at 22 kHz; an unreadable
@@ -383,12 +373,10 @@ private Q_SLOTS:
             << QByteArray("\x1b]0;owned\x07") << "show" << 1 << "\\x1b]0;owned\\x07";
         QTest::newRow("clearing the terminal, diff")
             << QByteArray("\x1b[2J") << "diff" << 2 << "80\t\\x1b[2J";
-        QTest::newRow("a C1 control, show") << QByteArray("\xc2\x9b"
-                                                          "2J")
-                                            << "show" << 1 << "\\u009b2J";
-        QTest::newRow("a no-break space before the number, diff") << QByteArray("\xa0"
-                                                                                "80")
-                                                                  << "diff" << 2 << "80\t\\xa080";
+        QTest::newRow("a C1 control, show")
+            << QByteArray("\302\2332J") << "show" << 1 << "\\u009b2J";
+        QTest::newRow("a no-break space before the number, diff")
+            << QByteArray("\24080") << "diff" << 2 << "80\t\\xa080";
         QTest::newRow("the same number, diff") << QByteArray("0x50") << "diff" << 0 << "";
     }
 
@@ -407,12 +395,10 @@ private Q_SLOTS:
             QVERIFY2(run.err.contains("GROUP2.ADDR64=" + printed.section(u'\t', -1)),
                      qPrintable(run.err));
         }
-        for (const QString& text : {run.out, run.err}) {
-            for (const QChar c : text) {
-                QVERIFY2(c == u'\t' || c == u'\n' || !(c < u' ' || (c >= u'\x7f' && c <= u'\x9f')),
-                         qPrintable(QString::number(c.unicode(), 16)));
-            }
-        }
+        // No control character but tab and line end reaches the terminal.
+        QVERIFY(!QRegularExpression(QStringLiteral("[\\x00-\\x08\\x0b-\\x1f\\x7f-\\x9f]"))
+                     .match(run.out + run.err)
+                     .hasMatch());
     }
 
     // Names from the command line reach the file system byte for byte, whatever the locale, and
@@ -422,33 +408,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("script"); // $T is tonvexa-cli --simulate=state.PA
         QTest::addColumn<QByteArray>("locale");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArrayList>("present");
-        QTest::addColumn<QByteArrayList>("absent");
+        QTest::addColumn<QByteArrayList>("files"); // there afterwards, or not when after a '!'
         const QString twoNames = QStringLiteral("$T backup \"$(printf 'show-\\351t\\351.PA')\" && "
                                                 "$T backup \"$(printf 'show-\\340t\\340.PA')\"");
-        const QByteArrayList both{"show-\xe9t\xe9.PA", "show-\xe0t\xe0.PA"};
-        const QByteArrayList replaced{"show-\xef\xbf\xbdt\xef\xbf\xbd.PA"};
-        QTest::newRow("two Latin-1 names, C locale")
-            << twoNames << QByteArray("C") << 0 << both << replaced;
-        QTest::newRow("two Latin-1 names, UTF-8 locale")
-            << twoNames << QByteArray("C.UTF-8") << 0 << both << replaced;
+        const QByteArrayList both{"show-\xe9t\xe9.PA", "show-\xe0t\xe0.PA",
+                                  "!show-\xef\xbf\xbdt\xef\xbf\xbd.PA"};
+        QTest::newRow("two Latin-1 names, C") << twoNames << QByteArray("C") << 0 << both;
+        QTest::newRow("two Latin-1 names, UTF-8") << twoNames << QByteArray("C.UTF-8") << 0 << both;
         QTest::newRow("an existing Latin-1 name")
             << QStringLiteral("$T backup a.PA && cp a.PA \"$(printf 'in\\376.PA')\" && "
                               "$T show \"$(printf 'in\\376.PA')\" > /dev/null")
-            << QByteArray("C") << 0 << QByteArrayList{"in\xfe.PA"} << QByteArrayList{};
+            << QByteArray("C") << 0 << QByteArrayList{"in\xfe.PA"};
         QTest::newRow("a folder") << QStringLiteral("mkdir d && $T backup d/") << QByteArray("C")
-                                  << 2 << QByteArrayList{} << QByteArrayList{"d/.PA"};
+                                  << 2 << QByteArrayList{"!d/.PA"};
         QTest::newRow("no name before the extension")
             << QStringLiteral("mkdir d && $T backup d/.pa") << QByteArray("C") << 2
-            << QByteArrayList{} << QByteArrayList{"d/.pa", "d/.pa.PA"};
+            << QByteArrayList{"!d/.pa", "!d/.pa.PA"};
     }
 
     void fileNamesAreBytes()
     {
         QFETCH(QString, script);
         QFETCH(QByteArray, locale);
-        QFETCH(QByteArrayList, present);
-        QFETCH(QByteArrayList, absent);
+        QFETCH(QByteArrayList, files);
         const auto empty = qScopeGuard([this] { PresetTestSupport::emptyFolder(m_dir->path()); });
         QProcess shell;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -459,12 +441,10 @@ private Q_SLOTS:
         shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
         QVERIFY(shell.waitForFinished(30000));
         QTEST(shell.exitCode(), "exitCode");
-        const QByteArray folder = QFile::encodeName(m_dir->path()) + '/';
-        for (const QByteArray& name : present) {
-            QVERIFY2(::access((folder + name).constData(), F_OK) == 0, name.constData());
-        }
-        for (const QByteArray& name : absent) {
-            QVERIFY2(::access((folder + name).constData(), F_OK) != 0, name.constData());
+        for (const QByteArray& file : files) {
+            const bool absent = file.startsWith('!');
+            const QByteArray name = QFile::encodeName(m_dir->path()) + '/' + file.mid(absent);
+            QVERIFY2((::access(name.constData(), F_OK) == 0) != absent, name.constData());
         }
     }
 

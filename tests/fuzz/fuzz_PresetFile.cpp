@@ -21,32 +21,22 @@ public:
     void showMessage(Icon, const QString&) override {}
 };
 
-// Saves a model of many values into a file that already holds bytes (or into a new file) and
-// imports it back.
+// A preset of many values saved into a file that already holds bytes (or an empty one), and
+// imported back.
 ParamModel savedAndImported(const QString& path, const QByteArray* existing)
 {
     ParamModel model;
-    model.InitDefaults(ParamModel::FactoryReset);
-    for (int field = 0; field < ParamStore::FieldCount; ++field) {
-        for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
-            for (int address = 0; address < 256; ++address) {
-                model.store().setValue(field, mode, address,
-                                       quint8((field * 31 + mode * 7 + address) % 250));
-            }
-        }
+    ParamStore::Bytes values;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        values[i] = quint8(i % 251);
     }
-    for (int address = 0; address < 256; ++address) {
-        model.menuShow()[address] = quint8(address % 2);
-    }
-    QFile::remove(path);
-    if (existing) {
-        QFile file(path);
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly) && file.write(*existing) == existing->size());
-    }
+    model.store().setBytes(values);
+    QFile file(path);
+    FUZZ_CHECK(file.open(QIODevice::WriteOnly) && file.write(existing ? *existing : "") >= 0);
+    file.close();
     Quiet quiet;
     FUZZ_CHECK(SavePreset(path, model, quiet) == std::optional<QString>(path));
     ParamModel imported;
-    imported.InitDefaults(ParamModel::FactoryReset);
     FUZZ_CHECK(ImportPreset(path, imported, quiet).result == ImportResult::Imported);
     return imported;
 }
