@@ -21,10 +21,13 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QScreen>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
 namespace {
+
+constexpr int DismissDialogsMs = 50;
 
 struct Options
 {
@@ -151,13 +154,19 @@ int main(int argc, char* argv[])
     SimStateKeeper keeper(processor);
     keeper.saveOnClose(&window);
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::requested, &window, [&window] {
-        // First the dialogs that would keep the window waiting for an answer.
-        while (QWidget* dialog = QApplication::activeModalWidget()) {
-            if (!dialog->close()) {
-                break;
+    QTimer dismissDialogs;
+    QObject::connect(&dismissDialogs, &QTimer::timeout, &window, [] {
+        // All of them: a box shown over another leaves that one open beneath it.
+        for (QWidget* dialog : QApplication::topLevelWidgets()) {
+            if (dialog->isVisible() && dialog->isModal()) {
+                dialog->close();
             }
         }
+    });
+    QObject::connect(&termination, &TerminationSignals::requested, &window, [&] {
+        // Nobody is there to answer a dialog any more, the one open now or one the closing
+        // shows (an exchange still running): each is closed as soon as it is up.
+        dismissDialogs.start(DismissDialogsMs);
         window.close();
     });
 
