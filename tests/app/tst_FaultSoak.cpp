@@ -32,6 +32,8 @@ constexpr int FaultPercent = 6;
 constexpr int LinkLossPerMille = 3;
 // Edits run from a timer, so that they land inside the nested waits of other exchanges.
 constexpr int DeferredPercent = 20;
+// Every so many edits the soak waits for the link to be idle and compares.
+constexpr int QuietCheckEvery = 200;
 
 constexpr std::array<SimFault, 6> FrameFaults{SimFault::Silent,     SimFault::AckOnly,
                                               SimFault::CorruptAck, SimFault::CorruptData,
@@ -216,62 +218,14 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
     const int editLimit = environmentNumber("TONVEXA_SOAK_EDITS", DefaultEditLimit);
     const int unplugAt = pick(editLimit / 2);
     const int replugAt = unplugAt + 20 + pick(40);
-    QElapsedTimer clock;
-    clock.start();
-    int edits = 0;
-    for (; edits < editLimit && clock.elapsed() < seconds * 1000; ++edits) {
-        if (edits == unplugAt) {
-            h.sim.unplug();
-        } else if (edits == replugAt) {
-            h.sim.replug();
-        }
-        injectFaults(h);
-        int choice = pick(totalWeight);
-        const EditKind* kind = &kinds.front();
-        for (const EditKind& k : kinds) {
-            kind = &k;
-            if ((choice -= k.weight) < 0) {
-                break;
-            }
-        }
-        // What a user cannot do: click into a window disabled by a transfer.
-        const auto edit = [this, &h, kind] {
-            if (!h.window.isEnabled()) {
-                ++m_whileDisabled;
-                return;
-            }
-            ++m_edits[QString::fromLatin1(kind->name)];
-            kind->edit();
-        };
-        if (pick(100) < DeferredPercent) {
-            QTimer::singleShot(pick(20), &h.window, edit);
-        } else {
-            edit();
-        }
-        QCoreApplication::processEvents();
-    }
-    const qint64 soakMs = clock.elapsed();
-    if (edits <= replugAt) {
-        h.sim.replug();
-    }
-
-    // Faults off, the real time-outs back, and whatever still runs allowed to end.
-    h.sim.clearFaults();
-    QTest::qWait(50); // the deferred edits still to come
-    QTRY_VERIFY_WITH_TIMEOUT(!h.link.isBusy(), 20000);
-    h.window.supervisor().stop();
-    h.link.setTimings(LinkTimings{});
-    h.window.supervisor().start();
-    QTRY_VERIFY_WITH_TIMEOUT(h.link.isOnline() && !h.link.isBusy(), 20000);
-    h.window.supervisor().stop();
-
-    // What the window shows against what the processor holds, before anything forces them to
-    // agree: every difference is an edit lost on the way, or one the window believes the
-    // processor has. By design the window holds back, until a whole upload carries them, the
-    // start mode and the six common levels (mode 0, 0xC4..0xCA), which it stores and shows but
-    // never sends alone, and the menu-show flags an import reads, which reach a processor only
-    // through the menu window; and its displays correct in the store, without sending, an echo
-    // delay beyond the table (to 31) and a Q byte of 0 (to 1), which imported presets can hold.
+    // What the window shows against what the processor holds, at quiet moments of the run and
+    // before the final upload and sync force them to agree: every difference is an edit lost on
+    // the way, or one the window believes the processor has. By design the window holds back, until
+    // a whole upload carries them, the start mode and the six common levels (mode 0, 0xC4..0xCA),
+    // which it stores and shows but never sends alone, and the menu-show flags an import reads,
+    // which reach a processor only through the menu window; and its displays correct in the store,
+    // without sending, an echo delay beyond the table (to 31) and a Q byte of 0 (to 1), which
+    // imported presets can hold.
     struct Drift
     {
         QStringList lost; // "field/mode/address: shown, held"
@@ -313,6 +267,64 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
         }
         return found;
     };
+    int quietChecks = 0;
+    QStringList lostDuringRun;
+    QElapsedTimer clock;
+    clock.start();
+    int edits = 0;
+    for (; edits < editLimit && clock.elapsed() < seconds * 1000; ++edits) {
+        if (edits == unplugAt) {
+            h.sim.unplug();
+        } else if (edits == replugAt) {
+            h.sim.replug();
+        }
+        injectFaults(h);
+        int choice = pick(totalWeight);
+        const EditKind* kind = &kinds.front();
+        for (const EditKind& k : kinds) {
+            kind = &k;
+            if ((choice -= k.weight) < 0) {
+                break;
+            }
+        }
+        // What a user cannot do: click into a window disabled by a transfer.
+        const auto edit = [this, &h, kind] {
+            if (!h.window.isEnabled()) {
+                ++m_whileDisabled;
+                return;
+            }
+            ++m_edits[QString::fromLatin1(kind->name)];
+            kind->edit();
+        };
+        if (pick(100) < DeferredPercent) {
+            QTimer::singleShot(pick(20), &h.window, edit);
+        } else {
+            edit();
+        }
+        QCoreApplication::processEvents();
+        if (edits % QuietCheckEvery == QuietCheckEvery - 1) {
+            QTest::qWait(25); // the deferred edits
+            if (QTest::qWaitFor([&h] { return !h.link.isBusy(); }, 2000) && h.link.isOnline()) {
+                ++quietChecks;
+                lostDuringRun += drift().lost;
+            }
+        }
+    }
+    const qint64 soakMs = clock.elapsed();
+    if (edits <= replugAt) {
+        h.sim.replug();
+    }
+
+    // Faults off, the real time-outs back, and whatever still runs allowed to end.
+    h.sim.clearFaults();
+    QTest::qWait(50); // the deferred edits still to come
+    QTRY_VERIFY_WITH_TIMEOUT(!h.link.isBusy(), 20000);
+    h.window.supervisor().stop();
+    h.link.setTimings(LinkTimings{});
+    h.window.supervisor().start();
+    QTRY_VERIFY_WITH_TIMEOUT(h.link.isOnline() && !h.link.isBusy(), 20000);
+    h.window.supervisor().stop();
+
     const Drift before = drift();
     qInfo("soak: before the final upload and sync, %d of %d store bytes differ (%d more by "
           "design), and %d of 83 menu flags; field/mode/address: shown, held: %s",
@@ -355,6 +367,10 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
           qPrintable(faults.join(QStringLiteral(", "))), replugAt - unplugAt, m_queuedLinkLosses);
     qInfo("soak: after upload and sync, %d of %d store bytes and %d of 83 menu flags differ",
           storeDifferences, ParamStore::ByteCount, flagDifferences);
+    qInfo("soak: at %d quiet moments while online, %d store bytes differed: %s", quietChecks,
+          int(lostDuringRun.size()),
+          qPrintable(lostDuringRun.mid(0, 10).join(QStringLiteral("; "))));
+    QCOMPARE(lostDuringRun, QStringList());
     QCOMPARE(before.lost, QStringList());
     QCOMPARE(storeDifferences, 0);
     QCOMPARE(flagDifferences, 0);
