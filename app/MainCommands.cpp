@@ -177,6 +177,10 @@ void MainCommands::stepFourWay(int delta)
 void MainCommands::resetGroup()
 {
     ParamModel& model = m_context.model;
+    // The group and mode that are reset: a click among the events let run below may select
+    // others, and the processor must get the bands the store now holds.
+    const int group = model.currentEqGroup();
+    const int mode = model.currentMode();
     m_context.undo.SaveUndo();
     model.InitDefaults(ParamModel::EqGroupReset);
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
@@ -184,9 +188,7 @@ void MainCommands::resetGroup()
     if (!m_context.online()) {
         return;
     }
-    const QList<int> addresses =
-        EqGroupTable::instance().group(model.currentEqGroup()).resetAddresses();
-    const int mode = model.currentMode();
+    const QList<int> addresses = EqGroupTable::instance().group(group).resetAddresses();
     LinkSequence sequence(m_context.link);
     if (!sequence.isOpen()) {
         // Another exchange still waits for its reply. The store is reset already, so the
