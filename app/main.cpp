@@ -1,6 +1,7 @@
 #include "AppStyle.h"
 #include "DefaultSimState.h"
 #include "DeviceLink.h"
+#include "FileName.h"
 #include "MessageBoxMessages.h"
 #include "ParamModel.h"
 #include "PresetDialogs.h"
@@ -9,8 +10,10 @@
 #include "ScreenshotRun.h"
 #include "SimFaultPlan.h"
 #include "SimProcessor.h"
+#include "SimStateKeeper.h"
 #include "SkinImages.h"
 #include "StreamMessages.h"
+#include "TerminationSignals.h"
 #include "USB_Comm.h"
 #include "frmEQ.h"
 
@@ -18,10 +21,13 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QScreen>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
 namespace {
+
+constexpr int DismissDialogsMs = 50;
 
 struct Options
 {
@@ -32,7 +38,7 @@ struct Options
 };
 
 // Nothing, with the reason in error, when an option's value does not read.
-std::optional<Options> parseOptions(const QApplication& app, QString& error)
+std::optional<Options> parseOptions(QStringList arguments, QString& error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -57,11 +63,14 @@ std::optional<Options> parseOptions(const QApplication& app, QString& error)
                                      "quit."),
                       QStringLiteral("FILE")});
     // --simulate takes an optional value, which QCommandLineParser cannot express.
-    QStringList arguments = app.arguments();
     Options options;
     for (QString& argument : arguments) {
         if (argument.startsWith(u"--simulate=")) {
             options.simulatorState = argument.mid(int(sizeof("--simulate=")) - 1);
+            if (options.simulatorState.isEmpty()) {
+                error = QStringLiteral("--simulate= needs a state file");
+                return std::nullopt;
+            }
             argument = QStringLiteral("--simulate");
         }
     }
@@ -93,7 +102,9 @@ int main(int argc, char* argv[])
     // The interface texts are partly Chinese: the simplified-Chinese face, not the Japanese one.
     QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("Noto Sans CJK SC"));
     QString optionError;
-    const std::optional<Options> parsed = parseOptions(app, optionError);
+    // Taken from argv itself: file names reach the file system byte for byte (FileName).
+    const std::optional<Options> parsed =
+        parseOptions(FileName::arguments(argc, argv), optionError);
     if (!parsed) {
         QTextStream(stderr) << "tonvexa: " << optionError << Qt::endl;
         return 2;
@@ -138,6 +149,27 @@ int main(int argc, char* argv[])
     window.show();
     window.activateWindow();
 
+    // The simulated processor keeps each write as it arrives, as the hardware does; a logout,
+    // kill or Ctrl-C closes the window as its close button does.
+    SimStateKeeper keeper(processor);
+    keeper.saveOnClose(&window);
+    TerminationSignals termination;
+    QTimer dismissDialogs;
+    QObject::connect(&dismissDialogs, &QTimer::timeout, &window, [] {
+        // All of them: a box shown over another leaves that one open beneath it.
+        for (QWidget* dialog : QApplication::topLevelWidgets()) {
+            if (dialog->isVisible() && dialog->isModal()) {
+                dialog->close();
+            }
+        }
+    });
+    QObject::connect(&termination, &TerminationSignals::requested, &window, [&] {
+        // Nobody is there to answer a dialog any more, the one open now or one the closing
+        // shows (an exchange still running): each is closed as soon as it is up.
+        dismissDialogs.start(DismissDialogsMs);
+        window.close();
+    });
+
     std::unique_ptr<ScreenshotRun> screenshot;
     int screenshotFailed = 0;
     if (!options.screenshot.isEmpty()) {
@@ -153,7 +185,7 @@ int main(int argc, char* argv[])
         });
     }
     const int code = app.exec();
-    if (!processor.saveState()) {
+    if (!processor.saveChangedState()) {
         return 1;
     }
     return code != 0 ? code : screenshotFailed;
