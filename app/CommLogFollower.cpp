@@ -1,6 +1,10 @@
 #include "CommLogFollower.h"
 
 #include "CommLog.h"
+#include "FileName.h"
+
+#include <cerrno>
+#include <fcntl.h>
 
 CommLogFollower::CommLogFollower(CommLog& log, QObject* parent)
     : QObject(parent)
@@ -14,8 +18,15 @@ CommLogFollower::~CommLogFollower()
 
 bool CommLogFollower::open(const QString& path, QString& error)
 {
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    // By its bytes: the name may not be UTF-8 (FileName).
+    const int descriptor = ::open(FileName::toBytes(path).constData(),
+                                  O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (descriptor < 0) {
+        error = qt_error_string(errno);
+        return false;
+    }
+    if (!m_file.open(descriptor, QIODevice::WriteOnly | QIODevice::Append,
+                     QFileDevice::AutoCloseHandle)) {
         error = m_file.errorString();
         return false;
     }

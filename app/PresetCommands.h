@@ -1,6 +1,9 @@
 #pragma once
 
+#include "PartialUpload.h"
+
 #include <QCoro/QCoroTask>
+#include <QString>
 
 class BulkTransfer;
 class FileChooser;
@@ -21,6 +24,7 @@ public:
 
 private:
     bool linkFree() const;
+    void sayIfPartial(PartialUpload::Source source, const QString& advice);
 
     MainWindowContext& m_context;
     BulkTransfer& m_bulk;

@@ -1,6 +1,7 @@
 #include "PresetDialogs.h"
 
 #include "DialogResult.h"
+#include "LocalPath.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -25,7 +26,7 @@ QCoro::Task<QString> PresetDialogs::choose(QString title, QString filter,
     const int result = co_await DialogResult(dialog);
     const QString file = result == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
     m_folder.remember(file);
-    co_return file;
+    co_return LocalPath::fromDialog(file);
 }
 
 QCoro::Task<QString> PresetDialogs::BrowsePresetFile()

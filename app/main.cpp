@@ -2,6 +2,7 @@
 #include "CommLogFollower.h"
 #include "DefaultSimState.h"
 #include "DeviceLink.h"
+#include "FileName.h"
 #include "MessageBoxMessages.h"
 #include "ParamModel.h"
 #include "PresetDialogs.h"
@@ -10,8 +11,10 @@
 #include "ScreenshotRun.h"
 #include "SimFaultPlan.h"
 #include "SimProcessor.h"
+#include "SimStateKeeper.h"
 #include "SkinImages.h"
 #include "StreamMessages.h"
+#include "TerminationSignals.h"
 #include "USB_Comm.h"
 #include "frmEQ.h"
 
@@ -20,10 +23,13 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
 namespace {
+
+constexpr int DismissDialogsMs = 50;
 
 struct Options
 {
@@ -35,7 +41,7 @@ struct Options
 };
 
 // Nothing, with the reason in error, when an option's value does not read.
-std::optional<Options> parseOptions(const QApplication& app, QString& error)
+std::optional<Options> parseOptions(QStringList arguments, QString& error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -65,11 +71,14 @@ std::optional<Options> parseOptions(const QApplication& app, QString& error)
                                      "log shows them."),
                       QStringLiteral("FILE")});
     // --simulate takes an optional value, which QCommandLineParser cannot express.
-    QStringList arguments = app.arguments();
     Options options;
     for (QString& argument : arguments) {
         if (argument.startsWith(u"--simulate=")) {
             options.simulatorState = argument.mid(int(sizeof("--simulate=")) - 1);
+            if (options.simulatorState.isEmpty()) {
+                error = QStringLiteral("--simulate= needs a state file");
+                return std::nullopt;
+            }
             argument = QStringLiteral("--simulate");
         }
     }
@@ -120,7 +129,9 @@ int main(int argc, char* argv[])
     // The interface texts are partly Chinese: the simplified-Chinese face, not the Japanese one.
     QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("Noto Sans CJK SC"));
     QString optionError;
-    const std::optional<Options> parsed = parseOptions(app, optionError);
+    // Taken from argv itself: file names reach the file system byte for byte (FileName).
+    const std::optional<Options> parsed =
+        parseOptions(FileName::arguments(argc, argv), optionError);
     if (!parsed) {
         QTextStream(stderr) << "tonvexa: " << optionError << Qt::endl;
         return 2;
@@ -155,7 +166,7 @@ int main(int argc, char* argv[])
     DeviceLink link(model, processor.transport(), messages);
     CommLogFollower logFile(link.log());
     if (QString reason; !options.log.isEmpty() && !logFile.open(options.log, reason)) {
-        err << "tonvexa: --log " << options.log << ": " << reason << Qt::endl;
+        err << "tonvexa: --log " << FileName::shown(options.log) << ": " << reason << Qt::endl;
         return 2;
     }
     PresetDialogs dialogs;
@@ -169,6 +180,27 @@ int main(int argc, char* argv[])
     }
     window.show();
     window.activateWindow();
+
+    // The simulated processor keeps each write as it arrives, as the hardware does; a logout,
+    // kill or Ctrl-C closes the window as its close button does.
+    SimStateKeeper keeper(processor);
+    keeper.saveOnClose(&window);
+    TerminationSignals termination;
+    QTimer dismissDialogs;
+    QObject::connect(&dismissDialogs, &QTimer::timeout, &window, [] {
+        // All of them: a box shown over another leaves that one open beneath it.
+        for (QWidget* dialog : QApplication::topLevelWidgets()) {
+            if (dialog->isVisible() && dialog->isModal()) {
+                dialog->close();
+            }
+        }
+    });
+    QObject::connect(&termination, &TerminationSignals::requested, &window, [&] {
+        // Nobody is there to answer a dialog any more, the one open now or one the closing
+        // shows (an exchange still running): each is closed as soon as it is up.
+        dismissDialogs.start(DismissDialogsMs);
+        window.close();
+    });
 
     std::unique_ptr<ScreenshotRun> screenshot;
     int screenshotFailed = 0;
@@ -185,7 +217,7 @@ int main(int argc, char* argv[])
         });
     }
     const int code = app.exec();
-    if (!processor.saveState()) {
+    if (!processor.saveChangedState()) {
         return endAfterMessages(boxMessages, 1);
     }
     return code != 0 ? code : screenshotFailed;

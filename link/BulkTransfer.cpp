@@ -107,6 +107,7 @@ QCoro::Task<BulkTransfer::Outcome> BulkTransfer::readBlock(LinkSequence& sequenc
 
 QCoro::Task<> BulkTransfer::UploadAll(bool endWithModeSelect)
 {
+    m_blocksWritten = 0;
     LinkSequence sequence(m_link);
     if (!sequence.isOpen() || !begin()) {
         co_return;
@@ -131,6 +132,7 @@ QCoro::Task<BulkTransfer::Outcome> BulkTransfer::writeAllBlocks(LinkSequence& se
 {
     bool answered =
         co_await sequence.SendFrame(Frames::BlockWrite, 0, CommonBase, 0, ReplyTimeout::Normal);
+    m_blocksWritten += answered ? 1 : 0;
     for (int mode = 0; mode < ParamStore::ModeCount && answered; ++mode) {
         for (int base : PerModeBases) {
             answered = co_await sequence.SendFrame(Frames::BlockWrite, mode, base, 0,
@@ -138,6 +140,7 @@ QCoro::Task<BulkTransfer::Outcome> BulkTransfer::writeAllBlocks(LinkSequence& se
             if (!answered) {
                 break;
             }
+            ++m_blocksWritten;
         }
     }
     co_return answered ? Outcome::Completed : Outcome::FrameFailed;

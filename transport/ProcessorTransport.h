@@ -28,6 +28,9 @@ public:
     bool loadState(int lockWaitMs = StateFileLock::DefaultWaitMs);
     // Writes the simulated processor's memory back; false (said why) when that fails.
     bool saveState();
+    // The same, only when a frame has written the memory since it was loaded or last written
+    // (true when there is nothing to write); a failure is said only when sayFailure.
+    bool saveChangedState(bool sayFailure = true);
 
     // The processors a program would find: the simulated one, or those on USB.
     static QList<HidDeviceInfo> present(bool simulate);
@@ -42,4 +45,5 @@ private:
     std::unique_ptr<StateFileLock> m_lock;
     std::unique_ptr<SimProcessor> m_simulator;
     std::unique_ptr<USB_Comm> m_transport;
+    bool m_unsaved = false;
 };

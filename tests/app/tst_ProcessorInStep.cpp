@@ -79,6 +79,25 @@ private Q_SLOTS:
         QVERIFY(h.sim.memory().store() == h.model.store());
     }
 
+    // A tab and a mode clicked while the reset lets events run do not turn its sends to the
+    // group and mode they select.
+    void resetSendsTheGroupItReset()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        for (int address : range(0x03, 0x09)) {
+            h.model.store().setFields(0, address, {100, 20, 30});
+            h.sim.memory().store().setFields(0, address, {100, 20, 30});
+        }
+        QTimer::singleShot(0, &h.window, [&h] {
+            h.window.commands().selectGroup(1);
+            MainWindowHarness::click(h.c().btnDown1);
+        });
+        MainWindowHarness::click(h.c().btnReset);
+        QTRY_VERIFY(!h.link.isBusy());
+        QVERIFY(h.sim.memory().store() == h.model.store());
+    }
+
     void commandsDuringASlowSend_data()
     {
         QTest::addColumn<int>("group");
