@@ -73,10 +73,11 @@ struct MainWindowHarnessOf
         return online;
     }
 
-    // Lets the event loop run until nothing uses the link any more.
-    bool settle() const
+    // Lets the event loop run until nothing uses the link any more, without the naps of
+    // QTest::qWaitFor, which would make the processor's answers late for the link's time-outs.
+    bool settle(int timeoutMs = 20000) const
     {
-        return QTest::qWaitFor([this] { return !link.isBusy(); }, 20000);
+        return runUntil([this] { return !link.isBusy(); }, timeoutMs);
     }
 
     // "type/mode/address/D1" of every frame the processor received since the last clear, once

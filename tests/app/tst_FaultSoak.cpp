@@ -310,7 +310,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
         QCoreApplication::processEvents();
         if (edits % QuietCheckEvery == QuietCheckEvery - 1) {
             QTest::qWait(25); // the deferred edits
-            if (QTest::qWaitFor([&h] { return !h.link.isBusy(); }, 2000) && h.link.isOnline()) {
+            if (h.settle(2000) && h.link.isOnline()) {
                 ++quietChecks;
                 lostDuringRun += drift().lost;
             }
