@@ -61,8 +61,10 @@ QCoro::Task<bool> ConnectionSupervisor::sendHandshakeFrame(LinkSequence& sequenc
         Frames::Handshake, 0, 0, Frames::HandshakeReply0, ReplyTimeout::Handshake);
     link.setHandshakeActive(false);
     const QByteArray& reply = link.reply();
-    co_return answered&& reply.size() >= 2 &&
-        quint8(reply[0]) == Frames::HandshakeReply0&& quint8(reply[1]) == Frames::HandshakeReply1;
+    const bool handshakeAnswered = answered && reply.size() >= 2 &&
+                                   quint8(reply[0]) == Frames::HandshakeReply0 &&
+                                   quint8(reply[1]) == Frames::HandshakeReply1;
+    co_return handshakeAnswered;
 }
 
 QCoro::Task<bool> ConnectionSupervisor::Handshake()
