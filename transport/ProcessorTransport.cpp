@@ -54,13 +54,24 @@ bool ProcessorTransport::loadState(int lockWaitMs)
         m_lock.reset();
         return false;
     }
+    m_loadedMemory = std::make_unique<ParamModel>(m_simulator->memory());
     return true;
 }
 
 bool ProcessorTransport::saveState()
 {
     // Only a memory that was loaded under the lock may replace the file.
-    return !m_lock || SimStateFile::save(m_stateFile, m_simulator->memory(), m_messages);
+    if (!m_lock) {
+        return true;
+    }
+    // What the file keeps: the parameters, the menu-show flags and the password.
+    const ParamModel& memory = m_simulator->memory();
+    if (memory.store() == m_loadedMemory->store() &&
+        memory.menuShow() == m_loadedMemory->menuShow() &&
+        memory.password() == m_loadedMemory->password()) {
+        return true;
+    }
+    return SimStateFile::save(m_stateFile, memory, m_messages);
 }
 
 QList<HidDeviceInfo> ProcessorTransport::present(bool simulate)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+class ParamModel;
 class SimProcessor;
 class USB_Comm;
 class UserMessages;
@@ -26,7 +27,8 @@ public:
     // why) when the file is in use, is not a regular file, or cannot be read. A missing file is a
     // factory-fresh processor.
     bool loadState(int lockWaitMs = StateFileLock::DefaultWaitMs);
-    // Writes the simulated processor's memory back; false (said why) when that fails.
+    // Writes the simulated processor's memory back when it differs from what was loaded (a
+    // command that only reads leaves the file as it was); false (said why) when that fails.
     bool saveState();
 
     // The processors a program would find: the simulated one, or those on USB.
@@ -41,5 +43,6 @@ private:
     UserMessages& m_messages;
     std::unique_ptr<StateFileLock> m_lock;
     std::unique_ptr<SimProcessor> m_simulator;
+    std::unique_ptr<ParamModel> m_loadedMemory; // as the state file left it
     std::unique_ptr<USB_Comm> m_transport;
 };
