@@ -5,11 +5,13 @@
 #include "ParamModel.h"
 #include "PresetDialogs.h"
 #include "ProcessorTransport.h"
+#include "QuietQtMessages.h"
 #include "ScreenCheck.h"
 #include "ScreenshotRun.h"
 #include "SimFaultPlan.h"
 #include "SimProcessor.h"
 #include "SkinImages.h"
+#include "StartMode.h"
 #include "StreamMessages.h"
 #include "USB_Comm.h"
 #include "frmEQ.h"
@@ -18,6 +20,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <memory>
 #include <optional>
 
@@ -31,13 +34,21 @@ struct Options
     QString screenshot;
 };
 
-// Nothing, with the reason in error, when an option's value does not read.
-std::optional<Options> parseOptions(const QApplication& app, QString& error)
+void nameProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("tonvexa"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TONVEXA_VERSION));
+}
+
+// Nothing, with the reason in error, when an option's value does not read. --help and --version
+// print and end the program here.
+std::optional<Options> parseOptions(QStringList arguments, QString& error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Control program for the karaoke / audio signal processor."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption(
         {QStringLiteral("simulate"),
          QStringLiteral("Use the simulated processor instead of a USB device. It keeps its "
@@ -57,7 +68,6 @@ std::optional<Options> parseOptions(const QApplication& app, QString& error)
                                      "quit."),
                       QStringLiteral("FILE")});
     // --simulate takes an optional value, which QCommandLineParser cannot express.
-    QStringList arguments = app.arguments();
     Options options;
     for (QString& argument : arguments) {
         if (argument.startsWith(u"--simulate=")) {
@@ -85,15 +95,45 @@ std::optional<Options> parseOptions(const QApplication& app, QString& error)
 
 int main(int argc, char* argv[])
 {
+    QuietQtMessages::install();
+    QStringList commandLine;
+    for (int i = 0; i < argc; ++i) {
+        commandLine.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const StartMode::Kind start =
+        StartMode::of(commandLine, QProcessEnvironment::systemEnvironment());
+    if (start == StartMode::Kind::NoDisplay) {
+        QTextStream(stderr) << "tonvexa: " << StartMode::NoDisplayMessage << Qt::endl;
+        return 2;
+    }
+    if (start == StartMode::Kind::TextOnly) {
+        const QCoreApplication app(argc, argv);
+        nameProgram();
+        QString error;
+        parseOptions(QCoreApplication::arguments(), error);
+        return 0;
+    }
+    // Lives until the platform has read the screen from it.
+    QTemporaryFile offscreenScreen;
+    if (start == StartMode::Kind::Offscreen) {
+        if (!offscreenScreen.open() || offscreenScreen.write(StartMode::offscreenScreen()) < 0 ||
+            !offscreenScreen.flush()) {
+            QTextStream(stderr) << "tonvexa: cannot write " << offscreenScreen.fileName() << ": "
+                                << offscreenScreen.errorString() << Qt::endl;
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", StartMode::offscreenPlatform(offscreenScreen.fileName()));
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tonvexa"));
+    nameProgram();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TONVEXA_APP_ID));
     AppStyle::apply(app);
     // The interface texts are partly Chinese: the simplified-Chinese face, not the Japanese one.
     QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("Noto Sans CJK SC"));
     QString optionError;
-    const std::optional<Options> parsed = parseOptions(app, optionError);
+    const std::optional<Options> parsed = parseOptions(QCoreApplication::arguments(), optionError);
     if (!parsed) {
         QTextStream(stderr) << "tonvexa: " << optionError << Qt::endl;
         return 2;
