@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -8,16 +7,19 @@
 class DeviceLink;
 class frmEQ;
 
-// --screenshot: lets the window start, connect and synchronise when a processor is there, then
-// saves the window as a PNG and ends the program.
+// --screenshot: lets the window start, connect and synchronise when a processor answers, then
+// saves the window as a PNG and ends the program. It shoots as soon as the window has settled:
+// activated, the first handshake failed or the processor read, and the graph redrawn from the
+// store. Nothing waits on a clock but the time after which it gives up waiting.
 class ScreenshotRun : public QObject
 {
     Q_OBJECT
 
 public:
-    // Without a processor the program waits this long for a handshake before taking the picture.
-    static constexpr int OfflineWaitMs = 1500;
     static constexpr int GiveUpMs = 10000;
+    // Qt stores a PNG of quality q at zlib level (100 - q) * 9 / 91: 80 is level 1, the
+    // fastest that still compresses.
+    static constexpr int FastPngQuality = 80;
 
     ScreenshotRun(frmEQ& window, DeviceLink& link, QString file);
 
@@ -25,12 +27,16 @@ Q_SIGNALS:
     void finished(bool saved);
 
 private:
-    void poll();
+    // Runs from the event loop after whatever woke it has returned.
+    void checkLater();
+    void check();
     void shoot();
 
     frmEQ& m_window;
     DeviceLink& m_link;
     QString m_file;
-    QTimer m_poll;
-    QElapsedTimer m_clock;
+    QTimer m_giveUp;
+    bool m_handshakeEnded = false;
+    bool m_synchronised = false;
+    bool m_shot = false;
 };

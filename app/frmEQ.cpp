@@ -198,6 +198,7 @@ void frmEQ::connectWindowCommands()
         graph->attach(m_model, m_bands, *this);
         connect(m_drawWave, &QTimer::timeout, graph, &EqGraphView::drawWaveTick);
     }
+    connect(m_drawWave, &QTimer::timeout, this, &frmEQ::curvesRedrawn);
     connect(&m_link, &DeviceLink::onlineChanged, this, &frmEQ::showOnline);
     connect(&m_link.transport(), &USB_Comm::Plug, this, &frmEQ::showLampTip);
     MainWindowToolTips::apply(c);
@@ -284,6 +285,11 @@ bool frmEQ::event(QEvent* event)
         firstActivation();
     }
     return QWidget::event(event);
+}
+
+bool frmEQ::isCurveRedrawPending() const
+{
+    return m_drawWave && m_drawWave->isActive();
 }
 
 void frmEQ::firstActivation()

@@ -68,6 +68,12 @@ public:
     RedrawRateMeter& redrawRateMeter() { return *m_redrawRateMeter; }
     const WindowLayout& layout() const { return m_layout; }
     bool isFirstActivationDone() const { return m_activated; }
+    // True while the graph waits for its redraw tick (tmrDrawWave) to draw the store's curves.
+    bool isCurveRedrawPending() const;
+
+Q_SIGNALS:
+    // The redraw tick has drawn the graph's curves.
+    void curvesRedrawn();
 
 protected:
     bool event(QEvent* event) override;
