@@ -12,6 +12,7 @@
 #include "SimProcessor.h"
 #include "SkinImages.h"
 #include "StartMode.h"
+#include "StartupTrace.h"
 #include "StreamMessages.h"
 #include "USB_Comm.h"
 #include "frmEQ.h"
@@ -175,6 +176,7 @@ int main(int argc, char* argv[])
         messages.showMessage(UserMessages::Icon::Critical, error);
         return 1;
     }
+    StartupTrace::watch(window);
     window.show();
     window.activateWindow();
 
