@@ -1,5 +1,5 @@
 // The reference the program's start is measured against: the least a Qt widget program does,
-// with a window of the program's design size.
+// a line of text in a window of the program's design size.
 //   MinimalWindow paint        shows the window, says "window painted" once it is on screen,
 //                              and stays until ended
 //   MinimalWindow grab FILE    shows the window and saves it as a PNG at the program's level
@@ -7,25 +7,27 @@
 #include "WindowGeometry.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
-#include <QWidget>
 #include <cstdio>
 
 namespace {
 
-class Window : public QWidget
+class Window : public QLabel
 {
 public:
     explicit Window(bool grab, QString file)
-        : m_grab(grab)
+        : QLabel(QStringLiteral("Hello"))
+        , m_grab(grab)
         , m_file(std::move(file))
     {
         resize(WindowGeometry::DesignWidth, WindowGeometry::DesignHeight);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
+        QLabel::paintEvent(event);
         if (m_painted) {
             return;
         }
