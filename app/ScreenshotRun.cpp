@@ -1,6 +1,7 @@
 #include "ScreenshotRun.h"
 
 #include "DeviceLink.h"
+#include "PngWriter.h"
 #include "frmEQ.h"
 
 #include <QPixmap>
@@ -54,5 +55,5 @@ void ScreenshotRun::shoot()
     m_shot = true;
     m_giveUp.stop();
     // grab() draws every control from the state it has now, painted on screen or not yet.
-    Q_EMIT finished(m_window.grab().save(m_file, "PNG", FastPngQuality));
+    Q_EMIT finished(PngWriter::save(m_window.grab().toImage(), m_file, m_error));
 }

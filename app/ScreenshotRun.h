@@ -17,11 +17,11 @@ class ScreenshotRun : public QObject
 
 public:
     static constexpr int GiveUpMs = 10000;
-    // Qt stores a PNG of quality q at zlib level (100 - q) * 9 / 91: 80 is level 1, the
-    // fastest that still compresses.
-    static constexpr int FastPngQuality = 80;
 
     ScreenshotRun(frmEQ& window, DeviceLink& link, QString file);
+
+    // Why the picture was not saved.
+    const QString& errorString() const { return m_error; }
 
 Q_SIGNALS:
     void finished(bool saved);
@@ -35,6 +35,7 @@ private:
     frmEQ& m_window;
     DeviceLink& m_link;
     QString m_file;
+    QString m_error;
     QTimer m_giveUp;
     bool m_handshakeEnded = false;
     bool m_synchronised = false;

@@ -188,7 +188,8 @@ int main(int argc, char* argv[])
             if (saved) {
                 QTextStream(stdout) << QFileInfo(options.screenshot).absoluteFilePath() << '\n';
             } else {
-                err << "cannot write " << options.screenshot << Qt::endl;
+                err << "cannot write " << options.screenshot << ": " << screenshot->errorString()
+                    << Qt::endl;
                 screenshotFailed = 1;
             }
             window.close();
