@@ -2,6 +2,7 @@
 
 #include <QSaveFile>
 #include <QtEndian>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -10,7 +11,7 @@ constexpr char Signature[] = "\x89PNG\r\n\x1a\n";
 constexpr quint8 BitDepth = 8;
 constexpr quint8 ColourRgb = 2;
 constexpr quint8 ColourRgba = 6;
-constexpr char FilterSub = 1;
+constexpr char FilterNone = 0;
 constexpr int FastestLevel = 1;
 
 // The CRC-32 of PNG chunks (polynomial 0xEDB88320, reflected), a byte at a time from a table.
@@ -61,14 +62,12 @@ QByteArray PngWriter::encode(const QImage& image)
     const int channels = alpha ? 4 : 3;
     const qsizetype rowBytes = qsizetype(rows.width()) * channels;
 
+    // Each row is its filter type, then its bytes.
     QByteArray filtered(rows.height() * (rowBytes + 1), Qt::Uninitialized);
     char* out = filtered.data();
     for (int y = 0; y < rows.height(); ++y) {
-        const auto* row = reinterpret_cast<const char*>(rows.constScanLine(y));
-        *out++ = FilterSub;
-        for (qsizetype i = 0; i < rowBytes; ++i) {
-            *out++ = char(row[i] - (i >= channels ? row[i - channels] : 0));
-        }
+        *out++ = FilterNone;
+        out = std::copy_n(reinterpret_cast<const char*>(rows.constScanLine(y)), rowBytes, out);
     }
 
     QByteArray header;

@@ -13,8 +13,7 @@ private Q_SLOTS:
     void readsBackAsWritten_data()
     {
         QTest::addColumn<QImage>("image");
-        // Rows whose byte count is no multiple of four, and channels that wrap around in the
-        // filter's subtraction.
+        // Rows whose byte count is no multiple of four (Qt pads its rows, PNG does not).
         QTest::newRow("opaque, odd width") << noise(QSize(37, 11), QImage::Format_RGB32);
         QTest::newRow("translucent") << noise(QSize(16, 9), QImage::Format_ARGB32);
         QTest::newRow("one pixel") << noise(QSize(1, 1), QImage::Format_RGB32);

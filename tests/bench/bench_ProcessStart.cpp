@@ -1,18 +1,20 @@
 #include "XvfbServer.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
-#include <map>
+#include <functional>
 #include <memory>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
 
-constexpr int Samples = 7;
+constexpr int Samples = 9;
 constexpr int WaitMs = 30000;
 // How long after its first paint a window program counts as idle: the simulated processor has
 // been read by then.
@@ -38,12 +40,39 @@ qint64 residentBytes(qint64 pid)
     return -1;
 }
 
+// Processor time of a running process so far, all its threads, in milliseconds.
+double cpuMs(qint64 pid)
+{
+    double ns = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (stat.open(QIODevice::ReadOnly)) {
+            ns += stat.readAll().split(' ').value(0).toDouble();
+        }
+    }
+    return ns / 1e6;
+}
+
+// Processor time of the children that have ended, in milliseconds.
+double childrenCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ms = [](const timeval& t) {
+        return t.tv_sec * 1e3 + t.tv_usec / 1e3;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
 } // namespace
 
-// Whole programs against the least a Qt program of their kind does, measured in the same run:
-// the window's start to its first painted picture on a real X server and the memory it keeps
-// when idle, a screenshot run, and one command of the command-line tool. Each row is the median
-// of several runs; cleanupTestCase prints the program's figure over the reference's.
+// Whole programs against the least a Qt program of their kind does (tests/bench/reference): the
+// window's start to its first painted picture on a real X server and the memory it keeps when
+// idle, a screenshot run, and one command of the command-line tool. Program and reference run in
+// turns, so that both meet the same load on the machine; each function reports the program's
+// median and prints the reference's and the ratio, and for the times also the processor time
+// they took, which a busy machine does not inflate.
 class bench_ProcessStart : public QObject
 {
     Q_OBJECT
@@ -59,95 +88,87 @@ private Q_SLOTS:
                      R"("logicalDpi":96,"dpr":1}]})");
     }
 
-    void cleanupTestCase()
-    {
-        for (const auto& [measure, rows] : m_results) {
-            if (rows.size() == 2) {
-                const double program = median(rows.at(true));
-                const double reference = median(rows.at(false));
-                qInfo("%s: tonvexa %.1f, reference %.1f: %.2fx", measure.constData(), program,
-                      reference, program / reference);
-            }
-        }
-    }
-
-    void firstPaintedWindow_data() { programs(); }
     void firstPaintedWindow()
     {
-        QFETCH(bool, tonvexa);
         if (m_xvfb.display() < 0) {
             QSKIP(qPrintable(m_xvfb.problem()));
         }
-        std::unique_ptr<QProcess> program = startOnX(tonvexa);
-        QVERIFY(program);
-        const double ms = program->property("paintedMs").toDouble();
-        record("exec to first painted window (ms)", tonvexa, ms);
-        QTest::setBenchmarkResult(ms, QTest::WalltimeMilliseconds);
-        stop(*program);
+        compare("exec to first painted window (ms)", QTest::WalltimeMilliseconds,
+                [this](bool tonvexa) {
+                    const std::unique_ptr<QProcess> program = startOnX(tonvexa);
+                    const double ms = program ? program->property("paintedMs").toDouble() : -1;
+                    m_cpuMs = program ? program->property("paintedCpuMs").toDouble() : -1;
+                    stop(program.get());
+                    return ms;
+                });
     }
 
-    void idleMemory_data() { programs(); }
     void idleMemory()
     {
-        QFETCH(bool, tonvexa);
         if (m_xvfb.display() < 0) {
             QSKIP(qPrintable(m_xvfb.problem()));
         }
-        std::unique_ptr<QProcess> program = startOnX(tonvexa);
-        QVERIFY(program);
-        QTest::qWait(SettleMs);
-        const qint64 bytes = residentBytes(program->processId());
-        QVERIFY(bytes > 0);
-        record("resident memory at idle (MB)", tonvexa, bytes / 1e6);
-        QTest::setBenchmarkResult(double(bytes), QTest::BytesAllocated);
-        stop(*program);
+        compare("resident memory at idle (bytes)", QTest::BytesAllocated, [this](bool tonvexa) {
+            const std::unique_ptr<QProcess> program = startOnX(tonvexa);
+            if (program) {
+                QTest::qWait(SettleMs);
+            }
+            const double bytes = program ? double(residentBytes(program->processId())) : -1;
+            stop(program.get());
+            return bytes;
+        });
     }
 
-    void screenshot_data() { programs(); }
     void screenshot()
     {
-        QFETCH(bool, tonvexa);
         const QString shot = m_dir.filePath(QStringLiteral("shot.png"));
-        QStringList arguments{QStringLiteral("grab"), shot};
-        if (tonvexa) {
-            arguments = QStringList{simulate(), QStringLiteral("--screenshot"), shot};
-        }
-        wholeProcess("screenshot, whole process (ms)", tonvexa,
-                     tonvexa ? QStringLiteral(TONVEXA_PROGRAM) : QStringLiteral(REFERENCE_WINDOW),
-                     arguments);
+        compare("screenshot, whole process (ms)", QTest::WalltimeMilliseconds, [&](bool tonvexa) {
+            return tonvexa ? wholeProcess(TONVEXA_PROGRAM, {simulate(), "--screenshot", shot})
+                           : wholeProcess(REFERENCE_WINDOW, {"grab", shot}, m_screen);
+        });
     }
 
-    void cliGet_data() { programs(); }
     void cliGet()
     {
-        QFETCH(bool, tonvexa);
-        if (tonvexa) {
-            // A state file as a user's would be: written once by a command that changes it.
-            QProcess set;
-            set.setProcessEnvironment(environment(false));
-            set.start(QStringLiteral(TONVEXA_CLI),
-                      {simulate(), QStringLiteral("set"), QStringLiteral("0"),
-                       QStringLiteral("0x40"), QStringLiteral("33")});
-            QVERIFY(set.waitForFinished(WaitMs) && set.exitCode() == 0);
-        }
-        wholeProcess("tonvexa-cli get, whole process (ms)", tonvexa,
-                     tonvexa ? QStringLiteral(TONVEXA_CLI) : QStringLiteral(REFERENCE_CORE),
-                     tonvexa ? QStringList{simulate(), QStringLiteral("get"), QStringLiteral("0"),
-                                           QStringLiteral("0x40")}
-                             : QStringList{});
+        // A state file as a user's would be: written once by a command that changes it.
+        QVERIFY(wholeProcess(TONVEXA_CLI, {simulate(), "set", "0", "0x40", "33"}) > 0);
+        compare("tonvexa-cli get, whole process (ms)", QTest::WalltimeMilliseconds,
+                [this](bool tonvexa) {
+                    return tonvexa ? wholeProcess(TONVEXA_CLI, {simulate(), "get", "0", "0x40"})
+                                   : wholeProcess(REFERENCE_CORE, {});
+                });
     }
 
 private:
-    static void programs()
+    // Runs the reference and the program in turns; run gives one figure, negative when the run
+    // failed.
+    void compare(const char* measure, QTest::QBenchmarkMetric metric,
+                 const std::function<double(bool tonvexa)>& run)
     {
-        QTest::addColumn<bool>("tonvexa");
-        QTest::newRow("reference") << false;
-        QTest::newRow("tonvexa") << true;
+        std::vector<double> program;
+        std::vector<double> reference;
+        std::vector<double> programCpu;
+        std::vector<double> referenceCpu;
+        for (int i = 0; i < Samples; ++i) {
+            m_cpuMs = -1;
+            reference.push_back(run(false));
+            referenceCpu.push_back(m_cpuMs);
+            program.push_back(run(true));
+            programCpu.push_back(m_cpuMs);
+            QVERIFY2(reference.back() > 0 && program.back() > 0, measure);
+        }
+        qInfo("%s: tonvexa %.1f, reference %.1f: %.2fx", measure, median(program),
+              median(reference), median(program) / median(reference));
+        if (median(referenceCpu) > 0) {
+            qInfo("  processor time (ms): tonvexa %.1f, reference %.1f: %.2fx", median(programCpu),
+                  median(referenceCpu), median(programCpu) / median(referenceCpu));
+        }
+        QTest::setBenchmarkResult(median(program), metric);
     }
 
     // On the X server, or without any display (the window program then draws offscreen on its
-    // own; the reference is told to).
-    QProcessEnvironment environment(bool onX) const
+    // own; the reference is told to, on the same screen).
+    QProcessEnvironment environment(bool onX, const QString& offscreenConfig = {}) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), m_dir.path());
@@ -158,6 +179,10 @@ private:
             environment.insert(QStringLiteral("DISPLAY"), m_xvfb.name());
             environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                                QStringLiteral("tonvexa.startup.info=true"));
+        }
+        if (!offscreenConfig.isEmpty()) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                               QStringLiteral("offscreen:configfile=") + offscreenConfig);
         }
         return environment;
     }
@@ -182,18 +207,23 @@ private:
             program->start(QStringLiteral(REFERENCE_WINDOW), {QStringLiteral("paint")});
         }
         if (!waitForLine(*program, "window painted")) {
-            stop(*program);
-            qWarning("%s", program->readAllStandardError().constData());
+            stop(program.get());
+            qWarning("%s did not paint (%s, exit %d): %s", qPrintable(program->program()),
+                     qPrintable(program->errorString()), program->exitCode(),
+                     program->readAllStandardError().constData());
             return nullptr;
         }
         program->setProperty("paintedMs", clock.nsecsElapsed() / 1e6);
+        program->setProperty("paintedCpuMs", cpuMs(program->processId()));
         return program;
     }
 
-    static void stop(QProcess& program)
+    static void stop(QProcess* program)
     {
-        program.kill();
-        program.waitForFinished(WaitMs);
+        if (program) {
+            program->kill();
+            program->waitForFinished(WaitMs);
+        }
     }
 
     // Reads standard error (the read channel) until a line ends so.
@@ -209,50 +239,32 @@ private:
         return false;
     }
 
-    void wholeProcess(const char* measure, bool tonvexa, const QString& path,
-                      const QStringList& arguments)
+    // Milliseconds from start to end of a run that succeeded, else -1; its processor time in
+    // m_cpuMs.
+    double wholeProcess(const char* path, const QStringList& arguments,
+                        const QString& offscreenConfig = {})
     {
-        QProcessEnvironment environment = this->environment(false);
-        if (!tonvexa) {
-            environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
-                               QStringLiteral("offscreen:configfile=") + m_screen);
+        QProcess program;
+        program.setProcessEnvironment(environment(false, offscreenConfig));
+        const double cpuBefore = childrenCpuMs();
+        QElapsedTimer clock;
+        clock.start();
+        program.start(QString::fromLocal8Bit(path), arguments);
+        if (!program.waitForFinished(WaitMs) || program.exitStatus() != QProcess::NormalExit ||
+            program.exitCode() != 0) {
+            qWarning("%s: %s", path, program.readAllStandardError().constData());
+            return -1;
         }
-        // Once per run of the row: a whole program takes long enough to time on its own.
-        QBENCHMARK_ONCE
-        {
-            QProcess program;
-            program.setProcessEnvironment(environment);
-            QElapsedTimer clock;
-            clock.start();
-            program.start(path, arguments);
-            QVERIFY(program.waitForFinished(WaitMs));
-            record(measure, tonvexa, clock.nsecsElapsed() / 1e6);
-            QVERIFY2(program.exitCode() == 0, program.readAllStandardError());
-        }
-    }
-
-    // One run's figure; every row runs several times (-median) and the summary takes the median.
-    void record(const char* measure, bool tonvexa, double value)
-    {
-        m_results[measure][tonvexa].push_back(value);
+        const double ms = clock.nsecsElapsed() / 1e6;
+        m_cpuMs = childrenCpuMs() - cpuBefore;
+        return ms;
     }
 
     XvfbServer m_xvfb;
     QTemporaryDir m_dir;
     QString m_screen;
-    std::map<QByteArray, std::map<bool, std::vector<double>>> m_results;
+    double m_cpuMs = -1; // the last run's processor time, where it is known
 };
 
-int main(int argc, char* argv[])
-{
-    QCoreApplication app(argc, argv);
-    bench_ProcessStart bench;
-    // A whole program's time varies from run to run: each row reports the median of several.
-    QStringList arguments = QCoreApplication::arguments();
-    if (!arguments.contains(QLatin1String("-median"))) {
-        arguments << QStringLiteral("-median") << QString::number(Samples);
-    }
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&bench, arguments);
-}
+QTEST_GUILESS_MAIN(bench_ProcessStart)
 #include "bench_ProcessStart.moc"
