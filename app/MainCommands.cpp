@@ -5,7 +5,6 @@
 #include "DeviceLink.h"
 #include "EqGroupTable.h"
 #include "Frames.h"
-#include "LinkSequence.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "PanelTabs.h"
@@ -181,31 +180,9 @@ void MainCommands::resetGroup()
     model.InitDefaults(ParamModel::EqGroupReset);
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
     QApplication::processEvents();
-    if (!m_context.online()) {
-        return;
-    }
-    const QList<int> addresses =
-        EqGroupTable::instance().group(model.currentEqGroup()).resetAddresses();
-    const int mode = model.currentMode();
-    LinkSequence sequence(m_context.link);
-    if (!sequence.isOpen()) {
-        // Another exchange still waits for its reply. The store is reset already, so the
-        // processor must follow: each write waits on the link's pending list and goes out, in
-        // this order, as soon as that exchange ends.
-        for (int address : addresses) {
-            m_context.link.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
-                                     ReplyTimeout::Normal);
-        }
-        return;
-    }
-    m_context.window.setEnabled(false);
-    for (int address : addresses) {
-        if (!sequence.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
-                                ReplyTimeout::Normal)) {
-            break;
-        }
-    }
-    m_context.window.setEnabled(true);
+    m_context.sendAddresses(
+        model.currentMode(),
+        EqGroupTable::instance().group(model.currentEqGroup()).resetAddresses());
 }
 
 void MainCommands::toneMoved()

@@ -1,7 +1,6 @@
 #pragma once
 
 class BandEditor;
-class LinkSequence;
 class QTimer;
 class SimpControl;
 class WindowLayout;

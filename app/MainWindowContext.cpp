@@ -2,6 +2,7 @@
 
 #include "DeviceLink.h"
 #include "Frames.h"
+#include "LinkSequence.h"
 #include "SkinnedControl.h"
 
 #include <QWidget>
@@ -33,5 +34,30 @@ void MainWindowContext::sendWithWindowDisabled(int mode, int address, int value)
     }
     window.setEnabled(false);
     link.SendFrame(Frames::ParamWrite, mode, address, value, ReplyTimeout::Normal);
+    window.setEnabled(true);
+}
+
+void MainWindowContext::sendAddresses(int mode, const QList<int>& addresses)
+{
+    if (!online()) {
+        return;
+    }
+    LinkSequence sequence(link);
+    if (!sequence.isOpen()) {
+        // The store has changed already, so the processor must follow: each write waits on the
+        // link's pending list and goes out, in this order, as soon as that exchange ends.
+        for (int address : addresses) {
+            link.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
+                           ReplyTimeout::Normal);
+        }
+        return;
+    }
+    window.setEnabled(false);
+    for (int address : addresses) {
+        if (!sequence.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
+                                ReplyTimeout::Normal)) {
+            break;
+        }
+    }
     window.setEnabled(true);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <functional>
 
 class BandTable;
@@ -48,4 +49,8 @@ struct MainWindowContext
     bool sendWhileDisabled(SkinnedControl* control, int mode, int address, int value, int type = 0);
     // The same with the whole window disabled, for commands that must not overlap at all.
     void sendWithWindowDisabled(int mode, int address, int value);
+    // The stored bytes of several addresses, in order, with the window disabled, as a group
+    // reset sends them; when another exchange still waits for its reply they wait on the
+    // link's pending list and follow it. Nothing while offline.
+    void sendAddresses(int mode, const QList<int>& addresses);
 };

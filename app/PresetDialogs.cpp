@@ -11,19 +11,44 @@ PresetDialogs::PresetDialogs()
                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {}
 
-QString PresetDialogs::BrowsePresetFile()
+QString PresetDialogs::open(const QString& title, const QString& filter)
 {
     const QString file =
-        QFileDialog::getOpenFileName(m_owner, OpenTitle, m_folder.startFolder(), Filter);
+        QFileDialog::getOpenFileName(m_owner, title, m_folder.startFolder(), filter);
     m_folder.remember(file);
     return file;
 }
 
-QString PresetDialogs::ChoosePresetSaveFile()
+QString PresetDialogs::save(const QString& title, const QString& filter)
 {
     // The dialog asks before it overwrites a file.
     const QString file =
-        QFileDialog::getSaveFileName(m_owner, SaveTitle, m_folder.startFolder(), Filter);
+        QFileDialog::getSaveFileName(m_owner, title, m_folder.startFolder(), filter);
     m_folder.remember(file);
     return file;
+}
+
+QString PresetDialogs::BrowsePresetFile()
+{
+    return open(OpenTitle, Filter);
+}
+
+QString PresetDialogs::ChoosePresetSaveFile()
+{
+    return save(SaveTitle, Filter);
+}
+
+QString PresetDialogs::BrowseFilterFile()
+{
+    return open(QStringLiteral("Import filter file"), FilterFileFilter);
+}
+
+QString PresetDialogs::ChooseFilterSaveFile()
+{
+    return save(QStringLiteral("Export filter file"), FilterFileFilter);
+}
+
+QString PresetDialogs::BrowseMeasurementFile()
+{
+    return open(QStringLiteral("Load measurement"), MeasurementFilter);
 }

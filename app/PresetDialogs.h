@@ -7,14 +7,18 @@
 
 class QWidget;
 
-// The preset file dialogs: "*.PA" files, starting where the user last took or left a preset
-// (see PresetFolder).
+// The window's file dialogs: presets ("*.PA"), filter files and measurements, starting where the
+// user last took or left a file (see PresetFolder).
 class PresetDialogs : public FileChooser
 {
 public:
     static inline const QString Filter = QStringLiteral("Preset file (*.PA)");
     static inline const QString OpenTitle = QStringLiteral("Browse Preset file");
     static inline const QString SaveTitle = QStringLiteral("Save Preset file");
+    static inline const QString FilterFileFilter =
+        QStringLiteral("Filter file (*.txt);;All files (*)");
+    static inline const QString MeasurementFilter =
+        QStringLiteral("Measurement (*.txt *.csv *.frd);;All files (*)");
 
     PresetDialogs();
 
@@ -23,8 +27,14 @@ public:
 
     QString BrowsePresetFile() override;
     QString ChoosePresetSaveFile() override;
+    QString BrowseFilterFile() override;
+    QString ChooseFilterSaveFile() override;
+    QString BrowseMeasurementFile() override;
 
 private:
+    QString open(const QString& title, const QString& filter);
+    QString save(const QString& title, const QString& filter);
+
     QWidget* m_owner = nullptr;
     QSettings m_settings;
     PresetFolder m_folder;

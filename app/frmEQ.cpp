@@ -20,6 +20,7 @@
 #include "ParameterEdits.h"
 #include "PresetCommands.h"
 #include "RedrawRateMeter.h"
+#include "RoomEqActions.h"
 #include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
@@ -118,6 +119,7 @@ bool frmEQ::load(QString& error, const QString& designFile)
     m_presets->attach();
     connectWindowCommands();
     attachGraphEditing();
+    attachRoomEq();
     startUp();
     return true;
 }
@@ -208,6 +210,14 @@ void frmEQ::connectWindowCommands()
             &C_ProgressBar::setValue);
     connect(&m_bulk, &BulkTransfer::storeRead, this, &frmEQ::showStoreRead);
     connect(&m_bulk, &BulkTransfer::transferFinished, this, &frmEQ::showTransferFinished);
+}
+
+void frmEQ::attachRoomEq()
+{
+    if (auto* graph = qobject_cast<EqGraphView*>(m_controls->Picture1)) {
+        m_roomEq = std::make_unique<RoomEqActions>(*m_context, *graph, m_files);
+        m_roomEq->attach();
+    }
 }
 
 void frmEQ::attachGraphEditing()

@@ -27,6 +27,7 @@ class ParamModel;
 class ParameterEdits;
 class PresetCommands;
 class RedrawRateMeter;
+class RoomEqActions;
 class QTimer;
 class SkinImages;
 class UserMessages;
@@ -66,6 +67,8 @@ public:
     CommIndicator& commIndicator() { return *m_commIndicator; }
     NumericBandEntry& bandEntry() { return *m_bandEntry; }
     RedrawRateMeter& redrawRateMeter() { return *m_redrawRateMeter; }
+    // The graph's room-EQ menu and what it draws.
+    RoomEqActions& roomEq() { return *m_roomEq; }
     const WindowLayout& layout() const { return m_layout; }
     bool isFirstActivationDone() const { return m_activated; }
     // True while the graph waits for its redraw tick (tmrDrawWave) to draw the store's curves.
@@ -102,6 +105,7 @@ private:
     void resizeFromGrip(int dy);
     void connectWindowCommands();
     void attachGraphEditing();
+    void attachRoomEq();
 
     ParamModel& m_model;
     SkinImages& m_skin;
@@ -128,6 +132,7 @@ private:
     std::unique_ptr<NumericBandEntry> m_bandEntry;
     std::unique_ptr<GraphEdits> m_graphEdits;
     std::unique_ptr<RedrawRateMeter> m_redrawRateMeter;
+    std::unique_ptr<RoomEqActions> m_roomEq;
     QTimer* m_progressTimer = nullptr; // Timer6
     QTimer* m_endTimer = nullptr;      // tmrEnd
     QTimer* m_toneReset = nullptr;     // timerToneReset

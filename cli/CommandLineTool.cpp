@@ -7,11 +7,13 @@
 #include "Frames.h"
 #include "ImportPreset.h"
 #include "MenuShowListing.h"
+#include "NumberArgument.h"
 #include "NumberLiteral.h"
 #include "ParamBlocks.h"
 #include "PresetTable.h"
 #include "ProcessorTransport.h"
 #include "RegularFile.h"
+#include "RoomEqCommands.h"
 #include "SavePreset.h"
 #include "SimFaultPlan.h"
 
@@ -97,6 +99,12 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "peaking bands, the high cut and the low cut, each a dB column). With --at the rows\n"
          "are at the given frequencies in Hz (above 0, up to 24000) instead.",
          3, 5, &CommandLineTool::curveCommand},
+        {"eq export", RoomEqCommands::ExportSynopsis, RoomEqCommands::ExportHelp, 2, 2,
+         &CommandLineTool::eqExportCommand},
+        {"eq import", RoomEqCommands::ImportSynopsis, RoomEqCommands::ImportHelp, 3, 4,
+         &CommandLineTool::eqImportCommand},
+        {"eq fit", RoomEqCommands::FitSynopsis, RoomEqCommands::FitHelp, 3, 6,
+         &CommandLineTool::eqFitCommand},
     };
     return list;
 }
@@ -116,8 +124,14 @@ int CommandLineTool::run(const QStringList& words)
         return m_options.help ? printUsage() : badUsage(QStringLiteral("no command given"));
     }
     for (const Command& command : commands()) {
-        if (m_options.command != QLatin1String(command.name)) {
+        // A name of two words ("eq fit") takes the first argument as its second word.
+        const QStringList name = QString::fromLatin1(command.name).split(u' ');
+        if (m_options.command != name[0] ||
+            (name.size() == 2 && m_options.arguments.value(0) != name[1])) {
             continue;
+        }
+        if (name.size() == 2) {
+            m_options.arguments.removeFirst();
         }
         if (m_options.help || m_options.arguments.contains(u"--help")) {
             return printCommandHelp(command);
@@ -127,6 +141,22 @@ int CommandLineTool::run(const QStringList& words)
             return badUsage(QStringLiteral("usage: %1 %2").arg(ProgramName, command.synopsis));
         }
         return (this->*command.handler)(m_options.arguments);
+    }
+    // A command of several ("eq") without the one meant: all of them.
+    QStringList family;
+    for (const Command& command : commands()) {
+        if (QLatin1String(command.name).startsWith(m_options.command + u' ')) {
+            if (m_options.help || m_options.arguments.contains(u"--help")) {
+                printCommandHelp(command);
+                m_out << '\n';
+            }
+            family << QStringLiteral("%1 %2").arg(QLatin1String(ProgramName), command.synopsis);
+        }
+    }
+    if (!family.isEmpty()) {
+        return m_options.help || m_options.arguments.contains(u"--help")
+                   ? Success
+                   : badUsage(QStringLiteral("usage: ") + family.join(QStringLiteral("\n       ")));
     }
     return badUsage(QStringLiteral("unknown command %1").arg(m_options.command));
 }
@@ -177,15 +207,12 @@ int CommandLineTool::badUsage(const QString& message)
 
 std::optional<int> CommandLineTool::parseNumber(const QString& text, int max, const char* what)
 {
-    const auto value = parseNumberLiteral(text);
-    if (!value || *value < 0 || *value > max) {
-        badUsage(QStringLiteral("%1 must be a number from 0 to %2: %3")
-                     .arg(QLatin1String(what))
-                     .arg(max)
-                     .arg(text));
-        return std::nullopt;
+    QString error;
+    const auto value = NumberArgument::parse(text, max, what, error);
+    if (!value) {
+        badUsage(error);
     }
-    return int(*value);
+    return value;
 }
 
 std::optional<CommandLineTool::FrameRequest>
@@ -549,4 +576,30 @@ int CommandLineTool::curveCommand(const QStringList& arguments)
         m_out << row << '\n';
     }
     return Success;
+}
+
+RoomEqCommands CommandLineTool::roomEq()
+{
+    const auto connected = [this](const std::function<int(DeviceSession&)>& body) {
+        return withSession([&](DeviceSession& session) {
+            return fullHandshake(session) ? body(session) : Failure;
+        });
+    };
+    return RoomEqCommands(m_out, m_err, connected,
+                          [this](const QString& message) { return badUsage(message); });
+}
+
+int CommandLineTool::eqExportCommand(const QStringList& arguments)
+{
+    return roomEq().exportCommand(arguments);
+}
+
+int CommandLineTool::eqImportCommand(const QStringList& arguments)
+{
+    return roomEq().importCommand(arguments);
+}
+
+int CommandLineTool::eqFitCommand(const QStringList& arguments)
+{
+    return roomEq().fitCommand(arguments);
 }

@@ -9,6 +9,7 @@
 #include <optional>
 
 class DeviceSession;
+class RoomEqCommands;
 
 // tonvexa-cli: the processor link, presets and the simulated processor without a window.
 // Results go to standard output, messages to standard error.
@@ -58,6 +59,11 @@ private:
     int diffCommand(const QStringList& arguments);
     int menushowCommand(const QStringList& arguments);
     int curveCommand(const QStringList& arguments);
+    int eqExportCommand(const QStringList& arguments);
+    int eqImportCommand(const QStringList& arguments);
+    int eqFitCommand(const QStringList& arguments);
+    // The eq commands, whose sessions read the processor whole first.
+    RoomEqCommands roomEq();
 
     // Opens a session with the processor, runs body and closes the session again (the
     // simulator's state file is written back then). Failure when the session cannot open.

@@ -10,10 +10,6 @@ namespace CurveTable {
 
 namespace {
 
-// The EQ groups in the processor's order.
-constexpr std::array<const char*, EqGroupTable::GroupCount> GroupNames{
-    "music", "microphones 1-2", "microphone 3", "effect", "centre", "surround", "bass", "record"};
-
 QString number(float value)
 {
     // A value that rounds to zero prints as 0.000, never -0.000.
@@ -46,7 +42,8 @@ QString header(const QString& preset, int mode, int group)
         .arg(preset)
         .arg(mode)
         .arg(group)
-        .arg(QLatin1String(GroupNames[std::size_t(qBound(0, group, 7))]), QLatin1String(columns));
+        .arg(QLatin1String(EqGroupTable::Names[std::size_t(qBound(0, group, 7))]),
+             QLatin1String(columns));
 }
 
 QStringList rows(ParamModel& model, int mode, int group)

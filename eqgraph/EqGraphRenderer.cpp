@@ -1,6 +1,7 @@
 #include "EqGraphRenderer.h"
 
 #include "BandTable.h"
+#include "OverlayPainter.h"
 #include "SkinImages.h"
 
 #include <QFontMetricsF>
@@ -127,7 +128,11 @@ void EqGraphRenderer::drawCurves(QImage& work, const QImage& grid, const Scene& 
     QPainter painter(&work);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (scene.bands) {
-        for (const ResponseCurve& curve : m_response.groupCurves(*scene.bands, scene.group)) {
+        const std::vector<ResponseCurve> curves = m_response.groupCurves(*scene.bands, scene.group);
+        if (scene.overlay) {
+            OverlayPainter::drawUnder(painter, m_response, curves, *scene.overlay);
+        }
+        for (const ResponseCurve& curve : curves) {
             drawCurve(painter, curve);
         }
         drawMarkers(painter, *scene.bands);
@@ -138,6 +143,9 @@ void EqGraphRenderer::drawCurves(QImage& work, const QImage& grid, const Scene& 
         m_skin.DrawSkinImage(painter, BypassBanner,
                              QRectF(BannerPlace * s, QSizeF(nearest(banner.width() * s),
                                                             nearest(banner.height() * s))));
+    }
+    if (scene.overlay) {
+        OverlayPainter::drawOver(painter, geometry(), *scene.overlay);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class BandTable;
+struct GraphOverlay;
 class QPainter;
 
 class SkinImages;
@@ -38,6 +39,7 @@ public:
         const BandTable* bands = nullptr; // no curves or markers without bands
         int group = 0;
         bool bypassed = false;
+        const GraphOverlay* overlay = nullptr; // a measurement under the curves, a message over
     };
 
     explicit EqGraphRenderer(const SkinImages& skin);

@@ -6,6 +6,7 @@
 #include "ParamModel.h"
 #include "SkinImages.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,6 +31,12 @@ void EqGraphView::attach(ParamModel& model, const BandTable& bands, BandSender& 
     m_model = &model;
     m_bands = &bands;
     m_sender = &sender;
+    DrawCurves();
+}
+
+void EqGraphView::setOverlay(const GraphOverlay* overlay)
+{
+    m_overlay = overlay;
     DrawCurves();
 }
 
@@ -82,8 +89,9 @@ const QImage& EqGraphView::workPicture()
         InitGraph();
     }
     if (!m_workValid) {
-        m_renderer.drawCurves(m_work, m_grid,
-                              {m_bands, m_model ? m_model->currentEqGroup() : 0, bypassed()});
+        m_renderer.drawCurves(
+            m_work, m_grid,
+            {m_bands, m_model ? m_model->currentEqGroup() : 0, bypassed(), m_overlay});
         m_workValid = true;
         ++m_redraws;
     }
@@ -128,6 +136,10 @@ void EqGraphView::resizeEvent(QResizeEvent* event)
 
 void EqGraphView::mousePressEvent(QMouseEvent* event)
 {
+    // The right button opens the context menu; it takes no band and moves none.
+    if (event->button() == Qt::RightButton) {
+        return;
+    }
     emit pressed(event->position());
 }
 
@@ -180,4 +192,10 @@ void EqGraphView::wheelEvent(QWheelEvent* event)
     if (const int notches = m_wheel.add(event->angleDelta().y(), plain)) {
         emit wheelTurned(notches);
     }
+}
+
+void EqGraphView::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    emit contextMenuRequested(event->globalPos());
 }

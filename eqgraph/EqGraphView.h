@@ -36,6 +36,9 @@ public:
 
     const GraphGeometry& geometry() const { return m_renderer.geometry(); }
 
+    // What is drawn besides the bands (kept by the caller; nullptr for nothing). Redraws.
+    void setOverlay(const GraphOverlay* overlay);
+
     // Asks for a redraw of the curves, markers and readout.
     void DrawCurves();
     // The redraw timer's tick: redraws, then sends the band a drag left unsent.
@@ -58,6 +61,8 @@ signals:
     void arrowKeyPressed(GraphGestures::ArrowKey key);
     // Positive away from the user, negative towards.
     void wheelTurned(int notches);
+    // The context menu was asked for (the right button, the menu key), at a global position.
+    void contextMenuRequested(QPoint globalPosition);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -68,6 +73,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void InitGraph();
@@ -80,6 +86,7 @@ private:
     ParamModel* m_model = nullptr;
     const BandTable* m_bands = nullptr;
     BandSender* m_sender = nullptr;
+    const GraphOverlay* m_overlay = nullptr;
     QImage m_grid;
     QImage m_work;
     bool m_gridValid = false;

@@ -36,6 +36,10 @@ public:
         "7,&H03,&HFF,&H01,  15,&H44,&H42,&H41,  7,&H57,&H55,&H54,  3,&H89,&H82,&H87,  "
         "3,&H16,&HFF,&HFF,  3,&H0F,&HFF,&HFF,  0,&H1F,&H1D,&H1C,  3,&H26,&HFF,&HFF";
     static constexpr const char* BypassText = "&H02,&H43,&H56,&H88,&H15,&H0E,&H1E,&H25";
+    // The groups' names in the program's English texts, in the processor's order.
+    static constexpr std::array<const char*, GroupCount> Names{
+        "music",  "microphones 1-2", "microphone 3", "effect",
+        "centre", "surround",        "bass",         "record"};
 
     static const EqGroupTable& instance();
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 
 // What a path names, for the files the program reads and replaces (presets, the simulator's
 // state): only a regular file, reached through any number of symbolic links, is one. A named
@@ -25,4 +27,15 @@ public:
     };
 
     static Check check(const QString& path);
+
+    // The bytes of a regular file of at most maxBytes (whole megabytes), or nullopt with the reason
+    // in error (missing, not a regular file, unreadable, too large: a stray huge file must not
+    // exhaust memory).
+    static std::optional<QByteArray> read(const QString& path, qint64 maxBytes, QString& error);
+    // The same, as UTF-8 text.
+    static std::optional<QString> readText(const QString& path, qint64 maxBytes, QString& error);
+    // Writes bytes to a temporary file beside path that then replaces it, so a failure leaves
+    // the old file as it was; something at path that is not a regular file is left alone.
+    // Returns the reason of a failure, or an empty text.
+    static QString write(const QString& path, const QByteArray& bytes);
 };

@@ -6,6 +6,7 @@ tonvexa_packages=(
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     qt6-svg-dev
     libhidapi-dev
+    libeigen3-dev
     fonts-noto-cjk fonts-dejavu-core
 )
 

@@ -15,12 +15,15 @@
 #include <QDir>
 #include <QTest>
 
-// Answers the preset dialogs with paths set by the test.
+// Answers the file dialogs with paths set by the test.
 class ScriptedFiles : public FileChooser
 {
 public:
     QString BrowsePresetFile() override { return openPath; }
     QString ChoosePresetSaveFile() override { return savePath; }
+    QString BrowseFilterFile() override { return openPath; }
+    QString ChooseFilterSaveFile() override { return savePath; }
+    QString BrowseMeasurementFile() override { return openPath; }
 
     QString openPath;
     QString savePath;

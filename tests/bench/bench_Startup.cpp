@@ -16,6 +16,9 @@ class NoFiles : public FileChooser
 public:
     QString BrowsePresetFile() override { return {}; }
     QString ChoosePresetSaveFile() override { return {}; }
+    QString BrowseFilterFile() override { return {}; }
+    QString ChooseFilterSaveFile() override { return {}; }
+    QString BrowseMeasurementFile() override { return {}; }
 };
 
 } // namespace

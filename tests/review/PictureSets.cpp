@@ -9,6 +9,7 @@ const QList<PictureSet>& PictureSet::all()
         {QStringLiteral("gallery"), drawControlGallery},
         {QStringLiteral("dialogs"), drawDialogPictures},
         {QStringLiteral("graph"), drawGraphPictures},
+        {QStringLiteral("roomeq"), drawRoomEqPictures},
     };
     return sets;
 }

@@ -29,5 +29,8 @@ void drawDialogPictures(PictureFolder& folder);
 // The equaliser graph: the music group with bands boosted and cut, a band above 10 kHz selected,
 // the effect group with its three curves, each also at pixel ratio 2; the value entry box.
 void drawGraphPictures(PictureFolder& folder);
+// Room EQ on the graph: a measurement with its target and the music group's fit, a filter file
+// imported into the music group, the effect group fitted to the measurement.
+void drawRoomEqPictures(PictureFolder& folder);
 // Every skinned control class in several states, drawn with the real skin at 1x and 1.5x.
 void drawControlGallery(PictureFolder& folder);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTextStream>
+#include <algorithm>
 
 namespace {
 
@@ -52,8 +53,16 @@ int main(int argc, char* argv[])
     const HelpText help = HelpText::parse(programHelp);
     QList<HelpText> commands;
     for (const HelpText::Row& row : help.table(QStringLiteral("Commands")).rows) {
-        const QString name = row.term.section(u' ', 0, 0);
-        const QString commandHelp = helpOf(program, {name, QStringLiteral("--help")}, err);
+        // The command's name: its leading lower-case words ("curve", "eq fit").
+        QStringList words;
+        for (const QString& word : row.term.split(u' ')) {
+            if (word.isEmpty() || !std::all_of(word.begin(), word.end(),
+                                               [](QChar c) { return c >= u'a' && c <= u'z'; })) {
+                break;
+            }
+            words.append(word);
+        }
+        const QString commandHelp = helpOf(program, words << QStringLiteral("--help"), err);
         if (commandHelp.isEmpty())
             return 1;
         commands.append(HelpText::parse(commandHelp));
