@@ -60,6 +60,14 @@ void BandEditor::ShowBandKnobs()
     c.MKnobFreq->setValue(BandEncoding::FreqToIndex(band.Frequency));
     c.MKnobDb->setValue(BandEncoding::GainToByte(band.Gain));
     c.MKnobQ->setValue(BandEncoding::QToByte(band.Q));
+    enableBandKnobs();
+}
+
+void BandEditor::enableBandKnobs()
+{
+    const bool peaking = m_context.bands.current().Kind == BandKind::Peaking;
+    m_context.controls.MKnobDb->setEnabled(peaking);
+    m_context.controls.MKnobQ->setEnabled(peaking);
 }
 
 void BandEditor::ShowBandIndicator()
@@ -147,17 +155,13 @@ void BandEditor::knobChanged(int field)
     ScrollBar* knob = field == 0 ? c.MKnobFreq : field == 1 ? c.MKnobDb : c.MKnobQ;
     const EqBand& band = m_context.bands.current();
     const int group = m_context.model.currentEqGroup();
-    // A cut filter has only a frequency, within its group's range; it stays flat with Q 1.4.
-    if (band.Kind != BandKind::Peaking) {
-        if (field == 0) {
-            const auto value = quint8(knob->value());
-            knob->setValue(band.Kind == BandKind::LowCut
-                               ? BandEncoding::ClampLowCutIndex(value, group)
-                               : BandEncoding::ClampHighCutIndex(value, group));
-        } else {
-            knob->setValue(field == 1 ? BandEncoding::GainToByte(BandTable::CutGain)
-                                      : BandEncoding::QToByte(BandTable::CutQ));
-        }
+    // A cut filter has only a frequency, within its group's range (its gain and Q knobs are
+    // disabled).
+    if (band.Kind != BandKind::Peaking && field == 0) {
+        const auto value = quint8(knob->value());
+        knob->setValue(band.Kind == BandKind::LowCut
+                           ? BandEncoding::ClampLowCutIndex(value, group)
+                           : BandEncoding::ClampHighCutIndex(value, group));
     }
     m_context.undo.NoteChange();
     const auto byte = quint8(knob->value());

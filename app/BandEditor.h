@@ -22,6 +22,8 @@ public:
 
     void LoadGroupBands();
     void ShowBandKnobs();
+    // A cut has only a frequency: its gain and Q knobs are disabled while it is selected.
+    void enableBandKnobs();
     void ShowBandIndicator();
     void ShowBandDots();
     void SelectBand(int index);

@@ -154,4 +154,5 @@ void ControlRefresher::refreshKnobs()
     m_context.controls.MKnobFreq->setValue(fields[0]);
     m_context.controls.MKnobDb->setValue(fields[1]);
     m_context.controls.MKnobQ->setValue(fields[2]);
+    m_bands.enableBandKnobs();
 }

@@ -7,10 +7,12 @@
 #include "MainWindowControls.h"
 #include "ParamModel.h"
 #include "ScrollBar.h"
+#include "SliderMapping.h"
 #include "UndoHistory.h"
 
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 
 using GraphGestures::ArrowKey;
@@ -26,47 +28,59 @@ GraphEdits::GraphEdits(MainWindowContext& context, BandEditor& bands, EqGraphVie
 void GraphEdits::attach()
 {
     QObject* owner = &m_context.window;
-    QObject::connect(&m_graph, &EqGraphView::pressed, owner,
-                     [this](QPointF point) { pressed(point); });
-    QObject::connect(&m_graph, &EqGraphView::moved, owner, [this](QPointF point) { moved(point); });
-    QObject::connect(&m_graph, &EqGraphView::released, owner, [this] { m_dragging = false; });
+    QObject::connect(
+        &m_graph, &EqGraphView::pressed, owner,
+        [this](QPointF point, bool tookFocus, bool fine) { pressed(point, tookFocus, fine); });
+    QObject::connect(&m_graph, &EqGraphView::moved, owner,
+                     [this](QPointF point, bool fine) { moved(point, fine); });
+    QObject::connect(&m_graph, &EqGraphView::released, owner, [this] { m_drag.reset(); });
     QObject::connect(&m_graph, &EqGraphView::doubleClicked, owner, [this] { StepTowardsClick(); });
     QObject::connect(&m_graph, &EqGraphView::arrowKeyPressed, owner,
                      [this](ArrowKey key) { keyDown(key); });
     QObject::connect(&m_graph, &EqGraphView::wheelTurned, owner,
                      [this](int notches) { wheelTurned(notches); });
+    QObject::connect(&m_graph, &EqGraphView::altWheelTurned, owner,
+                     [this](QPointF point, int notches) { altWheelTurned(point, notches); });
     m_wheelStep.setSingleShot(true);
     QObject::connect(&m_wheelStep, &QTimer::timeout, owner, [this] { wheelStepTick(); });
 }
 
-void GraphEdits::pressed(QPointF point)
+void GraphEdits::pressed(QPointF point, bool tookFocus, bool fine)
 {
+    m_drag.reset();
     if (const auto band = GraphGestures::HitTestBands(m_context.bands, m_graph.geometry(), point)) {
-        m_dragging = true;
         m_bands.SelectBand(*band);
+        m_drag.emplace(m_context.bands.current(), m_graph.geometry(),
+                       m_context.model.currentEqGroup(), point, fine);
     }
     m_lastPress = point;
-    StepTowardsClick();
+    // A click that brings the focus is meant for the arrow keys, not for an edit.
+    if (!tookFocus) {
+        StepTowardsClick();
+    }
 }
 
-void GraphEdits::moved(QPointF point)
+void GraphEdits::moved(QPointF point, bool fine)
 {
-    if (!m_dragging) {
+    if (!m_drag) {
         return;
     }
-    m_context.undo.NoteChange();
     BandTable& bands = m_context.bands;
     const int band = bands.CurrentBand();
-    const EqBand& record = bands.current();
+    const quint8 address = bands.current().Address;
     ParamModel& model = m_context.model;
-    const auto dragged =
-        GraphGestures::DragBand(record, m_graph.geometry(), point, model.currentEqGroup());
     const int mode = model.currentMode();
-    model.store().setValue(0, mode, record.Address, dragged.frequencyIndex);
-    model.store().setValue(1, mode, record.Address, dragged.gainByte);
+    const GraphGestures::DraggedBand dragged = m_drag->moveTo(point, fine);
+    const ParamStore::Fields stored = model.store().fields(mode, address);
+    if (dragged == GraphGestures::DraggedBand{stored[0], stored[1]}) {
+        return; // no undo point, no redraw, no frame
+    }
+    m_context.undo.NoteChange();
+    model.store().setValue(0, mode, address, dragged.frequencyIndex);
+    model.store().setValue(1, mode, address, dragged.gainByte);
     bands.setCurrentField(0, dragged.frequencyIndex);
     bands.setCurrentField(1, dragged.gainByte);
-    // Sent by the next redraw: however fast the mouse, at most one send per redraw.
+    // Sent once the events waiting have run: however fast the mouse, one send per turn.
     m_graph.setPendingSendBand(band);
     m_context.RefreshControls(MainWindowContext::Curve | MainWindowContext::Knobs |
                                   MainWindowContext::BandReadouts,
@@ -87,6 +101,11 @@ void GraphEdits::keyDown(ArrowKey key)
     m_context.undo.NoteChange();
     ScrollBar* gain = m_context.controls.MKnobDb; // its value is the gain byte: 0 is +15 dB
     ScrollBar* frequency = m_context.controls.MKnobFreq;
+    // A cut has no gain to step: its gain knob is disabled.
+    if (m_context.bands.current().Kind != BandKind::Peaking &&
+        (key == ArrowKey::Up || key == ArrowKey::Down)) {
+        key = ArrowKey::None;
+    }
     switch (key) {
     case ArrowKey::Down:
         gain->setValue(gain->value() + 1); // held at the knob's maximum
@@ -114,9 +133,39 @@ void GraphEdits::keyDown(ArrowKey key)
     m_context.RefreshControls(MainWindowContext::BandReadouts, m_context.bands.CurrentBand());
 }
 
+void GraphEdits::stepQ(int steps)
+{
+    if (m_context.bands.current().Kind != BandKind::Peaking) {
+        return; // a cut's Q knob is disabled
+    }
+    ScrollBar* q = m_context.controls.MKnobQ; // its value is the Q byte, one position a step
+    const int position =
+        std::clamp(SliderMapping::qToPosition(q->value()) + steps, 0, q->maxValue());
+    const int byte = SliderMapping::positionToQ(position);
+    if (byte != q->value()) {
+        q->setValue(byte);
+        m_bands.knobChanged(2);
+    }
+}
+
 void GraphEdits::wheelTurned(int notches)
 {
     m_pendingNotches += notches;
+    m_wheelStep.start();
+}
+
+void GraphEdits::altWheelTurned(QPointF point, int notches)
+{
+    // Only over a marker: that band is selected and its Q stepped.
+    const auto band = GraphGestures::HitTestBands(m_context.bands, m_graph.geometry(), point);
+    if (!band) {
+        return;
+    }
+    if (*band != m_context.bands.CurrentBand()) {
+        m_pendingQNotches = 0;
+        m_bands.SelectBand(*band);
+    }
+    m_pendingQNotches += notches;
     m_wheelStep.start();
 }
 
@@ -126,8 +175,13 @@ void GraphEdits::wheelStepTick()
     // Every notch is one step, also when several came within one tick. Taken first: a step's
     // send lets events run, and notches turned meanwhile start the timer again.
     const int notches = m_pendingNotches;
+    const int qNotches = m_pendingQNotches;
     m_pendingNotches = 0;
+    m_pendingQNotches = 0;
     for (int i = 0; i < std::abs(notches); ++i) {
         keyDown(notches < 0 ? ArrowKey::Down : ArrowKey::Up);
+    }
+    if (qNotches != 0) {
+        stepQ(qNotches);
     }
 }

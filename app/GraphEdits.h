@@ -3,6 +3,7 @@
 #include "GraphGestures.h"
 
 #include <QPointF>
+#include <optional>
 
 class BandEditor;
 class EqGraphView;
@@ -10,9 +11,11 @@ class QTimer;
 struct MainWindowContext;
 
 // Editing the bands on the graph: a press takes hold of a marker and selects its band, or steps
-// the selected band towards the press; a drag moves the band held, sent by the graph's next
-// redraw; the arrow keys and the wheel step the selected band's frequency or gain through the
-// knobs. Every step belongs to the edit burst of the undo history.
+// the selected band towards the press (unless the press only gave the graph the focus); a drag
+// moves the band held (a tenth as fast with Shift), sent once the events waiting have run; the
+// arrow keys and the wheel step the selected band's frequency or gain through the knobs, the
+// wheel with Alt over a marker its Q. Every step that changes a byte belongs to the edit burst of
+// the undo history; one that changes none does nothing.
 class GraphEdits
 {
 public:
@@ -21,22 +24,26 @@ public:
 
     void attach();
 
-    bool isDragging() const { return m_dragging; }
+    bool isDragging() const { return m_drag.has_value(); }
 
 private:
-    void pressed(QPointF point);
-    void moved(QPointF point);
+    void pressed(QPointF point, bool tookFocus, bool fine);
+    void moved(QPointF point, bool fine);
     void StepTowardsClick();
     void keyDown(GraphGestures::ArrowKey key);
+    void stepQ(int steps);
     void wheelTurned(int notches);
+    void altWheelTurned(QPointF point, int notches);
     void wheelStepTick();
 
     MainWindowContext& m_context;
     BandEditor& m_bands;
     EqGraphView& m_graph;
-    QTimer& m_wheelStep;     // Timer7
-    bool m_dragging = false; // BandDragging
+    QTimer& m_wheelStep;                           // Timer7
+    std::optional<GraphGestures::BandDrag> m_drag; // BandDragging while it holds one
     QPointF m_lastPress;
-    // Notches turned since the last Timer7 tick: positive away from the user.
+    // Notches turned since the last Timer7 tick, positive away from the user: plain ones step
+    // the gain, those with Alt the Q.
     int m_pendingNotches = 0;
+    int m_pendingQNotches = 0;
 };

@@ -176,13 +176,15 @@ void MainCommands::stepFourWay(int delta)
 void MainCommands::resetGroup()
 {
     ParamModel& model = m_context.model;
+    // The group and mode that are reset: a click among the events let run below may select
+    // others, and the processor must get the bands the store now holds.
+    const int group = model.currentEqGroup();
+    const int mode = model.currentMode();
     m_context.undo.SaveUndo();
     model.InitDefaults(ParamModel::EqGroupReset);
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
     QApplication::processEvents();
-    m_context.sendAddresses(
-        model.currentMode(),
-        EqGroupTable::instance().group(model.currentEqGroup()).resetAddresses());
+    m_context.sendAddresses(mode, EqGroupTable::instance().group(group).resetAddresses());
 }
 
 void MainCommands::toneMoved()

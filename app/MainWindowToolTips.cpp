@@ -31,6 +31,12 @@ void apply(const MainWindowControls& c)
     for (const auto& [control, tip] : tips) {
         control->setToolTip(QString::fromUtf16(tip));
     }
+    c.Picture1->setToolTip(
+        QStringLiteral("拖动标记：改变频率和增益（按住 Shift 微调，速度为十分之一）\n"
+                       "单击所选标记的旁边或上下：向单击处走一步\n"
+                       "方向键、滚轮：改变所选频段（滚轮一格 0.2 dB）\n"
+                       "Alt + 滚轮（在标记上）：改变该频段的 Q\n"
+                       "鼠标停在标记上：显示频率 / 增益 / Q"));
 }
 
 QString lamp(bool online, bool deviceOpen, USB_Comm::Unavailable reason)

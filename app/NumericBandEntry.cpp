@@ -72,7 +72,14 @@ void NumericBandEntry::open(int readout)
 void NumericBandEntry::discard()
 {
     qApp->removeEventFilter(this);
-    m_context.controls.Text1->hide();
+    QLineEdit* box = m_context.controls.Text1;
+    // Ended by a key, the focus goes back to the graph for the arrow keys, not to whatever
+    // comes next.
+    const bool hadFocus = box->hasFocus();
+    box->hide();
+    if (hadFocus) {
+        m_context.controls.Picture1->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void NumericBandEntry::commit()

@@ -72,15 +72,15 @@ void ParameterEdits::buttonClicked(int index)
 
 void ParameterEdits::undo()
 {
-    restore(&UndoHistory::UndoStep);
+    restore(&UndoHistory::UndoStep, m_context.controls.SimpControl4);
 }
 
 void ParameterEdits::redo()
 {
-    restore(&UndoHistory::RedoStep);
+    restore(&UndoHistory::RedoStep, m_context.controls.SimpControl7);
 }
 
-void ParameterEdits::restore(HistoryStep step)
+void ParameterEdits::restore(HistoryStep step, SimpControl* button)
 {
     UndoHistory& history = m_context.undo;
     bool restored = false;
@@ -89,7 +89,8 @@ void ParameterEdits::restore(HistoryStep step)
     } else {
         LinkSequence sequence(m_context.link);
         if (!sequence.isOpen()) {
-            QApplication::beep(); // a transfer runs; the history stays where it is
+            QApplication::beep();  // a transfer runs; the history stays where it is
+            button->showRefusal(); // seen too, where a beep is not heard
             return;
         }
         m_context.window.setEnabled(false);

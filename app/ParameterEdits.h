@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class SimpControl;
+
 struct MainWindowContext;
 
 // Edits of the bound controls and their history: the sliders and two-way buttons write the store,
@@ -27,7 +29,8 @@ public:
 
 private:
     using HistoryStep = bool (UndoHistory::*)(const UndoHistory::SendAddress&);
-    void restore(HistoryStep step);
+    // The button shows a refusal when a transfer keeps the step from running.
+    void restore(HistoryStep step, SimpControl* button);
 
     MainWindowContext& m_context;
 };

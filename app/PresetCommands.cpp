@@ -6,6 +6,7 @@
 #include "ImportPreset.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
+#include "PartialUpload.h"
 #include "SavePreset.h"
 #include "SimpControl.h"
 #include "UndoHistory.h"
@@ -44,6 +45,16 @@ void PresetCommands::upload()
 {
     if (linkFree()) {
         m_bulk.UploadAll(false);
+        sayIfPartial(PartialUpload::Source::Window, QStringLiteral("Upload again."));
+    }
+}
+
+void PresetCommands::sayIfPartial(PartialUpload::Source source, const QString& advice)
+{
+    // The link has said why it stopped; this says what the processor now holds.
+    if (const QString partial = PartialUpload::message(m_bulk.blocksWritten(), source, advice);
+        !partial.isEmpty()) {
+        m_context.messages.showMessage(UserMessages::Icon::Critical, partial);
     }
 }
 
@@ -67,5 +78,6 @@ void PresetCommands::import()
     }
     if (result == ImportResult::Imported && m_context.online()) {
         m_bulk.UploadAll(true);
+        sayIfPartial(PartialUpload::Source::Preset, QStringLiteral("Import the preset again."));
     }
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "PartialUpload.h"
+
+#include <QString>
+
 class BulkTransfer;
 class FileChooser;
 struct MainWindowContext;
@@ -19,6 +23,7 @@ public:
 
 private:
     bool linkFree() const;
+    void sayIfPartial(PartialUpload::Source source, const QString& advice);
 
     MainWindowContext& m_context;
     BulkTransfer& m_bulk;

@@ -1,5 +1,7 @@
 #include "PresetDialogs.h"
 
+#include "LocalPath.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -16,7 +18,7 @@ QString PresetDialogs::open(const QString& title, const QString& filter)
     const QString file =
         QFileDialog::getOpenFileName(m_owner, title, m_folder.startFolder(), filter);
     m_folder.remember(file);
-    return file;
+    return LocalPath::fromDialog(file);
 }
 
 QString PresetDialogs::save(const QString& title, const QString& filter)
@@ -25,7 +27,7 @@ QString PresetDialogs::save(const QString& title, const QString& filter)
     const QString file =
         QFileDialog::getSaveFileName(m_owner, title, m_folder.startFolder(), filter);
     m_folder.remember(file);
-    return file;
+    return LocalPath::fromDialog(file);
 }
 
 QString PresetDialogs::BrowsePresetFile()

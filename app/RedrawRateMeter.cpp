@@ -8,6 +8,7 @@ RedrawRateMeter::RedrawRateMeter(QCheckBox& box, QTimer& secondTimer, EqGraphVie
     : m_box(box)
     , m_secondTimer(secondTimer)
     , m_graph(graph)
+    , m_caption(box.text())
 {
     // A zero-interval timer instead of a loop that lets events run inside it: every other event
     // still comes first, and nothing waits on the stack when the window closes.
@@ -37,6 +38,7 @@ void RedrawRateMeter::stop()
     m_loop.stop();
     m_secondTimer.stop();
     m_box.setChecked(false);
+    m_box.setText(m_caption);
 }
 
 void RedrawRateMeter::redraw()

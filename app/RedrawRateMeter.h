@@ -8,7 +8,8 @@ class QCheckBox;
 
 // The redraw-rate test: while its box Check2 is ticked the graph is redrawn over and over,
 // whenever no other event waits, and every tick of Timer1 (a second) writes the redraws counted
-// since into the box's caption. It ends when the box is cleared or the window starts to close.
+// since into the box's caption. It ends when the box is cleared or the window starts to close,
+// and the caption then reads as before.
 class RedrawRateMeter : public QObject
 {
 public:
@@ -28,5 +29,6 @@ private:
     QTimer& m_secondTimer; // Timer1
     EqGraphView& m_graph;
     QTimer m_loop; // runs the next redraw as soon as the event queue is empty
+    QString m_caption;
     int m_redraws = 0;
 };

@@ -26,7 +26,6 @@ ScreenshotRun::ScreenshotRun(frmEQ& window, DeviceLink& link, QString file)
         m_synchronised = true;
         checkLater();
     });
-    connect(&m_window, &frmEQ::curvesRedrawn, this, &ScreenshotRun::checkLater);
     m_giveUp.setSingleShot(true);
     m_giveUp.setInterval(GiveUpMs);
     connect(&m_giveUp, &QTimer::timeout, this, &ScreenshotRun::shoot);
@@ -42,7 +41,7 @@ void ScreenshotRun::check()
 {
     const bool linkSettled =
         m_handshakeEnded && !m_link.isBusy() && (!m_link.isOnline() || m_synchronised);
-    if (m_window.isFirstActivationDone() && linkSettled && !m_window.isCurveRedrawPending()) {
+    if (m_window.isFirstActivationDone() && linkSettled) {
         shoot();
     }
 }

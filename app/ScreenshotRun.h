@@ -9,8 +9,8 @@ class frmEQ;
 
 // --screenshot: lets the window start, connect and synchronise when a processor answers, then
 // saves the window as a PNG and ends the program. It shoots as soon as the window has settled:
-// activated, the first handshake failed or the processor read, and the graph redrawn from the
-// store. Nothing waits on a clock but the time after which it gives up waiting.
+// activated, and the first handshake failed or the processor read (the graph draws the store as
+// it changes). Nothing waits on a clock but the time after which it gives up waiting.
 class ScreenshotRun : public QObject
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "Twips.h"
 #include "WindowGeometry.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QRegion>
 #include <QWidget>
@@ -63,7 +64,16 @@ void WindowLayout::ApplyLayout(const QWidget& window) const
         if (caption) {
             QFont font = caption->font();
             // A font needs a size; a window shrunk to nothing (minimised) gets the smallest.
-            font.setPointSizeF(std::max(MinimumPointSize, designPointSize * labelScale));
+            double pointSize = std::max(MinimumPointSize, designPointSize * labelScale);
+            font.setPointSizeF(pointSize);
+            // A desktop font taller than the design's would be cut off at the bottom: it
+            // shrinks until its line fits the caption's height.
+            for (double line = QFontMetricsF(font).height();
+                 line > caption->height() && pointSize > MinimumPointSize;
+                 line = QFontMetricsF(font).height()) {
+                pointSize = std::max(MinimumPointSize, pointSize * caption->height() / line * 0.98);
+                font.setPointSizeF(pointSize);
+            }
             caption->setFont(font);
         }
     }

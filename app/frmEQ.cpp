@@ -196,11 +196,14 @@ void frmEQ::connectWindowCommands()
         m_endTimer->stop();
         close();
     });
-    if (auto* graph = qobject_cast<EqGraphView*>(c.Picture1)) {
-        graph->attach(m_model, m_bands, *this);
-        connect(m_drawWave, &QTimer::timeout, graph, &EqGraphView::drawWaveTick);
+    m_graph = qobject_cast<EqGraphView*>(c.Picture1);
+    if (m_graph) {
+        m_graph->attach(m_model, m_bands, *this);
+        // A dragged band goes out once the events waiting have run, so a burst of moves sends
+        // it once.
+        connect(m_graph, &EqGraphView::bandPending, m_drawWave, qOverload<>(&QTimer::start));
+        connect(m_drawWave, &QTimer::timeout, m_graph, &EqGraphView::sendPendingBand);
     }
-    connect(m_drawWave, &QTimer::timeout, this, &frmEQ::curvesRedrawn);
     connect(&m_link, &DeviceLink::onlineChanged, this, &frmEQ::showOnline);
     connect(&m_link.transport(), &USB_Comm::Plug, this, &frmEQ::showLampTip);
     MainWindowToolTips::apply(c);
@@ -224,12 +227,12 @@ void frmEQ::attachGraphEditing()
 {
     m_bandEntry = std::make_unique<NumericBandEntry>(*m_context, *m_bandEditor, m_layout);
     m_bandEntry->attach();
-    if (auto* graph = qobject_cast<EqGraphView*>(m_controls->Picture1)) {
+    if (m_graph) {
         m_graphEdits =
-            std::make_unique<GraphEdits>(*m_context, *m_bandEditor, *graph, *m_wheelStep);
+            std::make_unique<GraphEdits>(*m_context, *m_bandEditor, *m_graph, *m_wheelStep);
         m_graphEdits->attach();
         m_redrawRateMeter =
-            std::make_unique<RedrawRateMeter>(*m_controls->Check2, *m_redrawRate, *graph);
+            std::make_unique<RedrawRateMeter>(*m_controls->Check2, *m_redrawRate, *m_graph);
         m_redrawRateMeter->attach();
     }
 }
@@ -278,14 +281,16 @@ void frmEQ::startUp()
     m_commands->selectGroup(0);
     RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
     m_link.log().setShowsKeepAlive(true);
+    // The arrow keys edit the selected band from the start.
+    m_controls->Picture1->setFocus(Qt::OtherFocusReason);
 }
 
 void frmEQ::RefreshControls(int flags, int filter)
 {
-    if (flags & MainWindowContext::Curve) {
-        m_drawWave->start();
-        flags &= ~MainWindowContext::Curve;
+    if ((flags & MainWindowContext::Curve) && m_graph) {
+        m_graph->DrawCurves();
     }
+    flags &= ~MainWindowContext::Curve;
     m_refresher->RefreshControls(flags, filter);
 }
 
@@ -297,9 +302,13 @@ bool frmEQ::event(QEvent* event)
     return QWidget::event(event);
 }
 
-bool frmEQ::isCurveRedrawPending() const
+void frmEQ::changeEvent(QEvent* event)
 {
-    return m_drawWave && m_drawWave->isActive();
+    QWidget::changeEvent(event);
+    // Disabled for a send, the window lost its focus: the graph takes it back for the arrow keys.
+    if (event->type() == QEvent::EnabledChange && isEnabled() && m_controls && !focusWidget()) {
+        m_controls->Picture1->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmEQ::firstActivation()
@@ -354,7 +363,6 @@ void frmEQ::applyWindowSize()
     m_layout.ApplyLayout(*this);
     // The design puts the group marker under the first tab; it belongs under the selected one.
     m_commands->placeGroupMarker();
-    m_drawWave->start();
 }
 
 void frmEQ::keyPressEvent(QKeyEvent* event)

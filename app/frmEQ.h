@@ -15,6 +15,7 @@
 
 class BandEditor;
 class CommIndicator;
+class EqGraphView;
 class ControlRefresher;
 class DeviceLink;
 class FileChooser;
@@ -71,15 +72,10 @@ public:
     RoomEqActions& roomEq() { return *m_roomEq; }
     const WindowLayout& layout() const { return m_layout; }
     bool isFirstActivationDone() const { return m_activated; }
-    // True while the graph waits for its redraw tick (tmrDrawWave) to draw the store's curves.
-    bool isCurveRedrawPending() const;
-
-Q_SIGNALS:
-    // The redraw tick has drawn the graph's curves.
-    void curvesRedrawn();
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -136,7 +132,8 @@ private:
     QTimer* m_progressTimer = nullptr; // Timer6
     QTimer* m_endTimer = nullptr;      // tmrEnd
     QTimer* m_toneReset = nullptr;     // timerToneReset
-    QTimer* m_drawWave = nullptr;      // tmrDrawWave
+    QTimer* m_drawWave = nullptr;      // tmrDrawWave: sends the band a drag changed
+    EqGraphView* m_graph = nullptr;    // Picture1
     QTimer* m_wheelStep = nullptr;     // Timer7
     QTimer* m_redrawRate = nullptr;    // Timer1
     bool m_activated = false;

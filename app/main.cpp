@@ -1,6 +1,7 @@
 #include "AppStyle.h"
 #include "DefaultSimState.h"
 #include "DeviceLink.h"
+#include "FileName.h"
 #include "MessageBoxMessages.h"
 #include "ParamModel.h"
 #include "PresetDialogs.h"
@@ -10,10 +11,12 @@
 #include "ScreenshotRun.h"
 #include "SimFaultPlan.h"
 #include "SimProcessor.h"
+#include "SimStateKeeper.h"
 #include "SkinImages.h"
 #include "StartMode.h"
 #include "StartupTrace.h"
 #include "StreamMessages.h"
+#include "TerminationSignals.h"
 #include "USB_Comm.h"
 #include "frmEQ.h"
 
@@ -22,10 +25,13 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
 namespace {
+
+constexpr int DismissDialogsMs = 50;
 
 struct Options
 {
@@ -73,6 +79,10 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
     for (QString& argument : arguments) {
         if (argument.startsWith(u"--simulate=")) {
             options.simulatorState = argument.mid(int(sizeof("--simulate=")) - 1);
+            if (options.simulatorState.isEmpty()) {
+                error = QStringLiteral("--simulate= needs a state file");
+                return std::nullopt;
+            }
             argument = QStringLiteral("--simulate");
         }
     }
@@ -97,12 +107,8 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
 int main(int argc, char* argv[])
 {
     QuietQtMessages::install();
-    QStringList commandLine;
-    for (int i = 0; i < argc; ++i) {
-        commandLine.append(QString::fromLocal8Bit(argv[i]));
-    }
     const StartMode::Kind start =
-        StartMode::of(commandLine, QProcessEnvironment::systemEnvironment());
+        StartMode::of(FileName::arguments(argc, argv), QProcessEnvironment::systemEnvironment());
     if (start == StartMode::Kind::NoDisplay) {
         QTextStream(stderr) << "tonvexa: " << StartMode::NoDisplayMessage << Qt::endl;
         return 2;
@@ -111,7 +117,10 @@ int main(int argc, char* argv[])
         const QCoreApplication app(argc, argv);
         nameProgram();
         QString error;
-        parseOptions(QCoreApplication::arguments(), error);
+        if (!parseOptions(FileName::arguments(argc, argv), error)) {
+            QTextStream(stderr) << "tonvexa: " << error << Qt::endl;
+            return 2;
+        }
         return 0;
     }
     // Lives until the platform has read the screen from it.
@@ -134,7 +143,9 @@ int main(int argc, char* argv[])
     // The interface texts are partly Chinese: the simplified-Chinese face, not the Japanese one.
     QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("Noto Sans CJK SC"));
     QString optionError;
-    const std::optional<Options> parsed = parseOptions(QCoreApplication::arguments(), optionError);
+    // Taken from argv itself: file names reach the file system byte for byte (FileName).
+    const std::optional<Options> parsed =
+        parseOptions(FileName::arguments(argc, argv), optionError);
     if (!parsed) {
         QTextStream(stderr) << "tonvexa: " << optionError << Qt::endl;
         return 2;
@@ -180,6 +191,27 @@ int main(int argc, char* argv[])
     window.show();
     window.activateWindow();
 
+    // The simulated processor keeps each write as it arrives, as the hardware does; a logout,
+    // kill or Ctrl-C closes the window as its close button does.
+    SimStateKeeper keeper(processor);
+    keeper.saveOnClose(&window);
+    TerminationSignals termination;
+    QTimer dismissDialogs;
+    QObject::connect(&dismissDialogs, &QTimer::timeout, &window, [] {
+        // All of them: a box shown over another leaves that one open beneath it.
+        for (QWidget* dialog : QApplication::topLevelWidgets()) {
+            if (dialog->isVisible() && dialog->isModal()) {
+                dialog->close();
+            }
+        }
+    });
+    QObject::connect(&termination, &TerminationSignals::requested, &window, [&] {
+        // Nobody is there to answer a dialog any more, the one open now or one the closing
+        // shows (an exchange still running): each is closed as soon as it is up.
+        dismissDialogs.start(DismissDialogsMs);
+        window.close();
+    });
+
     std::unique_ptr<ScreenshotRun> screenshot;
     int screenshotFailed = 0;
     if (!options.screenshot.isEmpty()) {
@@ -196,7 +228,7 @@ int main(int argc, char* argv[])
         });
     }
     const int code = app.exec();
-    if (!processor.saveState()) {
+    if (!processor.saveChangedState()) {
         return 1;
     }
     return code != 0 ? code : screenshotFailed;

@@ -4,20 +4,20 @@
 #include "DecimalNumber.h"
 #include "DeviceSession.h"
 #include "EqGroupTable.h"
+#include "FileName.h"
 #include "Frames.h"
 #include "ImportPreset.h"
 #include "MenuShowListing.h"
 #include "NumberArgument.h"
 #include "NumberLiteral.h"
 #include "ParamBlocks.h"
+#include "PartialUpload.h"
 #include "PresetTable.h"
 #include "ProcessorTransport.h"
 #include "RegularFile.h"
 #include "RoomEqCommands.h"
 #include "SavePreset.h"
 #include "SimFaultPlan.h"
-
-#include <QDir>
 
 namespace {
 
@@ -27,7 +27,7 @@ const char* const NoProcessorText = "no processor found";
 // The line that says why a file failed: the file, then the key and value or the system's error.
 QString fileReason(const QString& path, const QString& reason)
 {
-    return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("\"%1\": %2").arg(FileName::shown(path), reason);
 }
 
 } // namespace
@@ -83,7 +83,8 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
         {"diff", "diff A.PA B.PA",
          "Print the rows of two preset files that differ: mode, address, name, the values in A,\n"
          "the values in B. Values are compared as numbers (0x50 and 80 are the same). Exit\n"
-         "status 0 when none differ, 1 when some do, 2 when a file cannot be read.",
+         "status 0 when none differ, 1 when some do, 2 when a file cannot be read or holds a\n"
+         "value that does not read (named on standard error).",
          2, 2, &CommandLineTool::diffCommand},
         {"menushow", "menushow [FILE.PA]",
          "Print which entries the processor's front-panel menu shows, in the menu's own order:\n"
@@ -97,7 +98,7 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "preset file, at the graph's design size: a header line starting with \"*\", then one\n"
          "row per graph column, \"frequency,dB\" with three decimals (the effect group: the\n"
          "peaking bands, the high cut and the low cut, each a dB column). With --at the rows\n"
-         "are at the given frequencies in Hz (above 0, up to 24000) instead.",
+         "are at the given frequencies in Hz (from 1 up to 24000) instead.",
          3, 5, &CommandLineTool::curveCommand},
         {"eq export", RoomEqCommands::ExportSynopsis, RoomEqCommands::ExportHelp, 2, 2,
          &CommandLineTool::eqExportCommand},
@@ -402,6 +403,9 @@ int CommandLineTool::backupCommand(const QStringList& arguments)
     if (arguments[0].isEmpty()) {
         return badUsage(QStringLiteral("backup needs a file name"));
     }
+    if (const QString problem = presetNameProblem(arguments[0]); !problem.isEmpty()) {
+        return badUsage(QStringLiteral("backup: %1").arg(fileReason(arguments[0], problem)));
+    }
     return withSession([&](DeviceSession& session) {
         if (!fullHandshake(session)) {
             return Failure; // nothing written
@@ -411,7 +415,7 @@ int CommandLineTool::backupCommand(const QStringList& arguments)
         if (!path) {
             return Failure;
         }
-        m_out << *path << '\n';
+        m_out << FileName::shown(*path) << '\n';
         return Success;
     });
 }
@@ -440,7 +444,14 @@ int CommandLineTool::restoreCommand(const QStringList& arguments)
             return Failure;
         }
         session.bulk().UploadAll(true);
-        // An upload that failed part-way has said so and left the link offline.
+        // An upload that failed part-way has said so and left the link offline; the processor
+        // keeps what reached it.
+        if (const QString partial = PartialUpload::message(session.bulk().blocksWritten(),
+                                                           PartialUpload::Source::Preset,
+                                                           QStringLiteral("Run restore again."));
+            !partial.isEmpty()) {
+            m_err << partial << Qt::endl;
+        }
         return session.link().isOnline() ? Success : Failure;
     });
 }
@@ -485,9 +496,21 @@ int CommandLineTool::diffCommand(const QStringList& arguments)
         if (!a[i].sameValues(b[i])) {
             ++differences;
             QStringList columns = a[i].text().split(u'\t').mid(0, 3);
-            columns << a[i].values.join(u' ') << b[i].values.join(u' ');
+            columns << a[i].shownValues() << b[i].shownValues();
             m_out << columns.join(u'\t') << '\n';
         }
+    }
+    m_out.flush();
+    // A value that does not read is no number to compare: the comparison is not to be trusted.
+    bool unreadable = false;
+    for (int i = 0; i < 2; ++i) {
+        if (!tables[i]->badValue().isEmpty()) {
+            m_err << fileReason(arguments[i], tables[i]->badValue()) << Qt::endl;
+            unreadable = true;
+        }
+    }
+    if (unreadable) {
+        return BadUsage;
     }
     return differences == 0 ? Success : Failure;
 }
@@ -505,13 +528,12 @@ int CommandLineTool::menushowCommand(const QStringList& arguments)
         QString error;
         const auto table = PresetTable::read(arguments[0], error);
         if (!table) {
-            m_err << arguments[0] << ": " << error << Qt::endl;
+            m_err << fileReason(arguments[0], error) << Qt::endl;
             return Failure;
         }
         for (const PresetTable::Row& row : table->rows()) {
-            const auto flag = parseNumberLiteral(row.values.value(0));
-            if (row.scope == u"MENUSHOW" && flag && *flag >= 0 && *flag <= 255) {
-                flags[row.address] = quint8(*flag);
+            if (row.scope == u"MENUSHOW") {
+                flags[row.address] = row.byte(0);
             }
         }
         return print();
@@ -529,6 +551,7 @@ int CommandLineTool::menushowCommand(const QStringList& arguments)
 
 int CommandLineTool::curveCommand(const QStringList& arguments)
 {
+    constexpr double LowestFrequency = 1;
     constexpr double HighestFrequency = 24000; // half the processor's sample rate
     const auto mode = parseNumber(arguments[1], 7, "MODE");
     const auto group =
@@ -550,17 +573,20 @@ int CommandLineTool::curveCommand(const QStringList& arguments)
         frequencies.emplace();
         for (const QString& text : list.split(u',')) {
             const auto hz = parseDecimal(text);
-            if (!hz || *hz <= 0 || *hz > HighestFrequency) {
-                return badUsage(QStringLiteral("--at needs frequencies in Hz above 0 and up to "
-                                               "24000, separated by commas: %1")
-                                    .arg(text));
+            if (!hz || *hz < LowestFrequency || *hz > HighestFrequency) {
+                return badUsage(QStringLiteral("--at needs frequencies in Hz from %1 up to %2, "
+                                               "separated by commas: %3")
+                                    .arg(LowestFrequency)
+                                    .arg(HighestFrequency)
+                                    .arg(FileName::shown(text)));
             }
             frequencies->push_back(float(*hz));
         }
     }
     const QString path = arguments[0];
-    if (!QFileInfo(path).isFile()) {
-        m_err << "cannot read " << path << Qt::endl;
+    if (const RegularFile::Check check = RegularFile::check(path);
+        check.status != RegularFile::Status::Regular) {
+        m_err << fileReason(path, check.reason) << Qt::endl;
         return Failure;
     }
     ParamModel model;
@@ -569,7 +595,9 @@ int CommandLineTool::curveCommand(const QStringList& arguments)
     if (ImportPreset(path, model, messages).result != ImportResult::Imported) {
         return Failure; // the import has said why
     }
-    m_out << CurveTable::header(QFileInfo(path).fileName(), *mode, *group) << '\n';
+    m_out << CurveTable::header(FileName::shown(path.sliced(path.lastIndexOf(u'/') + 1)), *mode,
+                                *group)
+          << '\n';
     const QStringList rows = frequencies ? CurveTable::rows(model, *mode, *group, *frequencies)
                                          : CurveTable::rows(model, *mode, *group);
     for (const QString& row : rows) {

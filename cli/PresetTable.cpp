@@ -3,10 +3,11 @@
 #include "AddressText.h"
 #include "BandEncoding.h"
 #include "EchoDelayTable.h"
+#include "FileName.h"
 #include "ImportPreset.h"
 #include "IniFile.h"
-#include "NumberLiteral.h"
 #include "ParamNames.h"
+#include "PresetCodec.h"
 #include "PresetFile.h"
 #include "PresetKeys.h"
 
@@ -24,26 +25,17 @@ QString scopeOf(const PresetKey& key)
     return key.name.startsWith("COMMON") ? QStringLiteral("COMMON") : QString::number(key.mode);
 }
 
-std::optional<int> byteOf(const QString& text)
-{
-    const auto value = parseNumberLiteral(text);
-    if (!value || *value < 0 || *value > 255) {
-        return std::nullopt;
-    }
-    return int(*value);
-}
-
 // What the bytes mean, where the program shows them as something other than the byte itself.
 QString decoded(const PresetTable::Row& row)
 {
     if (row.scope == u"MENUSHOW") {
-        const auto flag = byteOf(row.values.value(0));
+        const auto flag = row.byte(0);
         return flag ? (*flag == 0 ? QStringLiteral("shown") : QStringLiteral("hidden")) : QString();
     }
     const auto info = ParamNames::find(row.address);
     QList<int> bytes;
-    for (const QString& value : row.values) {
-        const auto byte = byteOf(value);
+    for (qsizetype i = 0; i < row.values.size(); ++i) {
+        const auto byte = row.byte(i);
         if (!byte) {
             return {};
         }
@@ -76,14 +68,20 @@ QString decoded(const PresetTable::Row& row)
 
 } // namespace
 
+std::optional<quint8> PresetTable::Row::byte(qsizetype index) const
+{
+    const std::optional<QByteArray>& value = values.value(index);
+    return value ? PresetCodec::parseByte(*value, PresetCodec::ValueRule::Preset) : std::nullopt;
+}
+
 bool PresetTable::Row::sameValues(const Row& other) const
 {
     if (values.size() != other.values.size()) {
         return false;
     }
     for (qsizetype i = 0; i < values.size(); ++i) {
-        const auto mine = parseNumberLiteral(values[i]);
-        const auto theirs = parseNumberLiteral(other.values[i]);
+        const auto mine = byte(i);
+        const auto theirs = other.byte(i);
         if (mine && theirs ? *mine != *theirs : values[i] != other.values[i]) {
             return false;
         }
@@ -91,10 +89,19 @@ bool PresetTable::Row::sameValues(const Row& other) const
     return true;
 }
 
+QString PresetTable::Row::shownValues() const
+{
+    QStringList shown;
+    for (const std::optional<QByteArray>& value : values) {
+        shown.append(value ? FileName::shown(FileName::fromBytes(*value)) : Missing);
+    }
+    return shown.join(u' ');
+}
+
 QString PresetTable::Row::text() const
 {
-    return QStringList{scope, addressText(address), name.isEmpty() ? Missing : name,
-                       values.join(u' '), decoded(*this)}
+    return QStringList{scope, addressText(address), name.isEmpty() ? Missing : name, shownValues(),
+                       decoded(*this)}
         .join(u'\t');
 }
 
@@ -119,16 +126,19 @@ std::optional<PresetTable> PresetTable::read(const QString& path, QString& error
         }
         seen.insert(key.name);
         const auto value = ini.value(PresetKeys::Section, key.name);
-        const QString text = value ? QString::fromLatin1(*value) : Missing;
+        if (value && table.m_badValue.isEmpty() &&
+            !PresetCodec::parseByte(*value, PresetCodec::ValueRule::Preset)) {
+            table.m_badValue = presetValueProblem(key.name, *value);
+        }
         const QString scope = scopeOf(key);
         // The three fields of a band are three keys of one row.
         if (key.field > 0 && !table.m_rows.isEmpty() && table.m_rows.back().scope == scope &&
             table.m_rows.back().address == key.index) {
-            table.m_rows.back().values.append(text);
+            table.m_rows.back().values.append(value);
             continue;
         }
         const auto info = ParamNames::find(key.index);
-        table.m_rows.append({scope, key.index, info ? info->name.toString() : QString(), {text}});
+        table.m_rows.append({scope, key.index, info ? info->name.toString() : QString(), {value}});
     }
     return table;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -7,7 +8,9 @@
 
 // A preset file as rows a person can read: one row per mode and address, the common parameters
 // and the menu-show flags, in the file's own order. Values are shown as the file has them, "-"
-// where a key is missing; bands, cuts and the effect parameters are also decoded.
+// where a key is missing, with control characters and bytes that are not text escaped so that a
+// file cannot drive the terminal; bands, cuts and the effect parameters are also decoded. Every
+// value is read as an import reads it.
 class PresetTable
 {
 public:
@@ -16,11 +19,18 @@ public:
         QString scope; // "0".."7", "COMMON" or "MENUSHOW"
         int address;
         QString name;
-        QStringList values; // one per key: three for a band, one otherwise
+        // One per key (three for a band, one otherwise) as the file has it; nullopt where the key
+        // is missing.
+        QList<std::optional<QByteArray>> values;
 
         // The row as tab-separated columns: scope, address, name, values, decoded meaning.
         QString text() const;
-        // The same numbers ("0x50" and "80" are one value); text where a value is no number.
+        // The values as shown: escaped, "-" where missing, separated by spaces.
+        QString shownValues() const;
+        // The value as the import reads it; nullopt when it is missing or does not read.
+        std::optional<quint8> byte(qsizetype index) const;
+        // The same numbers ("0x50" and "80" are one value); values that do not read are the same
+        // only as the same text, and a missing one only as a missing one.
         bool sameValues(const Row& other) const;
     };
 
@@ -30,8 +40,11 @@ public:
     const QList<Row>& rows() const { return m_rows; }
     // Why the window's import would refuse the file (the first bad or missing key), or empty.
     const QString& importProblem() const { return m_importProblem; }
+    // The first key whose value is there but does not read as a value, or empty.
+    const QString& badValue() const { return m_badValue; }
 
 private:
     QList<Row> m_rows;
     QString m_importProblem;
+    QString m_badValue;
 };

@@ -1,5 +1,6 @@
 #include "CommandLineTool.h"
 #include "DefaultSimState.h"
+#include "FileName.h"
 
 #include <QCoreApplication>
 
@@ -10,5 +11,6 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     CommandLineTool tool(out, err);
     tool.setDefaultSimulatorState(DefaultSimState::path());
-    return tool.run(app.arguments().mid(1));
+    // Taken from argv itself: file names reach the file system byte for byte (FileName).
+    return tool.run(FileName::arguments(argc, argv).mid(1));
 }

@@ -12,7 +12,22 @@
 #include <climits>
 
 namespace {
+
 constexpr int RgbMax = 0xFFFFFF;
+
+// Columns on the left of a picture with nothing drawn in them.
+int blankColumnsOnTheLeft(const QImage& picture)
+{
+    for (int x = 0; x < picture.width(); ++x) {
+        for (int y = 0; y < picture.height(); ++y) {
+            if (qAlpha(picture.pixel(x, y)) != 0) {
+                return x;
+            }
+        }
+    }
+    return picture.width();
+}
+
 } // namespace
 
 ShowNumber::ShowNumber(SkinImages& skin, QWidget* parent)
@@ -90,10 +105,19 @@ void ShowNumber::render(QPainter& painter)
     // Centred as if every glyph were as wide as the digit 0; a number too wide starts at 0.
     double x = std::max((width() - s * ids.size() * zero.width()) / 2, 0.0);
     const double y = std::max((height() - s * zero.height()) / 2, 0.0);
-    for (int id : ids) {
-        const QSizeF natural = skin().naturalSize(id);
-        skin().DrawSkinImage(painter, id,
-                             QRectF(int(x), int(y), natural.width() * s, natural.height() * s));
+    const int minus = m_picDig + 1;
+    for (int i = 0; i < ids.size(); ++i) {
+        const QSizeF natural = skin().naturalSize(ids[i]);
+        // The minus keeps to the digit after it, which may stand at the right of its place (a
+        // 1), as far as it would from a 0: no gap opens between them.
+        const double closer =
+            ids[i] == minus && i + 1 < ids.size()
+                ? s * std::max(0, blankColumnsOnTheLeft(skin().image(ids[i + 1])) -
+                                      blankColumnsOnTheLeft(skin().image(m_picNumber)))
+                : 0.0;
+        skin().DrawSkinImage(
+            painter, ids[i],
+            QRectF(int(x + closer), int(y), natural.width() * s, natural.height() * s));
         x += natural.width() * s;
     }
 }

@@ -17,6 +17,12 @@ namespace {
 constexpr int ByteMax = 255;
 constexpr int RgbMax = 0xFFFFFF;
 
+// The refusal flash: a red veil over the picture inside a red frame.
+constexpr QRgb RefusalVeil = 0x66E8382C;
+constexpr QRgb RefusalFrame = 0xFFFF4B3E;
+constexpr qreal RefusalFrameWidth = 2;
+constexpr qreal RefusalCorner = 4;
+
 QList<int> numbersOrNone(const QString& text)
 {
     return parseNumberList(text).value_or(QList<int>());
@@ -35,6 +41,15 @@ SimpControl::SimpControl(SkinImages& skin, QWidget* parent)
     skin.InitSkin();
     setMouseTracking(true);
     m_designWidth = width() * TwipsPerPixel;
+    m_refusal.setSingleShot(true);
+    m_refusal.setInterval(RefusalMs);
+    connect(&m_refusal, &QTimer::timeout, this, &SimpControl::invalidate);
+}
+
+void SimpControl::showRefusal()
+{
+    m_refusal.start();
+    invalidate();
 }
 
 void SimpControl::setValue(int value)
@@ -175,6 +190,16 @@ void SimpControl::render(QPainter& painter)
         skin().DrawSkinImage(
             painter, base + state,
             snappedToPixels(QRectF(x * s, y * s, natural.width() * s, natural.height() * s)));
+    }
+    if (m_refusal.isActive()) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor::fromRgba(RefusalFrame), RefusalFrameWidth));
+        painter.setBrush(QColor::fromRgba(RefusalVeil));
+        const qreal inset = RefusalFrameWidth / 2;
+        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset),
+                                RefusalCorner, RefusalCorner);
+        painter.restore();
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QTimer>
 
 class FormPropertyReader;
 class FormPropertyWriter;
@@ -58,6 +59,12 @@ public:
 
     int designWidth() const { return m_designWidth; }
 
+    // Shows for a moment, with a red flash, that a press was refused: seen where a beep is not
+    // heard.
+    void showRefusal();
+    bool isShowingRefusal() const { return m_refusal.isActive(); }
+    static constexpr int RefusalMs = 450;
+
     void readProperties(FormPropertyReader& properties);
     void writeProperties(FormPropertyWriter& properties) const;
 
@@ -89,4 +96,5 @@ private:
     bool m_userHightCutPic = false;
     bool m_held = false;   // a momentary press not yet released
     int m_designWidth = 0; // twips
+    QTimer m_refusal;      // runs while the refusal shows
 };

@@ -7,6 +7,13 @@
 #include <QPainter>
 #include <cmath>
 
+namespace {
+
+// A control disabled on its own (not with the window around it) is drawn faded.
+constexpr qreal DisabledOpacity = 0.4;
+
+} // namespace
+
 SkinnedControl::SkinnedControl(SkinImages& skin, QWidget* parent)
     : QWidget(parent)
     , m_skin(skin)
@@ -102,6 +109,9 @@ void SkinnedControl::paintEvent(QPaintEvent*)
         ++m_renderCount;
     }
     QPainter painter(this);
+    if (!isEnabledTo(window())) {
+        painter.setOpacity(DisabledOpacity);
+    }
     painter.drawImage(QPointF(0, 0), m_buffer);
 }
 

@@ -9,8 +9,10 @@ class QMouseEvent;
 
 // What the skinned controls share: they draw their whole picture into a cached image (at the
 // screen's device pixel ratio) only when something it shows has changed, paint by copying it,
-// and paint nothing until the window has first been activated. The window places them in twips,
-// possibly fractional; the widget itself sits on whole pixels.
+// and paint nothing until the window has first been activated. A control disabled as a widget
+// on its own (one that cannot be used at all, unlike the window disabled for a while) is drawn
+// faded. The window places them in twips, possibly fractional; the widget itself sits on whole
+// pixels.
 class SkinnedControl : public QWidget
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "BandEncoding.h"
 
 #include "BandTable.h"
+#include "DecimalNumber.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,7 +50,23 @@ double GainFromByte(quint8 byte)
 
 quint8 GainToByte(double db)
 {
-    return toByte((150 - 10 * db) / 2);
+    return GainCountToByte(DecimalCount::fromDouble(db));
+}
+
+namespace {
+
+quint8 countToByte(qint64 count)
+{
+    return quint8(
+        std::clamp<qint64>(DecimalCount::divideRoundHalfEven(count, DecimalCount::Unit), 0, 255));
+}
+
+} // namespace
+
+quint8 GainCountToByte(qint64 count)
+{
+    // (150 - 10 dB) / 2
+    return countToByte(75 * DecimalCount::Unit - 5 * count);
 }
 
 double QFromByte(quint8 byte)
@@ -94,9 +111,36 @@ quint8 ClampHighCutIndex(quint8 index, int group)
     return clampInto(index, HighCutRanges[std::clamp(group, 0, 7)]);
 }
 
+namespace {
+
+constexpr quint8 HighestIndex = 241; // 20 kHz
+
+quint8 clampCut(quint8 index, BandKind kind, int group)
+{
+    return kind == BandKind::LowCut ? ClampLowCutIndex(index, group)
+                                    : ClampHighCutIndex(index, group);
+}
+
+} // namespace
+
 quint8 QToByte(double q)
 {
-    return q <= 3 ? toByte(10 * q) : toByte(4 * q + 15);
+    return QCountToByte(DecimalCount::fromDouble(q));
+}
+
+quint8 QCountToByte(qint64 count)
+{
+    constexpr qint64 Unit = DecimalCount::Unit;
+    constexpr quint8 LastTenth = 30;  // Q 3.0
+    constexpr quint8 FirstWhole = 31; // Q 4
+    if (count <= 3 * Unit) {
+        return countToByte(10 * count);
+    }
+    if (count < 4 * Unit) {
+        // Q 3.0 and 4 are the bytes either side; the halfway 3.5 goes to the even 30.
+        return 2 * count > 7 * Unit ? FirstWhole : LastTenth;
+    }
+    return countToByte(4 * count + 15 * Unit);
 }
 
 float SnapFreq(double hz, BandKind kind, int group)
@@ -123,24 +167,20 @@ float SnapFreq(double hz, BandKind kind, int group)
             }
         }
     }
-    if (kind == BandKind::LowCut) {
-        return float(FreqFromIndex(ClampLowCutIndex(FreqToIndex(f), group)));
+    if (kind == BandKind::Peaking) {
+        return float(f);
     }
-    if (kind == BandKind::HighCut) {
-        return float(FreqFromIndex(ClampHighCutIndex(FreqToIndex(f), group)));
-    }
-    return float(f);
+    return float(FreqFromIndex(clampCut(FreqToIndex(f), kind, group)));
 }
 
-float SnapGain(double db, BandKind kind)
+quint8 NearestFreqIndex(double hz, BandKind kind, int group)
 {
-    constexpr float Limit = 15;
-    constexpr float StepsPerDb = 5; // 0.2 dB a step
-    if (kind != BandKind::Peaking) {
-        return 0;
+    // The step at or below, then the one above it if that is nearer (halfway goes up).
+    quint8 index = FreqToIndex(SnapFreq(hz, BandKind::Peaking, group));
+    if (index < HighestIndex && FreqFromIndex(index + 1) - hz <= hz - FreqFromIndex(index)) {
+        ++index;
     }
-    const float gain = std::clamp(float(db), -Limit, Limit);
-    return std::trunc(StepsPerDb * gain) / StepsPerDb;
+    return kind == BandKind::Peaking ? index : clampCut(index, kind, group);
 }
 
 } // namespace BandEncoding

@@ -8,19 +8,14 @@ namespace BandValueEntry {
 
 namespace {
 
+// Per field, as the box shows a limit that replaced a value beyond it: 18 Hz to 20 kHz, -15 to
+// +15 dB, Q 0.1 to 15.
 struct Limits
 {
-    float low, high;
+    QStringView low, high;
 };
-
-// Per field: 18 Hz to 20 kHz, -15 to +15 dB, Q 0.1 to 15.
-constexpr Limits FieldLimits[] = {{18, 20000}, {-15, 15}, {0.1f, 15}};
+constexpr Limits FieldLimits[] = {{u"18", u"20000"}, {u"-15", u"15"}, {u"0.1", u"15"}};
 constexpr int TenthsPerUnit = 10;
-
-QString limitText(float limit)
-{
-    return QString::number(limit, 'g', 6);
-}
 
 } // namespace
 
@@ -35,32 +30,35 @@ QString openingText(int field, int value)
 Result commit(QStringView text, int field, BandKind kind, int group)
 {
     Result result;
-    if (text.trimmed().isEmpty()) {
+    if (text.isEmpty()) {
         return result;
     }
-    const auto typed = parseDecimal(text);
-    if (!typed) {
+    auto count = DecimalCount::parse(text);
+    if (!count) {
         result.outcome = Result::Outcome::NotNumber;
         return result;
     }
     field = qBound(0, field, 2);
     const Limits limits = FieldLimits[field];
-    // The value counts in single precision, as the box's text is read back.
-    float value = float(*typed);
-    if (*typed < limits.low || *typed > limits.high) {
-        value = *typed < limits.low ? limits.low : limits.high;
-        result.limitText = limitText(value);
+    const qint64 low = *DecimalCount::parse(limits.low);
+    const qint64 high = *DecimalCount::parse(limits.high);
+    if (*count < low || *count > high) {
+        result.limitText = (*count < low ? limits.low : limits.high).toString();
+        count = *count < low ? low : high;
     }
     result.outcome = Result::Outcome::Stored;
     switch (field) {
-    case Frequency:
-        result.byte = BandEncoding::FreqToIndex(BandEncoding::SnapFreq(value, kind, group));
+    case Frequency: {
+        // Whole Hz first, as the steps cut a typed frequency down.
+        const auto hz = double(*count / DecimalCount::Unit);
+        result.byte = BandEncoding::FreqToIndex(BandEncoding::SnapFreq(hz, kind, group));
         break;
+    }
     case Gain:
-        result.byte = BandEncoding::GainToByte(value);
+        result.byte = BandEncoding::GainCountToByte(*count);
         break;
     default:
-        result.byte = BandEncoding::QToByte(value);
+        result.byte = BandEncoding::QCountToByte(*count);
         break;
     }
     return result;

@@ -8,7 +8,8 @@ enum class BandKind : int;
 // A band value typed over its read-out: what the entry box opens with, and what a committed text
 // stores. The value is held to its field's limits and then goes through the field's byte
 // encoding, so it lands on the frequency steps (and, for a cut, into its range), on the nearest
-// 0.2 dB, or on the Q steps.
+// 0.2 dB, or on the nearest Q step. A value halfway between two steps is decided on the digits
+// typed (0.3 dB goes to the even byte, +0.2 dB), never on binary rounding.
 namespace BandValueEntry {
 
 // A band read-out's field: 0 frequency in Hz, 1 gain in dB, 2 Q (the stored field's number).
@@ -28,7 +29,7 @@ struct Result
     enum class Outcome
     {
         Empty,     // nothing typed: nothing happens
-        NotNumber, // "Only numbers are allowed here."
+        NotNumber, // "Only numbers are allowed here.", blanks alone included
         Stored
     };
     Outcome outcome = Outcome::Empty;

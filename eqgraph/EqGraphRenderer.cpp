@@ -1,6 +1,7 @@
 #include "EqGraphRenderer.h"
 
 #include "BandTable.h"
+#include "BandText.h"
 #include "OverlayPainter.h"
 #include "SkinImages.h"
 
@@ -55,13 +56,29 @@ constexpr int ReadoutLeft = -54;
 constexpr int ReadoutLineTops[] = {-16, -4, 8};
 constexpr int ReadoutLineStep = ReadoutLineTops[1] - ReadoutLineTops[0];
 constexpr QPoint CutReadout(-14, -25);
+// The plate under plated text reaches this far beyond it: left and right, above, below.
+constexpr qreal PlateSide = 3;
+constexpr qreal PlateAbove = 1;
+constexpr qreal PlateBelow = 2;
+constexpr qreal PlateRadius = 3;
 
-// The bypass banner's place at the design size.
-constexpr QPointF BannerPlace(620, 200);
+// The value of a stretch of the sum beyond the plot sits this far inside the plot's edge and
+// beside a marker.
+constexpr qreal BeyondLabelGap = 3;
+
+// The bypass banner's place at the design size: low in the plot, where curves run least.
+constexpr QPointF BannerPlace(620, 282);
 
 int nearest(double value)
 {
     return int(std::nearbyint(value));
+}
+
+// A colour darkened to a share of its brightness, its alpha kept.
+QColor shaded(QRgb colour, qreal share)
+{
+    return QColor(qRound(qRed(colour) * share), qRound(qGreen(colour) * share),
+                  qRound(qBlue(colour) * share), qAlpha(colour));
 }
 
 } // namespace
@@ -104,13 +121,23 @@ QImage EqGraphRenderer::drawGrid(QSize size, qreal ratio) const
         painter.drawLine(g.X0(), y, g.X2(), y);
     }
 
+    // The labels keep their size when the graph shrinks: the frequencies stay inside the
+    // picture and the gains inside the plot, so that none is cut off or runs into another.
+    const QFontMetricsF metrics(SkinImages::skinTextFont(QStringLiteral("0")));
+    const double textHeight = metrics.ascent();
+    const double frequencyRow =
+        std::min<double>(g.Bottom() + FrequencyLabelDrop, g.Height() - 1 - textHeight);
     for (const AxisLabel& label : FrequencyLabels) {
-        drawText(painter, QString::fromLatin1(label.text), GridLabel,
-                 g.FreqToX(label.hz) - label.left, g.Bottom() + FrequencyLabelDrop);
+        const QString text = QString::fromLatin1(label.text);
+        drawText(painter, text, GridLabel,
+                 std::min<double>(g.FreqToX(label.hz) - label.left,
+                                  g.Width() - 1 - metrics.horizontalAdvance(text)),
+                 frequencyRow);
     }
     for (const GainLabel& label : GainLabels) {
         drawText(painter, QString::fromLatin1(label.text), GridLabel, GainLabelLeft,
-                 g.DbToY(label.db) - GainLabelRise * g.GraphScale());
+                 std::min(g.DbToY(label.db) - GainLabelRise * g.GraphScale(),
+                          g.Bottom() - 1 - textHeight));
     }
     return grid;
 }
@@ -127,44 +154,53 @@ void EqGraphRenderer::drawCurves(QImage& work, const QImage& grid, const Scene& 
     }
     QPainter painter(&work);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (scene.bands) {
-        const std::vector<ResponseCurve> curves = m_response.groupCurves(*scene.bands, scene.group);
-        if (scene.overlay) {
-            OverlayPainter::drawUnder(painter, m_response, curves, *scene.overlay);
-        }
-        for (const ResponseCurve& curve : curves) {
-            drawCurve(painter, curve);
-        }
-        drawMarkers(painter, *scene.bands);
-    }
     if (scene.bypassed) {
+        // Under the curves, so that it hides none of them.
         const float s = geometry().GraphScale();
         const QSize banner = m_skin.naturalSize(BypassBanner);
         m_skin.DrawSkinImage(painter, BypassBanner,
                              QRectF(BannerPlace * s, QSizeF(nearest(banner.width() * s),
                                                             nearest(banner.height() * s))));
     }
+    if (scene.bands) {
+        drawBandCurves(painter, scene);
+    }
     if (scene.overlay) {
         OverlayPainter::drawOver(painter, geometry(), *scene.overlay);
     }
 }
 
-void EqGraphRenderer::drawCurve(QPainter& painter, const ResponseCurve& curve) const
+void EqGraphRenderer::drawBandCurves(QPainter& painter, const Scene& scene)
 {
-    const GraphGeometry& g = geometry();
-    QRgb colour = MainCurve;
-    // The sum stops at 22 kHz, where the frequency axis ends; the effect's cuts run on.
-    double right = g.X2();
-    if (curve.role == CurveRole::Main) {
-        right = g.FreqToX(GraphGeometry::TopFrequency);
-    } else {
-        colour = curve.role == CurveRole::HighCut ? HighCutCurve : LowCutCurve;
+    const std::vector<ResponseCurve> curves = m_response.groupCurves(*scene.bands, scene.group);
+    if (scene.overlay) {
+        OverlayPainter::drawUnder(painter, m_response, curves, *scene.overlay);
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor::fromRgba(colour), CurveWidth));
-    // A point at or beyond the top or bottom of the plot leaves a gap rather than a line
-    // flattened against the edge.
+    // Dimmed by darker pens, not by transparency: the segments overlap, and transparent ones
+    // would add up to nearly the full colour.
+    const qreal shade = scene.bypassed ? BypassedShade : 1.0;
+    for (const ResponseCurve& curve : curves) {
+        if (curve.role != CurveRole::Main) {
+            drawCut(painter, curve, shade);
+        }
+    }
+    for (const ResponseCurve& curve : curves) {
+        if (curve.role == CurveRole::Main) {
+            drawSum(painter, curve, shade);
+        }
+    }
+    painter.restore();
+    drawMarkers(painter, *scene.bands);
+}
+
+void EqGraphRenderer::drawCut(QPainter& painter, const ResponseCurve& curve, qreal shade) const
+{
+    // A cut on its own falls away without end: beyond the plot it leaves a gap.
+    const GraphGeometry& g = geometry();
+    painter.setPen(QPen(
+        shaded(curve.role == CurveRole::HighCut ? HighCutCurve : LowCutCurve, shade), CurveWidth));
     const auto inside = [&g](float y) {
         return y > g.Top() && y < g.Bottom();
     };
@@ -172,15 +208,94 @@ void EqGraphRenderer::drawCurve(QPainter& painter, const ResponseCurve& curve) c
     for (std::size_t i = 1; i < curve.db.size(); ++i) {
         const float y = g.DbToY(curve.db[i]);
         const int x = g.X0() + int(i);
-        if (x > right) {
-            break;
-        }
         if (inside(previousY) && inside(y)) {
             painter.drawLine(QLineF(x - 1, previousY, x, y));
         }
         previousY = y;
     }
-    painter.restore();
+}
+
+void EqGraphRenderer::drawSum(QPainter& painter, const ResponseCurve& curve, qreal shade) const
+{
+    const GraphGeometry& g = geometry();
+    // The sum stops at 22 kHz, where the frequency axis ends.
+    const double right = g.FreqToX(GraphGeometry::TopFrequency);
+    // Which side of the plot a point lies beyond: 1 above, -1 below, 0 inside.
+    const auto sideOf = [&g](float y) {
+        return y <= g.Top() ? 1 : y >= g.Bottom() ? -1 : 0;
+    };
+    // A point beyond is drawn along the edge, the whole line inside the plot.
+    const auto drawnY = [&g](int side, float y) {
+        return side > 0 ? g.Top() + CurveWidth / 2 : side < 0 ? g.Bottom() - CurveWidth / 2 : y;
+    };
+    struct Stretch
+    {
+        int side;
+        float db; // the furthest value
+        double x; // where it is
+    };
+    std::vector<Stretch> stretches;
+    const QPen inside(shaded(MainCurve, shade), CurveWidth);
+    const QPen beyond(shaded(BeyondRange, shade), CurveWidth);
+    painter.setPen(inside);
+    bool penBeyond = false;
+    QPointF previous;
+    int previousSide = 0;
+    // Segment by segment, as a polyline this long would cost many times as much to stroke.
+    for (std::size_t i = 0; i < curve.db.size() && g.X0() + double(i) <= right; ++i) {
+        const double x = g.X0() + double(i);
+        const float y = g.DbToY(curve.db[i]);
+        const int side = sideOf(y);
+        const QPointF point(x, drawnY(side, y));
+        if (side != 0 && side != previousSide) {
+            stretches.push_back({side, curve.db[i], x});
+        } else if (side != 0 && (side > 0 ? curve.db[i] > stretches.back().db
+                                          : curve.db[i] < stretches.back().db)) {
+            stretches.back() = {side, curve.db[i], x};
+        }
+        if (i > 0) {
+            // A segment with an end beyond the plot is drawn as beyond.
+            if (const bool segmentBeyond = side != 0 || previousSide != 0;
+                segmentBeyond != penBeyond) {
+                painter.setPen(segmentBeyond ? beyond : inside);
+                penBeyond = segmentBeyond;
+            }
+            painter.drawLine(QLineF(previous, point));
+        }
+        previous = point;
+        previousSide = side;
+    }
+
+    // Each stretch's furthest value inside the plot's edge, unless an earlier one is there.
+    const QFont font = SkinImages::skinTextFont(QStringLiteral("0"));
+    const QFontMetricsF metrics(font);
+    // Clear of the gain labels on the left and of the picture's right edge.
+    const double leftmost = GainLabelLeft +
+                            metrics.horizontalAdvance(QString::fromLatin1(GainLabels[0].text)) +
+                            2 * PlateSide;
+    QList<QRectF> labels;
+    for (const Stretch& stretch : stretches) {
+        const QString text =
+            (stretch.side > 0 ? QStringLiteral("+") : QString()) + BandText::decibels(stretch.db);
+        const QSizeF size(metrics.horizontalAdvance(text), metrics.ascent());
+        // Beside the furthest point, where the marker of the band that causes it usually sits:
+        // on its right, or on its left near the right end.
+        const double beside = MarkerHalf + BeyondLabelGap + PlateSide;
+        const double rightmost = g.Width() - size.width() - 2 * PlateSide;
+        const double x =
+            std::clamp(stretch.x + beside <= rightmost ? stretch.x + beside
+                                                       : stretch.x - beside - size.width(),
+                       leftmost, rightmost);
+        const double y = stretch.side > 0
+                             ? g.Top() + CurveWidth + BeyondLabelGap
+                             : g.Bottom() - CurveWidth - BeyondLabelGap - size.height();
+        const QRectF place(QPointF(x, y), size);
+        if (std::none_of(labels.cbegin(), labels.cend(),
+                         [&place](const QRectF& other) { return other.intersects(place); })) {
+            labels.append(drawPlatedLines(painter, {text}, place.topLeft(),
+                                          shaded(BeyondRange, shade).rgba()));
+        }
+    }
 }
 
 int EqGraphRenderer::markerPicture(const EqBand& band, int record, bool selected)
@@ -204,9 +319,10 @@ void EqGraphRenderer::drawMarkers(QPainter& painter, const BandTable& bands) con
         m_skin.DrawSkinImage(
             painter, picture,
             QRectF(at - QPoint(MarkerHalf, MarkerHalf), QSizeF(m_skin.naturalSize(picture))));
-        if (i == bands.CurrentBand()) {
-            drawReadout(painter, band);
-        }
+    }
+    // Over every marker, so that none hides it.
+    if (bands.current().InUse) {
+        drawReadout(painter, bands.current());
     }
 }
 
@@ -215,38 +331,37 @@ void EqGraphRenderer::drawReadout(QPainter& painter, const EqBand& band) const
     const GraphGeometry& g = geometry();
     const int x = nearest(g.FreqToX(band.Frequency));
     const int y = nearest(g.DbToY(band.Gain));
-    const QString hz = QString::number(band.Frequency, 'g', 7) + QStringLiteral("Hz");
+    const QString hz = BandText::frequency(band);
     if (band.Kind != BandKind::Peaking) {
-        drawReadoutLines(painter, {hz}, QPoint(x, y) + CutReadout);
+        drawPlatedLines(painter, {hz}, QPoint(x, y) + CutReadout, ReadoutText);
         return;
     }
     const int left = g.XToFreq(x) < ReadoutSideFrequency ? x + ReadoutRight : x + ReadoutLeft;
-    drawReadoutLines(painter,
-                     {hz, QString::number(band.Gain, 'f', 1) + QStringLiteral("dB"),
-                      QString::number(band.Q, 'f', 1) + QStringLiteral(" Q")},
-                     QPoint(left, y + ReadoutLineTops[0]));
+    drawPlatedLines(painter, {hz, BandText::gain(band), BandText::q(band)},
+                    QPoint(left, y + ReadoutLineTops[0]), ReadoutText);
 }
 
-void EqGraphRenderer::drawReadoutLines(QPainter& painter, const QStringList& lines,
-                                       QPoint topLeft) const
+QRectF EqGraphRenderer::drawPlatedLines(QPainter& painter, const QStringList& lines,
+                                        QPointF topLeft, QRgb colour) const
 {
-    // The readout sits where the curve runs: a dark plate under it keeps it legible.
     const QFontMetricsF metrics(SkinImages::skinTextFont(lines.front()));
     qreal width = 0;
     for (const QString& line : lines) {
         width = std::max(width, metrics.horizontalAdvance(line));
     }
     const qreal height = (lines.size() - 1) * ReadoutLineStep + metrics.ascent();
+    const QRectF plate = QRectF(topLeft, QSizeF(width, height))
+                             .adjusted(-PlateSide, -PlateAbove, PlateSide, PlateBelow);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor::fromRgba(ReadoutPlate));
-    painter.drawRoundedRect(QRectF(topLeft, QSizeF(width, height)).adjusted(-3, -1, 3, 2), 3, 3);
+    painter.drawRoundedRect(plate, PlateRadius, PlateRadius);
     painter.restore();
     for (int line = 0; line < lines.size(); ++line) {
-        drawText(painter, lines[line], ReadoutText, topLeft.x(),
-                 topLeft.y() + line * ReadoutLineStep);
+        drawText(painter, lines[line], colour, topLeft.x(), topLeft.y() + line * ReadoutLineStep);
     }
+    return plate;
 }
 
 void EqGraphRenderer::drawText(QPainter& painter, const QString& text, QRgb colour, double x,

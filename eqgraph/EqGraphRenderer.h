@@ -14,9 +14,12 @@ class QPainter;
 class SkinImages;
 
 // Draws the equaliser graph's two pictures: the grid (background, grid lines, labels), made once
-// per size, and over a copy of it the work picture (response curves, band markers, the selected
-// band's readout, the bypass banner), made on every redraw. Everything is placed in logical
-// pixels; the pictures carry the screen's device pixel ratio.
+// per size, and over a copy of it the work picture, made on every redraw, in layers from the
+// bottom: the bypass banner, the curves (the effect group's cuts under its peaking sum, the sum
+// on top, all dimmed while the group is bypassed), the band markers, and the selected band's
+// readout over them all. Where the sum goes beyond the plot it runs along the plot's edge in the
+// warning colour with its furthest value written there. Everything is placed in logical pixels;
+// the pictures carry the screen's device pixel ratio.
 class EqGraphRenderer
 {
 public:
@@ -31,7 +34,9 @@ public:
     static constexpr QRgb LowCutCurve = 0xDDFA00BA;
     static constexpr QRgb ReadoutText = 0xB0FFFFFF;
     static constexpr QRgb ReadoutPlate = 0xB0101216;
+    static constexpr QRgb BeyondRange = 0xFFFF4B3E;
     static constexpr qreal CurveWidth = 3;
+    static constexpr qreal BypassedShade = 0.4; // of the curves' brightness
 
     // What one redraw shows.
     struct Scene
@@ -56,10 +61,17 @@ public:
 private:
     // The marker picture of a band record, selected or not.
     static int markerPicture(const EqBand& band, int record, bool selected);
-    void drawCurve(QPainter& painter, const ResponseCurve& curve) const;
+    // The measurement under the curves, the curves, the markers and the readout.
+    void drawBandCurves(QPainter& painter, const Scene& scene);
+    // The curves in their colours, darkened to shade of their brightness.
+    void drawCut(QPainter& painter, const ResponseCurve& curve, qreal shade) const;
+    void drawSum(QPainter& painter, const ResponseCurve& curve, qreal shade) const;
     void drawMarkers(QPainter& painter, const BandTable& bands) const;
     void drawReadout(QPainter& painter, const EqBand& band) const;
-    void drawReadoutLines(QPainter& painter, const QStringList& lines, QPoint topLeft) const;
+    // Lines of text on a dark plate, so that they stay legible over the curves; the plate's
+    // place.
+    QRectF drawPlatedLines(QPainter& painter, const QStringList& lines, QPointF topLeft,
+                           QRgb colour) const;
     void drawText(QPainter& painter, const QString& text, QRgb colour, double x, double y) const;
 
     const SkinImages& m_skin;

@@ -2,6 +2,7 @@
 
 #include "BandSender.h"
 #include "BandTable.h"
+#include "BandText.h"
 #include "EqGroupTable.h"
 #include "ParamModel.h"
 #include "SkinImages.h"
@@ -10,7 +11,16 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
+
+namespace {
+
+// The keyboard focus frame, just inside the picture's edge.
+constexpr QRgb FocusFrame = 0xC0FABA00;
+constexpr int FocusFrameWidth = 2;
+
+} // namespace
 
 EqGraphView::EqGraphView(SkinImages& skin, QWidget* parent)
     : QWidget(parent)
@@ -18,7 +28,7 @@ EqGraphView::EqGraphView(SkinImages& skin, QWidget* parent)
     , m_renderer(skin)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     // The artwork may be replaced after the grid was drawn from it (tests do).
     connect(&m_skin, &SkinImages::imageChanged, this, [this] {
         m_gridValid = false;
@@ -46,9 +56,8 @@ void EqGraphView::DrawCurves()
     update();
 }
 
-void EqGraphView::drawWaveTick()
+void EqGraphView::sendPendingBand()
 {
-    DrawCurves();
     if (m_pendingSendBand == NoBand || !m_bands) {
         return;
     }
@@ -75,6 +84,14 @@ void EqGraphView::setPendingSendBand(int band)
 {
     m_pendingSendBand = band >= 0 && band < BandTable::Capacity ? band : NoBand;
     ++m_pendingRequests;
+    if (m_pendingSendBand != NoBand) {
+        emit bandPending();
+    }
+}
+
+EqGraphRenderer::Scene EqGraphView::scene() const
+{
+    return {m_bands, m_model ? m_model->currentEqGroup() : 0, bypassed(), m_overlay};
 }
 
 const QImage& EqGraphView::workPicture()
@@ -89,9 +106,7 @@ const QImage& EqGraphView::workPicture()
         InitGraph();
     }
     if (!m_workValid) {
-        m_renderer.drawCurves(
-            m_work, m_grid,
-            {m_bands, m_model ? m_model->currentEqGroup() : 0, bypassed(), m_overlay});
+        m_renderer.drawCurves(m_work, m_grid, scene());
         m_workValid = true;
         ++m_redraws;
     }
@@ -123,9 +138,60 @@ void EqGraphView::followWidth()
     m_renderer.setScale(float(width()) / GraphGeometry::DesignWidth);
 }
 
+bool EqGraphView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        showMarkerTip(*static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void EqGraphView::showMarkerTip(const QHelpEvent& help)
+{
+    // Over a marker its band's values; elsewhere the graph's own tip, how to edit on it.
+    const auto record =
+        m_bands ? GraphGestures::HitTestBands(*m_bands, geometry(), help.pos()) : std::nullopt;
+    if (!record) {
+        QToolTip::showText(help.globalPos(), toolTip(), this);
+        return;
+    }
+    const EqBand& band = m_bands->band(*record);
+    const QPoint marker(qRound(geometry().FreqToX(band.Frequency)),
+                        qRound(geometry().DbToY(band.Gain)));
+    constexpr int Reach = GraphGestures::MarkerReach;
+    QToolTip::showText(help.globalPos(), BandText::summary(band, *record), this,
+                       QRect(marker - QPoint(Reach, Reach), QSize(2 * Reach + 1, 2 * Reach + 1)));
+}
+
+void EqGraphView::focusInEvent(QFocusEvent* event)
+{
+    m_focusFromPress = event->reason() == Qt::MouseFocusReason;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void EqGraphView::focusOutEvent(QFocusEvent* event)
+{
+    m_focusFromPress = false;
+    update();
+    QWidget::focusOutEvent(event);
+}
+
 void EqGraphView::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawImage(QPointF(0, 0), workPicture());
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), workPicture());
+    if (hasFocus()) {
+        const QColor frame = QColor::fromRgba(FocusFrame);
+        const int w = width();
+        const int h = height();
+        constexpr int T = FocusFrameWidth;
+        painter.fillRect(0, 0, w, T, frame);
+        painter.fillRect(0, h - T, w, T, frame);
+        painter.fillRect(0, T, T, h - 2 * T, frame);
+        painter.fillRect(w - T, T, T, h - 2 * T, frame);
+    }
 }
 
 void EqGraphView::resizeEvent(QResizeEvent* event)
@@ -136,16 +202,20 @@ void EqGraphView::resizeEvent(QResizeEvent* event)
 
 void EqGraphView::mousePressEvent(QMouseEvent* event)
 {
+    // The focus arrives just before the press that brings it; without the window active it
+    // comes after.
+    const bool tookFocus = m_focusFromPress || !hasFocus();
+    m_focusFromPress = false;
     // The right button opens the context menu; it takes no band and moves none.
     if (event->button() == Qt::RightButton) {
         return;
     }
-    emit pressed(event->position());
+    emit pressed(event->position(), tookFocus, event->modifiers().testFlag(Qt::ShiftModifier));
 }
 
 void EqGraphView::mouseMoveEvent(QMouseEvent* event)
 {
-    emit moved(event->position());
+    emit moved(event->position(), event->modifiers().testFlag(Qt::ShiftModifier));
 }
 
 void EqGraphView::mouseReleaseEvent(QMouseEvent*)
@@ -188,9 +258,16 @@ void EqGraphView::wheelEvent(QWheelEvent* event)
 {
     // Every turn over the graph is its own, used or not: none scrolls the window around it.
     event->accept();
-    const bool plain = event->modifiers() == Qt::NoModifier && event->buttons() == Qt::NoButton;
-    if (const int notches = m_wheel.add(event->angleDelta().y(), plain)) {
+    const bool noButton = event->buttons() == Qt::NoButton;
+    const bool plain = noButton && event->modifiers() == Qt::NoModifier;
+    const bool alt = noButton && event->modifiers() == Qt::AltModifier;
+    const QPoint delta = event->angleDelta();
+    if (const int notches = m_wheel.add(delta.y(), plain)) {
         emit wheelTurned(notches);
+    }
+    // Some platforms turn the wheel sideways while Alt is held.
+    if (const int notches = m_altWheel.add(delta.y() != 0 ? delta.y() : delta.x(), alt)) {
+        emit altWheelTurned(event->position(), notches);
     }
 }
 

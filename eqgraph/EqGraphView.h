@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class BandSender;
+class QHelpEvent;
 class BandTable;
 class ParamModel;
 class SkinImages;
@@ -19,8 +20,10 @@ class SkinImages;
 // is rebuilt when the size or the screen's density changes.
 //
 // It reports what the user does on it in its own logical pixels and leaves the editing to the
-// window: presses, moves with a button held, releases and double clicks, the arrow keys (it takes
-// the keyboard focus on a press) and whole wheel notches turned with nothing held.
+// window: presses (and whether the press only gave it the keyboard focus), moves with a button
+// held (and whether Shift is held), releases and double clicks, the arrow keys, whole wheel
+// notches turned with nothing held and, with Alt held, where they were turned. It takes the focus
+// by a click or Tab and shows it with a frame; hovering a marker tells that band's values.
 class EqGraphView : public QWidget
 {
     Q_OBJECT
@@ -39,14 +42,17 @@ public:
     // What is drawn besides the bands (kept by the caller; nullptr for nothing). Redraws.
     void setOverlay(const GraphOverlay* overlay);
 
-    // Asks for a redraw of the curves, markers and readout.
+    // Asks for a redraw of the curves, markers and readout; requests merge until the paint.
     void DrawCurves();
-    // The redraw timer's tick: redraws, then sends the band a drag left unsent.
-    void drawWaveTick();
+    // Sends the band a drag left unsent (bandPending asks for this to be called soon).
+    void sendPendingBand();
 
     // The band record whose bytes a drag changed and that still has to be sent; NoBand if none.
     int PendingSendBand() const { return m_pendingSendBand; }
     void setPendingSendBand(int band);
+
+    // What the next redraw shows.
+    EqGraphRenderer::Scene scene() const;
 
     // The picture as the next paint shows it, brought up to date first.
     const QImage& workPicture();
@@ -54,17 +60,24 @@ public:
     int redrawCount() const { return m_redraws; }
 
 signals:
-    void pressed(QPointF point);
-    void moved(QPointF point);
+    // tookFocus: the graph did not have the keyboard focus before this press; fine: Shift held.
+    void pressed(QPointF point, bool tookFocus, bool fine);
+    void moved(QPointF point, bool fine);
     void released();
     void doubleClicked();
     void arrowKeyPressed(GraphGestures::ArrowKey key);
-    // Positive away from the user, negative towards.
+    // Notches positive away from the user, negative towards.
     void wheelTurned(int notches);
+    void altWheelTurned(QPointF point, int notches);
+    // A drag step left a band to send: sendPendingBand should run once the events waiting have.
+    void bandPending();
     // The context menu was asked for (the right button, the menu key), at a global position.
     void contextMenuRequested(QPoint globalPosition);
 
 protected:
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -80,6 +93,7 @@ private:
     // The geometry follows the widget's width at once, so that events map to the present size.
     void followWidth();
     bool bypassed() const;
+    void showMarkerTip(const QHelpEvent& help);
 
     SkinImages& m_skin;
     EqGraphRenderer m_renderer;
@@ -98,4 +112,7 @@ private:
     int m_gridBuilds = 0;
     int m_redraws = 0;
     WheelNotches m_wheel;
+    WheelNotches m_altWheel;
+    // The focus came with the press being delivered: that press only focuses.
+    bool m_focusFromPress = false;
 };

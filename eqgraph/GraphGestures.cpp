@@ -37,12 +37,43 @@ ArrowKey StepTowardsClick(const EqBand& selected, const GraphGeometry& geometry,
     return ArrowKey::None;
 }
 
-DraggedBand DragBand(const EqBand& band, const GraphGeometry& geometry, QPointF point, int group)
+BandDrag::BandDrag(const EqBand& band, const GraphGeometry& geometry, int group, QPointF press,
+                   bool fine)
+    : m_geometry(geometry)
+    , m_kind(band.Kind)
+    , m_group(group)
+    , m_start(geometry.FreqToX(band.Frequency), geometry.DbToY(band.Gain))
+    , m_startBytes{BandEncoding::FreqToIndex(band.Frequency), BandEncoding::GainToByte(band.Gain)}
+    , m_markerAnchor(m_start)
+    , m_pointerAnchor(press)
+    , m_fine(fine)
+{}
+
+DraggedBand BandDrag::moveTo(QPointF pointer, bool fine)
 {
-    const double x = std::clamp(point.x(), 0.0, double(geometry.Width()));
-    const float hz = BandEncoding::SnapFreq(geometry.XToFreq(x), band.Kind, group);
-    const float db = BandEncoding::SnapGain(geometry.YToDb(point.y()), band.Kind);
-    return {BandEncoding::FreqToIndex(hz), BandEncoding::GainToByte(db)};
+    const auto markerAt = [this](QPointF at) {
+        return m_markerAnchor + (at - m_pointerAnchor) * (m_fine ? FineSpeed : 1.0);
+    };
+    if (fine != m_fine) {
+        m_markerAnchor = markerAt(pointer);
+        m_pointerAnchor = pointer;
+        m_fine = fine;
+    }
+    const QPointF marker = markerAt(pointer);
+    DraggedBand bytes = m_startBytes;
+    if (marker.x() != m_start.x()) {
+        const double x = std::clamp(marker.x(), 0.0, double(m_geometry.Width()));
+        bytes.frequencyIndex =
+            BandEncoding::NearestFreqIndex(m_geometry.XToFreq(x), m_kind, m_group);
+    }
+    if (m_kind != BandKind::Peaking) {
+        bytes.gainByte = BandEncoding::GainToByte(BandTable::CutGain);
+    } else if (marker.y() != m_start.y()) {
+        constexpr double Limit = 15; // dB either way
+        bytes.gainByte = BandEncoding::GainToByte(
+            std::clamp<double>(m_geometry.YToDb(marker.y()), -Limit, Limit));
+    }
+    return bytes;
 }
 
 } // namespace GraphGestures

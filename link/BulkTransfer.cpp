@@ -93,6 +93,7 @@ BulkTransfer::Outcome BulkTransfer::readBlock(LinkSequence& sequence, int type, 
 
 void BulkTransfer::UploadAll(bool endWithModeSelect)
 {
+    m_blocksWritten = 0;
     LinkSequence sequence(m_link);
     if (!sequence.isOpen() || !begin()) {
         return;
@@ -117,11 +118,13 @@ BulkTransfer::Outcome BulkTransfer::writeAllBlocks(LinkSequence& sequence)
     if (!sequence.SendFrame(Frames::BlockWrite, 0, CommonBase, 0, ReplyTimeout::Normal)) {
         return Outcome::FrameFailed;
     }
+    ++m_blocksWritten;
     for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
         for (int base : PerModeBases) {
             if (!sequence.SendFrame(Frames::BlockWrite, mode, base, 0, ReplyTimeout::Normal)) {
                 return Outcome::FrameFailed;
             }
+            ++m_blocksWritten;
         }
     }
     return Outcome::Completed;

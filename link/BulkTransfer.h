@@ -19,6 +19,8 @@ class BulkTransfer : public QObject
 
 public:
     static constexpr int ProgressTotal = 25;
+    // The block writes of an upload: the common block, then three blocks of each of eight modes.
+    static constexpr int UploadBlockCount = 25;
 
     static inline const QString OfflineMessage =
         QStringLiteral("Please get your device online first.");
@@ -33,6 +35,9 @@ public:
     void UploadAll(bool endWithModeSelect);
 
     bool isActive() const { return m_active; }
+    // How many block writes of the last upload the processor confirmed: UploadBlockCount when
+    // all of them went through, fewer when it stopped part-way.
+    int blocksWritten() const { return m_blocksWritten; }
 
 Q_SIGNALS:
     // A transfer begins; the progress counter runs from 0 towards progressMaximum.
@@ -60,4 +65,5 @@ private:
 
     DeviceLink& m_link;
     bool m_active = false;
+    int m_blocksWritten = 0;
 };

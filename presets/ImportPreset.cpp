@@ -1,5 +1,6 @@
 #include "ImportPreset.h"
 
+#include "FileName.h"
 #include "PresetCodec.h"
 #include "PresetFile.h"
 #include "RegularFile.h"
@@ -47,7 +48,14 @@ QString readPresetKeys(const IniFile& ini, ParamModel& model)
         return {};
     }
     const std::optional<QByteArray> value = ini.value(PresetKeys::Section, badKey);
-    return value ? QStringLiteral("%1=%2 is not a value from 0 to 255 other than 253 and 255")
-                       .arg(QString::fromLatin1(badKey), QString::fromLatin1(*value))
+    return value ? presetValueProblem(badKey, *value)
                  : QStringLiteral("%1 is missing").arg(QString::fromLatin1(badKey));
+}
+
+QString presetValueProblem(QByteArrayView key, QByteArrayView value)
+{
+    // The value as bytes a terminal cannot take for commands.
+    return QStringLiteral("%1=%2 is not a value from 0 to 255 other than 253 and 255")
+        .arg(FileName::shown(FileName::fromBytes(key)),
+             FileName::shown(FileName::fromBytes(value)));
 }

@@ -37,3 +37,6 @@ ImportOutcome ImportPreset(const QString& path, ParamModel& model, UserMessages&
 // fails). Empty text when all of them read; otherwise why the first one does not, for example
 // "GROUP0.ADDR3.DATA1=abc is not a value from 0 to 255 other than 253 and 255".
 QString readPresetKeys(const IniFile& ini, ParamModel& model);
+
+// The text that says a key's value does not read, with both shown escaped (FileName::shown).
+QString presetValueProblem(QByteArrayView key, QByteArrayView value);

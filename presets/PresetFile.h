@@ -26,10 +26,10 @@ public:
         Replace, // the file is written afresh
     };
 
-    // Reads the file if it exists (to merge), lets fill change it, and writes the result to a
-    // temporary file in the same folder that then replaces the target, so a failure anywhere
-    // leaves the old file as it was. Something at path that is not a regular file is left alone
-    // and refused. Returns the reason of a failure, or an empty text.
+    // Reads the file if it exists (to merge), lets fill change it, and replaces the file with the
+    // result (ReplaceFile), so a failure anywhere leaves the old file as it was. Something at
+    // path that is not a regular file is left alone and refused. Returns the reason of a
+    // failure, or an empty text.
     static QString update(const QString& path, const std::function<void(IniFile&)>& fill,
                           Existing existing = Existing::Merge);
 };

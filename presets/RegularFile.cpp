@@ -1,16 +1,19 @@
 #include "RegularFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "FileName.h"
+#include "ReplaceFile.h"
+
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 RegularFile::Check RegularFile::check(const QString& path)
 {
     if (path.isEmpty()) {
         return {Status::Missing, QStringLiteral("no file name given")};
     }
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = FileName::toBytes(path);
     struct stat target;
     if (::stat(name.constData(), &target) != 0) {
         const int error = errno;
@@ -41,21 +44,35 @@ std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes
         error = found.reason;
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
+    const int fd = ::open(FileName::toBytes(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = qt_error_string(errno);
         return std::nullopt;
     }
-    // Read one byte past the limit rather than trusting size(): devices and pipes report 0.
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
-        return std::nullopt;
+    // Read one byte past the limit rather than trusting the size: devices and pipes report 0.
+    QByteArray bytes(maxBytes + 1, '\0');
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = qt_error_string(errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += got;
     }
-    if (bytes.size() > maxBytes) {
+    ::close(fd);
+    if (filled > maxBytes) {
         error = QStringLiteral("it is larger than %1 MB").arg(maxBytes / (1024 * 1024));
         return std::nullopt;
     }
+    bytes.truncate(filled);
     return bytes;
 }
 
@@ -70,12 +87,5 @@ QString RegularFile::write(const QString& path, const QByteArray& bytes)
     if (const Check found = check(path); found.status == Status::Refused) {
         return found.reason; // never replaced by a file: it may be a pipe, a device or a loop
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return ReplaceFile::write(path, bytes);
 }

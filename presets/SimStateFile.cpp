@@ -1,12 +1,12 @@
 #include "SimStateFile.h"
 
 #include "EqGroupTable.h"
+#include "FileName.h"
 #include "IniFile.h"
 #include "PresetCodec.h"
 #include "PresetFile.h"
 #include "RegularFile.h"
 
-#include <QDir>
 #include <vector>
 
 namespace {
@@ -39,7 +39,7 @@ std::vector<PresetKey> simulatorKeys()
 
 QString described(const QString& path)
 {
-    return QStringLiteral("The simulator state file \"%1\"").arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("The simulator state file \"%1\"").arg(FileName::shown(path));
 }
 
 } // namespace

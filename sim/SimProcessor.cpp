@@ -230,6 +230,7 @@ QByteArray SimProcessor::answer(const QByteArray& frame)
             store.setValue(1, mode, address, quint8(frame[4]));
             store.setValue(2, mode, address, quint8(frame[5]));
         }
+        Q_EMIT memoryWritten();
         break;
     case Frames::BlockRead:
     case Frames::MenuShowRead:
@@ -258,6 +259,9 @@ QByteArray SimProcessor::answer(const QByteArray& frame)
                 m_memory.menuShow()[a] = quint8(fields[0]);
             }
         }
+        if (block) {
+            Q_EMIT memoryWritten();
+        }
         break;
     case Frames::ModeSelect:
         m_memory.setCurrentMode(mode);
@@ -269,6 +273,7 @@ QByteArray SimProcessor::answer(const QByteArray& frame)
         return withChecksum(data);
     case Frames::PasswordWrite:
         std::copy_n(frame.constData() + 4, m_memory.password().size(), m_memory.password().begin());
+        Q_EMIT memoryWritten();
         break;
     case Frames::Handshake:
         return withChecksum(QByteArray("\x33\x00\x00", 3));

@@ -91,6 +91,8 @@ Q_SIGNALS:
     // One input report, padded to the input report length.
     void inputReport(const QByteArray& report);
     void plugChanged(bool plugged);
+    // A frame wrote the memory (parameters, menu-show flags or password), as it arrived.
+    void memoryWritten();
 
 private:
     struct Outgoing

@@ -1,15 +1,14 @@
 #include "ProcessorTransport.h"
 
+#include "FileName.h"
 #include "HidApiComm.h"
 #include "HidApiLibrary.h"
+#include "LocalPath.h"
 #include "ProcessorUsbIds.h"
 #include "SimProcessor.h"
 #include "SimStateFile.h"
 #include "SimulatedComm.h"
 #include "UserMessages.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
                                        UserMessages& messages)
@@ -19,6 +18,8 @@ ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
     if (simulate) {
         m_simulator = std::make_unique<SimProcessor>();
         m_transport = std::make_unique<SimulatedComm>(*m_simulator);
+        QObject::connect(m_simulator.get(), &SimProcessor::memoryWritten, m_simulator.get(),
+                         [this] { m_unsaved = true; });
     } else {
         auto hid = std::make_unique<HidApiComm>();
         hid->setVendorID(ProcessorUsbIds::literal(ProcessorUsbIds::VendorId));
@@ -41,7 +42,8 @@ bool ProcessorTransport::loadState(int lockWaitMs)
     }
     // The default file's folder does not exist before the first run, and the lock lives beside
     // the file; a folder that cannot be made is reported by the lock.
-    QDir().mkpath(QFileInfo(m_stateFile).absolutePath());
+    LocalPath::makeFolders(
+        LocalPath::folderOf(LocalPath::absolute(FileName::toBytes(m_stateFile))));
     m_lock = std::make_unique<StateFileLock>(m_stateFile);
     QString error;
     if (!m_lock->acquire(lockWaitMs, error)) {
@@ -54,24 +56,41 @@ bool ProcessorTransport::loadState(int lockWaitMs)
         m_lock.reset();
         return false;
     }
-    m_loadedMemory = std::make_unique<ParamModel>(m_simulator->memory());
+    m_savedMemory = std::make_unique<ParamModel>(m_simulator->memory());
     return true;
 }
 
 bool ProcessorTransport::saveState()
 {
+    m_unsaved = true;
+    return saveChangedState();
+}
+
+bool ProcessorTransport::saveChangedState(bool sayFailure)
+{
     // Only a memory that was loaded under the lock may replace the file.
-    if (!m_lock) {
+    if (!m_lock || !m_unsaved) {
         return true;
     }
-    // What the file keeps: the parameters, the menu-show flags and the password.
+    // What the file keeps: the parameters, the menu-show flags and the password. Written back
+    // with the same values, it stays as it is.
     const ParamModel& memory = m_simulator->memory();
-    if (memory.store() == m_loadedMemory->store() &&
-        memory.menuShow() == m_loadedMemory->menuShow() &&
-        memory.password() == m_loadedMemory->password()) {
+    if (memory.store() == m_savedMemory->store() &&
+        memory.menuShow() == m_savedMemory->menuShow() &&
+        memory.password() == m_savedMemory->password()) {
+        m_unsaved = false;
         return true;
     }
-    return SimStateFile::save(m_stateFile, memory, m_messages);
+    class Silent : public UserMessages
+    {
+        void showMessage(Icon, const QString&) override {}
+    } silent;
+    m_unsaved = !SimStateFile::save(m_stateFile, memory,
+                                    sayFailure ? m_messages : static_cast<UserMessages&>(silent));
+    if (!m_unsaved) {
+        *m_savedMemory = memory;
+    }
+    return !m_unsaved;
 }
 
 QList<HidDeviceInfo> ProcessorTransport::present(bool simulate)

@@ -42,11 +42,21 @@ void setBand(MainWindowHarness& h, int address, ParamStore::Fields fields)
 }
 
 void turnWheel(QWidget* widget, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-               Qt::MouseButtons buttons = Qt::NoButton)
+               Qt::MouseButtons buttons = Qt::NoButton, QPointF at = QPointF(-1, -1))
 {
-    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    if (at.x() < 0) {
+        at = QPointF(widget->width() / 2.0, widget->height() / 2.0);
+    }
     QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, delta), buttons, modifiers,
                       Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+// A move with the left button held and the given keys.
+void dragTo(QWidget* widget, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                      modifiers);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -101,7 +111,7 @@ private Q_SLOTS:
         QTest::newRow("music low cut far right: 230 Hz")
             << LowCutRecord << QPoint(1700, 180) << LowCut << 54 << 75;
         QTest::newRow("a cut dragged up stays at 0 dB")
-            << LowCutRecord << QPoint(100, 20) << LowCut << 1 << 75; // 20 Hz
+            << LowCutRecord << QPoint(100, 20) << LowCut << 2 << 75; // 22 Hz, the nearest
         QTest::newRow("peaking band above the top: +15 dB, not +16")
             << 0 << QPoint(891, -40) << Band0 << 131 << 0; // 1 kHz
         QTest::newRow("peaking band below the bottom, left of the picture: 18 Hz, -15 dB")
@@ -125,6 +135,98 @@ private Q_SLOTS:
         QCOMPARE(int(band.Frequency),
                  BandEncoding::FreqFromIndex(h.model.store().value(0, 0, address)));
         QCOMPARE(h.c().MKnobFreq->value(), int(h.model.store().value(0, 0, address)));
+    }
+
+    // Taking hold of a marker moves nothing: a drag moves the band as far as the pointer moved
+    // (a tenth as far with Shift) onto the nearest steps, and keeps what the pointer did not
+    // move. The factory music group is flat with Q 1.4.
+    void dragMovesOnlyWhatThePointerMoved_data()
+    {
+        QTest::addColumn<int>("record");
+        QTest::addColumn<QPoint>("grabbedAt"); // from the marker's centre
+        QTest::addColumn<QPoint>("moved");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<int>("frequencyIndex");
+        QTest::addColumn<int>("gainByte");
+        QTest::newRow("EQ 5 straight up keeps 2500 Hz")
+            << 4 << QPoint() << QPoint(0, -40) << false << 146 << 56; // +3.8 dB
+        QTest::newRow("56 Hz grabbed off centre, straight down")
+            << 0 << QPoint(9, -7) << QPoint(0, 30) << false << 19 << 89;
+        QTest::newRow("sideways keeps the gain, 400 Hz onto the 1 kHz line")
+            << 2 << QPoint(0, 2) << QPoint(890 - 701, 0) << false << 131 << 75;
+        QTest::newRow("Shift: a tenth as far")
+            << 4 << QPoint() << QPoint(0, -100) << true << 146 << 70; // 10 pixels: +1.0 dB
+    }
+
+    void dragMovesOnlyWhatThePointerMoved()
+    {
+        QFETCH(int, record);
+        QFETCH(QPoint, grabbedAt);
+        QFETCH(QPoint, moved);
+        QFETCH(bool, shift);
+        MainWindowHarness h;
+        EqGraphView* graph = graphOf(h);
+        const int address = h.window.bands().band(record).Address;
+        const QPoint press = markerOf(h, record) + grabbedAt;
+        QTest::mousePress(graph, Qt::LeftButton, shift ? Qt::ShiftModifier : Qt::NoModifier, press);
+        for (int step = 1; step <= 10; ++step) {
+            dragTo(graph, press + moved * step / 10, shift ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        QTest::mouseRelease(graph, Qt::LeftButton, {}, press + moved);
+        QTEST(int(h.model.store().value(0, 0, address)), "frequencyIndex");
+        QTEST(int(h.model.store().value(1, 0, address)), "gainByte");
+    }
+
+    // A drag step that changes no byte does nothing: no frame, no undo point, no redraw.
+    void stillDragStepsDoNothing()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        EqGraphView* graph = graphOf(h);
+        const QPoint below = markerOf(h, 3) + QPoint(0, 250);
+        QTest::mousePress(graph, Qt::LeftButton, {}, markerOf(h, 3));
+        dragTo(graph, below);
+        QTRY_COMPARE(graph->PendingSendBand(), int(EqGraphView::NoBand));
+        const QStringList frames = h.frames();
+        const int undoPos = h.window.undoHistory().UndoPos();
+        const int redraws = graph->redrawCount();
+        for (int move = 0; move < 300; ++move) {
+            dragTo(graph, below + QPoint(0, move % 40));
+        }
+        QTest::qWait(20);
+        QTest::mouseRelease(graph, Qt::LeftButton, {}, below);
+        QCOMPARE(int(h.model.store().value(1, 0, 0x06)), 150);
+        QCOMPARE(h.frames(), frames);
+        QCOMPARE(h.window.undoHistory().UndoPos(), undoPos);
+        QCOMPARE(graph->redrawCount(), redraws);
+    }
+
+    // The window starts with the graph focused. A click that gives it the focus only focuses it;
+    // with the focus, a click beside the selected marker steps it.
+    void clickThatFocusesOnlyFocuses_data()
+    {
+        QTest::addColumn<int>("before"); // 1: the focus elsewhere, 2: the window disabled a while
+        QTest::addColumn<int>("gainByte");
+        QTest::newRow("the focus from the start: a step") << 0 << 46; // +5.8 dB
+        QTest::newRow("a click that brings the focus: nothing") << 1 << 45;
+        QTest::newRow("the focus back after a send: a step") << 2 << 46;
+    }
+
+    void clickThatFocusesOnlyFocuses()
+    {
+        QFETCH(int, before);
+        MainWindowHarness h;
+        EqGraphView* graph = graphOf(h);
+        QVERIFY(graph->hasFocus());
+        setBand(h, Band0, {19, 45, 14}); // the selected EQ 1 at +6.0 dB
+        if (before == 1) {
+            h.c().Check2->setFocus();
+        }
+        h.window.setEnabled(before != 2);
+        h.window.setEnabled(true);
+        QTest::mouseClick(graph, Qt::LeftButton, {}, markerOf(h, 0) + QPoint(3, 18));
+        QVERIFY(graph->hasFocus());
+        QTEST(int(h.model.store().value(1, 0, Band0)), "gainByte");
     }
 
     // A fast drag is sent by the redraws, not by the moves: one frame per redraw however many
@@ -233,18 +335,22 @@ private Q_SLOTS:
 
     // One notch of the wheel is one gain step; parts of a notch add up; a turn with a key (^)
     // or a button (@) held counts for nothing and drops the part of a notch gathered.
+    // With Alt (!), over EQ 4's marker, a notch selects EQ 4 and steps its Q a knob position.
     void wheel_data()
     {
         QTest::addColumn<QString>("turns");
-        QTest::addColumn<int>("gainByte");
-        QTest::newRow("one notch towards the user: -0.2 dB") << "-120" << 76;
-        QTest::newRow("one notch away: +0.2 dB") << "120" << 74;
-        QTest::newRow("four +30 make one notch") << "30 30 30 30" << 74;
-        QTest::newRow("three +30 make none") << "30 30 30" << 75;
-        QTest::newRow("two notches in one turn") << "-240" << 77;
-        QTest::newRow("Ctrl held") << "^-120" << 75;
-        QTest::newRow("button held") << "@-120" << 75;
-        QTest::newRow("a key held drops a part notch") << "60 ^60 60" << 75;
+        QTest::addColumn<int>("gainByte"); // EQ 1's
+        QTest::addColumn<int>("qByte");    // EQ 4's
+        QTest::newRow("one notch towards the user: -0.2 dB") << "-120" << 76 << 14;
+        QTest::newRow("one notch away: +0.2 dB") << "120" << 74 << 14;
+        QTest::newRow("four +30 make one notch") << "30 30 30 30" << 74 << 14;
+        QTest::newRow("three +30 make none") << "30 30 30" << 75 << 14;
+        QTest::newRow("two notches in one turn") << "-240" << 77 << 14;
+        QTest::newRow("Ctrl held") << "^-120" << 75 << 14;
+        QTest::newRow("button held") << "@-120" << 75 << 14;
+        QTest::newRow("a key held drops a part notch") << "60 ^60 60" << 75 << 14;
+        QTest::newRow("Alt over a marker: its Q") << "!120 !120" << 75 << 16;
+        QTest::newRow("Alt, towards the user") << "!-120" << 75 << 13;
     }
 
     void wheel()
@@ -254,12 +360,17 @@ private Q_SLOTS:
         for (QString turn : turns.split(u' ')) {
             const bool ctrl = turn.startsWith(u'^');
             const bool button = turn.startsWith(u'@');
-            turnWheel(graphOf(h), turn.remove(u'^').remove(u'@').toInt(),
-                      ctrl ? Qt::ControlModifier : Qt::NoModifier,
-                      button ? Qt::LeftButton : Qt::NoButton);
+            const bool alt = turn.startsWith(u'!');
+            turnWheel(graphOf(h), turn.remove(u'^').remove(u'@').remove(u'!').toInt(),
+                      ctrl  ? Qt::ControlModifier
+                      : alt ? Qt::AltModifier
+                            : Qt::NoModifier,
+                      button ? Qt::LeftButton : Qt::NoButton,
+                      alt ? QPointF(markerOf(h, 3)) : QPointF(-1, -1));
         }
         waitForWheelSteps(h);
         QTEST(int(h.model.store().value(1, 0, Band0)), "gainByte");
+        QTEST(int(h.model.store().value(2, 0, 0x06)), "qByte");
     }
 
     // A typed value is held to its limits and stored through its field's encoding, shown and
@@ -284,7 +395,8 @@ private Q_SLOTS:
             << 1 << "2.5" << Band0 << 1 << 62 << "2.5" << false;
         QTest::newRow("-20 dB: -15, byte 150") << 1 << "-20" << Band0 << 1 << 150 << "-15" << false;
         QTest::newRow("+.5 dB: byte 72") << 1 << " +.5 " << Band0 << 1 << 72 << " +.5 " << false;
-        QTest::newRow("Q 3.4: byte 29 (Q 2.9)") << 2 << "3.4" << Band0 << 2 << 29 << "3.4" << false;
+        QTest::newRow("Q 3.4: byte 30 (Q 3.0, the nearest)")
+            << 2 << "3.4" << Band0 << 2 << 30 << "3.4" << false;
         QTest::newRow("Q 5: byte 35") << 2 << "5" << Band0 << 2 << 35 << "5" << false;
         QTest::newRow("Q 0: 0.1, byte 1") << 2 << "0" << Band0 << 2 << 1 << "0.1" << false;
         QTest::newRow("letters") << 1 << "abc" << Band0 << 1 << 75 << "abc" << true;
@@ -356,6 +468,26 @@ private Q_SLOTS:
         QCOMPARE(int(h.model.store().value(1, 0, Band0)), 75);
     }
 
+    // Of the keys, only Space on the focused meter box starts it.
+    void onlySpaceOnTheBoxStartsTheMeter_data()
+    {
+        QTest::addColumn<bool>("onTheBox");
+        QTest::newRow("Space as the window starts") << false;
+        QTest::newRow("Space on the box") << true;
+    }
+
+    void onlySpaceOnTheBoxStartsTheMeter()
+    {
+        QFETCH(bool, onTheBox);
+        MainWindowHarness h;
+        if (onTheBox) {
+            h.c().Check2->setFocus();
+        }
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : &h.window, Qt::Key_Space);
+        QCOMPARE(h.window.redrawRateMeter().isRunning(), onTheBox);
+    }
+
     // The redraw-rate test writes redraws per second into its caption until it is cleared or
     // the window closes, and the window then closes as usual.
     void redrawRateMeter_data()
@@ -382,6 +514,7 @@ private Q_SLOTS:
         }
         QVERIFY(!h->window.redrawRateMeter().isRunning());
         QVERIFY(!box->isChecked());
+        QCOMPARE(box->text(), QStringLiteral("帧率测试"));
         const int redraws = graph->redrawCount();
         QTest::qWait(20);
         QCOMPARE(graph->redrawCount(), redraws);

@@ -428,9 +428,15 @@ private Q_SLOTS:
         MainWindowHarness::drag(c.MKnobFreq, {200, 241});
         QCOMPARE(c.MKnobFreq->value(), 54); // 230 Hz at most
         QCOMPARE(int(h.model.store().value(0, 0, 0x01)), 54);
+        // Its gain and Q cannot change: their knobs are disabled and stay put.
+        const ParamStore::Fields fields = h.model.store().fields(0, 0x01);
+        QVERIFY(!c.MKnobQ->isEnabled());
+        QVERIFY(!c.MKnobDb->isEnabled());
         MainWindowHarness::drag(c.MKnobQ, {30});
         QCOMPARE(c.MKnobQ->value(), 14);
-        QCOMPARE(int(h.model.store().value(2, 0, 0x01)), 14);
+        QCOMPARE(h.model.store().fields(0, 0x01), fields);
+        MainWindowHarness::click(c.btnLeft1); // back to a peaking band
+        QVERIFY(c.MKnobQ->isEnabled());
     }
 
     void newTabsEditTheirGroupInTheCurrentMode_data()

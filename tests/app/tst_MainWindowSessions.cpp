@@ -2,6 +2,7 @@
 #include "ConnectionSupervisor.h"
 #include "MainCommands.h"
 #include "MainWindowHarness.h"
+#include "SavePreset.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "UndoHistory.h"
@@ -130,6 +131,39 @@ private Q_SLOTS:
         QCOMPARE(h.sim.receivedFrames().size(), 26);
         QCOMPARE(h.sim.receivedFrames().back().type, 3);
         QVERIFY(h.messages.shown.isEmpty());
+    }
+
+    // An upload that stops part-way says what the processor now holds, after the link's own
+    // text: the frames before the lost one reached it.
+    void halfDoneUploadSaysSo_data()
+    {
+        QTest::addColumn<bool>("import");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("upload button") << false << "part of the settings shown";
+        QTest::newRow("import") << true << "part of the preset";
+    }
+
+    void halfDoneUploadSaysSo()
+    {
+        QFETCH(bool, import);
+        QFETCH(QString, said);
+        LinkTimings quick;
+        quick.scale = 0.1;
+        MainWindowHarness h(quick);
+        QVERIFY(h.goOnline());
+        QTemporaryDir dir;
+        h.files.openPath = dir.filePath(QStringLiteral("live.PA"));
+        QVERIFY(SavePreset(h.files.openPath, h.model, h.messages));
+        QList<SimFault> faults(10, SimFault::None);
+        faults.append(QList<SimFault>(8, SimFault::Silent));
+        h.sim.queueFaults(faults);
+        MainWindowHarness::click(import ? h.c().btnImport : h.c().btnUpload);
+        const QStringList texts = h.messages.texts();
+        QCOMPARE(texts.size(), 2);
+        QCOMPARE(texts[0], DeviceLink::TimeoutMessage);
+        QVERIFY2(texts[1].startsWith(u"Only 10 of the upload's 25 frames reached the processor") &&
+                     texts[1].contains(said),
+                 qPrintable(texts[1]));
     }
 
     void lockNeedsTheProcessor()

@@ -79,6 +79,25 @@ private Q_SLOTS:
         QVERIFY(h.sim.memory().store() == h.model.store());
     }
 
+    // A tab and a mode clicked while the reset lets events run do not turn its sends to the
+    // group and mode they select.
+    void resetSendsTheGroupItReset()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        for (int address : range(0x03, 0x09)) {
+            h.model.store().setFields(0, address, {100, 20, 30});
+            h.sim.memory().store().setFields(0, address, {100, 20, 30});
+        }
+        QTimer::singleShot(0, &h.window, [&h] {
+            h.window.commands().selectGroup(1);
+            MainWindowHarness::click(h.c().btnDown1);
+        });
+        MainWindowHarness::click(h.c().btnReset);
+        QTRY_VERIFY(!h.link.isBusy());
+        QVERIFY(h.sim.memory().store() == h.model.store());
+    }
+
     void commandsDuringASlowSend_data()
     {
         QTest::addColumn<int>("group");
@@ -107,7 +126,11 @@ private Q_SLOTS:
         }) << QList{0xCE} << 0;
         QTest::newRow("lock") << 0 << click(&MainWindowControls::btnLock) << QList{0xCC} << 0;
         QTest::newRow("undo is refused and changes nothing")
-            << 0 << click(&MainWindowControls::SimpControl4) << QList<int>{} << 0;
+            << 0 << Command([](MainWindowHarness& h) {
+                   MainWindowHarness::click(h.c().SimpControl4);
+                   QVERIFY(h.c().SimpControl4->isShowingRefusal()); // seen, not only heard
+               })
+            << QList<int>{} << 0;
         QTest::newRow("upload is refused")
             << 0 << click(&MainWindowControls::btnUpload) << QList<int>{} << -1;
         QTest::newRow("import is refused before the store changes")

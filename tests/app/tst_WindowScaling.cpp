@@ -79,23 +79,36 @@ private Q_SLOTS:
         QVERIFY(h.window.mask().contains(h.window.rect().center()));
     }
 
+    // The captions scale with the window and are never cut off, also where the desktop's font
+    // is larger than the design's.
     void captionsScaleWithTheWindow_data()
     {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("1366 x 768 screen") << QSize(1266, 720);
-        QTest::newRow("half") << QSize(791, 450);
-        QTest::newRow("stretched wide") << QSize(1582, 600);
+        QTest::addColumn<double>("desktopPointSize"); // 0: as the test's desktop has it
+        QTest::newRow("1366 x 768 screen") << QSize(1266, 720) << 0.0;
+        QTest::newRow("half") << QSize(791, 450) << 0.0;
+        QTest::newRow("stretched wide") << QSize(1582, 600) << 0.0;
+        QTest::newRow("half, a large desktop font") << QSize(791, 450) << 14.0;
     }
 
     void captionsScaleWithTheWindow()
     {
         QFETCH(QSize, size);
+        QFETCH(double, desktopPointSize);
+        const QFont desktop = QApplication::font();
+        QFont font = desktop;
+        font.setPointSizeF(desktopPointSize > 0 ? desktopPointSize : desktop.pointSizeF());
+        QApplication::setFont(font);
         MainWindowHarness h;
+        QApplication::setFont(desktop);
         QCheckBox* check = h.c().Check2;
         const double designPointSize = check->font().pointSizeF();
         h.window.resize(size);
-        QCOMPARE(check->font().pointSizeF(), designPointSize * size.height() / 900.0);
+        if (desktopPointSize == 0) {
+            QCOMPARE(check->font().pointSizeF(), designPointSize * size.height() / 900.0);
+        }
         QVERIFY(QFontMetrics(check->font()).horizontalAdvance(check->text()) < check->width());
+        QVERIFY(QFontMetricsF(check->font()).height() <= check->height());
     }
 
     void backToTheDesignSizeRestoresEveryPlace()

@@ -21,7 +21,8 @@ constexpr int DraggedTo = 60;
 
 // The program on a real X server (Xvfb, the xcb platform): it connects to the simulated
 // processor, a fader dragged with real pointer events (xdotool, through XTest) sends its value,
-// and closing the window keeps that value in the processor's state file.
+// and the processor's state file keeps that value however the program ends: closed, ended by a
+// signal, or killed a while after the drag.
 class tst_XvfbSmoke : public QObject
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ public:
     {}
 
 private Q_SLOTS:
+    void faderDraggedWithTheMouseReachesTheProcessor_data();
     void faderDraggedWithTheMouseReachesTheProcessor();
 
 private:
@@ -55,8 +57,21 @@ private:
     QString m_xdotool;
 };
 
+void tst_XvfbSmoke::faderDraggedWithTheMouseReachesTheProcessor_data()
+{
+    QTest::addColumn<int>("signalNumber"); // 0: the close button
+    QTest::addColumn<int>("waitMs");       // between the drag and the end
+    QTest::newRow("close button") << 0 << 0;
+    QTest::newRow("SIGTERM") << int(SIGTERM) << 0;
+    QTest::newRow("SIGINT") << int(SIGINT) << 0;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << 0;
+    QTest::newRow("SIGKILL, two seconds later") << int(SIGKILL) << 2000;
+}
+
 void tst_XvfbSmoke::faderDraggedWithTheMouseReachesTheProcessor()
 {
+    QFETCH(int, signalNumber);
+    QFETCH(int, waitMs);
     if (m_server.display() < 0) {
         QSKIP(qPrintable(m_server.problem()));
     }
@@ -135,11 +150,18 @@ void tst_XvfbSmoke::faderDraggedWithTheMouseReachesTheProcessor()
          << "sleep"
          << "0.3";
     xdotool(drag);
-    xdotool({"mousemove", "--sync", QString::number(origin.x() + close.x()),
-             QString::number(origin.y() + close.y()), "click", "1"});
+    QTest::qWait(waitMs);
+    if (signalNumber == 0) {
+        xdotool({"mousemove", "--sync", QString::number(origin.x() + close.x()),
+                 QString::number(origin.y() + close.y()), "click", "1"});
+    } else {
+        ::kill(pid_t(program.processId()), signalNumber);
+    }
     QVERIFY2(program.waitForFinished(StartTimeoutMs), "the window did not close");
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    if (signalNumber != SIGKILL) {
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
 
     QProcess cli;
     cli.start(TONVEXA_CLI, {"--simulate=" + state, "get", "0", QString::number(FaderAddress)});

@@ -1,8 +1,5 @@
 #include "EqGraphView.h"
-#include "Form.h"
 #include "MainWindowHarness.h"
-
-#include <QTimer>
 
 // One step of a band drag on the main window, from the mouse move to the repainted window: the
 // band snapped and stored, knobs and read-outs set, the graph redrawn and everything that
@@ -14,20 +11,19 @@ class bench_EqGraphDrag : public QObject
 private Q_SLOTS:
     void dragStep_data()
     {
-        QTest::addColumn<bool>("throughTimer");
-        // The work alone: the redraw timer's tick run at once.
-        QTest::newRow("move, tick, paint") << false;
-        // As the user sees it: the 1 ms redraw timer between the move and the redraw.
-        QTest::newRow("move, redraw timer, paint") << true;
+        QTest::addColumn<bool>("throughEventLoop");
+        // The work alone: the graph painted at once.
+        QTest::newRow("move, paint at once") << false;
+        // As the user sees it: the paint the move asked for, when the event loop comes to it.
+        QTest::newRow("move, event loop, paint") << true;
     }
 
     void dragStep()
     {
-        QFETCH(bool, throughTimer);
+        QFETCH(bool, throughEventLoop);
         MainWindowHarness h;
         QVERIFY2(h.loaded, qPrintable(h.loadError));
         auto* graph = qobject_cast<EqGraphView*>(h.c().Picture1);
-        QTimer* drawWave = h.window.form().timer(QStringLiteral("tmrDrawWave"));
         const GraphGeometry& g = graph->geometry();
         // Band 3 of the music group (1 kHz), dragged back and forth between two places.
         QPoint at(qRound(g.FreqToX(1000)), g.Centre());
@@ -39,13 +35,12 @@ private Q_SLOTS:
         {
             const int redraws = graph->redrawCount();
             QTest::mouseMove(graph, places[++step % 2]);
-            if (throughTimer) {
+            if (throughEventLoop) {
                 while (graph->redrawCount() == redraws) {
                     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
                 }
             } else {
-                drawWave->stop();
-                graph->drawWaveTick();
+                graph->repaint();
                 QCoreApplication::processEvents();
             }
         }

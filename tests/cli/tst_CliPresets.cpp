@@ -8,9 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 // The preset side of tonvexa-cli: backup and restore through simulated processors that keep
 // their memory in state files, and show and diff of preset files.
@@ -128,6 +131,22 @@ private Q_SLOTS:
         // A named file still wins over the default.
         QCOMPARE(run({"--simulate=" + path("other.PA"), "get", "0", "0x40"}).second,
                  QStringLiteral("80 0 0\n"));
+    }
+
+    // Handshake and synchronisation are frames 1 to 29; the 11th block of the upload is lost.
+    void halfDoneRestoreSaysSo()
+    {
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("x.PA")}).exitCode == 0);
+        const ToolRun run = ToolRun::of({"--simulate-faults=silence@40-47", "--timeout-scale",
+                                         "0.02", "restore", path("x.PA")});
+        QCOMPARE(run.exitCode, 1);
+        const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].startsWith(u"Connection for data transmission timed out."));
+        QVERIFY2(lines[1].startsWith(u"Only 10 of the upload's 25 frames reached the processor: "
+                                     u"it now holds part of the preset") &&
+                     lines[1].endsWith(u"Run restore again."),
+                 qPrintable(lines[1]));
     }
 
     void restoreRefusesWhatIsNoPreset()
@@ -262,6 +281,16 @@ private Q_SLOTS:
         }
     }
 
+    void curveRefusesFrequenciesOutsideTheBand()
+    {
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        const QList<QPair<QString, int>> runs{
+            {"0.0001", 2}, {"100,0.99", 2}, {"1", 0}, {"24000", 0}, {"24000.01", 2}};
+        for (const auto& [at, exitCode] : runs) {
+            QCOMPARE(ToolRun::of({"curve", path("a.PA"), "0", "0", "--at", at}).exitCode, exitCode);
+        }
+    }
+
     // At the graph's columns: one row per column, the last ones held at 22 kHz; an unreadable
     // preset prints nothing but the import's message.
     void curveAtTheGraphColumns()
@@ -366,6 +395,92 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(u"leads nowhere"), qPrintable(run.err));
         QVERIFY(QFileInfo(state).isSymLink());
+    }
+
+    // A preset's bytes reach the terminal escaped, and diff reads a value as show and restore do.
+    void valuesArePrintedEscapedAndReadOnce_data()
+    {
+        QTest::addColumn<QByteArray>("value"); // of GROUP2.ADDR64 (80 in a.PA) in b.PA
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("retitling the terminal, show")
+            << QByteArray("\x1b]0;owned\x07") << "show" << 1 << "\\x1b]0;owned\\x07";
+        QTest::newRow("clearing the terminal, diff")
+            << QByteArray("\x1b[2J") << "diff" << 2 << "80\t\\x1b[2J";
+        QTest::newRow("a C1 control, show")
+            << QByteArray("\302\2332J") << "show" << 1 << "\\u009b2J";
+        QTest::newRow("a no-break space before the number, diff")
+            << QByteArray("\24080") << "diff" << 2 << "80\t\\xa080";
+        QTest::newRow("the same number, diff") << QByteArray("0x50") << "diff" << 0 << "";
+    }
+
+    void valuesArePrintedEscapedAndReadOnce()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(QString, command);
+        QFETCH(QString, printed);
+        QVERIFY(ToolRun::of({"--simulate", "backup", path("a.PA")}).exitCode == 0);
+        writeBytes("b.PA", readBytes("a.PA").replace("GROUP2.ADDR64=80", "GROUP2.ADDR64=" + value));
+        const ToolRun run = command == u"show" ? ToolRun::of({"show", path("b.PA")})
+                                               : ToolRun::of({"diff", path("a.PA"), path("b.PA")});
+        QTEST(run.exitCode, "exitCode");
+        QVERIFY2(run.out.contains(printed), qPrintable(run.out));
+        if (run.exitCode != 0) {
+            QVERIFY2(run.err.contains("GROUP2.ADDR64=" + printed.section(u'\t', -1)),
+                     qPrintable(run.err));
+        }
+        // No control character but tab and line end reaches the terminal.
+        QVERIFY(!QRegularExpression(QStringLiteral("[\\x00-\\x08\\x0b-\\x1f\\x7f-\\x9f]"))
+                     .match(run.out + run.err)
+                     .hasMatch());
+    }
+
+    // Names from the command line reach the file system byte for byte, whatever the locale, and
+    // a name that is a folder is no preset's. Run through the shell: only it passes any bytes.
+    void fileNamesAreBytes_data()
+    {
+        QTest::addColumn<QString>("script"); // $T is tonvexa-cli --simulate=state.PA
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArrayList>("files"); // there afterwards, or not when after a '!'
+        const QString twoNames = QStringLiteral("$T backup \"$(printf 'show-\\351t\\351.PA')\" && "
+                                                "$T backup \"$(printf 'show-\\340t\\340.PA')\"");
+        const QByteArrayList both{"show-\xe9t\xe9.PA", "show-\xe0t\xe0.PA",
+                                  "!show-\xef\xbf\xbdt\xef\xbf\xbd.PA"};
+        QTest::newRow("two Latin-1 names, C") << twoNames << QByteArray("C") << 0 << both;
+        QTest::newRow("two Latin-1 names, UTF-8") << twoNames << QByteArray("C.UTF-8") << 0 << both;
+        QTest::newRow("an existing Latin-1 name")
+            << QStringLiteral("$T backup a.PA && cp a.PA \"$(printf 'in\\376.PA')\" && "
+                              "$T show \"$(printf 'in\\376.PA')\" > /dev/null")
+            << QByteArray("C") << 0 << QByteArrayList{"in\xfe.PA"};
+        QTest::newRow("a folder") << QStringLiteral("mkdir d && $T backup d/") << QByteArray("C")
+                                  << 2 << QByteArrayList{"!d/.PA"};
+        QTest::newRow("no name before the extension")
+            << QStringLiteral("mkdir d && $T backup d/.pa") << QByteArray("C") << 2
+            << QByteArrayList{"!d/.pa", "!d/.pa.PA"};
+    }
+
+    void fileNamesAreBytes()
+    {
+        QFETCH(QString, script);
+        QFETCH(QByteArray, locale);
+        QFETCH(QByteArrayList, files);
+        const auto empty = qScopeGuard([this] { PresetTestSupport::emptyFolder(m_dir->path()); });
+        QProcess shell;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+        environment.insert(QStringLiteral("T"), QStringLiteral(TONVEXA_CLI " --simulate=state.PA"));
+        shell.setProcessEnvironment(environment);
+        shell.setWorkingDirectory(m_dir->path());
+        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+        QVERIFY(shell.waitForFinished(30000));
+        QTEST(shell.exitCode(), "exitCode");
+        for (const QByteArray& file : files) {
+            const bool absent = file.startsWith('!');
+            const QByteArray name = QFile::encodeName(m_dir->path()) + '/' + file.mid(absent);
+            QVERIFY2((::access(name.constData(), F_OK) == 0) != absent, name.constData());
+        }
     }
 
 private:

@@ -1,6 +1,9 @@
 #include "ToolRun.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QSysInfo>
@@ -42,37 +45,81 @@ private Q_SLOTS:
         }
     }
 
-    void lockOfARunningProgramIsRespected_data()
+    // Every state a lock can be found in: what a running program holds is respected, what a
+    // program killed at any point leaves (after creating the file, in the middle of naming
+    // itself, after it) is taken over, and what cannot be taken over says how to remove it.
+    void lockIsTakenOverUnlessItsProgramRuns_data()
     {
-        QTest::addColumn<bool>("holderRuns");
-        QTest::newRow("held by a running program") << true;
-        QTest::newRow("left by a program that ended") << false;
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("said");
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        const QByteArray running = QByteArray::number(QCoreApplication::applicationPid());
+        const QByteArray ended = "2147483000";
+        const QStringList none;
+        QTest::newRow("held by a running program")
+            << "held" << QByteArray() << 1 << QStringList{running, "in use by"};
+        QTest::newRow("killed after creating it, just now")
+            << "fresh file" << QByteArray() << 0 << none;
+        QTest::newRow("killed after creating it") << "file" << QByteArray() << 0 << none;
+        QTest::newRow("killed within its process id") << "file" << ended.first(5) << 0 << none;
+        QTest::newRow("killed after its process id") << "file" << ended + '\n' << 0 << none;
+        QTest::newRow("killed before the host") << "file" << ended + "\ntonvexa-cli\n" << 0 << none;
+        QTest::newRow("left by a program that ended")
+            << "file" << ended + "\ntonvexa-cli\n" + host + '\n'
+            << 0 << none;
+        QTest::newRow("garbled") << "file" << QByteArray("\xff\x00junk\n\n\n", 9) << 0 << none;
+        QTest::newRow("from before the last boot")
+            << "file"
+            << running + "\ntst_StateFileSharing\n" + host + '\n' + QSysInfo::machineUniqueId() +
+                   "\nanother-boot\n"
+            << 0 << none;
+        QTest::newRow("a symbolic link that leads nowhere") << "link" << QByteArray() << 0 << none;
+        QTest::newRow("an empty folder") << "folder" << QByteArray() << 0 << none;
+        QTest::newRow("a folder with files")
+            << "full folder" << QByteArray() << 1 << QStringList{"a folder", "rm -r -- '"};
+        QTest::newRow("held on another host") << "file" << ended + "\ntonvexa\nstudio-pc\n"
+                                              << 1 << QStringList{"on studio-pc", "rm -- '"};
     }
 
-    void lockOfARunningProgramIsRespected()
+    void lockIsTakenOverUnlessItsProgramRuns()
     {
-        QFETCH(bool, holderRuns);
-        QLockFile held(m_state + QStringLiteral(".lock"));
-        held.setStaleLockTime(0);
-        if (holderRuns) {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        const QString lockPath = m_state + QStringLiteral(".lock");
+        QLockFile held(lockPath);
+        if (kind == u"held") {
+            held.setStaleLockTime(0);
             QVERIFY(held.tryLock(0));
+        } else if (kind == u"link") {
+            QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("gone")), lockPath));
+        } else if (kind.endsWith(u"folder")) {
+            QVERIFY(QDir().mkdir(lockPath));
+            if (kind == u"full folder") {
+                QVERIFY(QFile(lockPath + QStringLiteral("/x")).open(QIODevice::WriteOnly));
+            }
         } else {
-            // What a program that crashed leaves behind: its process id, name and host.
-            QFile lock(m_state + QStringLiteral(".lock"));
+            QFile lock(lockPath);
             QVERIFY(lock.open(QIODevice::WriteOnly));
-            lock.write("2147483000\ntonvexa-cli\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+            lock.write(content);
+            // Found a while after the crash, but for one row.
+            if (kind != u"fresh file") {
+                QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                         QFileDevice::FileModificationTime));
+            }
         }
         const ToolRun run = ToolRun::of(
             {"--simulate=" + m_state, "--timeout-scale", "0.02", "set", "0", "0x40", "9"});
-        if (!holderRuns) {
-            QCOMPARE(run.exitCode, 0);
-            return;
+        QTEST(run.exitCode, "exitCode");
+        QFETCH(QStringList, said);
+        for (const QString& text : said) {
+            QVERIFY2(run.err.contains(text) && run.err.contains(m_state), qPrintable(run.err));
         }
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(m_state) &&
-                     run.err.contains(QString::number(QCoreApplication::applicationPid())),
-                 qPrintable(run.err));
-        QVERIFY(!QFile::exists(m_state)); // nothing was written
+        // Taken over and let go again, or left alone.
+        QCOMPARE(QFileInfo::exists(m_state), run.exitCode == 0);
+        QCOMPARE(QFileInfo(lockPath).exists() || QFileInfo(lockPath).isSymLink(),
+                 run.exitCode != 0);
     }
 
 private:

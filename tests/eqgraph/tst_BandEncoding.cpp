@@ -1,5 +1,6 @@
 #include "BandEncoding.h"
 #include "BandTable.h"
+#include "BandValueEntry.h"
 
 #include <QTest>
 
@@ -97,7 +98,7 @@ private Q_SLOTS:
         QTEST(int(ClampHighCutIndex(quint8(index), group)), "highCut");
     }
 
-    // Dragged and typed frequencies go down onto the steps of their range, and a cut into its
+    // Typed frequencies go down onto the steps of their range, and a cut into its
     // group's range.
     void snapFreq_data()
     {
@@ -126,25 +127,24 @@ private Q_SLOTS:
         QTEST(int(SnapFreq(hz, BandKind(kind), group)), "snapped");
     }
 
-    // Dragged gains go towards 0 dB onto the 0.2 dB steps, within +-15 dB; a cut stays flat.
-    void snapGain_data()
+    // A dragged frequency lands on the nearest step (halfway goes up), a cut within its range.
+    void nearestFreqIndex_data()
     {
-        QTest::addColumn<double>("db");
+        QTest::addColumn<double>("hz");
         QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("gainByte");
+        QTest::addColumn<int>("index");
         const int peaking = int(BandKind::Peaking);
-        QTest::newRow("up, truncated") << 2.39 << peaking << 64;    // +2.2 dB
-        QTest::newRow("down, truncated") << -2.39 << peaking << 86; // -2.2 dB
-        QTest::newRow("above the range") << 16.0 << peaking << 0;
-        QTest::newRow("below the range") << -16.0 << peaking << 150;
-        QTest::newRow("a cut") << 8.0 << int(BandKind::LowCut) << 75;
+        QTest::newRow("a step stays itself") << 2500.0 << peaking << 146;
+        QTest::newRow("just below a step") << 999.4 << peaking << 131;               // 1000 Hz
+        QTest::newRow("halfway to the next range goes up") << 99.0 << peaking << 41; // 100 Hz
+        QTest::newRow("nearer the lower step") << 10240.0 << peaking << 221;         // 10 kHz
     }
 
-    void snapGain()
+    void nearestFreqIndex()
     {
-        QFETCH(double, db);
+        QFETCH(double, hz);
         QFETCH(int, kind);
-        QTEST(int(GainToByte(SnapGain(db, BandKind(kind)))), "gainByte");
+        QTEST(int(NearestFreqIndex(hz, BandKind(kind), 0)), "index");
     }
 
     void q_data()
@@ -168,6 +168,40 @@ private Q_SLOTS:
         QFETCH(double, q);
         QCOMPARE(QFromByte(quint8(byte)), q);
         QTEST(int(QToByte(q)), "encoded");
+    }
+
+    // A typed gain or Q goes to the nearest byte, halfway to the even one, as the digits typed
+    // say (never their binary neighbour); a Q between 3 and 4 to the nearer of 3.0 and 4.
+    void typedValues_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("byte"); // -1: no number
+        const int gain = BandValueEntry::Gain;
+        const int q = BandValueEntry::Q;
+        QTest::newRow("0.3 dB: +0.2") << gain << "0.3" << 74;
+        QTest::newRow("0.9 dB: +1.0") << gain << "0.9" << 70;
+        QTest::newRow("14.9 dB: +15.0") << gain << "14.9" << 0;
+        QTest::newRow("digits past the sixth place count") << gain << "0.30000001" << 73;
+        QTest::newRow("Q 0.35: 0.4") << q << "0.35" << 4;
+        QTest::newRow("Q 1.45: 1.4") << q << "1.45" << 14;
+        QTest::newRow("Q 3.4: 3.0") << q << "3.4" << 30;
+        QTest::newRow("Q 3.5: 3.0, the even byte") << q << "3.5" << 30;
+        QTest::newRow("Q 3.6: 4") << q << "3.6" << 31;
+        QTest::newRow("Q 4.125: halfway between bytes") << q << "4.125" << 32;
+        QTest::newRow("blanks alone are no number") << gain << "   " << -1;
+    }
+
+    void typedValues()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(int, byte);
+        using Outcome = BandValueEntry::Result::Outcome;
+        const BandValueEntry::Result result =
+            BandValueEntry::commit(typed, field, BandKind::Peaking, 0);
+        QCOMPARE(result.outcome, byte < 0 ? Outcome::NotNumber : Outcome::Stored);
+        QCOMPARE(byte < 0 ? -1 : int(result.byte), byte);
     }
 };
 

@@ -88,77 +88,105 @@ class tst_EqGraphView : public QObject
 
 private Q_SLOTS:
     // Each curve in its own colour, there from the first paint on. The effect group: band 1
-    // +6 dB at 1 kHz, high cut 2 kHz, low cut 500 Hz; the music group flat.
+    // +6 dB at 1 kHz, high cut 2 kHz, low cut 500 Hz, or at the factory, flat, where its peaking
+    // sum lies over its cuts; the music group flat.
     void curveColours_data()
     {
         QTest::addColumn<int>("group");
+        QTest::addColumn<bool>("flat");
         QTest::addColumn<int>("role");
         QTest::addColumn<double>("hz");
         QTest::addColumn<QRgb>("colour");
         QTest::newRow("flat music: the 0 dB line")
-            << 0 << int(CurveRole::Main) << 1500.0 << EqGraphRenderer::MainCurve;
+            << 0 << true << int(CurveRole::Main) << 1500.0 << EqGraphRenderer::MainCurve;
         QTest::newRow("effect: its peaking bands")
-            << 3 << int(CurveRole::Main) << 700.0 << EqGraphRenderer::MainCurve;
+            << 3 << false << int(CurveRole::Main) << 700.0 << EqGraphRenderer::MainCurve;
         QTest::newRow("effect: high cut")
-            << 3 << int(CurveRole::HighCut) << 3000.0 << EqGraphRenderer::HighCutCurve;
+            << 3 << false << int(CurveRole::HighCut) << 3000.0 << EqGraphRenderer::HighCutCurve;
         QTest::newRow("effect: low cut")
-            << 3 << int(CurveRole::LowCut) << 350.0 << EqGraphRenderer::LowCutCurve;
+            << 3 << false << int(CurveRole::LowCut) << 350.0 << EqGraphRenderer::LowCutCurve;
+        QTest::newRow("flat effect: the sum over its cuts")
+            << 3 << true << int(CurveRole::Main) << 1500.0 << EqGraphRenderer::MainCurve;
     }
 
     void curveColours()
     {
         QFETCH(int, group);
+        QFETCH(bool, flat);
         QFETCH(int, role);
         QFETCH(double, hz);
         QFETCH(QRgb, colour);
         GraphFixture f(group);
-        f.model.store().setFields(0, 0x89, {131, 45, 10});
-        f.model.store().setValue(0, 0, 0x82, 141);
-        f.model.store().setValue(0, 0, 0x87, 81);
+        if (!flat) {
+            f.model.store().setFields(0, 0x89, {131, 45, 10});
+            f.model.store().setValue(0, 0, 0x82, 141);
+            f.model.store().setValue(0, 0, 0x87, 81);
+        }
         const QImage picture = f.picture();
         const QPoint at = f.onCurve(CurveRole(role), hz);
         QVERIFY2(near(picture.pixel(at), colour),
                  qPrintable(QString::number(picture.pixel(at), 16)));
     }
 
-    // A sum beyond +16 dB leaves a gap instead of running along the top edge.
-    void curveBeyondTheRangeLeavesAGap()
+    // A sum beyond +-16 dB runs along the plot's edge in the warning colour, its furthest value
+    // written inside the edge; a sum within the plot shows no warning at all.
+    void sumBeyondTheRange_data()
     {
-        GraphFixture f(0);
-        f.model.store().setFields(0, 0x06, {131, 0, 10}); // 1 kHz +15 dB Q 1
-        f.model.store().setFields(0, 0x07, {146, 0, 5});  // 2.5 kHz +15 dB Q 0.5
-        const QImage picture = f.picture();
-        const auto curveInColumn = [&](double hz) {
-            const int x = int(f.view.geometry().FreqToX(hz));
-            for (int y = f.view.geometry().Top() - 1; y <= f.view.geometry().Bottom(); ++y) {
-                if (near(picture.pixel(x, y), EqGraphRenderer::MainCurve)) {
-                    return true;
-                }
-            }
-            return false;
-        };
-        QVERIFY(curveInColumn(200));
-        QVERIFY(!curveInColumn(1500));
+        QTest::addColumn<int>("gainByte"); // of two neighbouring bands, Q 0.5 and 1
+        QTest::addColumn<int>("side");     // 1 above, -1 below, 0 within
+        QTest::newRow("+15 dB twice: above") << 0 << 1;
+        QTest::newRow("-15 dB twice: below") << 150 << -1;
+        QTest::newRow("+6 dB twice: within") << 45 << 0;
     }
 
-    void bypassBanner_data()
+    void sumBeyondTheRange()
+    {
+        QFETCH(int, gainByte);
+        QFETCH(int, side);
+        GraphFixture f(0);
+        f.model.store().setValue(0, 0, 0x01, 0); // the low cut at 18 Hz: the left end within
+        f.model.store().setFields(0, 0x06, {131, quint8(gainByte), 10}); // 1 kHz, Q 1
+        f.model.store().setFields(0, 0x07, {146, quint8(gainByte), 5});  // 2.5 kHz, Q 0.5
+        const QImage picture = f.picture();
+        const GraphGeometry& g = f.view.geometry();
+        const int edge = side >= 0 ? g.Top() + 1 : g.Bottom() - 2;
+        const int label = side >= 0 ? g.Top() + 6 : g.Bottom() - 20; // the value's text
+        bool written = false;
+        for (int y = label; y < label + 14; ++y) {
+            for (int x = 0; x < g.Width(); ++x) {
+                written = written || near(picture.pixel(x, y), EqGraphRenderer::BeyondRange);
+            }
+        }
+        QCOMPARE(near(picture.pixel(int(g.FreqToX(1500)), edge), EqGraphRenderer::BeyondRange),
+                 side != 0);
+        QCOMPARE(written, side != 0);
+    }
+
+    // While the group is bypassed the banner shows under its curve, which is dimmed and still
+    // drawn over the banner.
+    void bypassed_data()
     {
         QTest::addColumn<int>("bypassByte");
-        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("bypassed");
         QTest::newRow("bypassed") << 0 << true;
         QTest::newRow("equaliser on") << 1 << false;
     }
 
-    void bypassBanner()
+    void bypassed()
     {
         QFETCH(int, bypassByte);
-        QFETCH(bool, shown);
+        QFETCH(bool, bypassed);
         GraphFixture f(2);
         f.model.setCurrentMode(4);
         f.model.store().setValue(0, 4, EqGroupTable::instance().group(2).bypass,
                                  quint8(bypassByte));
+        f.model.store().setFields(4, 0x57, {131, 135, 10}); // 1 kHz -12 dB Q 1: over the banner
         const QImage picture = f.picture();
-        QCOMPARE(picture.pixel(770, 230) == testColour(EqGraphRenderer::BypassBanner), shown);
+        const QRgb banner = testColour(EqGraphRenderer::BypassBanner);
+        QCOMPARE(picture.pixel(770, 320) == banner, bypassed);
+        const QRgb curve = picture.pixel(f.onCurve(CurveRole::Main, 800));
+        QCOMPARE(near(curve, EqGraphRenderer::MainCurve), !bypassed);
+        QVERIFY(curve != banner);
     }
 
     // The selected band's readout stays inside the graph: right of its marker, left of it above
@@ -195,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(textIn(15, 60) > 0, !left);
     }
 
-    // A band a drag changed is sent by the next tick: dropped while offline, kept when the
+    // A band a drag changed is sent when asked: dropped while offline, kept when the
     // processor did not take it or when a newer drag step came while it was on its way.
     void pendingBandSend_data()
     {
@@ -226,7 +254,7 @@ private Q_SLOTS:
             };
         }
         f.view.setPendingSendBand(2);
-        f.view.drawWaveTick();
+        f.view.sendPendingBand();
         QTEST(f.sender.sent, "sent");
         QTEST(f.view.PendingSendBand(), "pendingAfter");
     }

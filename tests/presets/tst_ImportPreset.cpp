@@ -1,12 +1,17 @@
+#include "FileName.h"
 #include "ImportPreset.h"
+#include "LocalPath.h"
 #include "PresetCodec.h"
 #include "PresetFile.h"
 #include "PresetTestSupport.h"
+#include "ReplaceFile.h"
 #include "SavePreset.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <sys/stat.h>
 
 using namespace PresetTestSupport;
 
@@ -66,6 +71,8 @@ private Q_SLOTS:
     void badFileChangesNothing();
     void noFileDoesNothing_data();
     void noFileDoesNothing();
+    void dialogNamesFindTheirFile_data();
+    void dialogNamesFindTheirFile();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -259,6 +266,34 @@ void tst_ImportPreset::noFileDoesNothing()
              ImportResult::NoFile);
     QVERIFY(m_messages.shown.isEmpty());
     QVERIFY(model.store() == m_previous.store());
+}
+
+void tst_ImportPreset::dialogNamesFindTheirFile_data()
+{
+    QTest::addColumn<QByteArrayList>("files"); // each holding a preset
+    QTest::addColumn<QString>("shown");        // what the dialog gives back
+    QTest::addColumn<bool>("imported");
+    QTest::newRow("a Latin-1 name") << QByteArrayList{"in\xfe.PA"} << "in\uFFFD.PA" << true;
+    QTest::newRow("in a Latin-1 folder")
+        << QByteArrayList{"f\xe9/in.PA"} << "f\uFFFD/in.PA" << true;
+    QTest::newRow("two names shown alike")
+        << QByteArrayList{"in\xfe.PA", "in\xfd.PA"} << "in\uFFFD.PA" << false;
+}
+
+void tst_ImportPreset::dialogNamesFindTheirFile()
+{
+    QFETCH(QByteArrayList, files);
+    QFETCH(QString, shown);
+    const auto empty = qScopeGuard([this] { emptyFolder(m_dir->path()); });
+    for (const QByteArray& name : files) {
+        const QByteArray full = QFile::encodeName(m_dir->path()) + '/' + name;
+        ::mkdir(LocalPath::folderOf(full).constData(), 0777);
+        QCOMPARE(ReplaceFile::write(FileName::fromBytes(full), m_saved), QString());
+    }
+    ParamModel model = m_previous;
+    QTEST(ImportPreset(LocalPath::fromDialog(path(shown)), model, m_messages).result ==
+              ImportResult::Imported,
+          "imported");
 }
 
 QTEST_GUILESS_MAIN(tst_ImportPreset)

@@ -28,6 +28,8 @@ private Q_SLOTS:
     void emptyPathWritesNothing();
     void failedWriteNamesTheFileAndKeepsIt_data();
     void failedWriteNamesTheFileAndKeepsIt();
+    void leftoversOfKilledSavesGo_data();
+    void leftoversOfKilledSavesGo();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -269,6 +271,28 @@ void tst_SavePreset::failedWriteNamesTheFileAndKeepsIt()
     }
     // No temporary file left behind.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden), filesBefore);
+}
+
+void tst_SavePreset::leftoversOfKilledSavesGo_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("kept");
+    const QString running = QString::number(QCoreApplication::applicationPid());
+    QTest::newRow("ours, its program ended") << "x.PA.tonvexa-2147483000-a1B2c3.tmp" << false;
+    QTest::newRow("ours, its program runs") << "x.PA.tonvexa-" + running + "-a1B2c3.tmp" << true;
+    QTest::newRow("of another file") << "y.PA.tonvexa-2147483000-a1B2c3.tmp" << true;
+    QTest::newRow("the user's copy") << "x.PA.backup" << true;
+    QTest::newRow("like ours, but not") << "x.PA.tonvexa-2147483000-a1B2c3.tmp.old" << true;
+}
+
+void tst_SavePreset::leftoversOfKilledSavesGo()
+{
+    QFETCH(QString, name);
+    writeFile(path(name), "[Main]\r\nType=ZEV001\r\n");
+    ParamModel model;
+    QVERIFY(SavePreset(path("x.PA"), model, m_messages));
+    QTEST(QFile::exists(path(name)), "kept");
+    QCOMPARE(QDir(m_dir->path()).count(), 2u + 1u + (QFile::exists(path(name)) ? 1u : 0u));
 }
 
 QTEST_GUILESS_MAIN(tst_SavePreset)

@@ -117,6 +117,12 @@ QList<QList<Sample>> sampleRows()
              [](S& s, W* p) {
                  return button(s, p, "210", 2);
              }},
+            {"undo refused",
+             [](S& s, W* p) {
+                 SimpControl* undo = button(s, p, "136", 0);
+                 undo->showRefusal();
+                 return undo;
+             }},
         },
         {
             {"fader 0",
@@ -169,6 +175,12 @@ QList<QList<Sample>> sampleRows()
              [](S& s, W* p) {
                  return slider(s, p, 246, 175, 0, 150, 56, 256, 7, 120);
              }},
+            {"gain knob disabled",
+             [](S& s, W* p) {
+                 ScrollBar* knob = slider(s, p, 246, 175, 0, 150, 56, 256, 7, 75);
+                 knob->setEnabled(false);
+                 return knob;
+             }},
         },
         {
             {"-1234",
@@ -182,6 +194,10 @@ QList<QList<Sample>> sampleRows()
             {"0.7",
              [](S& s, W* p) {
                  return number(s, p, 223, 0, 7, true);
+             }},
+            {"-14.6",
+             [](S& s, W* p) {
+                 return number(s, p, 223, 0, -146, true);
              }},
             {"small 88",
              [](S& s, W* p) {

@@ -1,6 +1,5 @@
 #include "BandTable.h"
 #include "EqGraphView.h"
-#include "Form.h"
 #include "MainCommands.h"
 #include "MainWindowContext.h"
 #include "MainWindowHarness.h"
@@ -9,7 +8,6 @@
 #include "ShowNumber.h"
 
 #include <QLineEdit>
-#include <QTimer>
 
 namespace {
 
@@ -66,16 +64,12 @@ void pressMarker(MainWindowHarness& h, EqGraphView* graph, int record)
 // by the graph's renderer into pictures of twice the pixels.
 void saveGraph(PictureFolder& folder, MainWindowHarness& h, EqGraphView* graph, const QString& name)
 {
-    const QTimer* drawWave = h.window.form().timer(QStringLiteral("tmrDrawWave"));
-    if (!QTest::qWaitFor([drawWave] { return !drawWave->isActive(); })) {
-        folder.fail(QStringLiteral("the graph did not redraw for %1").arg(name));
-    }
     folder.save(name, graph->grab().toImage());
     EqGraphRenderer renderer(h.skin);
     renderer.setScale(float(graph->width()) / GraphGeometry::DesignWidth);
     const QImage grid = renderer.drawGrid(graph->size(), 2);
     QImage work;
-    renderer.drawCurves(work, grid, {&h.window.bands(), h.model.currentEqGroup(), false});
+    renderer.drawCurves(work, grid, graph->scene());
     folder.save(name + QStringLiteral("-ratio2"), work);
 }
 
@@ -102,7 +96,27 @@ void drawGraphPictures(PictureFolder& folder)
     folder.save(QStringLiteral("graph-entry-box"), h.c().Frame1->grab().toImage());
     QTest::keyClick(h.c().Text1, Qt::Key_Escape);
 
+    // Two neighbours at +15 dB, Q 0.5: the sum passes +16 dB and runs along the top edge.
+    h.model.store().setFields(0, 0x06, {131, 0, 5});
+    h.model.store().setFields(0, 0x07, {146, 0, 5});
+    h.window.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    saveGraph(folder, h, graph, QStringLiteral("graph-music-beyond-range"));
+
+    // The music group bypassed: the banner under the dimmed curve.
+    storeBands(h, MusicBands, 0x02);
+    h.model.store().setValue(0, 0, 0x02, 0);
+    h.window.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    saveGraph(folder, h, graph, QStringLiteral("graph-music-bypassed"));
+
     h.window.commands().selectGroup(3);
     storeBands(h, EffectBands, 0x88);
     saveGraph(folder, h, graph, QStringLiteral("graph-effect"));
+    pressMarker(h, graph, 0);
+    saveGraph(folder, h, graph, QStringLiteral("graph-effect-readout"));
+
+    // The effect group at the factory: flat, its sum over its two cuts.
+    h.model.InitDefaults(ParamModel::FactoryReset);
+    h.model.store().setValue(0, 0, 0x88, 1);
+    h.window.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    saveGraph(folder, h, graph, QStringLiteral("graph-effect-flat"));
 }

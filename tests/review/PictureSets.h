@@ -27,7 +27,8 @@ void drawTabPictures(PictureFolder& folder);
 // over the main window.
 void drawDialogPictures(PictureFolder& folder);
 // The equaliser graph: the music group with bands boosted and cut, a band above 10 kHz selected,
-// the effect group with its three curves, each also at pixel ratio 2; the value entry box.
+// a sum beyond +16 dB, the group bypassed, the effect group with its three curves and flat, each
+// also at pixel ratio 2; the value entry box.
 void drawGraphPictures(PictureFolder& folder);
 // Room EQ on the graph: a measurement with its target and the music group's fit, a filter file
 // imported into the music group, the effect group fitted to the measurement.

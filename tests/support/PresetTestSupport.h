@@ -8,6 +8,8 @@
 #include <QRandomGenerator>
 #include <QStringList>
 #include <algorithm>
+#include <cstdio>
+#include <ftw.h>
 #include <set>
 #include <utility>
 
@@ -85,6 +87,18 @@ inline QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Empties a folder that may hold names Qt cannot spell (bytes that are not UTF-8), which
+// QTemporaryDir would leave behind.
+inline void emptyFolder(const QString& folder)
+{
+    ::nftw(
+        QFile::encodeName(folder).constData(),
+        [](const char* path, const struct stat*, int, FTW* at) {
+            return at->level > 0 ? ::remove(path) : 0;
+        },
+        16, FTW_DEPTH | FTW_PHYS);
 }
 
 } // namespace PresetTestSupport
