@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-deps.sh
-ensure_deps dpkg-dev
+ensure_deps "${tonvexa_package_tools[@]}"
 configure_and_build
 (cd build && cpack >/dev/null)
 ls "$PWD"/build/package/tonvexa_*.deb

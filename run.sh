@@ -8,10 +8,6 @@ ensure_deps
 configure_and_build
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: running offscreen and saving a screenshot of the window."
-    # A 1920 x 1080 screen, where the window opens at its design size (the offscreen default
-    # is 800 x 800, where it would open fitted to 800 pixels wide).
-    screen="$PWD/build/offscreen-1920x1080.json"
-    echo '{"screens":[{"name":"s","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"dpr":1}]}' >"$screen"
-    QT_QPA_PLATFORM="offscreen:configfile=$screen" exec build/app/tonvexa --simulate --screenshot "$PWD/tonvexa-screenshot.png"
+    exec build/app/tonvexa --simulate --screenshot "$PWD/tonvexa-screenshot.png"
 fi
 exec build/app/tonvexa --simulate "$@"

@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 source scripts/ensure-deps.sh
 # The package test also builds and checks the Debian package; the suite also runs the program on
 # a real X server (Xvfb, driven by xdotool).
-ensure_deps dpkg-dev desktop-file-utils appstream groff-base xvfb xdotool xauth
+ensure_deps "${tonvexa_package_tools[@]}" desktop-file-utils appstream groff-base xvfb xdotool xauth
 configure_and_build
 cd build
 ctest --output-on-failure --label-exclude bench -j 2

@@ -7,12 +7,15 @@
 #include "ParamModel.h"
 #include "PresetDialogs.h"
 #include "ProcessorTransport.h"
+#include "QuietQtMessages.h"
 #include "ScreenCheck.h"
 #include "ScreenshotRun.h"
 #include "SimFaultPlan.h"
 #include "SimProcessor.h"
 #include "SimStateKeeper.h"
 #include "SkinImages.h"
+#include "StartMode.h"
+#include "StartupTrace.h"
 #include "StreamMessages.h"
 #include "TerminationSignals.h"
 #include "USB_Comm.h"
@@ -23,6 +26,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -40,13 +44,21 @@ struct Options
     QString log;
 };
 
-// Nothing, with the reason in error, when an option's value does not read.
+void nameProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("tonvexa"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TONVEXA_VERSION));
+}
+
+// Nothing, with the reason in error, when an option's value does not read. --help and --version
+// print and end the program here.
 std::optional<Options> parseOptions(QStringList arguments, QString& error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Control program for the karaoke / audio signal processor."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption(
         {QStringLiteral("simulate"),
          QStringLiteral("Use the simulated processor instead of a USB device. It keeps its "
@@ -121,8 +133,37 @@ int endAfterMessages(MessageBoxMessages& boxes, int code)
 
 int main(int argc, char* argv[])
 {
+    QuietQtMessages::install();
+    const StartMode::Kind start =
+        StartMode::of(FileName::arguments(argc, argv), QProcessEnvironment::systemEnvironment());
+    if (start == StartMode::Kind::NoDisplay) {
+        QTextStream(stderr) << "tonvexa: " << StartMode::NoDisplayMessage << Qt::endl;
+        return 2;
+    }
+    if (start == StartMode::Kind::TextOnly) {
+        const QCoreApplication app(argc, argv);
+        nameProgram();
+        QString error;
+        if (!parseOptions(FileName::arguments(argc, argv), error)) {
+            QTextStream(stderr) << "tonvexa: " << error << Qt::endl;
+            return 2;
+        }
+        return 0;
+    }
+    // Lives until the platform has read the screen from it.
+    QTemporaryFile offscreenScreen;
+    if (start == StartMode::Kind::Offscreen) {
+        if (!offscreenScreen.open() || offscreenScreen.write(StartMode::offscreenScreen()) < 0 ||
+            !offscreenScreen.flush()) {
+            QTextStream(stderr) << "tonvexa: cannot write " << offscreenScreen.fileName() << ": "
+                                << offscreenScreen.errorString() << Qt::endl;
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", StartMode::offscreenPlatform(offscreenScreen.fileName()));
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tonvexa"));
+    nameProgram();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TONVEXA_APP_ID));
     AppStyle::apply(app);
@@ -178,6 +219,7 @@ int main(int argc, char* argv[])
         messages.showMessage(UserMessages::Icon::Critical, error);
         return endAfterMessages(boxMessages, 1);
     }
+    StartupTrace::watch(window);
     window.show();
     window.activateWindow();
 
@@ -210,7 +252,8 @@ int main(int argc, char* argv[])
             if (saved) {
                 QTextStream(stdout) << QFileInfo(options.screenshot).absoluteFilePath() << '\n';
             } else {
-                err << "cannot write " << options.screenshot << Qt::endl;
+                err << "cannot write " << options.screenshot << ": " << screenshot->errorString()
+                    << Qt::endl;
                 screenshotFailed = 1;
             }
             window.close();

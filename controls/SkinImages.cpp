@@ -5,6 +5,7 @@
 #include "Twips.h"
 
 #include <QPainter>
+#include <QResource>
 #include <QStringList>
 
 namespace {
@@ -41,11 +42,23 @@ void SkinImages::InitSkin()
         return;
     }
     m_loaded = true;
+    // The pictures are used where they lie in the program file: an image over read-only bytes
+    // copies nothing, and its pages are read only once it is drawn. Bytes that are not what the
+    // catalog describes leave every slot empty.
+    const QResource pixels(SkinCatalog::PixelsResource);
+    const uchar* block = pixels.data();
+    if (!block || pixels.compressionAlgorithm() != QResource::NoCompression ||
+        pixels.size() != SkinCatalog::pixelBytes()) {
+        return;
+    }
+    // An image over foreign bytes needs its rows 32-bit aligned; otherwise each picture is copied.
+    const bool aligned = reinterpret_cast<quintptr>(block) % alignof(quint32) == 0;
     for (int id = SkinCatalog::FirstId; id <= SkinCatalog::LastId; ++id) {
-        QImage image(SkinCatalog::resourcePath(id));
-        if (!image.isNull()) {
-            m_images[id - FirstSlotId] = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        }
+        const QSize size = SkinCatalog::naturalSize(id);
+        const QImage inPlace(block + SkinCatalog::pixelOffset(id), size.width(), size.height(),
+                             size.width() * SkinCatalog::BytesPerPixel,
+                             QImage::Format_ARGB32_Premultiplied);
+        m_images[id - FirstSlotId] = aligned ? inPlace : inPlace.copy();
     }
 }
 

@@ -8,7 +8,7 @@
 
 class QPainter;
 
-// The decoded skin pictures by id, and the flag that lets the skinned controls paint. One object,
+// The skin pictures by id, and the flag that lets the skinned controls paint. One object,
 // made by main and passed to every control and to whoever draws skin pictures. Ids 101 to 600
 // have a slot; the embedded pictures fill 101 to 400, the rest stay empty. An empty slot draws
 // nothing.
@@ -26,8 +26,8 @@ public:
 
     static bool hasSlot(int id) { return id >= FirstSlotId && id <= LastSlotId; }
 
-    // Loads the embedded pictures once; a later call does nothing. A picture that is missing or
-    // cannot be decoded leaves its slot empty.
+    // Fills the slots with the embedded pictures once; a later call does nothing. Nothing is
+    // decoded or copied: the slots show the program's own read-only pixels.
     void InitSkin();
     // Puts a picture of one's own into a slot (tests, and pictures made at run time).
     void setImage(int id, const QImage& image);

@@ -225,7 +225,13 @@ void DeviceLink::startPendingWrites()
 {
     if (!m_online || m_closing) {
         m_pending.clear();
-    } else if (!m_pending.isEmpty() && !isBusy()) {
+    }
+    if (isBusy()) {
+        return;
+    }
+    if (m_pending.isEmpty()) {
+        Q_EMIT becameIdle();
+    } else {
         sendPendingWrites();
     }
 }

@@ -80,6 +80,8 @@ Q_SIGNALS:
     void keepAliveEchoed();
     // A frame is about to go out (the keep-alive time-out is not armed during exchanges).
     void exchangeStarting();
+    // The last exchange or sequence ended and no write waits: the link is free.
+    void becameIdle();
 
 private:
     friend class LinkSequence;

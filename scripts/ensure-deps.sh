@@ -11,6 +11,10 @@ tonvexa_packages=(
     fonts-noto-cjk fonts-dejavu-core
 )
 
+# What making the Debian package needs beyond the build: dpkg-shlibdeps and file, with which
+# CPack finds the programs to strip and scan.
+tonvexa_package_tools=(dpkg-dev file)
+
 ensure_deps() {
     local missing=()
     local pkg

@@ -316,6 +316,16 @@ constexpr std::array<Entry, SkinCatalog::Count> Entries{{
     {87, 50, "FBX display (settings 0-3)"},                    // 400
 }};
 
+// Where each picture starts in the block of pixels, and (last) the block's size.
+constexpr std::array<qsizetype, SkinCatalog::Count + 1> Offsets = [] {
+    std::array<qsizetype, SkinCatalog::Count + 1> offsets{};
+    for (int i = 0; i < SkinCatalog::Count; ++i) {
+        offsets[i + 1] = offsets[i] + qsizetype(Entries[i].width) * Entries[i].height *
+                                          SkinCatalog::BytesPerPixel;
+    }
+    return offsets;
+}();
+
 } // namespace
 
 QSize SkinCatalog::naturalSize(int id)
@@ -329,7 +339,7 @@ QString SkinCatalog::role(int id)
     return contains(id) ? QString::fromLatin1(Entries[id - FirstId].role) : QString();
 }
 
-QString SkinCatalog::resourcePath(int id)
+qsizetype SkinCatalog::pixelOffset(int id)
 {
-    return QStringLiteral(":/skin/%1.png").arg(id);
+    return id >= FirstId && id <= LastId + 1 ? Offsets[id - FirstId] : -1;
 }

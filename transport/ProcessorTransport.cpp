@@ -56,6 +56,7 @@ bool ProcessorTransport::loadState(int lockWaitMs)
         m_lock.reset();
         return false;
     }
+    m_savedMemory = std::make_unique<ParamModel>(m_simulator->memory());
     return true;
 }
 
@@ -71,12 +72,24 @@ bool ProcessorTransport::saveChangedState(bool sayFailure)
     if (!m_lock || !m_unsaved) {
         return true;
     }
+    // What the file keeps: the parameters, the menu-show flags and the password. Written back
+    // with the same values, it stays as it is.
+    const ParamModel& memory = m_simulator->memory();
+    if (memory.store() == m_savedMemory->store() &&
+        memory.menuShow() == m_savedMemory->menuShow() &&
+        memory.password() == m_savedMemory->password()) {
+        m_unsaved = false;
+        return true;
+    }
     class Silent : public UserMessages
     {
         void showMessage(Icon, const QString&, Dismissed) override {}
     } silent;
-    m_unsaved = !SimStateFile::save(m_stateFile, m_simulator->memory(),
+    m_unsaved = !SimStateFile::save(m_stateFile, memory,
                                     sayFailure ? m_messages : static_cast<UserMessages&>(silent));
+    if (!m_unsaved) {
+        *m_savedMemory = memory;
+    }
     return !m_unsaved;
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+class ParamModel;
 class SimProcessor;
 class USB_Comm;
 class UserMessages;
@@ -26,7 +27,8 @@ public:
     // why) when the file is in use, is not a regular file, or cannot be read. A missing file is a
     // factory-fresh processor.
     bool loadState(int lockWaitMs = StateFileLock::DefaultWaitMs);
-    // Writes the simulated processor's memory back; false (said why) when that fails.
+    // Writes the simulated processor's memory back when it differs from what the file has (a
+    // command that only reads leaves the file as it was); false (said why) when that fails.
     bool saveState();
     // The same, only when a frame has written the memory since it was loaded or last written
     // (true when there is nothing to write); a failure is said only when sayFailure.
@@ -44,6 +46,7 @@ private:
     UserMessages& m_messages;
     std::unique_ptr<StateFileLock> m_lock;
     std::unique_ptr<SimProcessor> m_simulator;
+    std::unique_ptr<ParamModel> m_savedMemory; // as the state file has it
     std::unique_ptr<USB_Comm> m_transport;
     bool m_unsaved = false;
 };

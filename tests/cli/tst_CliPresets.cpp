@@ -4,6 +4,7 @@
 #include "SimStateFile.h"
 #include "ToolRun.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -73,6 +74,40 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(!QFile::exists(path("x.PA")));
         QVERIFY(run.err.contains(u"Connection for data transmission timed out."));
+    }
+
+    void stateFileIsRewrittenOnlyWhenTheMemoryChanges_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<bool>("rewritten");
+        QTest::newRow("get") << QStringList{"get", "0", "0x40"} << false;
+        QTest::newRow("backup") << QStringList{"backup", "x.PA"} << false;
+        QTest::newRow("menushow") << QStringList{"menushow"} << false;
+        QTest::newRow("set") << QStringList{"set", "0", "0x40", "8"} << true;
+    }
+
+    void stateFileIsRewrittenOnlyWhenTheMemoryChanges()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(bool, rewritten);
+        SimProcessor a;
+        a.memory().store().setValue(0, 0, 0x40, 7);
+        RecordingMessages messages;
+        QVERIFY(SimStateFile::save(path("A.PA"), a.memory(), messages));
+        // An hour back, so that a rewrite within the same second still shows.
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
+        QFile state(path("A.PA"));
+        QVERIFY(state.open(QIODevice::ReadWrite) &&
+                state.setFileTime(before, QFileDevice::FileModificationTime));
+        state.close();
+        const QByteArray bytes = readBytes("A.PA");
+
+        command.replaceInStrings(QStringLiteral("x.PA"), path("x.PA"));
+        QCOMPARE(ToolRun::of(QStringList{"--simulate=" + path("A.PA")} + command).exitCode, 0);
+        const bool sameBytes = readBytes("A.PA") == bytes;
+        const bool sameTime =
+            QFileInfo(path("A.PA")).lastModified().toSecsSinceEpoch() == before.toSecsSinceEpoch();
+        QCOMPARE(!(sameBytes && sameTime), rewritten);
     }
 
     void bareSimulateKeepsItsMemoryInTheDefaultFile()

@@ -49,6 +49,7 @@ icon_sizes="16 22 24 32 48 64 128 256"
     echo "-rw-r--r-- ./usr/share/man/man1/tonvexa.1.gz"
     echo "-rw-r--r-- ./usr/share/man/man1/tonvexa-cli.1.gz"
     echo "-rw-r--r-- ./usr/share/doc/tonvexa/README.md"
+    echo "-rw-r--r-- ./usr/share/doc/tonvexa/copyright"
 } | sort -k2 >"$work/expected"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $1, $6 }' | sort -k2 >"$work/listed"
 if ! diff -u "$work/expected" "$work/listed" >"$work/files.diff"; then
@@ -74,6 +75,15 @@ vendor=$(sed -n 's/.*VendorId = 0x\([0-9A-Fa-f]\{4\}\);.*/\1/p' "$ids_header" | 
 product=$(sed -n 's/.*ProductId = 0x\([0-9A-Fa-f]\{4\}\);.*/\1/p' "$ids_header" | tr A-F a-f)
 grep -q "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"$vendor\", ATTRS{idProduct}==\"$product\", TAG+=\"uaccess\"" \
     "$root/usr/lib/udev/rules.d/70-tonvexa-processor.rules" || fail "the udev rule lacks $vendor:$product"
+
+# The licence in Debian's machine-readable form, for every file.
+copyright="$root/usr/share/doc/tonvexa/copyright"
+if [ -f "$copyright" ]; then
+    head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fail "the copyright file does not name its format"
+    grep -qx 'Files: \*' "$copyright" && grep -qx 'License: GPL-3+' "$copyright" ||
+        fail "the copyright file does not put every file under GPL-3+"
+fi
 
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
 # The metainfo, and that the desktop entry it names is there.

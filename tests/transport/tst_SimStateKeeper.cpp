@@ -23,13 +23,16 @@ private Q_SLOTS:
     void savedWithoutAnOrderlyEnd_data()
     {
         QTest::addColumn<int>("quietMs");
-        QTest::newRow("a moment after the last write") << 50;
-        QTest::newRow("when the window is asked to close") << 600000;
+        QTest::addColumn<bool>("takenBack"); // then written back to what was loaded
+        QTest::newRow("a moment after the last write") << 50 << false;
+        QTest::newRow("when the window is asked to close") << 600000 << false;
+        QTest::newRow("a change taken back after it was saved") << 50 << true;
     }
 
     void savedWithoutAnOrderlyEnd()
     {
         QFETCH(int, quietMs);
+        QFETCH(bool, takenBack);
         const QString state = m_dir.filePath(QStringLiteral("state.PA"));
         QFile::remove(state);
         RecordingMessages messages;
@@ -38,6 +41,7 @@ private Q_SLOTS:
         SimStateKeeper keeper(processor, quietMs);
         QObject window;
         keeper.saveOnClose(&window);
+        const quint8 loaded = processor.simulator()->memory().store().value(0, 0, 0x40);
         write(processor, 7);
         write(processor, 33);
         QVERIFY(!QFile::exists(state)); // not for every write of a drag
@@ -46,9 +50,15 @@ private Q_SLOTS:
             QCoreApplication::sendEvent(&window, &close);
         }
         SimProcessor saved;
-        QTRY_COMPARE((SimStateFile::load(state, saved.memory(), messages),
-                      saved.memory().store().value(0, 0, 0x40)),
-                     quint8(33));
+        const auto savedValue = [&] {
+            SimStateFile::load(state, saved.memory(), messages);
+            return saved.memory().store().value(0, 0, 0x40);
+        };
+        QTRY_COMPARE(savedValue(), quint8(33));
+        if (takenBack) {
+            write(processor, loaded);
+            QTRY_COMPARE(savedValue(), loaded);
+        }
     }
 
     // Presets share the file writing; the lock is made apart.

@@ -17,10 +17,6 @@ constexpr int HelpTimeoutMs = 30000;
 QString helpOf(const QString& program, const QStringList& arguments, QTextStream& err)
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // The window program needs a platform to start even for --help; none has a display here.
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(HelpTimeoutMs) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QPainter>
+#include <QSaveFile>
 
 SkinGenerator::SkinGenerator()
 {
@@ -53,6 +54,21 @@ QString SkinGenerator::writeAll(const QString& dir) const
         if (!draw(id).convertToFormat(QImage::Format_ARGB32).save(path, "PNG"))
             return QStringLiteral("cannot write %1").arg(path);
     }
+    return {};
+}
+
+QString SkinGenerator::writePixels(const QString& file) const
+{
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write %1: %2").arg(file, out.errorString());
+    for (int id = SkinCatalog::FirstId; id <= SkinCatalog::LastId; ++id) {
+        const QImage image = draw(id);
+        // Rows of 32-bit pixels carry no padding, so the picture is one run of bytes.
+        out.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    }
+    if (out.pos() != SkinCatalog::pixelBytes() || !out.commit())
+        return QStringLiteral("cannot write %1: %2").arg(file, out.errorString());
     return {};
 }
 

@@ -16,8 +16,11 @@ public:
     ~SkinGenerator();
 
     QImage draw(int id) const;
-    // Writes 101.png .. 400.png into dir; returns an error text, empty on success.
+    // Writes 101.png .. 400.png into dir, to look at; returns an error text, empty on success.
     QString writeAll(const QString& dir) const;
+    // Writes every picture as the block of ready pixels the program embeds (laid out as
+    // SkinCatalog describes); returns an error text, empty on success.
+    QString writePixels(const QString& file) const;
     // The fonts the pictures are lettered in; empty when all are installed, else the missing.
     static QString missingFonts();
 

@@ -1,5 +1,6 @@
-// skingen: draws the skin pictures 101.png .. 400.png, a contact sheet of them for review, or the
-// program's desktop icons.
+// skingen: draws the skin pictures, as the block of ready pixels the program embeds or as
+// 101.png .. 400.png to look at, a contact sheet of them for review, or the program's desktop
+// icons.
 #include "ContactSheet.h"
 #include "IconTheme.h"
 #include "SkinGenerator.h"
@@ -24,9 +25,10 @@ int main(int argc, char* argv[])
         }
         return 0;
     }
-    if (args.size() != 3 ||
-        (args[1] != QLatin1String("--out") && args[1] != QLatin1String("--sheet"))) {
-        err << "usage: skingen --out DIR | --sheet FILE.png | --icons DIR NAME\n";
+    const QStringList modes{QStringLiteral("--pixels"), QStringLiteral("--out"),
+                            QStringLiteral("--sheet")};
+    if (args.size() != 3 || !modes.contains(args[1])) {
+        err << "usage: skingen --pixels FILE | --out DIR | --sheet FILE.png | --icons DIR NAME\n";
         return 2;
     }
     const QString missing = SkinGenerator::missingFonts();
@@ -37,8 +39,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     const SkinGenerator generator;
-    if (args[1] == QLatin1String("--out")) {
-        const QString error = generator.writeAll(args[2]);
+    if (args[1] != QLatin1String("--sheet")) {
+        const QString error = args[1] == QLatin1String("--out") ? generator.writeAll(args[2])
+                                                                : generator.writePixels(args[2]);
         if (!error.isEmpty()) {
             err << "skingen: " << error << "\n";
             return 1;
