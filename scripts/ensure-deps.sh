@@ -15,6 +15,11 @@ tonvexa_packages=(
 # CPack finds the programs to strip and scan.
 tonvexa_package_tools=(dpkg-dev file)
 
+# What the whole suite needs beyond the build: the package tools and the package's checkers, and
+# a real X server driven by xdotool for the test that runs the program on one.
+tonvexa_test_tools=("${tonvexa_package_tools[@]}" desktop-file-utils appstream groff-base xvfb xdotool
+    xauth)
+
 ensure_deps() {
     local missing=()
     local pkg

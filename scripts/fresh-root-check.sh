@@ -3,7 +3,9 @@
 # root (debootstrap, minbase), clones this checkout's committed HEAD into /root/tonvexa in it and
 # runs the README's two commands there as written, as root, with an empty environment. Prints the
 # time each command took; fails when either fails.
-#   usage: scripts/fresh-root-check.sh           (as root, or through sudo)
+#   usage: scripts/fresh-root-check.sh [--no-warnings]     (as root, or through sudo)
+# --no-warnings also fails when the build there printed a compiler warning (CI asks for it, since
+# the README's commands build without -Werror).
 # The package mirror is the host's, read from its apt sources (FRESH_ROOT_MIRROR overrides it).
 # The bare root is kept as a tarball in /var/cache/tonvexa, one per suite and mirror, so that the
 # next run skips debootstrap; what the project's scripts install is never kept.
@@ -15,6 +17,12 @@ cache_dir=/var/cache/tonvexa
 cache_days=30
 checkout=/root/tonvexa
 fresh_path=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
+no_warnings=0
+case "${1:-}" in
+    --no-warnings) no_warnings=1 ;;
+    "") ;;
+    *) echo "usage: $0 [--no-warnings]" >&2; exit 2 ;;
+esac
 
 if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null 2>&1 || { echo "run as root: debootstrap and chroot need it" >&2; exit 1; }
@@ -139,8 +147,12 @@ echo "== cloned $head into $checkout"
 # The commands exactly as the README gives them; bash's time keyword reports each one.
 started=$SECONDS
 if chroot "$root" env -i HOME=/root PATH="$fresh_path" \
-    bash -c "cd $checkout && time ./test.sh && time ./run.sh"; then
+    bash -c "cd $checkout && time ./test.sh && time ./run.sh" 2>&1 | tee "$work/output.log"; then
     [ -f "$root$checkout/tonvexa-screenshot.png" ] || { echo "FAIL: ./run.sh saved no screenshot" >&2; exit 1; }
+    if [ "$no_warnings" = 1 ] && grep -E '^[^ ]+:[0-9]+:[0-9]+: warning: ' "$work/output.log" >&2; then
+        echo "FAIL: the build printed compiler warnings (above)" >&2
+        exit 1
+    fi
     echo "== ./test.sh && ./run.sh passed in a fresh $suite root: $((SECONDS - started)) s"
 else
     status=$?
