@@ -106,8 +106,9 @@ private Q_SLOTS:
         QTest::newRow("second stage: confirmation differs")
             << secondStage + QStringList{"type1 abcdefghi", "type2 abcdefghj", "click2"}
             << QStringList{R::ConfirmationDiffers} << "Text2" << false;
-        QTest::newRow("second stage: Enter still runs the check")
-            << secondStage + QStringList{"type1 " + Stored, "enter"} << QStringList{} << "" << true;
+        QTest::newRow("second stage: Enter saves, not checks")
+            << secondStage + QStringList{"type1 " + Stored, "enter"}
+            << QStringList{R::ConfirmationDiffers} << "Text2" << false;
     }
 
     void passwordDialog()
@@ -140,25 +141,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("frame"); // empty: the processor stays silent
+        QTest::addColumn<QString>("save");  // the last step
         QTest::newRow("nine spaces") << "         "
-                                     << "FE,80,00,0E,20,20,20,20,20,20,20,20,20,AC";
-        QTest::newRow("punctuation") << "!\"#$%&'~}"
-                                     << "FE,80,00,0E,21,22,23,24,25,26,27,7E,7D,83";
+                                     << "FE,80,00,0E,20,20,20,20,20,20,20,20,20,AC"
+                                     << "click2";
+        QTest::newRow("punctuation, saved with Enter")
+            << "!\"#$%&'~}"
+            << "FE,80,00,0E,21,22,23,24,25,26,27,7E,7D,83"
+            << "enter";
         QTest::newRow("a failed write keeps the old password") << "abcdefghi"
-                                                               << "";
+                                                               << ""
+                                                               << "click2";
     }
 
     void passwordChange()
     {
         QFETCH(QString, password);
         QFETCH(QString, frame);
+        QFETCH(QString, save);
         SimulatedDevice device(frame.isEmpty() ? 0.02 : 1.0);
         device.sim.setFault(frame.isEmpty() ? SimFault::Silent : SimFault::None);
         setPassword(device.model, Stored);
         CmdPassword dialog(device.model, device.link, device.messages);
         dialog.show();
         perform(dialog,
-                {"type1 " + Stored, "click2", "type1 " + password, "type2 " + password, "click2"});
+                {"type1 " + Stored, "click2", "type1 " + password, "type2 " + password, save});
         QVERIFY(!dialog.PasswordOK()); // the menu settings never follow a change
         if (frame.isEmpty()) {
             QCOMPARE(device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
