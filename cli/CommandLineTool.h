@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliOptions.h"
+#include "UploadCheck.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -55,6 +56,9 @@ private:
     int setCommand(const QStringList& arguments);
     int backupCommand(const QStringList& arguments);
     int restoreCommand(const QStringList& arguments);
+    int verifyCommand(const QStringList& arguments);
+    // What the read-back after an upload found, on standard error; true when nothing differs.
+    bool reportCheck(const UploadCheck::Result& check);
     int showCommand(const QStringList& arguments);
     int diffCommand(const QStringList& arguments);
     int menushowCommand(const QStringList& arguments);
@@ -66,8 +70,9 @@ private:
     RoomEqCommands roomEq();
 
     // Opens a session with the processor, runs body and closes the session again (the
-    // simulator's state file is written back then). Failure when the session cannot open.
-    int withSession(const std::function<int(DeviceSession&)>& body);
+    // simulator's state file is written back then). failureCode when the session cannot open or
+    // close.
+    int withSession(const std::function<int(DeviceSession&)>& body, int failureCode = Failure);
     // The bare handshake frame; false (said why) when the processor does not answer it.
     bool bareHandshake(DeviceSession& session);
     // The full handshake and synchronisation; false (said why) unless the link is online after.

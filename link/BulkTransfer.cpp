@@ -1,5 +1,6 @@
 #include "BulkTransfer.h"
 
+#include "BlockReply.h"
 #include "DeviceLink.h"
 #include "Frames.h"
 #include "LinkSequence.h"
@@ -72,21 +73,8 @@ BulkTransfer::Outcome BulkTransfer::readBlock(LinkSequence& sequence, int type, 
     if (!sequence.SendFrame(type, mode, base, 0, ReplyTimeout::Normal)) {
         return Outcome::FrameFailed;
     }
-    const ParamBlock block = *blockAtBase(base);
-    const QByteArray& reply = m_link.reply();
-    if (reply.size() < 3 * block.size + 1) {
+    if (!storeBlockReply(m_link.reply(), type, mode, base, m_link.model())) {
         return Outcome::BadReply;
-    }
-    ParamModel& model = m_link.model();
-    for (int i = 0; i < block.size; ++i) {
-        const auto byte = [&](int k) {
-            return quint8(reply[3 * i + k]);
-        };
-        if (type == Frames::MenuShowRead) {
-            model.menuShow()[base + i] = byte(0);
-        } else {
-            model.store().setFields(mode, base + i, {byte(0), byte(1), byte(2)});
-        }
     }
     return Outcome::Completed;
 }
