@@ -151,12 +151,12 @@ void CmdPassword::enterSecondStage()
     Text1->setFocus();
 }
 
-void CmdPassword::saveNewPassword()
+QCoro::Task<> CmdPassword::saveNewPassword()
 {
     if (const auto refusal = PasswordRules::checkNew(Text1->text(), Text2->text())) {
         refuse(refusal->message,
                refusal->field == PasswordRules::Field::Confirmation ? Text2 : Text1);
-        return;
+        co_return;
     }
     const ParamModel::DevicePassword previous = m_model.password();
     m_model.password() = PasswordRules::bytes(Text1->text());
@@ -166,7 +166,7 @@ void CmdPassword::saveNewPassword()
     {
         LinkSequence sequence(m_link);
         busy = !sequence.isOpen();
-        written = sequence.SendFrame(Frames::PasswordWrite, 0, 0, 0, ReplyTimeout::Normal);
+        written = co_await sequence.SendFrame(Frames::PasswordWrite, 0, 0, 0, ReplyTimeout::Normal);
     }
     setEnabled(true);
     if (!written) {
@@ -175,10 +175,9 @@ void CmdPassword::saveNewPassword()
         if (busy) {
             refuse(BusyMessage, Text1);
         }
-        return;
+        co_return;
     }
-    m_messages.showMessage(UserMessages::Icon::Exclamation, ChangedMessage);
-    accept();
+    m_messages.showMessage(UserMessages::Icon::Exclamation, ChangedMessage, [this] { accept(); });
 }
 
 void CmdPassword::placeButtons(int topTwips)
@@ -189,6 +188,7 @@ void CmdPassword::placeButtons(int topTwips)
 
 void CmdPassword::refuse(const QString& message, QLineEdit* field)
 {
-    m_messages.showMessage(UserMessages::Icon::Exclamation, message);
+    // First: the box takes the focus, and gives it back to the dialog's focus widget on closing.
     field->setFocus();
+    m_messages.showMessage(UserMessages::Icon::Exclamation, message);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
 #include <QDialog>
 
 class DeviceLink;
@@ -12,8 +13,10 @@ class UserMessages;
 // The administrator password dialog. Its check (Command1, or Enter in the first stage) compares
 // what was typed with the processor's password, read just before the dialog opened, and on a
 // match sets PasswordOK and closes. Its change (Command2, or Enter in the second stage) asks for
-// the old password, then for the new one twice, and writes it to the processor; a write that fails
-// leaves the program's copy at the old password, as the processor still has it.
+// the old password, then for the new one twice, and writes it to the processor, the dialog
+// disabled until the processor answers; a write that fails leaves the program's copy at the old
+// password, as the processor still has it. A refusal's message box comes back to the field to
+// correct.
 class CmdPassword : public QDialog
 {
     Q_OBJECT
@@ -51,7 +54,7 @@ private:
     void checkPassword();
     void changePassword();
     void enterSecondStage();
-    void saveNewPassword();
+    QCoro::Task<> saveNewPassword();
     void placeButtons(int topTwips);
     void refuse(const QString& message, QLineEdit* field);
 

@@ -172,8 +172,7 @@ void GraphEdits::altWheelTurned(QPointF point, int notches)
 void GraphEdits::wheelStepTick()
 {
     m_wheelStep.stop();
-    // Every notch is one step, also when several came within one tick. Taken first: a step's
-    // send lets events run, and notches turned meanwhile start the timer again.
+    // Every notch is one step, also when several came within one tick.
     const int notches = m_pendingNotches;
     const int qNotches = m_pendingQNotches;
     m_pendingNotches = 0;

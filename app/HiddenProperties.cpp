@@ -2,6 +2,7 @@
 
 #include "CmdPassword.h"
 #include "DeviceLink.h"
+#include "DialogResult.h"
 #include "Frames.h"
 #include "LinkSequence.h"
 #include "MainWindowContext.h"
@@ -24,59 +25,66 @@ HiddenProperties::HiddenProperties(MainWindowContext& context)
     : m_context(context)
 {}
 
-void HiddenProperties::run()
+QCoro::Task<> HiddenProperties::run()
 {
     if (!m_context.online()) {
         m_context.messages.showMessage(UserMessages::Icon::Exclamation,
                                        ParameterEdits::OfflineMessage);
-        return;
+        co_return;
     }
-    if (!readPassword()) {
-        return;
+    const bool read = co_await readPassword();
+    if (!read) {
+        co_return;
     }
-    CmdPassword password(m_context.model, m_context.link, m_context.messages, &m_context.window);
-    password.exec();
-    if (!password.PasswordOK()) {
-        return;
+    auto* password =
+        new CmdPassword(m_context.model, m_context.link, m_context.messages, &m_context.window);
+    password->setAttribute(Qt::WA_DeleteOnClose);
+    co_await DialogResult(password);
+    if (!password->PasswordOK()) {
+        co_return;
     }
-    MenuShowFrm menu(m_context.model.menuShow(), &m_context.window);
-    menu.exec();
-    if (!menu.isSaved() || !m_context.online()) {
-        return;
+    auto* menu = new MenuShowFrm(m_context.model.menuShow(), &m_context.window);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    co_await DialogResult(menu);
+    if (!menu->isSaved() || !m_context.online()) {
+        co_return;
     }
-    if (writeMenuFlags()) {
+    const bool written = co_await writeMenuFlags();
+    if (written) {
         m_context.messages.showMessage(UserMessages::Icon::Exclamation, MenuSetMessage);
     }
 }
 
-bool HiddenProperties::readPassword()
+QCoro::Task<bool> HiddenProperties::readPassword()
 {
     // Nothing else may use the link meanwhile; when something already does, the key is ignored.
     LinkSequence sequence(m_context.link);
     m_context.window.setEnabled(false);
-    const bool read = sequence.SendFrame(Frames::PasswordRead, 0, 0, 0, ReplyTimeout::Normal);
+    const bool read =
+        co_await sequence.SendFrame(Frames::PasswordRead, 0, 0, 0, ReplyTimeout::Normal);
     m_context.window.setEnabled(true);
     const QByteArray& reply = m_context.link.reply();
     ParamModel::DevicePassword& password = m_context.model.password();
     if (!read || reply.size() < qsizetype(password.size())) {
-        return false;
+        co_return false;
     }
     std::copy_n(reply.constBegin(), password.size(), password.begin());
-    return true;
+    co_return true;
 }
 
-bool HiddenProperties::writeMenuFlags()
+QCoro::Task<bool> HiddenProperties::writeMenuFlags()
 {
     LinkSequence sequence(m_context.link);
-    m_context.window.setEnabled(false);
     if (!sequence.isOpen()) {
         m_context.messages.showMessage(UserMessages::Icon::Exclamation, CmdPassword::BusyMessage);
+        co_return false;
     }
-    bool written = sequence.isOpen();
+    m_context.window.setEnabled(false);
+    bool written = true;
     for (int block = 0; block < MenuBlockCount && written; ++block) {
-        written = sequence.SendFrame(Frames::MenuShowWrite, 0, ParamBlocks[block].base, 0,
-                                     ReplyTimeout::Normal);
+        written = co_await sequence.SendFrame(Frames::MenuShowWrite, 0, ParamBlocks[block].base, 0,
+                                              ReplyTimeout::Normal);
     }
     m_context.window.setEnabled(true);
-    return written;
+    co_return written;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
 #include <QString>
 
 struct MainWindowContext;
 
 // The password-guarded menu settings, started by the letter q on the main window: the
 // processor's password is read, the password dialog must be passed, the menu-show window edits
-// the flags, and saved flags are written to the processor's three menu blocks.
+// the flags, and saved flags are written to the processor's three menu blocks. Each step waits
+// for the one before it with the event loop running; any step that fails ends the sequence.
 class HiddenProperties
 {
 public:
@@ -14,11 +16,11 @@ public:
 
     explicit HiddenProperties(MainWindowContext& context);
 
-    void run();
+    QCoro::Task<> run();
 
 private:
-    bool readPassword();
-    bool writeMenuFlags();
+    QCoro::Task<bool> readPassword();
+    QCoro::Task<bool> writeMenuFlags();
 
     MainWindowContext& m_context;
 };

@@ -16,7 +16,6 @@
 #include "UndoHistory.h"
 #include "WindowLayout.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -109,7 +108,7 @@ void MainCommands::stepMode(int delta, SimpControl* arrow)
     m_context.sendWhileDisabled(arrow, model.currentMode(), 0, 0, Frames::ModeSelect);
 }
 
-void MainCommands::stepInput(int element)
+QCoro::Task<> MainCommands::stepInput(int element)
 {
     SimpControl* arrow = m_context.controls.btnStartModeI[element];
     arrow->setControlEnabled(false);
@@ -126,7 +125,8 @@ void MainCommands::stepInput(int element)
         store.setValue(0, 0, address, quint8(after));
         m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
         if (m_context.online()) {
-            m_context.link.SendFrame(Frames::ParamWrite, 0, address, after, ReplyTimeout::Normal);
+            co_await m_context.link.SendFrame(Frames::ParamWrite, 0, address, after,
+                                              ReplyTimeout::Normal);
         }
     }
     arrow->setControlEnabled(true);
@@ -176,27 +176,27 @@ void MainCommands::stepFourWay(int delta)
 void MainCommands::resetGroup()
 {
     ParamModel& model = m_context.model;
-    // The group and mode that are reset: a click among the events let run below may select
-    // others, and the processor must get the bands the store now holds.
+    // The group and mode that are reset: the processor must get the bands the store now holds.
     const int group = model.currentEqGroup();
     const int mode = model.currentMode();
     m_context.undo.SaveUndo();
     model.InitDefaults(ParamModel::EqGroupReset);
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
-    QApplication::processEvents();
     m_context.sendAddresses(mode, EqGroupTable::instance().group(group).resetAddresses());
 }
 
-void MainCommands::toneMoved()
+QCoro::Task<> MainCommands::toneMoved()
 {
     m_context.undo.NoteChange();
     ScrollBar* tone = m_context.controls.ScrollTone;
     if (!m_context.online()) {
         m_toneReset.start();
-        return;
+        co_return;
     }
     const int value = tone->value();
-    if (m_context.sendWhileDisabled(tone, 0, ParamRanges::ToneAddress, value)) {
+    const bool sent =
+        co_await m_context.sendWhileDisabled(tone, 0, ParamRanges::ToneAddress, value);
+    if (sent) {
         // The next whole upload carries the key the processor now has, not the one read when
         // the link came up.
         m_context.model.store().setValue(0, 0, ParamRanges::ToneAddress, quint8(value));

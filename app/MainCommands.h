@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
+
 class BandEditor;
 class QTimer;
 class SimpControl;
@@ -25,13 +27,13 @@ public:
 
 private:
     void stepMode(int delta, SimpControl* arrow);
-    void stepInput(int element);
+    QCoro::Task<> stepInput(int element);
     void stepStartMode(int element);
     void setSaveMode(int element);
     void setModeChange(int element);
     void stepFourWay(int delta);
     void resetGroup();
-    void toneMoved();
+    QCoro::Task<> toneMoved();
     void toneReturnedToNeutral();
     void toneResetTick();
     void panelPressed(float x, float y);

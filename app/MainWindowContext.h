@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
 #include <QList>
 #include <functional>
 
@@ -42,15 +43,16 @@ struct MainWindowContext
     std::function<void(int flags, int filter)> RefreshControls;
 
     bool online() const;
-    // The edit pattern: nothing while offline; otherwise the control is disabled while the
-    // frame (a parameter write unless said otherwise) goes out and enabled again, whatever the
-    // send's outcome. True when the processor got the frame or will get it: a write asked for
-    // during another exchange waits on the link's pending list.
-    bool sendWhileDisabled(SkinnedControl* control, int mode, int address, int value, int type = 0);
+    // The edit pattern: nothing while offline; otherwise the control is disabled until the frame
+    // (a parameter write unless said otherwise) has been answered, and enabled again whatever
+    // the outcome. True when the processor got the frame or will get it: a write asked for
+    // during another exchange waits its turn on the link.
+    QCoro::Task<bool> sendWhileDisabled(SkinnedControl* control, int mode, int address, int value,
+                                        int type = 0);
     // The same with the whole window disabled, for commands that must not overlap at all.
-    void sendWithWindowDisabled(int mode, int address, int value);
-    // The stored bytes of several addresses, in order, with the window disabled, as a group
-    // reset sends them; when another exchange still waits for its reply they wait on the
-    // link's pending list and follow it. Nothing while offline.
-    void sendAddresses(int mode, const QList<int>& addresses);
+    QCoro::Task<> sendWithWindowDisabled(int mode, int address, int value);
+    // The stored bytes of several addresses, in order, with the window disabled, as one
+    // sequence, as a group reset sends them; when another exchange still waits for its reply
+    // they wait their turn on the link and follow it. Nothing while offline.
+    QCoro::Task<> sendAddresses(int mode, QList<int> addresses);
 };

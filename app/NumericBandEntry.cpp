@@ -50,7 +50,7 @@ bool NumericBandEntry::isOpen() const
 void NumericBandEntry::open(int readout)
 {
     const auto& binding = m_bands.readoutBinding(readout);
-    if (!binding || m_committing) {
+    if (!binding) {
         return;
     }
     m_target = binding;
@@ -84,7 +84,7 @@ void NumericBandEntry::discard()
 
 void NumericBandEntry::commit()
 {
-    if (!m_target || m_committing || !isOpen()) {
+    if (!m_target || !isOpen()) {
         return;
     }
     const TagNew::BandDisplayBinding target = *m_target;
@@ -100,8 +100,6 @@ void NumericBandEntry::commit()
         discard();
         return;
     }
-    // The box may lose the focus while the band is on its way; the edit goes on regardless.
-    m_committing = true;
     m_context.undo.SaveUndo();
     if (!result.limitText.isEmpty()) {
         box->setText(result.limitText);
@@ -113,10 +111,10 @@ void NumericBandEntry::commit()
                                   MainWindowContext::Knobs | MainWindowContext::BandReadouts,
                               MainWindowContext::AllAddresses);
     if (m_context.online()) {
+        // On its way, or waiting its turn; the box closes without waiting for the answer.
         m_context.link.SendFrame(Frames::ParamWrite, mode, target.address, Frames::StoredBytes,
                                  ReplyTimeout::Normal);
     }
-    m_committing = false;
     discard();
 }
 
@@ -125,7 +123,7 @@ bool NumericBandEntry::eventFilter(QObject* watched, QEvent* event)
     QLineEdit* box = m_context.controls.Text1;
     switch (event->type()) {
     case QEvent::FocusOut:
-        if (watched == box && !m_committing) {
+        if (watched == box) {
             discard();
         }
         break;
@@ -140,7 +138,7 @@ bool NumericBandEntry::eventFilter(QObject* watched, QEvent* event)
         // A press on a control that takes no focus would leave the box open: any press outside
         // it ends the entry as losing the focus does.
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget != box && !box->isAncestorOf(widget) && !m_committing) {
+        if (widget && widget != box && !box->isAncestorOf(widget)) {
             discard();
         }
         break;

@@ -36,5 +36,4 @@ private:
     const WindowLayout& m_layout;
     // The read-out's binding: the address, field and band record the box edits.
     std::optional<TagNew::BandDisplayBinding> m_target;
-    bool m_committing = false;
 };

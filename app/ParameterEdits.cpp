@@ -80,29 +80,39 @@ void ParameterEdits::redo()
     restore(&UndoHistory::RedoStep, m_context.controls.SimpControl7);
 }
 
-void ParameterEdits::restore(HistoryStep step, SimpControl* button)
+QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
 {
     UndoHistory& history = m_context.undo;
-    bool restored = false;
     if (!m_context.online()) {
-        restored = (history.*step)(nullptr);
-    } else {
-        LinkSequence sequence(m_context.link);
-        if (!sequence.isOpen()) {
-            QApplication::beep();  // a transfer runs; the history stays where it is
-            button->showRefusal(); // seen too, where a beep is not heard
-            return;
+        if (std::optional<SnapshotRestore> restore = (history.*step)()) {
+            restore->finish();
+            m_context.RefreshControls(MainWindowContext::Everything,
+                                      MainWindowContext::AllAddresses);
         }
-        m_context.window.setEnabled(false);
-        restored = (history.*step)([&sequence](int mode, int address) {
-            return sequence.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
-                                      ReplyTimeout::Normal);
-        });
-        m_context.window.setEnabled(true);
+        co_return;
     }
-    if (restored) {
-        m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    LinkSequence sequence(m_context.link);
+    if (!sequence.isOpen()) {
+        QApplication::beep();  // a transfer runs; the history stays where it is
+        button->showRefusal(); // seen too, where a beep is not heard
+        co_return;
     }
+    std::optional<SnapshotRestore> restore = (history.*step)();
+    if (!restore) {
+        co_return;
+    }
+    m_context.window.setEnabled(false);
+    // Each changed address goes out before the next is restored; a failed send leaves the rest.
+    while (const auto changed = restore->next()) {
+        const bool answered =
+            co_await sequence.SendFrame(Frames::ParamWrite, changed->mode, changed->address,
+                                        Frames::StoredBytes, ReplyTimeout::Normal);
+        if (!answered) {
+            break;
+        }
+    }
+    m_context.window.setEnabled(true);
+    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
 }
 
 void ParameterEdits::lockClicked()

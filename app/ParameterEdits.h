@@ -2,6 +2,7 @@
 
 #include "UndoHistory.h"
 
+#include <QCoro/QCoroTask>
 #include <QString>
 
 class SimpControl;
@@ -28,9 +29,9 @@ public:
     void lockClicked();
 
 private:
-    using HistoryStep = bool (UndoHistory::*)(const UndoHistory::SendAddress&);
+    using HistoryStep = std::optional<SnapshotRestore> (UndoHistory::*)();
     // The button shows a refusal when a transfer keeps the step from running.
-    void restore(HistoryStep step, SimpControl* button);
+    QCoro::Task<> restore(HistoryStep step, SimpControl* button);
 
     MainWindowContext& m_context;
 };

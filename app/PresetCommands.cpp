@@ -41,10 +41,10 @@ bool PresetCommands::linkFree() const
     return true;
 }
 
-void PresetCommands::upload()
+QCoro::Task<> PresetCommands::upload()
 {
     if (linkFree()) {
-        m_bulk.UploadAll(false);
+        co_await m_bulk.UploadAll(false);
         sayIfPartial(PartialUpload::Source::Window, QStringLiteral("Upload again."));
     }
 }
@@ -58,18 +58,22 @@ void PresetCommands::sayIfPartial(PartialUpload::Source source, const QString& a
     }
 }
 
-void PresetCommands::save()
+QCoro::Task<> PresetCommands::save()
 {
-    SavePreset(m_files.ChoosePresetSaveFile(), m_context.model, m_context.messages);
+    SavePreset(co_await m_files.ChoosePresetSaveFile(), m_context.model, m_context.messages);
 }
 
-void PresetCommands::import()
+QCoro::Task<> PresetCommands::import()
 {
     if (!linkFree()) {
-        return;
+        co_return;
     }
-    const ImportResult result =
-        ImportPreset(m_files.BrowsePresetFile(), m_context.model, m_context.messages).result;
+    const QString path = co_await m_files.BrowsePresetFile();
+    // The link may have become busy while the dialog was open (a reconnection's sync).
+    if (path.isEmpty() || !linkFree()) {
+        co_return;
+    }
+    const ImportResult result = ImportPreset(path, m_context.model, m_context.messages).result;
     if (result == ImportResult::Imported) {
         m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
     }
@@ -77,7 +81,7 @@ void PresetCommands::import()
         m_context.undo.UndoRedoInit();
     }
     if (result == ImportResult::Imported && m_context.online()) {
-        m_bulk.UploadAll(true);
+        co_await m_bulk.UploadAll(true);
         sayIfPartial(PartialUpload::Source::Preset, QStringLiteral("Import the preset again."));
     }
 }

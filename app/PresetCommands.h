@@ -2,6 +2,7 @@
 
 #include "PartialUpload.h"
 
+#include <QCoro/QCoroTask>
 #include <QString>
 
 class BulkTransfer;
@@ -17,9 +18,9 @@ public:
 
     void attach();
 
-    void upload();
-    void save();
-    void import();
+    QCoro::Task<> upload();
+    QCoro::Task<> save();
+    QCoro::Task<> import();
 
 private:
     bool linkFree() const;

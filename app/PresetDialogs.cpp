@@ -1,9 +1,9 @@
 #include "PresetDialogs.h"
 
+#include "DialogResult.h"
 #include "LocalPath.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QStandardPaths>
 
 PresetDialogs::PresetDialogs()
@@ -13,44 +13,46 @@ PresetDialogs::PresetDialogs()
                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {}
 
-QString PresetDialogs::open(const QString& title, const QString& filter)
+QCoro::Task<QString> PresetDialogs::choose(QString title, QString filter,
+                                           QFileDialog::AcceptMode mode)
 {
-    const QString file =
-        QFileDialog::getOpenFileName(m_owner, title, m_folder.startFolder(), filter);
+    auto* dialog = new QFileDialog(m_owner, title, m_folder.startFolder(), filter);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // A save dialog asks before it overwrites a file.
+    dialog->setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    const int result = co_await DialogResult(dialog);
+    const QString file = result == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
     m_folder.remember(file);
-    return LocalPath::fromDialog(file);
+    co_return LocalPath::fromDialog(file);
 }
 
-QString PresetDialogs::save(const QString& title, const QString& filter)
+QCoro::Task<QString> PresetDialogs::BrowsePresetFile()
 {
-    // The dialog asks before it overwrites a file.
-    const QString file =
-        QFileDialog::getSaveFileName(m_owner, title, m_folder.startFolder(), filter);
-    m_folder.remember(file);
-    return LocalPath::fromDialog(file);
+    co_return co_await choose(OpenTitle, Filter, QFileDialog::AcceptOpen);
 }
 
-QString PresetDialogs::BrowsePresetFile()
+QCoro::Task<QString> PresetDialogs::ChoosePresetSaveFile()
 {
-    return open(OpenTitle, Filter);
+    co_return co_await choose(SaveTitle, Filter, QFileDialog::AcceptSave);
 }
 
-QString PresetDialogs::ChoosePresetSaveFile()
+QCoro::Task<QString> PresetDialogs::BrowseFilterFile()
 {
-    return save(SaveTitle, Filter);
+    co_return co_await choose(QStringLiteral("Import filter file"), FilterFileFilter,
+                              QFileDialog::AcceptOpen);
 }
 
-QString PresetDialogs::BrowseFilterFile()
+QCoro::Task<QString> PresetDialogs::ChooseFilterSaveFile()
 {
-    return open(QStringLiteral("Import filter file"), FilterFileFilter);
+    co_return co_await choose(QStringLiteral("Export filter file"), FilterFileFilter,
+                              QFileDialog::AcceptSave);
 }
 
-QString PresetDialogs::ChooseFilterSaveFile()
+QCoro::Task<QString> PresetDialogs::BrowseMeasurementFile()
 {
-    return save(QStringLiteral("Export filter file"), FilterFileFilter);
-}
-
-QString PresetDialogs::BrowseMeasurementFile()
-{
-    return open(QStringLiteral("Load measurement"), MeasurementFilter);
+    co_return co_await choose(QStringLiteral("Load measurement"), MeasurementFilter,
+                              QFileDialog::AcceptOpen);
 }

@@ -3,6 +3,7 @@
 #include "FileChooser.h"
 #include "PresetFolder.h"
 
+#include <QFileDialog>
 #include <QSettings>
 
 class QWidget;
@@ -25,15 +26,14 @@ public:
     // The window the dialogs belong to.
     void setOwner(QWidget* owner) { m_owner = owner; }
 
-    QString BrowsePresetFile() override;
-    QString ChoosePresetSaveFile() override;
-    QString BrowseFilterFile() override;
-    QString ChooseFilterSaveFile() override;
-    QString BrowseMeasurementFile() override;
+    QCoro::Task<QString> BrowsePresetFile() override;
+    QCoro::Task<QString> ChoosePresetSaveFile() override;
+    QCoro::Task<QString> BrowseFilterFile() override;
+    QCoro::Task<QString> ChooseFilterSaveFile() override;
+    QCoro::Task<QString> BrowseMeasurementFile() override;
 
 private:
-    QString open(const QString& title, const QString& filter);
-    QString save(const QString& title, const QString& filter);
+    QCoro::Task<QString> choose(QString title, QString filter, QFileDialog::AcceptMode mode);
 
     QWidget* m_owner = nullptr;
     QSettings m_settings;

@@ -14,7 +14,6 @@
 #include "UserMessages.h"
 #include "Wish.h"
 
-#include <QApplication>
 #include <QDir>
 
 RoomEqActions::RoomEqActions(MainWindowContext& context, EqGraphView& graph, FileChooser& files,
@@ -54,25 +53,25 @@ void RoomEqActions::showMenu(QPoint globalPosition)
     m_menu.popup(globalPosition);
 }
 
-void RoomEqActions::importFilterFile()
+QCoro::Task<> RoomEqActions::importFilterFile()
 {
-    const QString path = m_files.BrowseFilterFile();
+    const QString path = co_await m_files.BrowseFilterFile();
     if (path.isEmpty()) {
-        return;
+        co_return;
     }
     const FilterText::Result read = FilterText::readFile(path);
     if (!read.file) {
         refused(QStringLiteral("The filter file was not imported."), path, read.error);
-        return;
+        co_return;
     }
     applyFit(Wish::ofFilters(read.file->filters), read.file->filters);
 }
 
-void RoomEqActions::exportFilterFile()
+QCoro::Task<> RoomEqActions::exportFilterFile()
 {
-    const QString path = m_files.ChooseFilterSaveFile();
+    const QString path = co_await m_files.ChooseFilterSaveFile();
     if (path.isEmpty()) {
-        return;
+        co_return;
     }
     const ParamModel& model = m_context.model;
     const GroupBands bands =
@@ -100,21 +99,21 @@ std::optional<OverlayCurve> RoomEqActions::readCurve(const QString& path,
     return curve;
 }
 
-void RoomEqActions::loadMeasurement()
+QCoro::Task<> RoomEqActions::loadMeasurement()
 {
-    loadCurve(m_measured, m_overlay.measured);
+    co_await loadCurve(m_measured, m_overlay.measured);
 }
 
-void RoomEqActions::loadTarget()
+QCoro::Task<> RoomEqActions::loadTarget()
 {
-    loadCurve(m_target, m_overlay.target);
+    co_await loadCurve(m_target, m_overlay.target);
 }
 
-void RoomEqActions::loadCurve(std::optional<MeasuredResponse>& keep, OverlayCurve& drawn)
+QCoro::Task<> RoomEqActions::loadCurve(std::optional<MeasuredResponse>& keep, OverlayCurve& drawn)
 {
-    const QString path = m_files.BrowseMeasurementFile();
+    const QString path = co_await m_files.BrowseMeasurementFile();
     if (path.isEmpty()) {
-        return;
+        co_return;
     }
     if (const auto curve = readCurve(path, keep)) {
         drawn = *curve;
@@ -158,7 +157,6 @@ void RoomEqActions::applyFit(const Wish& wish, const FilterList& seed)
     m_context.undo.SaveUndo();
     fitted.bands.writeChanges(model.store(), mode, before);
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
-    QApplication::processEvents();
     m_context.sendAddresses(mode, changed);
 }
 

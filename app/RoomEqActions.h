@@ -4,6 +4,7 @@
 #include "GraphOverlay.h"
 #include "MeasuredResponse.h"
 
+#include <QCoro/QCoroTask>
 #include <QMenu>
 #include <QObject>
 #include <QTimer>
@@ -31,10 +32,11 @@ public:
 
     void attach();
 
-    void importFilterFile();
-    void exportFilterFile();
-    void loadMeasurement();
-    void loadTarget();
+    // Each completes once its file dialog has been answered and the file read or written.
+    QCoro::Task<> importFilterFile();
+    QCoro::Task<> exportFilterFile();
+    QCoro::Task<> loadMeasurement();
+    QCoro::Task<> loadTarget();
     void fitToMeasurement();
     void clearMeasurement();
 
@@ -43,7 +45,7 @@ public:
 
 private:
     void showMenu(QPoint globalPosition);
-    void loadCurve(std::optional<MeasuredResponse>& keep, OverlayCurve& drawn);
+    QCoro::Task<> loadCurve(std::optional<MeasuredResponse>& keep, OverlayCurve& drawn);
     // Reads a measurement or target curve, levelled; nothing (said why) when it does not read.
     std::optional<OverlayCurve> readCurve(const QString& path,
                                           std::optional<MeasuredResponse>& into);

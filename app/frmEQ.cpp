@@ -34,6 +34,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -75,7 +76,11 @@ frmEQ::frmEQ(ParamModel& model, SkinImages& skin, DeviceLink& link, UserMessages
     resize(WindowGeometry::DesignWidth, WindowGeometry::DesignHeight);
 }
 
-frmEQ::~frmEQ() = default;
+frmEQ::~frmEQ()
+{
+    // Whatever still runs ends while every part of the window is whole.
+    endSequences();
+}
 
 bool frmEQ::load(QString& error, const QString& designFile)
 {
@@ -325,17 +330,16 @@ void frmEQ::closeEvent(QCloseEvent* event)
     if (m_redrawRateMeter) {
         m_redrawRateMeter->stop();
     }
-    // Every wait of the link ends now; the supervision stops.
-    m_link.setClosing();
-    m_supervisor.stop();
+    const bool transferring = m_link.isBusy();
+    endSequences();
     if (m_toneReset) {
         m_toneReset->stop();
     }
-    if (m_link.isBusy()) {
-        // Something below us still uses the link: close once it has returned.
-        m_messages.showMessage(UserMessages::Icon::Exclamation, CloseDuringTransferMessage);
+    if (transferring) {
+        // The exchange has been given up already; the window goes once the user has read why.
         event->ignore();
-        m_endTimer->start();
+        m_messages.showMessage(UserMessages::Icon::Exclamation, CloseDuringTransferMessage,
+                               [this] { m_endTimer->start(); });
         return;
     }
     clearMask();
@@ -343,6 +347,20 @@ void frmEQ::closeEvent(QCloseEvent* event)
         m_commIndicator->programEnding();
     }
     event->accept();
+}
+
+void frmEQ::endSequences()
+{
+    // Every wait of the link ends now, and every sequence waiting on it goes on to its end at
+    // once (each send fails, and later ones too); the supervision stops.
+    m_link.setClosing();
+    m_supervisor.stop();
+    // So do the sequences waiting on a dialog of ours: a dialog closed counts as cancelled.
+    for (QDialog* dialog : findChildren<QDialog*>()) {
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    }
 }
 
 void frmEQ::resizeEvent(QResizeEvent* event)
@@ -445,8 +463,8 @@ bool frmEQ::isOnline() const
     return m_link.isOnline();
 }
 
-bool frmEQ::sendBand(quint8 address)
+void frmEQ::sendBand(quint8 address)
 {
-    return m_link.SendFrame(Frames::ParamWrite, m_model.currentMode(), address, Frames::StoredBytes,
-                            ReplyTimeout::Normal);
+    m_link.SendFrame(Frames::ParamWrite, m_model.currentMode(), address, Frames::StoredBytes,
+                     ReplyTimeout::Normal);
 }

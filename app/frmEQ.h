@@ -90,9 +90,11 @@ private:
     void showLampTip();
     // BandSender: the graph sends a dragged band from its redraw tick.
     bool isOnline() const override;
-    bool sendBand(quint8 address) override;
+    void sendBand(quint8 address) override;
 
     bool takeTimersFromDesign(QString& error);
+    // Closing: nothing that uses the link or waits on a dialog of ours goes on afterwards.
+    void endSequences();
     void discardDesign();
     void placeBandReadouts();
     void startUp();

@@ -1,4 +1,5 @@
 #include "AppStyle.h"
+#include "CommLogFollower.h"
 #include "DefaultSimState.h"
 #include "DeviceLink.h"
 #include "FileName.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <memory>
@@ -35,6 +37,7 @@ struct Options
     QString simulatorState;
     SimFaultPlan faults;
     QString screenshot;
+    QString log;
 };
 
 // Nothing, with the reason in error, when an option's value does not read.
@@ -63,6 +66,11 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
                       QStringLiteral("Start, connect and synchronise, save the window as PNG and "
                                      "quit."),
                       QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("log"),
+                      QStringLiteral("Append every frame sent to and received from the processor "
+                                     "to FILE as it happens, one line each, as the communication "
+                                     "log shows them."),
+                      QStringLiteral("FILE")});
     // --simulate takes an optional value, which QCommandLineParser cannot express.
     Options options;
     for (QString& argument : arguments) {
@@ -78,6 +86,7 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
     parser.process(arguments);
     options.simulate = parser.isSet(QStringLiteral("simulate"));
     options.screenshot = parser.value(QStringLiteral("screenshot"));
+    options.log = parser.value(QStringLiteral("log"));
     if (parser.isSet(QStringLiteral("simulate-faults"))) {
         const auto faults =
             SimFaultPlan::parse(parser.value(QStringLiteral("simulate-faults")), error);
@@ -89,6 +98,24 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
         options.faults = *faults;
     }
     return options;
+}
+
+// Before the window is up and once it has gone, a message box is the last thing the program
+// shows: the program ends when the user has closed it.
+int endAfterMessages(MessageBoxMessages& boxes, int code)
+{
+    const QList<QMessageBox*> open = boxes.openBoxes();
+    for (QMessageBox* box : open) {
+        QObject::connect(box, &QDialog::finished, box, [&boxes] {
+            if (boxes.openBoxes().isEmpty()) {
+                QCoreApplication::exit();
+            }
+        });
+    }
+    if (!open.isEmpty()) {
+        QApplication::exec();
+    }
+    return code;
 }
 
 } // namespace
@@ -119,7 +146,7 @@ int main(int argc, char* argv[])
     UserMessages& messages =
         options.screenshot.isEmpty() ? static_cast<UserMessages&>(boxMessages) : streamMessages;
     if (!ScreenCheck::confirm(*app.primaryScreen(), messages)) {
-        return 1;
+        return endAfterMessages(boxMessages, 1);
     }
 
     ParamModel model;
@@ -130,7 +157,7 @@ int main(int argc, char* argv[])
                                                                   : options.simulatorState,
                                  messages);
     if (!processor.loadState()) {
-        return 1;
+        return endAfterMessages(boxMessages, 1);
     }
     if (processor.simulator()) {
         options.faults.applyTo(*processor.simulator());
@@ -138,6 +165,11 @@ int main(int argc, char* argv[])
     processor.transport().Connect();
 
     DeviceLink link(model, processor.transport(), messages);
+    CommLogFollower logFile(link.log());
+    if (QString reason; !options.log.isEmpty() && !logFile.open(options.log, reason)) {
+        err << "tonvexa: --log " << FileName::shown(options.log) << ": " << reason << Qt::endl;
+        return 2;
+    }
     PresetDialogs dialogs;
     frmEQ window(model, skin, link, messages, dialogs);
     boxMessages.setOwner(&window);
@@ -145,7 +177,7 @@ int main(int argc, char* argv[])
     QString error;
     if (!window.load(error)) {
         messages.showMessage(UserMessages::Icon::Critical, error);
-        return 1;
+        return endAfterMessages(boxMessages, 1);
     }
     window.show();
     window.activateWindow();
@@ -187,7 +219,7 @@ int main(int argc, char* argv[])
     }
     const int code = app.exec();
     if (!processor.saveChangedState()) {
-        return 1;
+        return endAfterMessages(boxMessages, 1);
     }
     return code != 0 ? code : screenshotFailed;
 }

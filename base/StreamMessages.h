@@ -13,7 +13,14 @@ public:
         : m_err(err)
     {}
 
-    void showMessage(Icon, const QString& text) override { m_err << text.trimmed() << Qt::endl; }
+    using UserMessages::showMessage;
+    void showMessage(Icon, const QString& text, Dismissed dismissed) override
+    {
+        m_err << text.trimmed() << Qt::endl;
+        if (dismissed) {
+            dismissed();
+        }
+    }
 
 private:
     QTextStream& m_err;

@@ -134,19 +134,19 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
     return list;
 }
 
-int CommandLineTool::run(const QStringList& words)
+QCoro::Task<int> CommandLineTool::run(QStringList words)
 {
     QString error;
     const auto options = CliOptions::parse(words, error);
     if (!options) {
-        return badUsage(error);
+        co_return badUsage(error);
     }
     m_options = *options;
     if (m_options.simulate && m_options.simulatorState.isEmpty()) {
         m_options.simulatorState = m_defaultSimulatorState;
     }
     if (m_options.command.isEmpty()) {
-        return m_options.help ? printUsage() : badUsage(QStringLiteral("no command given"));
+        co_return m_options.help ? printUsage() : badUsage(QStringLiteral("no command given"));
     }
     for (const Command& command : commands()) {
         // A name of two words ("eq fit") takes the first argument as its second word.
@@ -159,13 +159,13 @@ int CommandLineTool::run(const QStringList& words)
             m_options.arguments.removeFirst();
         }
         if (m_options.help || m_options.arguments.contains(u"--help")) {
-            return printCommandHelp(command);
+            co_return printCommandHelp(command);
         }
         const auto count = m_options.arguments.size();
         if (count < command.minArguments || count > command.maxArguments) {
-            return badUsage(QStringLiteral("usage: %1 %2").arg(ProgramName, command.synopsis));
+            co_return badUsage(QStringLiteral("usage: %1 %2").arg(ProgramName, command.synopsis));
         }
-        return (this->*command.handler)(m_options.arguments);
+        co_return co_await (this->*command.handler)(m_options.arguments);
     }
     // A command of several ("eq") without the one meant: all of them.
     QStringList family;
@@ -179,11 +179,11 @@ int CommandLineTool::run(const QStringList& words)
         }
     }
     if (!family.isEmpty()) {
-        return m_options.help || m_options.arguments.contains(u"--help")
-                   ? Success
-                   : badUsage(QStringLiteral("usage: ") + family.join(QStringLiteral("\n       ")));
+        co_return m_options.help || m_options.arguments.contains(u"--help")
+            ? Success
+            : badUsage(QStringLiteral("usage: ") + family.join(QStringLiteral("\n       ")));
     }
-    return badUsage(QStringLiteral("unknown command %1").arg(m_options.command));
+    co_return badUsage(QStringLiteral("unknown command %1").arg(m_options.command));
 }
 
 int CommandLineTool::printUsage()
@@ -260,87 +260,94 @@ CommandLineTool::parseFrameRequest(const QStringList& arguments)
     return FrameRequest{*type, *mode, *address, *value};
 }
 
-int CommandLineTool::devicesCommand(const QStringList&)
+QCoro::Task<int> CommandLineTool::devicesCommand(const QStringList&)
 {
     const QList<HidDeviceInfo> found = ProcessorTransport::present(m_options.simulate);
     if (found.isEmpty()) {
         m_err << NoProcessorText << Qt::endl;
-        return Failure;
+        co_return Failure;
     }
     for (const HidDeviceInfo& device : found) {
         m_out << device.path << "\tinput " << device.inputReportLength << " bytes\toutput "
               << device.outputReportLength << " bytes\n";
     }
-    return Success;
+    co_return Success;
 }
 
-int CommandLineTool::frameCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::frameCommand(const QStringList& arguments)
 {
     const auto request = parseFrameRequest(arguments);
     if (!request) {
-        return BadUsage;
+        co_return BadUsage;
     }
     ParamModel model;
     model.InitDefaults(ParamModel::FactoryReset);
     const auto frame =
         Frames::build(request->type, request->mode, request->address, request->value, model);
     m_out << Frames::hexText(*frame) << '\n';
-    return Success;
+    co_return Success;
 }
 
-int CommandLineTool::withSession(const std::function<int(DeviceSession&)>& body, int failureCode)
+QCoro::Task<int> CommandLineTool::withSession(SessionBody body, int failureCode)
 {
     DeviceSession session(m_options, m_err);
     if (!session.open()) {
-        return failureCode;
+        co_return failureCode;
     }
-    const int code = body(session);
-    return session.close() ? code : failureCode;
+    const int code = co_await body(session);
+    co_return session.close() ? code : failureCode;
 }
 
-bool CommandLineTool::bareHandshake(DeviceSession& session)
+QCoro::Task<bool> CommandLineTool::bareHandshake(DeviceSession& session)
 {
-    if (!session.sendHandshakeFrame()) {
+    const bool connected = co_await session.sendHandshakeFrame();
+    if (!connected) {
         m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
-        return false;
+        co_return false;
     }
-    return true;
+    co_return true;
 }
 
-bool CommandLineTool::fullHandshake(DeviceSession& session)
+QCoro::Task<bool> CommandLineTool::fullHandshake(DeviceSession& session)
 {
-    if (!session.Handshake()) {
+    const bool connected = co_await session.Handshake();
+    if (!connected) {
         m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
-        return false;
+        co_return false;
     }
     // A synchronisation that failed has said why and left the link offline.
-    return session.link().isOnline();
+    co_return session.link().isOnline();
 }
 
-int CommandLineTool::sendCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::sendCommand(const QStringList& arguments)
 {
     const auto request = parseFrameRequest(arguments);
     if (!request) {
-        return BadUsage;
+        co_return BadUsage;
     }
     if (!Frames::replyLength(request->type, request->address)) {
-        return badUsage(QStringLiteral("a block read needs a block base (0x00, 0x40, 0x80, 0xC0)"));
+        co_return badUsage(
+            QStringLiteral("a block read needs a block base (0x00, 0x40, 0x80, 0xC0)"));
     }
     if (request->value == Frames::NotificationByte || request->value == Frames::KeepAliveByte) {
-        return badUsage(QStringLiteral("253 and 255 cannot be read back from the processor"));
+        co_return badUsage(QStringLiteral("253 and 255 cannot be read back from the processor"));
     }
     if (request->type == Frames::PasswordWrite) {
-        return badUsage(
+        co_return badUsage(
             QStringLiteral("send does not write the password: it would be nine 0x00 bytes"));
     }
-    return withSession([&](DeviceSession& session) {
-        if (!bareHandshake(session) ||
-            !session.link().SendFrame(request->type, request->mode, request->address,
-                                      request->value, ReplyTimeout::Normal)) {
-            return Failure; // the failure text is out already
+    co_return co_await withSession([&](DeviceSession& session) -> QCoro::Task<int> {
+        const bool connected = co_await bareHandshake(session);
+        if (!connected) {
+            co_return Failure; // the failure text is out already
+        }
+        const bool answered = co_await session.link().SendFrame(
+            request->type, request->mode, request->address, request->value, ReplyTimeout::Normal);
+        if (!answered) {
+            co_return Failure;
         }
         m_out << Frames::hexText(session.link().reply()) << '\n';
-        return Success;
+        co_return Success;
     });
 }
 
@@ -360,36 +367,40 @@ std::optional<QPair<int, int>> CommandLineTool::parseModeAndAddress(const QStrin
     return QPair<int, int>{ParamModel::slotMode(*address, *mode), *address};
 }
 
-int CommandLineTool::getCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::getCommand(const QStringList& arguments)
 {
     const auto target = parseModeAndAddress(arguments);
     if (!target) {
-        return BadUsage;
+        co_return BadUsage;
     }
     // Not a structured binding: clang before 16 cannot capture one in the lambda below.
     const int mode = target->first;
     const int address = target->second;
     const ParamBlock block = *blockContaining(address);
-    return withSession([&](DeviceSession& session) {
-        if (!bareHandshake(session) ||
-            !session.link().SendFrame(Frames::BlockRead, mode, block.base, 0,
-                                      ReplyTimeout::Normal)) {
-            return Failure;
+    co_return co_await withSession([&](DeviceSession& session) -> QCoro::Task<int> {
+        const bool connected = co_await bareHandshake(session);
+        if (!connected) {
+            co_return Failure;
+        }
+        const bool answered = co_await session.link().SendFrame(Frames::BlockRead, mode, block.base,
+                                                                0, ReplyTimeout::Normal);
+        if (!answered) {
+            co_return Failure;
         }
         const QByteArray fields = session.link().reply().mid(3 * (address - block.base), 3);
         m_out << quint8(fields[0]) << ' ' << quint8(fields[1]) << ' ' << quint8(fields[2]) << '\n';
-        return Success;
+        co_return Success;
     });
 }
 
-int CommandLineTool::setCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::setCommand(const QStringList& arguments)
 {
     if (arguments.size() == 4) {
-        return badUsage(QStringLiteral("give VALUE2 and VALUE3 together"));
+        co_return badUsage(QStringLiteral("give VALUE2 and VALUE3 together"));
     }
     const auto target = parseModeAndAddress(arguments);
     if (!target) {
-        return BadUsage;
+        co_return BadUsage;
     }
     // Not a structured binding: clang before 16 cannot capture one in the lambda below.
     const int mode = target->first;
@@ -397,66 +408,69 @@ int CommandLineTool::setCommand(const QStringList& arguments)
     const bool threeFields = EqGroupTable::instance().usesThreeFields(address);
     if (threeFields && arguments.size() != 5) {
         // Writing only the frequency would set the band's gain and Q bytes to 0 (+15 dB).
-        return badUsage(QStringLiteral("an EQ band or cut takes all three values"));
+        co_return badUsage(QStringLiteral("an EQ band or cut takes all three values"));
     }
     ParamStore::Fields fields{};
     for (int i = 0; i + 2 < arguments.size(); ++i) {
         const auto value = parseNumber(arguments[i + 2], 255, "VALUE");
         if (!value) {
-            return BadUsage;
+            co_return BadUsage;
         }
         if (*value == Frames::NotificationByte || *value == Frames::KeepAliveByte) {
-            return badUsage(QStringLiteral("253 and 255 cannot be read back from the processor"));
+            co_return badUsage(
+                QStringLiteral("253 and 255 cannot be read back from the processor"));
         }
         fields[i] = quint8(*value);
     }
-    return withSession([&](DeviceSession& session) {
-        if (!bareHandshake(session)) {
-            return Failure;
+    co_return co_await withSession([&](DeviceSession& session) -> QCoro::Task<int> {
+        const bool connected = co_await bareHandshake(session);
+        if (!connected) {
+            co_return Failure;
         }
         // The frame carries the three fields as they stand in the session's store.
         session.model().store().setFields(mode, address, fields);
-        return session.link().SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
-                                        ReplyTimeout::Normal)
-                   ? Success
-                   : Failure;
+        const bool written = co_await session.link().SendFrame(
+            Frames::ParamWrite, mode, address, Frames::StoredBytes, ReplyTimeout::Normal);
+        co_return written ? Success : Failure;
     });
 }
 
-int CommandLineTool::backupCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::backupCommand(const QStringList& arguments)
 {
     if (arguments[0].isEmpty()) {
-        return badUsage(QStringLiteral("backup needs a file name"));
+        co_return badUsage(QStringLiteral("backup needs a file name"));
     }
     if (const QString problem = presetNameProblem(arguments[0]); !problem.isEmpty()) {
-        return badUsage(QStringLiteral("backup: %1").arg(fileReason(arguments[0], problem)));
+        co_return badUsage(QStringLiteral("backup: %1").arg(fileReason(arguments[0], problem)));
     }
-    return withSession([&](DeviceSession& session) {
-        if (!fullHandshake(session)) {
-            return Failure; // nothing written
+    co_return co_await withSession([&](DeviceSession& session) -> QCoro::Task<int> {
+        const bool connected = co_await fullHandshake(session);
+        if (!connected) {
+            co_return Failure; // nothing written
         }
         const auto path = SavePreset(arguments[0], session.model(), session.messages(),
                                      PresetFile::Existing::Replace);
         if (!path) {
-            return Failure;
+            co_return Failure;
         }
         m_out << FileName::shown(*path) << '\n';
-        return Success;
+        co_return Success;
     });
 }
 
-int CommandLineTool::restoreCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::restoreCommand(const QStringList& arguments)
 {
     const QString path = arguments[0];
     // Checked before the processor is touched; the import reads the file again.
     if (const RegularFile::Check check = RegularFile::check(path);
         check.status != RegularFile::Status::Regular) {
         m_err << ImportFailedMessage << '\n' << fileReason(path, check.reason) << Qt::endl;
-        return Failure;
+        co_return Failure;
     }
-    return withSession([&](DeviceSession& session) {
-        if (!fullHandshake(session)) {
-            return Failure;
+    co_return co_await withSession([&](DeviceSession& session) -> QCoro::Task<int> {
+        const bool connected = co_await fullHandshake(session);
+        if (!connected) {
+            co_return Failure;
         }
         // No window to refresh and no undo history here; the upload ends with the mode select,
         // as after an import in the window.
@@ -466,9 +480,9 @@ int CommandLineTool::restoreCommand(const QStringList& arguments)
             if (!outcome.reason.isEmpty()) {
                 m_err << fileReason(path, outcome.reason) << Qt::endl;
             }
-            return Failure;
+            co_return Failure;
         }
-        session.bulk().UploadAll(true);
+        co_await session.bulk().UploadAll(true);
         // An upload that failed part-way has said so and left the link offline; the processor
         // keeps what reached it.
         if (const QString partial = PartialUpload::message(session.bulk().blocksWritten(),
@@ -478,10 +492,10 @@ int CommandLineTool::restoreCommand(const QStringList& arguments)
             m_err << partial << Qt::endl;
         }
         if (!session.link().isOnline()) {
-            return Failure;
+            co_return Failure;
         }
-        const UploadCheck::Result check = UploadCheck(session.link()).run();
-        return reportCheck(check) ? Success : Failure;
+        const UploadCheck::Result check = co_await UploadCheck(session.link()).run();
+        co_return reportCheck(check) ? Success : Failure;
     });
 }
 
@@ -505,7 +519,7 @@ bool CommandLineTool::reportCheck(const UploadCheck::Result& check)
     return check.remaining.isEmpty();
 }
 
-int CommandLineTool::verifyCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::verifyCommand(const QStringList& arguments)
 {
     const QString path = arguments[0];
     // The file is checked before the processor is touched; the comparison imports it again.
@@ -521,17 +535,18 @@ int CommandLineTool::verifyCommand(const QStringList& arguments)
     ParamModel scratch;
     StreamMessages messages(m_err);
     if (!imports(scratch, messages)) {
-        return BadUsage;
+        co_return BadUsage;
     }
-    return withSession(
-        [&](DeviceSession& session) {
-            if (!fullHandshake(session)) {
-                return int(BadUsage);
+    co_return co_await withSession(
+        [&](DeviceSession& session) -> QCoro::Task<int> {
+            const bool connected = co_await fullHandshake(session);
+            if (!connected) {
+                co_return BadUsage;
             }
             // The file over the processor's memory: what the file lacks cannot differ.
             ParamModel wanted = session.model();
             if (!imports(wanted, messages)) {
-                return int(BadUsage);
+                co_return BadUsage;
             }
             const QList<SettingDifference> differences =
                 SettingDifferences::between(session.model().store(), wanted.store());
@@ -539,18 +554,18 @@ int CommandLineTool::verifyCommand(const QStringList& arguments)
                 m_out << differenceRow(difference) << '\n';
             }
             m_out.flush();
-            return differences.isEmpty() ? int(Success) : int(Failure);
+            co_return differences.isEmpty() ? Success : Failure;
         },
         BadUsage);
 }
 
-int CommandLineTool::showCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::showCommand(const QStringList& arguments)
 {
     QString error;
     const auto table = PresetTable::read(arguments[0], error);
     if (!table) {
         m_err << fileReason(arguments[0], error) << Qt::endl;
-        return Failure;
+        co_return Failure;
     }
     for (const PresetTable::Row& row : table->rows()) {
         m_out << row.text() << '\n';
@@ -561,12 +576,12 @@ int CommandLineTool::showCommand(const QStringList& arguments)
     if (!importProblem.isEmpty()) {
         m_err << "The window would refuse this file: " << ImportFailedMessage << '\n'
               << fileReason(arguments[0], importProblem) << Qt::endl;
-        return Failure;
+        co_return Failure;
     }
-    return Success;
+    co_return Success;
 }
 
-int CommandLineTool::diffCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::diffCommand(const QStringList& arguments)
 {
     QString error;
     std::optional<PresetTable> tables[2];
@@ -574,7 +589,7 @@ int CommandLineTool::diffCommand(const QStringList& arguments)
         tables[i] = PresetTable::read(arguments[i], error);
         if (!tables[i]) {
             m_err << fileReason(arguments[i], error) << Qt::endl;
-            return BadUsage;
+            co_return BadUsage;
         }
     }
     int differences = 0;
@@ -598,12 +613,12 @@ int CommandLineTool::diffCommand(const QStringList& arguments)
         }
     }
     if (unreadable) {
-        return BadUsage;
+        co_return BadUsage;
     }
-    return differences == 0 ? Success : Failure;
+    co_return differences == 0 ? Success : Failure;
 }
 
-int CommandLineTool::menushowCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::menushowCommand(const QStringList& arguments)
 {
     MenuShowListing::Flags flags{};
     const auto print = [&] {
@@ -617,27 +632,28 @@ int CommandLineTool::menushowCommand(const QStringList& arguments)
         const auto table = PresetTable::read(arguments[0], error);
         if (!table) {
             m_err << fileReason(arguments[0], error) << Qt::endl;
-            return Failure;
+            co_return Failure;
         }
         for (const PresetTable::Row& row : table->rows()) {
             if (row.scope == u"MENUSHOW") {
                 flags[row.address] = row.byte(0);
             }
         }
-        return print();
+        co_return print();
     }
-    return withSession([&](DeviceSession& session) {
+    co_return co_await withSession([&](DeviceSession& session) -> QCoro::Task<int> {
         // The synchronisation after the handshake reads the flags of the three menu blocks.
-        if (!fullHandshake(session)) {
-            return Failure;
+        const bool connected = co_await fullHandshake(session);
+        if (!connected) {
+            co_return Failure;
         }
         const ParamModel::MenuShowFlags& read = session.model().menuShow();
         std::copy(read.begin(), read.end(), flags.begin());
-        return print();
+        co_return print();
     });
 }
 
-int CommandLineTool::curveCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::curveCommand(const QStringList& arguments)
 {
     constexpr double LowestFrequency = 1;
     constexpr double HighestFrequency = 24000; // half the processor's sample rate
@@ -645,7 +661,7 @@ int CommandLineTool::curveCommand(const QStringList& arguments)
     const auto group =
         mode ? parseNumber(arguments[2], EqGroupTable::GroupCount - 1, "GROUP") : std::nullopt;
     if (!group) {
-        return BadUsage;
+        co_return BadUsage;
     }
     std::optional<std::vector<float>> frequencies;
     if (arguments.size() > 3) {
@@ -655,18 +671,18 @@ int CommandLineTool::curveCommand(const QStringList& arguments)
         } else if (arguments.size() == 4 && arguments[3].startsWith(u"--at=")) {
             list = arguments[3].mid(qsizetype(sizeof("--at=") - 1));
         } else {
-            return badUsage(QStringLiteral("usage: %1 curve FILE.PA MODE GROUP [--at F1,F2,...]")
-                                .arg(QLatin1String(ProgramName)));
+            co_return badUsage(QStringLiteral("usage: %1 curve FILE.PA MODE GROUP [--at F1,F2,...]")
+                                   .arg(QLatin1String(ProgramName)));
         }
         frequencies.emplace();
         for (const QString& text : list.split(u',')) {
             const auto hz = parseDecimal(text);
             if (!hz || *hz < LowestFrequency || *hz > HighestFrequency) {
-                return badUsage(QStringLiteral("--at needs frequencies in Hz from %1 up to %2, "
-                                               "separated by commas: %3")
-                                    .arg(LowestFrequency)
-                                    .arg(HighestFrequency)
-                                    .arg(FileName::shown(text)));
+                co_return badUsage(QStringLiteral("--at needs frequencies in Hz from %1 up to %2, "
+                                                  "separated by commas: %3")
+                                       .arg(LowestFrequency)
+                                       .arg(HighestFrequency)
+                                       .arg(FileName::shown(text)));
             }
             frequencies->push_back(float(*hz));
         }
@@ -675,13 +691,13 @@ int CommandLineTool::curveCommand(const QStringList& arguments)
     if (const RegularFile::Check check = RegularFile::check(path);
         check.status != RegularFile::Status::Regular) {
         m_err << fileReason(path, check.reason) << Qt::endl;
-        return Failure;
+        co_return Failure;
     }
     ParamModel model;
     model.InitDefaults(ParamModel::FactoryReset);
     StreamMessages messages(m_err);
     if (ImportPreset(path, model, messages).result != ImportResult::Imported) {
-        return Failure; // the import has said why
+        co_return Failure; // the import has said why
     }
     m_out << CurveTable::header(FileName::shown(path.sliced(path.lastIndexOf(u'/') + 1)), *mode,
                                 *group)
@@ -691,31 +707,40 @@ int CommandLineTool::curveCommand(const QStringList& arguments)
     for (const QString& row : rows) {
         m_out << row << '\n';
     }
-    return Success;
+    co_return Success;
 }
 
 RoomEqCommands CommandLineTool::roomEq()
 {
-    const auto connected = [this](const std::function<int(DeviceSession&)>& body) {
-        return withSession([&](DeviceSession& session) {
-            return fullHandshake(session) ? body(session) : Failure;
+    const auto connected = [this](SessionBody body) {
+        return withSession([this, body = std::move(body)](DeviceSession& session) {
+            return afterFullHandshake(session, body);
         });
     };
     return RoomEqCommands(m_out, m_err, connected,
                           [this](const QString& message) { return badUsage(message); });
 }
 
-int CommandLineTool::eqExportCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::afterFullHandshake(DeviceSession& session, SessionBody body)
 {
-    return roomEq().exportCommand(arguments);
+    const bool connected = co_await fullHandshake(session);
+    if (!connected) {
+        co_return Failure;
+    }
+    co_return co_await body(session);
 }
 
-int CommandLineTool::eqImportCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::eqExportCommand(const QStringList& arguments)
 {
-    return roomEq().importCommand(arguments);
+    co_return co_await roomEq().exportCommand(arguments);
 }
 
-int CommandLineTool::eqFitCommand(const QStringList& arguments)
+QCoro::Task<int> CommandLineTool::eqImportCommand(const QStringList& arguments)
 {
-    return roomEq().fitCommand(arguments);
+    co_return co_await roomEq().importCommand(arguments);
+}
+
+QCoro::Task<int> CommandLineTool::eqFitCommand(const QStringList& arguments)
+{
+    co_return co_await roomEq().fitCommand(arguments);
 }

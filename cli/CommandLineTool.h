@@ -3,6 +3,7 @@
 #include "CliOptions.h"
 #include "UploadCheck.h"
 
+#include <QCoro/QCoroTask>
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
@@ -13,7 +14,9 @@ class DeviceSession;
 class RoomEqCommands;
 
 // tonvexa-cli: the processor link, presets and the simulated processor without a window.
-// Results go to standard output, messages to standard error.
+// Results go to standard output, messages to standard error. A command is a coroutine that
+// completes with the exit status; its exchanges with the processor run on the application's
+// event loop.
 class CommandLineTool
 {
 public:
@@ -26,8 +29,8 @@ public:
 
     CommandLineTool(QTextStream& out, QTextStream& err);
 
-    // words: the command line without the program name.
-    int run(const QStringList& words);
+    // words: the command line without the program name. The tool lives until the run ends.
+    QCoro::Task<int> run(QStringList words);
     // The state file of the simulated processor when --simulate names none; without one it
     // starts fresh and keeps nothing.
     void setDefaultSimulatorState(const QString& path) { m_defaultSimulatorState = path; }
@@ -40,7 +43,7 @@ private:
         const char* description;
         int minArguments;
         int maxArguments;
-        int (CommandLineTool::*handler)(const QStringList& arguments);
+        QCoro::Task<int> (CommandLineTool::*handler)(const QStringList& arguments);
     };
     static const QList<Command>& commands();
 
@@ -49,34 +52,37 @@ private:
     int badUsage(const QString& message);
     std::optional<int> parseNumber(const QString& text, int max, const char* what);
 
-    int devicesCommand(const QStringList& arguments);
-    int frameCommand(const QStringList& arguments);
-    int sendCommand(const QStringList& arguments);
-    int getCommand(const QStringList& arguments);
-    int setCommand(const QStringList& arguments);
-    int backupCommand(const QStringList& arguments);
-    int restoreCommand(const QStringList& arguments);
-    int verifyCommand(const QStringList& arguments);
+    QCoro::Task<int> devicesCommand(const QStringList& arguments);
+    QCoro::Task<int> frameCommand(const QStringList& arguments);
+    QCoro::Task<int> sendCommand(const QStringList& arguments);
+    QCoro::Task<int> getCommand(const QStringList& arguments);
+    QCoro::Task<int> setCommand(const QStringList& arguments);
+    QCoro::Task<int> backupCommand(const QStringList& arguments);
+    QCoro::Task<int> restoreCommand(const QStringList& arguments);
+    QCoro::Task<int> verifyCommand(const QStringList& arguments);
     // What the read-back after an upload found, on standard error; true when nothing differs.
     bool reportCheck(const UploadCheck::Result& check);
-    int showCommand(const QStringList& arguments);
-    int diffCommand(const QStringList& arguments);
-    int menushowCommand(const QStringList& arguments);
-    int curveCommand(const QStringList& arguments);
-    int eqExportCommand(const QStringList& arguments);
-    int eqImportCommand(const QStringList& arguments);
-    int eqFitCommand(const QStringList& arguments);
+    QCoro::Task<int> showCommand(const QStringList& arguments);
+    QCoro::Task<int> diffCommand(const QStringList& arguments);
+    QCoro::Task<int> menushowCommand(const QStringList& arguments);
+    QCoro::Task<int> curveCommand(const QStringList& arguments);
+    QCoro::Task<int> eqExportCommand(const QStringList& arguments);
+    QCoro::Task<int> eqImportCommand(const QStringList& arguments);
+    QCoro::Task<int> eqFitCommand(const QStringList& arguments);
     // The eq commands, whose sessions read the processor whole first.
     RoomEqCommands roomEq();
 
     // Opens a session with the processor, runs body and closes the session again (the
     // simulator's state file is written back then). failureCode when the session cannot open or
     // close.
-    int withSession(const std::function<int(DeviceSession&)>& body, int failureCode = Failure);
+    using SessionBody = std::function<QCoro::Task<int>(DeviceSession&)>;
+    QCoro::Task<int> withSession(SessionBody body, int failureCode = Failure);
     // The bare handshake frame; false (said why) when the processor does not answer it.
-    bool bareHandshake(DeviceSession& session);
+    QCoro::Task<bool> bareHandshake(DeviceSession& session);
     // The full handshake and synchronisation; false (said why) unless the link is online after.
-    bool fullHandshake(DeviceSession& session);
+    QCoro::Task<bool> fullHandshake(DeviceSession& session);
+    // body, once the full handshake has read everything from the processor; a failure without.
+    QCoro::Task<int> afterFullHandshake(DeviceSession& session, SessionBody body);
     // MODE ADDRESS of get and set: the address must lie in a parameter block; a common address
     // is always addressed in mode 0.
     std::optional<QPair<int, int>> parseModeAndAddress(const QStringList& arguments);

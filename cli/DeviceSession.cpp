@@ -1,6 +1,7 @@
 #include "DeviceSession.h"
 
 #include "CliOptions.h"
+#include "LinkSequence.h"
 #include "USB_Comm.h"
 
 DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
@@ -17,7 +18,7 @@ DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
     m_bulk = std::make_unique<BulkTransfer>(*m_link);
     m_supervisor = std::make_unique<ConnectionSupervisor>(*m_link, *m_bulk);
     if (options.log) {
-        m_link->log().setEnabled(true);
+        m_link->log().setFollowed(true);
         QObject::connect(&m_link->log(), &CommLog::entryAppended, m_link.get(),
                          [&err](const QString& entry) { err << entry << '\n'
                                                             << Qt::flush; });
@@ -39,6 +40,12 @@ bool DeviceSession::open()
         return false;
     }
     return true;
+}
+
+QCoro::Task<bool> DeviceSession::sendHandshakeFrame()
+{
+    LinkSequence sequence(*m_link);
+    co_return co_await ConnectionSupervisor::sendHandshakeFrame(sequence);
 }
 
 bool DeviceSession::close()

@@ -32,9 +32,9 @@ public:
     UserMessages& messages() { return m_messages; }
 
     // The bare handshake frame, one attempt: true when the processor answered 0x33, 0x00.
-    bool sendHandshakeFrame() { return ConnectionSupervisor::sendHandshakeFrame(*m_link); }
+    QCoro::Task<bool> sendHandshakeFrame();
     // The full handshake: online and the whole store read from the processor.
-    bool Handshake() { return m_supervisor->Handshake(); }
+    QCoro::Task<bool> Handshake() { return m_supervisor->Handshake(); }
 
 private:
     ParamModel m_model;

@@ -98,41 +98,47 @@ std::optional<QPair<int, int>> RoomEqCommands::modeAndGroup(const QString& mode,
     return QPair<int, int>{*m, *g};
 }
 
-int RoomEqCommands::exportCommand(const QStringList& arguments)
+QCoro::Task<int> RoomEqCommands::exportCommand(QStringList arguments)
 {
     const auto target = modeAndGroup(arguments.value(0), arguments.value(1));
-    return target ? exportGroup(target->first, target->second) : CommandLineTool::BadUsage;
+    if (!target) {
+        co_return CommandLineTool::BadUsage;
+    }
+    co_return co_await exportGroup(target->first, target->second);
 }
 
-int RoomEqCommands::importCommand(const QStringList& arguments)
+QCoro::Task<int> RoomEqCommands::importCommand(QStringList arguments)
 {
-    QStringList words = arguments;
-    const bool dryRun = words.removeAll(QStringLiteral("--dry-run")) > 0;
-    if (words.size() != 3) {
-        return m_badUsage(
+    const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
+    if (arguments.size() != 3) {
+        co_return m_badUsage(
             QStringLiteral("usage: tonvexa-cli %1").arg(QLatin1String(ImportSynopsis)));
     }
-    const auto target = modeAndGroup(words[1], words[2]);
-    return target ? importFile(words[0], target->first, target->second, dryRun)
-                  : CommandLineTool::BadUsage;
+    const auto target = modeAndGroup(arguments[1], arguments[2]);
+    if (!target) {
+        co_return CommandLineTool::BadUsage;
+    }
+    co_return co_await importFile(arguments[0], target->first, target->second, dryRun);
 }
 
-int RoomEqCommands::fitCommand(const QStringList& arguments)
+QCoro::Task<int> RoomEqCommands::fitCommand(QStringList arguments)
 {
-    QStringList words = arguments;
-    const bool dryRun = words.removeAll(QStringLiteral("--dry-run")) > 0;
+    const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
     QString curve;
-    const qsizetype option = words.indexOf(QStringLiteral("--target"));
-    if (option >= 0 && option + 1 < words.size()) {
-        curve = words.takeAt(option + 1);
-        words.removeAt(option);
+    const qsizetype option = arguments.indexOf(QStringLiteral("--target"));
+    if (option >= 0 && option + 1 < arguments.size()) {
+        curve = arguments.takeAt(option + 1);
+        arguments.removeAt(option);
     }
-    if (words.size() != 3 || words.indexOf(QStringLiteral("--target")) >= 0) {
-        return m_badUsage(QStringLiteral("usage: tonvexa-cli %1").arg(QLatin1String(FitSynopsis)));
+    if (arguments.size() != 3 || arguments.indexOf(QStringLiteral("--target")) >= 0) {
+        co_return m_badUsage(
+            QStringLiteral("usage: tonvexa-cli %1").arg(QLatin1String(FitSynopsis)));
     }
-    const auto target = modeAndGroup(words[1], words[2]);
-    return target ? fitMeasurement(words[0], curve, target->first, target->second, dryRun)
-                  : CommandLineTool::BadUsage;
+    const auto target = modeAndGroup(arguments[1], arguments[2]);
+    if (!target) {
+        co_return CommandLineTool::BadUsage;
+    }
+    co_return co_await fitMeasurement(arguments[0], curve, target->first, target->second, dryRun);
 }
 
 int RoomEqCommands::fileFailed(const QString& path, const QString& reason)
@@ -141,9 +147,9 @@ int RoomEqCommands::fileFailed(const QString& path, const QString& reason)
     return CommandLineTool::Failure;
 }
 
-int RoomEqCommands::exportGroup(int mode, int group)
+QCoro::Task<int> RoomEqCommands::exportGroup(int mode, int group)
 {
-    return m_connected([&](DeviceSession& session) {
+    co_return co_await m_connected([&](DeviceSession& session) -> QCoro::Task<int> {
         const GroupBands bands = GroupBands::read(session.model().store(), mode, group);
         const FilterList filters = bands.filters();
         m_out << FilterText::write(filters, bands.title(mode));
@@ -151,15 +157,15 @@ int RoomEqCommands::exportGroup(int mode, int group)
         ProcessorModel model(FrequencyPoints::standard());
         const Wish wish = Wish::ofFilters(filters);
         m_out << "# " << Deviation::of(model.group(bands), wish).text() << '\n';
-        return CommandLineTool::Success;
+        co_return CommandLineTool::Success;
     });
 }
 
-int RoomEqCommands::importFile(const QString& path, int mode, int group, bool dryRun)
+QCoro::Task<int> RoomEqCommands::importFile(QString path, int mode, int group, bool dryRun)
 {
     const FilterText::Result read = FilterText::readFile(path);
     if (!read.file) {
-        return fileFailed(path, read.error);
+        co_return fileFailed(path, read.error);
     }
     const FilterFile& file = *read.file;
     if (file.skippedLines > 0 || file.filtersOff > 0) {
@@ -168,35 +174,37 @@ int RoomEqCommands::importFile(const QString& path, int mode, int group, bool dr
     if (file.preampDb) {
         m_err << "preamp " << *file.preampDb << " dB not applied: the EQ has no gain of its own\n";
     }
-    return fitAndWrite(Wish::ofFilters(file.filters), file.filters, mode, group, dryRun);
+    co_return co_await fitAndWrite(Wish::ofFilters(file.filters), file.filters, mode, group,
+                                   dryRun);
 }
 
-int RoomEqCommands::fitMeasurement(const QString& path, const QString& target, int mode, int group,
-                                   bool dryRun)
+QCoro::Task<int> RoomEqCommands::fitMeasurement(QString path, QString target, int mode, int group,
+                                                bool dryRun)
 {
     const MeasurementText::Result measured = MeasurementText::readFile(path);
     if (!measured.response) {
-        return fileFailed(path, measured.error);
+        co_return fileFailed(path, measured.error);
     }
     MeasurementText::Result goal;
     if (!target.isEmpty()) {
         goal = MeasurementText::readFile(target);
         if (!goal.response) {
-            return fileFailed(target, goal.error);
+            co_return fileFailed(target, goal.error);
         }
     }
     const RoomCorrection::Result correction =
         RoomCorrection::wish(*measured.response, goal.response ? &*goal.response : nullptr);
     if (!correction.wish) {
-        return fileFailed(correction.error.contains(u"target") ? target : path, correction.error);
+        co_return fileFailed(correction.error.contains(u"target") ? target : path,
+                             correction.error);
     }
-    return fitAndWrite(*correction.wish, {}, mode, group, dryRun);
+    co_return co_await fitAndWrite(*correction.wish, {}, mode, group, dryRun);
 }
 
-int RoomEqCommands::fitAndWrite(const Wish& wish, const FilterList& seed, int mode, int group,
-                                bool dryRun)
+QCoro::Task<int> RoomEqCommands::fitAndWrite(Wish wish, FilterList seed, int mode, int group,
+                                             bool dryRun)
 {
-    return m_connected([&](DeviceSession& session) {
+    co_return co_await m_connected([&](DeviceSession& session) -> QCoro::Task<int> {
         const GroupBands before = GroupBands::read(session.model().store(), mode, group);
         const GridFit::Result fitted = GridFit::fit(wish, before, seed);
         printBands(before, fitted.bands);
@@ -204,10 +212,10 @@ int RoomEqCommands::fitAndWrite(const Wish& wish, const FilterList& seed, int mo
         m_out.flush();
         if (dryRun) {
             m_err << "--dry-run: nothing written\n";
-            return CommandLineTool::Success;
+            co_return CommandLineTool::Success;
         }
-        return writeChanges(session, mode, before, fitted.bands) ? CommandLineTool::Success
-                                                                 : CommandLineTool::Failure;
+        const bool written = co_await writeChanges(session, mode, before, fitted.bands);
+        co_return written ? CommandLineTool::Success : CommandLineTool::Failure;
     });
 }
 
@@ -222,15 +230,16 @@ void RoomEqCommands::printBands(const GroupBands& before, const GroupBands& afte
     }
 }
 
-bool RoomEqCommands::writeChanges(DeviceSession& session, int mode, const GroupBands& before,
-                                  const GroupBands& after)
+QCoro::Task<bool> RoomEqCommands::writeChanges(DeviceSession& session, int mode,
+                                               const GroupBands& before, const GroupBands& after)
 {
     after.writeChanges(session.model().store(), mode, before);
     for (const int address : after.changedAddresses(before)) {
-        if (!session.link().SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
-                                      ReplyTimeout::Normal)) {
-            return false;
+        const bool answered = co_await session.link().SendFrame(
+            Frames::ParamWrite, mode, address, Frames::StoredBytes, ReplyTimeout::Normal);
+        if (!answered) {
+            co_return false;
         }
     }
-    return true;
+    co_return true;
 }

@@ -2,6 +2,7 @@
 
 #include "FilterSpec.h"
 
+#include <QCoro/QCoroTask>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -18,10 +19,12 @@ struct Wish;
 // usage checked before the processor is touched. connected runs a body on a session whose
 // store holds everything the processor has (its exit status, or a failure when the processor
 // cannot be read); badUsage says what is wrong with the command line and gives its status.
+// Every command is a coroutine completed with its exit status.
 class RoomEqCommands
 {
 public:
-    using Connected = std::function<int(const std::function<int(DeviceSession&)>&)>;
+    using Body = std::function<QCoro::Task<int>(DeviceSession&)>;
+    using Connected = std::function<QCoro::Task<int>(Body)>;
     using BadUsage = std::function<int(const QString&)>;
 
     static const char* const ExportSynopsis;
@@ -34,28 +37,27 @@ public:
     RoomEqCommands(QTextStream& out, QTextStream& err, Connected connected, BadUsage badUsage);
 
     // The arguments after "eq export", "eq import" and "eq fit".
-    int exportCommand(const QStringList& arguments);
-    int importCommand(const QStringList& arguments);
-    int fitCommand(const QStringList& arguments);
+    QCoro::Task<int> exportCommand(QStringList arguments);
+    QCoro::Task<int> importCommand(QStringList arguments);
+    QCoro::Task<int> fitCommand(QStringList arguments);
 
 private:
-    int exportGroup(int mode, int group);
-    int importFile(const QString& path, int mode, int group, bool dryRun);
+    QCoro::Task<int> exportGroup(int mode, int group);
+    QCoro::Task<int> importFile(QString path, int mode, int group, bool dryRun);
     // target: a curve of the measurement's kind, or empty for a flat one.
-    int fitMeasurement(const QString& path, const QString& target, int mode, int group,
-                       bool dryRun);
+    QCoro::Task<int> fitMeasurement(QString path, QString target, int mode, int group, bool dryRun);
     // MODE GROUP; nothing when either is bad (said so).
     std::optional<QPair<int, int>> modeAndGroup(const QString& mode, const QString& group);
     // Fits the wish onto the group, prints every band before and after and the deviation, and
     // unless dryRun writes the bands that changed.
-    int fitAndWrite(const Wish& wish, const FilterList& seed, int mode, int group, bool dryRun);
+    QCoro::Task<int> fitAndWrite(Wish wish, FilterList seed, int mode, int group, bool dryRun);
     void printBands(const GroupBands& before, const GroupBands& after);
     int fileFailed(const QString& path, const QString& reason);
 
     // The only part that talks to the processor: stores the bands that changed and sends each
     // of their addresses; false when a send fails (the link has said why).
-    static bool writeChanges(DeviceSession& session, int mode, const GroupBands& before,
-                             const GroupBands& after);
+    static QCoro::Task<bool> writeChanges(DeviceSession& session, int mode,
+                                          const GroupBands& before, const GroupBands& after);
 
     QTextStream& m_out;
     QTextStream& m_err;

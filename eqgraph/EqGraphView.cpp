@@ -72,18 +72,13 @@ void EqGraphView::sendPendingBand()
         m_pendingSendBand = NoBand;
         return;
     }
-    const quint64 request = m_pendingRequests;
-    // The send waits with the event loop running, and a drag step may ask again meanwhile; only
-    // a send of the latest request clears it.
-    if (m_sender->sendBand(band.Address) && request == m_pendingRequests) {
-        m_pendingSendBand = NoBand;
-    }
+    m_sender->sendBand(band.Address);
+    m_pendingSendBand = NoBand;
 }
 
 void EqGraphView::setPendingSendBand(int band)
 {
     m_pendingSendBand = band >= 0 && band < BandTable::Capacity ? band : NoBand;
-    ++m_pendingRequests;
     if (m_pendingSendBand != NoBand) {
         emit bandPending();
     }

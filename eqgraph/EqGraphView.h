@@ -106,9 +106,6 @@ private:
     bool m_gridValid = false;
     bool m_workValid = false;
     int m_pendingSendBand = NoBand;
-    // Counts pending-band requests, so that a send that was overtaken by a newer drag step does
-    // not clear the newer one.
-    quint64 m_pendingRequests = 0;
     int m_gridBuilds = 0;
     int m_redraws = 0;
     WheelNotches m_wheel;

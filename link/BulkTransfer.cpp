@@ -8,8 +8,6 @@
 #include "ParamModel.h"
 #include "UserMessages.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 // The per-mode blocks in transfer order; the common block goes first, in mode 0.
@@ -22,6 +20,13 @@ BulkTransfer::BulkTransfer(DeviceLink& link, QObject* parent)
     : QObject(parent)
     , m_link(link)
 {}
+
+BulkTransfer::~BulkTransfer()
+{
+    if (m_active) {
+        m_link.setClosing();
+    }
+}
 
 bool BulkTransfer::begin()
 {
@@ -41,24 +46,31 @@ void BulkTransfer::end(bool completed)
     Q_EMIT transferFinished(completed);
 }
 
-void BulkTransfer::SyncAll()
+QCoro::Task<> BulkTransfer::SyncAll()
 {
     LinkSequence sequence(m_link);
-    if (!sequence.isOpen() || !begin()) {
-        return;
+    if (sequence.isOpen()) {
+        co_await SyncAll(sequence);
     }
-    Outcome outcome = readBlock(sequence, Frames::BlockRead, 0, CommonBase);
+}
+
+QCoro::Task<> BulkTransfer::SyncAll(LinkSequence& sequence)
+{
+    if (!begin()) {
+        co_return;
+    }
+    Outcome outcome = co_await readBlock(sequence, Frames::BlockRead, 0, CommonBase);
     for (int mode = 0; mode < ParamStore::ModeCount && outcome == Outcome::Completed; ++mode) {
         for (int base : PerModeBases) {
-            if ((outcome = readBlock(sequence, Frames::BlockRead, mode, base)) !=
-                Outcome::Completed) {
+            outcome = co_await readBlock(sequence, Frames::BlockRead, mode, base);
+            if (outcome != Outcome::Completed) {
                 break;
             }
         }
     }
     for (int base : PerModeBases) {
         if (outcome == Outcome::Completed) {
-            outcome = readBlock(sequence, Frames::MenuShowRead, 0, base);
+            outcome = co_await readBlock(sequence, Frames::MenuShowRead, 0, base);
         }
     }
     Q_EMIT storeRead();
@@ -68,52 +80,56 @@ void BulkTransfer::SyncAll()
     }
 }
 
-BulkTransfer::Outcome BulkTransfer::readBlock(LinkSequence& sequence, int type, int mode, int base)
+QCoro::Task<BulkTransfer::Outcome> BulkTransfer::readBlock(LinkSequence& sequence, int type,
+                                                           int mode, int base)
 {
-    if (!sequence.SendFrame(type, mode, base, 0, ReplyTimeout::Normal)) {
-        return Outcome::FrameFailed;
+    const bool answered = co_await sequence.SendFrame(type, mode, base, 0, ReplyTimeout::Normal);
+    if (!answered) {
+        co_return Outcome::FrameFailed;
     }
     if (!storeBlockReply(m_link.reply(), type, mode, base, m_link.model())) {
-        return Outcome::BadReply;
+        co_return Outcome::BadReply;
     }
-    return Outcome::Completed;
+    co_return Outcome::Completed;
 }
 
-void BulkTransfer::UploadAll(bool endWithModeSelect)
+QCoro::Task<> BulkTransfer::UploadAll(bool endWithModeSelect)
 {
     m_blocksWritten = 0;
     LinkSequence sequence(m_link);
     if (!sequence.isOpen() || !begin()) {
-        return;
+        co_return;
     }
-    bool completed = writeAllBlocks(sequence) == Outcome::Completed;
+    const Outcome written = co_await writeAllBlocks(sequence);
+    bool completed = written == Outcome::Completed;
     if (completed && endWithModeSelect) {
-        completed = sequence.SendFrame(Frames::ModeSelect, m_link.model().currentMode(), 0, 0,
-                                       ReplyTimeout::Normal);
+        completed = co_await sequence.SendFrame(Frames::ModeSelect, m_link.model().currentMode(), 0,
+                                                0, ReplyTimeout::Normal);
     } else if (completed) {
-        completed = sequence.SendFrame(Frames::UploadEnd, 0, 0, 0, ReplyTimeout::UploadEnd);
+        completed =
+            co_await sequence.SendFrame(Frames::UploadEnd, 0, 0, 0, ReplyTimeout::UploadEnd);
         if (completed) {
             m_link.setProgressCount(ProgressTotal);
             Q_EMIT progressChanged(ProgressTotal);
-            QCoreApplication::processEvents();
         }
     }
     end(completed);
 }
 
-BulkTransfer::Outcome BulkTransfer::writeAllBlocks(LinkSequence& sequence)
+QCoro::Task<BulkTransfer::Outcome> BulkTransfer::writeAllBlocks(LinkSequence& sequence)
 {
-    if (!sequence.SendFrame(Frames::BlockWrite, 0, CommonBase, 0, ReplyTimeout::Normal)) {
-        return Outcome::FrameFailed;
-    }
-    ++m_blocksWritten;
-    for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
+    bool answered =
+        co_await sequence.SendFrame(Frames::BlockWrite, 0, CommonBase, 0, ReplyTimeout::Normal);
+    m_blocksWritten += answered ? 1 : 0;
+    for (int mode = 0; mode < ParamStore::ModeCount && answered; ++mode) {
         for (int base : PerModeBases) {
-            if (!sequence.SendFrame(Frames::BlockWrite, mode, base, 0, ReplyTimeout::Normal)) {
-                return Outcome::FrameFailed;
+            answered = co_await sequence.SendFrame(Frames::BlockWrite, mode, base, 0,
+                                                   ReplyTimeout::Normal);
+            if (!answered) {
+                break;
             }
             ++m_blocksWritten;
         }
     }
-    return Outcome::Completed;
+    co_return answered ? Outcome::Completed : Outcome::FrameFailed;
 }

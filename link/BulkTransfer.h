@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
 #include <QObject>
 #include <QString>
 
@@ -28,11 +29,17 @@ public:
         QStringLiteral("Error reading data from the device!");
 
     explicit BulkTransfer(DeviceLink& link, QObject* parent = nullptr);
+    // A transfer still running when this goes would go on without it: the link closes first,
+    // which ends it.
+    ~BulkTransfer() override;
 
-    void SyncAll();
+    // Each runs as a sequence of its own; nothing happens while another holds the link.
+    QCoro::Task<> SyncAll();
     // endWithModeSelect: after a preset import the processor is put back into the current mode;
     // after the upload button it is told that the upload has ended.
-    void UploadAll(bool endWithModeSelect);
+    QCoro::Task<> UploadAll(bool endWithModeSelect);
+    // The synchronisation within a sequence already open (the handshake's).
+    QCoro::Task<> SyncAll(LinkSequence& sequence);
 
     bool isActive() const { return m_active; }
     // How many block writes of the last upload the processor confirmed: UploadBlockCount when
@@ -60,8 +67,8 @@ private:
 
     bool begin();
     void end(bool completed);
-    Outcome readBlock(LinkSequence& sequence, int type, int mode, int base);
-    Outcome writeAllBlocks(LinkSequence& sequence);
+    QCoro::Task<Outcome> readBlock(LinkSequence& sequence, int type, int mode, int base);
+    QCoro::Task<Outcome> writeAllBlocks(LinkSequence& sequence);
 
     DeviceLink& m_link;
     bool m_active = false;

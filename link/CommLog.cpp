@@ -4,6 +4,8 @@ void CommLog::append(const QString& entry)
 {
     if (m_enabled) {
         appendAlways(entry);
+    } else if (m_followed) {
+        Q_EMIT entryAppended(entry);
     }
 }
 

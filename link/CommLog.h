@@ -4,8 +4,9 @@
 #include <QString>
 
 // The communication log: one text of entries, each appended as CR LF plus the entry, so the
-// text starts with a line break. Entries are written while a log view is open (the log window,
-// or the command-line tool's --log); checksum failures are written even when none is.
+// text starts with a line break. Entries go into the text while the log window shows it
+// (enabled); checksum failures go in even when it does not. A follower (a --log file, standard
+// error) gets every entry through entryAppended, whether the text keeps it or not.
 class CommLog : public QObject
 {
     Q_OBJECT
@@ -19,10 +20,12 @@ public:
 
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled) { m_enabled = enabled; }
+    bool isFollowed() const { return m_followed; }
+    void setFollowed(bool followed) { m_followed = followed; }
     bool showsKeepAlive() const { return m_showKeepAlive; }
     void setShowsKeepAlive(bool show) { m_showKeepAlive = show; }
 
-    // Appends while the log is enabled.
+    // Appends while the log is enabled; tells the follower in any case.
     void append(const QString& entry);
     // Appends in any case (checksum failures).
     void appendAlways(const QString& entry);
@@ -36,6 +39,7 @@ Q_SIGNALS:
 
 private:
     bool m_enabled = false;
+    bool m_followed = false;
     bool m_showKeepAlive = true;
     QString m_text;
 };

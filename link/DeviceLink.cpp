@@ -1,11 +1,11 @@
 #include "DeviceLink.h"
 
 #include "Frames.h"
+#include "LinkSequence.h"
 #include "ParamModel.h"
 #include "USB_Comm.h"
 #include "UserMessages.h"
 
-#include <QEventLoop>
 #include <QtDebug>
 
 namespace {
@@ -16,6 +16,34 @@ const QString ReceivedPrefix = QStringLiteral("接收: ");
 const QString KeepAliveSentEntry = QStringLiteral("发送: FF 同步字");
 
 } // namespace
+
+// Suspends the exchange until its phase is left (a reply, the timer, or closing), with the timer
+// running for as long as it waits.
+class DeviceLink::PhaseWait
+{
+public:
+    PhaseWait(DeviceLink& link, Phase phase, QTimer& timer, int timeoutMs)
+        : m_link(link)
+        , m_phase(phase)
+        , m_timer(timer)
+        , m_timeoutMs(timeoutMs)
+    {}
+
+    bool await_ready() const noexcept { return m_link.m_phase != m_phase; }
+    void await_suspend(std::coroutine_handle<> exchange)
+    {
+        m_timer.start(m_timeoutMs);
+        m_link.m_waiter = exchange;
+        m_link.m_waitingIn = m_phase;
+    }
+    void await_resume() { m_timer.stop(); }
+
+private:
+    DeviceLink& m_link;
+    Phase m_phase;
+    QTimer& m_timer;
+    int m_timeoutMs;
+};
 
 DeviceLink::DeviceLink(ParamModel& model, USB_Comm& transport, UserMessages& messages,
                        LinkTimings timings, QObject* parent)
@@ -29,49 +57,44 @@ DeviceLink::DeviceLink(ParamModel& model, USB_Comm& transport, UserMessages& mes
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
     }
-    connect(&m_acknowledgementTimer, &QTimer::timeout, this, [this] {
-        if (m_phase == Phase::AwaitingAcknowledgement) {
-            m_phase = Phase::Failed;
-            wake();
-        }
-    });
-    connect(&m_replyTimer, &QTimer::timeout, this, [this] {
-        if (m_phase == Phase::AwaitingData) {
-            m_phase = Phase::Failed;
-            wake();
-        }
-    });
+    connect(&m_acknowledgementTimer, &QTimer::timeout, this,
+            [this] { endPhase(Phase::AwaitingAcknowledgement, Phase::Failed); });
+    connect(&m_replyTimer, &QTimer::timeout, this,
+            [this] { endPhase(Phase::AwaitingData, Phase::Failed); });
     connect(&m_transport, &USB_Comm::DataArrival, this, &DeviceLink::DataArrival);
 }
 
 DeviceLink::~DeviceLink()
 {
-    // Whoever owns the link must not destroy it while a send still runs on the stack.
-    Q_ASSERT(m_depth == 0);
+    setClosing();
 }
 
-bool DeviceLink::SendFrame(int type, int mode, int address, int value, int replyTimeoutMs)
+QCoro::Task<bool> DeviceLink::SendFrame(int type, int mode, int address, int value,
+                                        int replyTimeoutMs)
 {
-    if (m_exchangeRunning || m_sequenceRunning) {
-        if (type == Frames::ParamWrite || type == Frames::ModeSelect) {
-            const PendingWrite write{type, mode, address, value, replyTimeoutMs};
-            auto same =
-                std::find_if(m_pending.begin(), m_pending.end(), [&](const PendingWrite& p) {
-                    return p.type == type && p.mode == mode && p.address == address;
-                });
-            if (same != m_pending.end()) {
-                *same = write;
-            } else {
-                m_pending.append(write);
-            }
-        }
+    if (isBusy()) {
+        co_return queueWrite({type, mode, address, value, replyTimeoutMs});
+    }
+    const bool answered = co_await runExchange(type, mode, address, value, replyTimeoutMs);
+    // Writes that came in meanwhile go out before anything else may start.
+    startPendingWrites();
+    co_return answered;
+}
+
+bool DeviceLink::queueWrite(const PendingWrite& write)
+{
+    if (write.type != Frames::ParamWrite && write.type != Frames::ModeSelect) {
         return false;
     }
-    ++m_depth;
-    const bool ok = runExchange(type, mode, address, value, replyTimeoutMs);
-    sendPendingWrites();
-    leave();
-    return ok;
+    auto same = std::find_if(m_pending.begin(), m_pending.end(), [&](const PendingWrite& p) {
+        return p.type == write.type && p.mode == write.mode && p.address == write.address;
+    });
+    if (same != m_pending.end()) {
+        *same = write;
+    } else {
+        m_pending.append(write);
+    }
+    return true;
 }
 
 void DeviceLink::SendKeepAlive()
@@ -91,102 +114,131 @@ void DeviceLink::setOnline(bool online)
         m_online = online;
         Q_EMIT onlineChanged(online);
     }
+    if (online && !m_lossMessage.isEmpty()) {
+        m_messages.withdrawMessage(std::exchange(m_lossMessage, QString()));
+    }
+}
+
+void DeviceLink::reportLoss(const QString& message)
+{
+    setOnline(false);
+    if (m_lossMessage.isEmpty()) {
+        m_lossMessage = message;
+        m_messages.showMessage(UserMessages::Icon::Exclamation, message);
+    }
 }
 
 void DeviceLink::setClosing()
 {
     m_closing = true;
     m_pending.clear();
-    wake();
+    endPhase(Phase::AwaitingAcknowledgement, Phase::Failed);
+    endPhase(Phase::AwaitingData, Phase::Failed);
+    // Not through the event loop: nothing may stay suspended on a link that is going away.
+    resumeExchange();
 }
 
-bool DeviceLink::runExchange(int type, int mode, int address, int value, int replyTimeoutMs)
+QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int value,
+                                          int replyTimeoutMs)
 {
+    // One exchange at a time; LinkSequence and SendFrame see to it.
+    Q_ASSERT(m_phase == Phase::Idle);
+    if (m_closing) {
+        co_return false;
+    }
     Q_EMIT exchangeStarting();
     const auto frame = Frames::build(type, mode, address, value, m_model);
     const auto replyLength = Frames::replyLength(type, address);
     if (!frame || !replyLength) {
         qWarning("SendFrame: no frame of type %d for mode %d, address %d, value %d", type, mode,
                  address, value);
-        return false;
+        co_return false;
     }
     ++m_progress;
-    m_exchangeRunning = true;
     const QString sentEntry = SentPrefix + Frames::hexText(*frame);
     const int attempts = m_handshake ? 1 : AttemptCount;
-    for (int attempt = 0; attempt < attempts && m_phase != Phase::Succeeded && !m_closing;
-         ++attempt) {
+    bool answered = false;
+    for (int attempt = 0; attempt < attempts && !answered && !m_closing; ++attempt) {
         m_receiver.startAttempt(*replyLength);
         m_transport.SendData(*frame);
         m_log.append(sentEntry);
         m_phase = Phase::AwaitingAcknowledgement;
-        waitWhile(Phase::AwaitingAcknowledgement, m_acknowledgementTimer,
-                  m_timings.scaled(m_timings.acknowledgementMs));
-        waitWhile(Phase::AwaitingData, m_replyTimer, m_timings.scaled(replyTimeoutMs));
+        co_await waitWhile(Phase::AwaitingAcknowledgement, m_acknowledgementTimer,
+                           m_timings.scaled(m_timings.acknowledgementMs));
+        co_await waitWhile(Phase::AwaitingData, m_replyTimer, m_timings.scaled(replyTimeoutMs));
+        answered = m_phase == Phase::Succeeded;
     }
-    const bool ok = m_phase == Phase::Succeeded;
     m_phase = Phase::Idle;
-    if (!ok && !m_handshake) {
-        // Offline first: nothing started from the message box's event loop may use the link.
-        setOnline(false);
-        if (!m_closing) {
-            // A close request is not a lost device; the user asked for it.
-            m_messages.showMessage(UserMessages::Icon::Exclamation, TimeoutMessage);
+    if (!answered && !m_handshake) {
+        if (m_closing) {
+            setOnline(false); // a close request is not a lost device; the user asked for it
+        } else {
+            reportLoss(TimeoutMessage);
         }
     }
-    m_exchangeRunning = false;
-    return ok;
+    co_return answered;
 }
 
-void DeviceLink::waitWhile(Phase phase, QTimer& timer, int timeoutMs)
+DeviceLink::PhaseWait DeviceLink::waitWhile(Phase phase, QTimer& timer, int timeoutMs)
 {
-    if (m_phase != phase) {
-        return;
-    }
-    timer.start(timeoutMs);
-    while (m_phase == phase && !m_closing) {
-        QEventLoop loop;
-        m_waitLoop = &loop;
-        m_woken = false;
-        loop.exec();
-        m_waitLoop = nullptr;
-        if (!m_woken) {
-            // Nobody of ours ended the loop: the application is quitting.
-            setClosing();
-        }
-    }
-    timer.stop();
-    if (m_phase == phase) {
-        m_phase = Phase::Failed;
+    return PhaseWait(*this, phase, timer, timeoutMs);
+}
+
+void DeviceLink::endPhase(Phase from, Phase to)
+{
+    if (m_phase == from) {
+        m_phase = to;
+        wake();
     }
 }
 
 void DeviceLink::wake()
 {
-    m_woken = true;
-    if (m_waitLoop) {
-        m_waitLoop->quit();
+    // The exchange goes on from the event loop, never from inside the receiver or a timer that
+    // ended its wait; several wakes before it runs make one resumption.
+    if (m_waiter && !m_wakePosted) {
+        m_wakePosted = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_wakePosted = false;
+                resumeExchange();
+            },
+            Qt::QueuedConnection);
     }
 }
 
-void DeviceLink::leave()
+void DeviceLink::resumeExchange()
 {
-    Q_ASSERT(m_depth > 0);
-    if (--m_depth == 0) {
-        Q_EMIT becameIdle();
+    if (m_waiter && m_phase != m_waitingIn) {
+        std::exchange(m_waiter, nullptr).resume();
     }
 }
 
-void DeviceLink::sendPendingWrites()
+void DeviceLink::sequenceEnded()
 {
-    // Only the outermost caller sends them, once everything nested in it has returned.
-    while (m_depth == 1 && !m_pending.isEmpty()) {
-        if (!m_online || m_closing) {
-            m_pending.clear();
-            return;
-        }
+    m_sequenceOpen = false;
+    startPendingWrites();
+}
+
+void DeviceLink::startPendingWrites()
+{
+    if (!m_online || m_closing) {
+        m_pending.clear();
+    } else if (!m_pending.isEmpty() && !isBusy()) {
+        sendPendingWrites();
+    }
+}
+
+QCoro::Task<> DeviceLink::sendPendingWrites()
+{
+    // A sequence of its own, so that whatever is asked for meanwhile queues behind these.
+    LinkSequence sequence(*this);
+    while (!m_pending.isEmpty()) {
         const PendingWrite write = m_pending.takeFirst();
-        runExchange(write.type, write.mode, write.address, write.value, write.replyTimeoutMs);
+        // A failure takes the link offline, which drops the rest.
+        co_await sequence.SendFrame(write.type, write.mode, write.address, write.value,
+                                    write.replyTimeoutMs);
     }
 }
 
@@ -209,8 +261,7 @@ void DeviceLink::onAcknowledgement()
 {
     if (m_phase == Phase::AwaitingAcknowledgement) {
         m_acknowledgementTimer.stop();
-        m_phase = Phase::AwaitingData;
-        wake();
+        endPhase(Phase::AwaitingAcknowledgement, Phase::AwaitingData);
     }
 }
 
@@ -218,8 +269,7 @@ void DeviceLink::onDataFrame()
 {
     if (m_phase == Phase::AwaitingData) {
         m_replyTimer.stop();
-        m_phase = Phase::Succeeded;
-        wake();
+        endPhase(Phase::AwaitingData, Phase::Succeeded);
     }
 }
 

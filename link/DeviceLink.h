@@ -4,23 +4,27 @@
 #include "FrameReceiver.h"
 #include "LinkTimings.h"
 
+#include <QCoro/QCoroTask>
 #include <QList>
 #include <QObject>
 #include <QTimer>
+#include <coroutine>
 
 class ParamModel;
-class QEventLoop;
 class USB_Comm;
 class UserMessages;
 
-// One exchange at a time with the processor: SendFrame sends a frame and waits, with the event
-// loop running, for the acknowledgement and then the data frame, retrying up to eight times.
-// Holds the link state every sender reads: online, handshake and busy flags, the progress
-// counter, the receiver and the log.
+// One exchange at a time with the processor. SendFrame hands a frame to the transport and
+// completes later: true once the processor has acknowledged it and sent its data frame, false
+// once eight attempts went unanswered (the link is then offline and the user told). Nothing
+// waits on the call stack: the exchange is a coroutine that the receiver or a reply timer resumes
+// from the event loop, and closing resumes at once. Holds the link state every sender reads:
+// online, handshake flag, progress counter, the receiver and the log.
 //
-// Exchanges never nest. A SendFrame asked for while an exchange or a sequence (LinkSequence)
-// runs does not touch the running one: a single write (types 0 and 4) waits on a pending list
-// and is sent when the link is free again; anything else is refused. Both return false at once.
+// Exchanges never overlap. While an exchange or a sequence (LinkSequence) holds the link, a
+// single write (types 0 and 4) waits its turn on the pending list and completes true at once; it
+// goes out as soon as the link is free, and a newer write of the same type, mode and address
+// replaces it. Anything else asked for meanwhile is refused: false at once.
 class DeviceLink : public QObject, private FrameReceiver::Listener
 {
     Q_OBJECT
@@ -33,19 +37,25 @@ public:
 
     DeviceLink(ParamModel& model, USB_Comm& transport, UserMessages& messages,
                LinkTimings timings = {}, QObject* parent = nullptr);
+    // Closes first: an exchange still waiting fails, and whatever awaited it ends, before the
+    // link goes.
     ~DeviceLink() override;
 
-    bool SendFrame(int type, int mode, int address, int value, int replyTimeoutMs);
+    QCoro::Task<bool> SendFrame(int type, int mode, int address, int value, int replyTimeoutMs);
     void SendKeepAlive();
 
     bool isOnline() const { return m_online; }
     void setOnline(bool online);
+    // The processor stopped answering: offline, and message shown, once per loss (a second
+    // symptom of the same loss says nothing). The message is taken back when the link is online
+    // again.
+    void reportLoss(const QString& message);
     void setHandshakeActive(bool active) { m_handshake = active; }
-    // Something is on the call stack that uses the link: an exchange, a sequence or the
-    // sending of pending writes. Closing waits for this to clear.
-    bool isBusy() const { return m_depth > 0; }
+    // An exchange runs or a sequence holds the link.
+    bool isBusy() const { return m_phase != Phase::Idle || m_sequenceOpen; }
     bool isClosing() const { return m_closing; }
-    // Ends every wait at once; later exchanges fail without waiting.
+    // The exchange in progress fails now, and whatever awaited it goes on before this returns;
+    // later exchanges fail without sending, and waiting writes are dropped.
     void setClosing();
 
     int progressCount() const { return m_progress; }
@@ -70,8 +80,6 @@ Q_SIGNALS:
     void keepAliveEchoed();
     // A frame is about to go out (the keep-alive time-out is not armed during exchanges).
     void exchangeStarting();
-    // The last exchange or sequence on the call stack has ended.
-    void becameIdle();
 
 private:
     friend class LinkSequence;
@@ -90,12 +98,19 @@ private:
         int type, mode, address, value, replyTimeoutMs;
     };
 
-    void DataArrival(const QByteArray& payload);
-    bool runExchange(int type, int mode, int address, int value, int replyTimeoutMs);
-    void waitWhile(Phase phase, QTimer& timer, int timeoutMs);
+    class PhaseWait;
+
+    QCoro::Task<bool> runExchange(int type, int mode, int address, int value, int replyTimeoutMs);
+    PhaseWait waitWhile(Phase phase, QTimer& timer, int timeoutMs);
+    bool queueWrite(const PendingWrite& write);
+    void endPhase(Phase from, Phase to);
     void wake();
-    void leave();
-    void sendPendingWrites();
+    void resumeExchange();
+    void sequenceEnded();
+    void startPendingWrites();
+    QCoro::Task<> sendPendingWrites();
+
+    void DataArrival(const QByteArray& payload);
 
     // FrameReceiver::Listener
     void onKeepAliveEcho() override;
@@ -115,14 +130,15 @@ private:
     QTimer m_replyTimer;           // TimeOuter
 
     Phase m_phase = Phase::Idle;
-    QEventLoop* m_waitLoop = nullptr;
-    bool m_woken = false;
+    // The suspended exchange and the phase it waits to leave.
+    std::coroutine_handle<> m_waiter;
+    Phase m_waitingIn = Phase::Idle;
+    bool m_wakePosted = false;
+    bool m_sequenceOpen = false;
     bool m_online = false;
     bool m_handshake = false;
     bool m_closing = false;
-    bool m_exchangeRunning = false;
-    bool m_sequenceRunning = false;
-    int m_depth = 0;
+    QString m_lossMessage; // shown for the present loss; empty while none was
     int m_progress = 0;
     QList<PendingWrite> m_pending;
 };

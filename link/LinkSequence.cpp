@@ -4,24 +4,25 @@
 
 LinkSequence::LinkSequence(DeviceLink& link)
     : m_link(link)
-    , m_open(!link.m_exchangeRunning && !link.m_sequenceRunning)
+    , m_open(!link.isBusy())
 {
     if (m_open) {
-        m_link.m_sequenceRunning = true;
-        ++m_link.m_depth;
+        m_link.m_sequenceOpen = true;
     }
 }
 
 LinkSequence::~LinkSequence()
 {
     if (m_open) {
-        m_link.m_sequenceRunning = false;
-        m_link.sendPendingWrites();
-        m_link.leave();
+        m_link.sequenceEnded();
     }
 }
 
-bool LinkSequence::SendFrame(int type, int mode, int address, int value, int replyTimeoutMs)
+QCoro::Task<bool> LinkSequence::SendFrame(int type, int mode, int address, int value,
+                                          int replyTimeoutMs)
 {
-    return m_open && m_link.runExchange(type, mode, address, value, replyTimeoutMs);
+    if (!m_open) {
+        co_return false;
+    }
+    co_return co_await m_link.runExchange(type, mode, address, value, replyTimeoutMs);
 }

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
+
 class DeviceLink;
 
-// Marks a run of frames that belong together (synchronisation, upload, undo restore, group reset,
-// password and menu commands) for as long as it lives. Its own frames go out through SendFrame of
-// the sequence; single writes asked for by anyone else meanwhile wait until it ends.
+// Holds the link for a run of frames that belong together (synchronisation, upload, undo
+// restore, group reset, password and menu commands) for as long as it lives, normally in the
+// frame of the coroutine that sends them: its own frames go out through its SendFrame, each
+// awaited before the next; single writes asked for by anyone else meanwhile wait until it ends.
+// Never keep one across a wait for anything but its own frames (a dialog, a message).
 //
 // A sequence cannot start while an exchange or another sequence runs: isOpen() is then false,
 // nothing was marked, and the caller gives up (or tries again later).
@@ -17,7 +21,9 @@ public:
     LinkSequence& operator=(const LinkSequence&) = delete;
 
     bool isOpen() const { return m_open; }
-    bool SendFrame(int type, int mode, int address, int value, int replyTimeoutMs);
+    DeviceLink& link() { return m_link; }
+    // Completes false at once when the sequence is not open.
+    QCoro::Task<bool> SendFrame(int type, int mode, int address, int value, int replyTimeoutMs);
 
 private:
     DeviceLink& m_link;

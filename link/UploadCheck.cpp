@@ -23,22 +23,28 @@ UploadCheck::UploadCheck(DeviceLink& link)
     : m_link(link)
 {}
 
-UploadCheck::Result UploadCheck::run()
+QCoro::Task<UploadCheck::Result> UploadCheck::run()
 {
     Result result;
     LinkSequence sequence(m_link);
     if (!sequence.isOpen() || !m_link.isOnline()) {
-        return result;
+        co_return result;
     }
     ParamModel held = m_link.model();
-    if (!readBack(sequence, held)) {
-        return result;
+    const bool read = co_await readBack(sequence, held);
+    if (!read) {
+        co_return result;
     }
     const ParamStore& sent = m_link.model().store();
     result.found = SettingDifferences::between(held.store(), sent);
     if (!result.found.isEmpty()) {
-        if (!writeAgain(sequence, result.found) || !readBack(sequence, held)) {
-            return result;
+        const bool written = co_await writeAgain(sequence, result.found);
+        if (!written) {
+            co_return result;
+        }
+        const bool readAgain = co_await readBack(sequence, held);
+        if (!readAgain) {
+            co_return result;
         }
         result.remaining = SettingDifferences::between(held.store(), sent);
     }
@@ -47,26 +53,29 @@ UploadCheck::Result UploadCheck::run()
         m_link.model().store().setFields(difference.key.mode, difference.key.address,
                                          difference.held);
     }
-    return result;
+    co_return result;
 }
 
-bool UploadCheck::readBack(LinkSequence& sequence, ParamModel& held)
+QCoro::Task<bool> UploadCheck::readBack(LinkSequence& sequence, ParamModel& held)
 {
     for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
         for (const ParamBlock& block : ParamBlocks) {
             if (block.common && mode > 0) {
                 continue;
             }
-            if (!sequence.SendFrame(Frames::BlockRead, mode, block.base, 0, ReplyTimeout::Normal) ||
+            const bool answered = co_await sequence.SendFrame(Frames::BlockRead, mode, block.base,
+                                                              0, ReplyTimeout::Normal);
+            if (!answered ||
                 !storeBlockReply(m_link.reply(), Frames::BlockRead, mode, block.base, held)) {
-                return false;
+                co_return false;
             }
         }
     }
-    return true;
+    co_return true;
 }
 
-bool UploadCheck::writeAgain(LinkSequence& sequence, const QList<SettingDifference>& differences)
+QCoro::Task<bool> UploadCheck::writeAgain(LinkSequence& sequence,
+                                          const QList<SettingDifference>& differences)
 {
     QList<QPair<int, int>> blocks;
     for (const SettingDifference& difference : differences) {
@@ -75,9 +84,11 @@ bool UploadCheck::writeAgain(LinkSequence& sequence, const QList<SettingDifferen
         }
     }
     for (const auto& [mode, base] : blocks) {
-        if (!sequence.SendFrame(Frames::BlockWrite, mode, base, 0, ReplyTimeout::Normal)) {
-            return false;
+        const bool answered =
+            co_await sequence.SendFrame(Frames::BlockWrite, mode, base, 0, ReplyTimeout::Normal);
+        if (!answered) {
+            co_return false;
         }
     }
-    return true;
+    co_return true;
 }

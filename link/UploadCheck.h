@@ -2,6 +2,8 @@
 
 #include "SettingDifferences.h"
 
+#include <QCoro/QCoroTask>
+
 class DeviceLink;
 class LinkSequence;
 class ParamModel;
@@ -24,13 +26,14 @@ public:
 
     // Nothing happens, and the result is not completed, while another sequence holds the link
     // or no processor answers.
-    Result run();
+    QCoro::Task<Result> run();
 
 private:
     // The parameter blocks of every mode into held; false when a frame failed or a reply was
     // short.
-    bool readBack(LinkSequence& sequence, ParamModel& held);
-    bool writeAgain(LinkSequence& sequence, const QList<SettingDifference>& differences);
+    QCoro::Task<bool> readBack(LinkSequence& sequence, ParamModel& held);
+    QCoro::Task<bool> writeAgain(LinkSequence& sequence,
+                                 const QList<SettingDifference>& differences);
 
     DeviceLink& m_link;
 };

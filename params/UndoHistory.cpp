@@ -52,46 +52,32 @@ void UndoHistory::endBurst()
     m_moveTimeout.stop();
 }
 
-bool UndoHistory::UndoStep(const SendAddress& send)
+std::optional<SnapshotRestore> UndoHistory::UndoStep()
 {
     endBurst();
     if (m_undoPos == -1) {
-        return false;
+        return std::nullopt;
     }
     // The present state becomes the next slot, so that it can be redone.
     saveSnapshot(false);
     --m_undoPos;
-    RestoreSnapshot(m_undoPos, send);
+    SnapshotRestore restore = RestoreSnapshot(m_undoPos);
     --m_undoPos;
-    return true;
+    return restore;
 }
 
-bool UndoHistory::RedoStep(const SendAddress& send)
+std::optional<SnapshotRestore> UndoHistory::RedoStep()
 {
     endBurst();
     if (m_undoTop == -1 || m_undoPos + 2 > m_undoTop) {
-        return false;
+        return std::nullopt;
     }
-    RestoreSnapshot(m_undoPos + 2, send);
+    SnapshotRestore restore = RestoreSnapshot(m_undoPos + 2);
     ++m_undoPos;
-    return true;
+    return restore;
 }
 
-void UndoHistory::RestoreSnapshot(int slot, const SendAddress& send)
+SnapshotRestore UndoHistory::RestoreSnapshot(int slot)
 {
-    ParamStore& store = m_model.store();
-    const ParamStore::Bytes& snapshot = m_slots[slot];
-    for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
-        for (int address = 0; address < ParamStore::AddressCount; ++address) {
-            const int at = ParamStore::offset(0, mode, address);
-            const ParamStore::Fields wanted{snapshot[at], snapshot[at + 1], snapshot[at + 2]};
-            if (store.fields(mode, address) == wanted) {
-                continue;
-            }
-            store.setFields(mode, address, wanted);
-            if (send && !send(mode, address)) {
-                return;
-            }
-        }
-    }
+    return SnapshotRestore(m_model.store(), m_slots[slot]);
 }

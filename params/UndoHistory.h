@@ -1,18 +1,20 @@
 #pragma once
 
 #include "ParamStore.h"
+#include "SnapshotRestore.h"
 
 #include <QObject>
 #include <QTimer>
-#include <functional>
+#include <optional>
 #include <vector>
 
 class ParamModel;
 
 // Up to thirty snapshots of the whole store, for undo and redo. A slider drag or a run of knob
-// steps costs one snapshot (an edit burst ends after a quiet second); a restore writes back only
-// the addresses that differ and hands each to the caller to send, mode by mode, addresses
-// ascending. Knows nothing of the link: the window supplies the sending.
+// steps costs one snapshot (an edit burst ends after a quiet second); a step hands back the
+// restore of its snapshot, which writes back only the addresses that differ, one at a time, so
+// that the caller sends each (mode by mode, addresses ascending) and stops where a send fails.
+// Knows nothing of the link.
 class UndoHistory : public QObject
 {
     Q_OBJECT
@@ -20,9 +22,6 @@ class UndoHistory : public QObject
 public:
     static constexpr int SlotCount = 30;
     static constexpr int BurstQuietMs = 1000;
-
-    // Sends the three stored bytes of an address in a mode; false stops the restore there.
-    using SendAddress = std::function<bool(int mode, int address)>;
 
     explicit UndoHistory(ParamModel& model, int burstQuietMs = BurstQuietMs,
                          QObject* parent = nullptr);
@@ -35,9 +34,10 @@ public:
     void SaveUndo();
     // An undo point for the first edit of a burst; later edits of the burst only extend it.
     void NoteChange();
-    // Both return whether anything was restored (the window then refreshes every control).
-    bool UndoStep(const SendAddress& send);
-    bool RedoStep(const SendAddress& send);
+    // Nothing when there is nothing to undo or redo. Otherwise the history has moved to the
+    // state the restore brings back; the window refreshes every control once it has run.
+    std::optional<SnapshotRestore> UndoStep();
+    std::optional<SnapshotRestore> RedoStep();
 
     int UndoPos() const { return m_undoPos; }
     int UndoTop() const { return m_undoTop; }
@@ -46,7 +46,7 @@ public:
 private:
     void saveSnapshot(bool endsRedoBranch);
     void endBurst();
-    void RestoreSnapshot(int slot, const SendAddress& send);
+    SnapshotRestore RestoreSnapshot(int slot);
 
     ParamModel& m_model;
     std::vector<ParamStore::Bytes> m_slots;

@@ -5,6 +5,7 @@ tonvexa_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     qt6-svg-dev
+    qcoro-qt6-dev
     libhidapi-dev
     libeigen3-dev
     fonts-noto-cjk fonts-dejavu-core

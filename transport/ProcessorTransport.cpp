@@ -73,7 +73,7 @@ bool ProcessorTransport::saveChangedState(bool sayFailure)
     }
     class Silent : public UserMessages
     {
-        void showMessage(Icon, const QString&) override {}
+        void showMessage(Icon, const QString&, Dismissed) override {}
     } silent;
     m_unsaved = !SimStateFile::save(m_stateFile, m_simulator->memory(),
                                     sayFailure ? m_messages : static_cast<UserMessages&>(silent));

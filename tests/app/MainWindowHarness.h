@@ -6,12 +6,15 @@
 #include "MainWindowControls.h"
 #include "ParamModel.h"
 #include "RecordingMessages.h"
+#include "RunUntil.h"
 #include "ScrollBar.h"
 #include "SimProcessor.h"
 #include "SimulatedComm.h"
 #include "SkinImages.h"
+#include "SkinnedControl.h"
 #include "frmEQ.h"
 
+#include <QCoro/QCoroTask>
 #include <QDir>
 #include <QTest>
 
@@ -19,24 +22,26 @@
 class ScriptedFiles : public FileChooser
 {
 public:
-    QString BrowsePresetFile() override { return openPath; }
-    QString ChoosePresetSaveFile() override { return savePath; }
-    QString BrowseFilterFile() override { return openPath; }
-    QString ChooseFilterSaveFile() override { return savePath; }
-    QString BrowseMeasurementFile() override { return openPath; }
+    QCoro::Task<QString> BrowsePresetFile() override { co_return openPath; }
+    QCoro::Task<QString> ChoosePresetSaveFile() override { co_return savePath; }
+    QCoro::Task<QString> BrowseFilterFile() override { co_return openPath; }
+    QCoro::Task<QString> ChooseFilterSaveFile() override { co_return savePath; }
+    QCoro::Task<QString> BrowseMeasurementFile() override { co_return openPath; }
 
     QString openPath;
     QString savePath;
 };
 
 // The whole program against a simulated processor: store, skin, link and the main window shown
-// at its design size, but not yet connected (tests connect when they want to).
-struct MainWindowHarness
+// at its design size, but not yet connected (tests connect when they want to). Messages are
+// recorded, or shown as the program shows them (MessageBoxMessages).
+template <class Messages>
+struct MainWindowHarnessOf
 {
     static constexpr int DesignWidth = 1582;
     static constexpr int DesignHeight = 900;
 
-    explicit MainWindowHarness(const LinkTimings& timings = {})
+    explicit MainWindowHarnessOf(const LinkTimings& timings = {})
         : comm(sim)
         , link(model, comm, messages, timings)
         , window(model, skin, link, messages, files)
@@ -63,14 +68,23 @@ struct MainWindowHarness
     // Hands the link its handshake and synchronisation, then forgets the frames they took.
     bool goOnline()
     {
-        const bool online = window.supervisor().Handshake() && link.isOnline();
+        const bool online = QCoro::waitFor(window.supervisor().Handshake()) && link.isOnline();
         sim.clearReceivedFrames();
         return online;
     }
 
-    // "type/mode/address/D1" of every frame the processor received since the last clear.
+    // Lets the event loop run until nothing uses the link any more, without the naps of
+    // QTest::qWaitFor, which would make the processor's answers late for the link's time-outs.
+    bool settle(int timeoutMs = 20000) const
+    {
+        return runUntil([this] { return !link.isBusy(); }, timeoutMs);
+    }
+
+    // "type/mode/address/D1" of every frame the processor received since the last clear, once
+    // every send under way has been answered.
     QStringList frames() const
     {
+        settle();
         QStringList lines;
         for (const auto& frame : sim.receivedFrames()) {
             lines.append(QStringLiteral("%1/%2/%3/%4")
@@ -105,7 +119,8 @@ struct MainWindowHarness
     }
 
     // Presses the thumb where it stands, drags it towards the given values and lets go; returns
-    // the values the slider took on the way, each once.
+    // the values the slider took on the way, each once. Each step waits, as a hand would, until
+    // the slider takes input again (its send has been answered).
     static QList<int> drag(ScrollBar* slider, const QList<int>& values)
     {
         QList<int> taken;
@@ -117,21 +132,36 @@ struct MainWindowHarness
                 last = slider->value();
                 taken.append(last);
             }
+            waitUntilEnabled(slider);
         }
         QTest::mouseRelease(slider, Qt::LeftButton, {}, thumbPoint(slider, values.back()));
         return taken;
     }
 
+    // Clicks, then waits until the control and the window take input again: whatever the click
+    // sent has been answered.
     static void click(QWidget* control)
     {
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+        waitUntilEnabled(control);
+    }
+
+    static void waitUntilEnabled(QWidget* control)
+    {
+        const bool enabled = runUntil([control] {
+            const auto* skinned = qobject_cast<const SkinnedControl*>(control);
+            return control->window()->isEnabled() && (!skinned || skinned->controlEnabled());
+        });
+        if (!enabled) {
+            QTest::qFail("the control stayed disabled", __FILE__, __LINE__);
+        }
     }
 
     ParamModel model;
     SkinImages skin;
     SimProcessor sim;
     SimulatedComm comm;
-    RecordingMessages messages;
+    Messages messages;
     DeviceLink link;
     ScriptedFiles files;
     frmEQ window;
@@ -139,3 +169,5 @@ struct MainWindowHarness
     bool activated = false;
     QString loadError;
 };
+
+using MainWindowHarness = MainWindowHarnessOf<RecordingMessages>;

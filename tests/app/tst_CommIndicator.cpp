@@ -47,7 +47,7 @@ private Q_SLOTS:
         timings.scale = 0.1;
         h.link.setTimings(timings);
         h.window.supervisor().start();
-        QTRY_VERIFY(h.link.isOnline());
+        QTRY_VERIFY(h.link.isOnline() && !h.link.isBusy()); // synchronised too
         QTest::keyClick(&h.window, 'w');
         QVERIFY(window.isVisible());
         if (!shown) {

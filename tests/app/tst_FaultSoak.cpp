@@ -30,7 +30,7 @@ constexpr int DefaultEditLimit = 6000;
 // Of every hundred edits, how many meet a fault; of every thousand, how many lose the link.
 constexpr int FaultPercent = 6;
 constexpr int LinkLossPerMille = 3;
-// Edits run from a timer, so that they land inside the nested waits of other exchanges.
+// Edits run from a timer, so that they land while other exchanges wait for their replies.
 constexpr int DeferredPercent = 20;
 // Every so many edits the soak waits for the link to be idle and compares.
 constexpr int QuietCheckEvery = 200;
@@ -278,6 +278,11 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
         } else if (edits == replugAt) {
             h.sim.replug();
         }
+        // Each edit of the loop comes once the one before it has been answered, as when a send
+        // waited for its answer before it returned; the deferred ones land in between.
+        if (!h.settle()) {
+            QFAIL("the link stayed busy");
+        }
         injectFaults(h);
         int choice = pick(totalWeight);
         const EditKind* kind = &kinds.front();
@@ -287,7 +292,8 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
                 break;
             }
         }
-        // What a user cannot do: click into a window disabled by a transfer.
+        // What a user cannot do: click into a window disabled by a transfer (a deferred edit may
+        // come too late).
         const auto edit = [this, &h, kind] {
             if (!h.window.isEnabled()) {
                 ++m_whileDisabled;
@@ -304,7 +310,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
         QCoreApplication::processEvents();
         if (edits % QuietCheckEvery == QuietCheckEvery - 1) {
             QTest::qWait(25); // the deferred edits
-            if (QTest::qWaitFor([&h] { return !h.link.isBusy(); }, 2000) && h.link.isOnline()) {
+            if (h.settle(2000) && h.link.isOnline()) {
                 ++quietChecks;
                 lostDuringRun += drift().lost;
             }
@@ -334,7 +340,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
     QSignalSpy finished(&h.window.bulk(), &BulkTransfer::transferFinished);
     const int messagesBefore = int(h.messages.shown.size());
     MainWindowHarness::click(h.c().btnUpload);
-    QVERIFY(h.window.supervisor().Handshake());
+    QVERIFY(QCoro::waitFor(h.window.supervisor().Handshake()));
     QCOMPARE(finished.size(), 2);
     QVERIFY(finished[0][0].toBool() && finished[1][0].toBool());
     QCOMPARE(h.messages.texts().mid(messagesBefore), QStringList());

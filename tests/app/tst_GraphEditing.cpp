@@ -248,8 +248,10 @@ private Q_SLOTS:
             }
             expected.append(
                 MainWindowHarness::frame(0, 0, Band0, h.model.store().value(0, 0, Band0)));
-            // The redraw timer's turn, as between two bursts of mouse input.
+            // The redraw timer's turn, and the processor's answer, as between two bursts of
+            // mouse input.
             QTRY_COMPARE(graph->PendingSendBand(), int(EqGraphView::NoBand));
+            QVERIFY(h.settle());
         }
         QTest::mouseRelease(graph, Qt::LeftButton, {}, at);
         QCOMPARE(h.frames(), expected);

@@ -3,7 +3,6 @@
 #include "MainWindowHarness.h"
 #include "MenuShowFrm.h"
 #include "MenuShowModel.h"
-#include "ModalScript.h"
 #include "PasswordRules.h"
 #include "SimpControl.h"
 #include "SimulatedDevice.h"
@@ -49,6 +48,25 @@ void perform(CmdPassword& dialog, const QStringList& steps)
 void setPassword(ParamModel& model, const QString& text)
 {
     model.password() = PasswordRules::bytes(text);
+}
+
+// The dialog of that class the window has open, once it has opened; null when none opens
+// within the time.
+template <class Dialog>
+Dialog* openDialog(QWidget& window, int timeoutMs = 5000)
+{
+    Dialog* found = nullptr;
+    const bool opened = QTest::qWaitFor(
+        [&] {
+            for (Dialog* dialog : window.findChildren<Dialog*>()) {
+                if (dialog->isVisible()) {
+                    found = dialog;
+                }
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    return opened ? found : nullptr;
 }
 
 // Clicks the check box of a row of the list.
@@ -166,6 +184,7 @@ private Q_SLOTS:
         dialog.show();
         perform(dialog,
                 {"type1 " + Stored, "click2", "type1 " + password, "type2 " + password, save});
+        QTRY_VERIFY(!device.link.isBusy());
         QVERIFY(!dialog.PasswordOK()); // the menu settings never follow a change
         if (frame.isEmpty()) {
             QCOMPARE(device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
@@ -213,49 +232,57 @@ private Q_SLOTS:
         QFETCH(QList<int>, hidden);
         MainWindowHarness h;
         QVERIFY(h.goOnline());
-        ModalScript script;
-        script.then<CmdPassword>([&](CmdPassword& dialog) {
-            if (path == u"wrong") {
-                perform(dialog, {QStringLiteral("type1 000000001"), "click1"});
-            } else if (path == u"change") {
-                perform(dialog, {QStringLiteral("type1 000000000"), "click2", "type1 Tonvexa09",
-                                 "type2 Tonvexa09", "click2"});
-            } else {
-                perform(dialog, {QStringLiteral("type1 000000000"), "click1"});
-            }
-        });
+        QStringList opened;
+        QTest::keyClick(&h.window, 'q');
+        CmdPassword* dialog = openDialog<CmdPassword>(h.window);
+        QVERIFY(dialog);
+        QVERIFY(dialog->isModal());
+        opened.append(QStringLiteral("CmdPassword"));
+        if (path == u"wrong") {
+            perform(*dialog, {QStringLiteral("type1 000000001"), "click1"});
+            dialog->reject(); // the user gives up
+        } else if (path == u"change") {
+            perform(*dialog, {QStringLiteral("type1 000000000"), "click2", "type1 Tonvexa09",
+                              "type2 Tonvexa09", "click2"});
+        } else {
+            perform(*dialog, {QStringLiteral("type1 000000000"), "click1"});
+        }
         int scrolledTo = -1;
         int scrollAfterClicks = -2;
         QList<bool> ticksSeen; // factory state, section off, header back on
-        script.then<MenuShowFrm>([&](MenuShowFrm& menu) {
-            const MenuShowModel& ticks = menu.model();
+        // It follows the password dialog at once, or never.
+        if (MenuShowFrm* menu = openDialog<MenuShowFrm>(h.window, 100)) {
+            opened.append(QStringLiteral("MenuShowFrm"));
+            const MenuShowModel& ticks = menu->model();
             bool allTicked = true;
             for (int row = 0; row < ticks.rowCount(); ++row) {
                 allTicked = allTicked && ticks.isTicked(row);
             }
-            clickBox(menu.List1, 17); // the music section's header: all its entries off
-            menu.List1->scrollTo(ticks.index(63));
-            scrolledTo = menu.List1->verticalScrollBar()->value();
-            clickBox(menu.List1, 57); // the effect section's header: all off...
+            clickBox(menu->List1, 17); // the music section's header: all its entries off
+            menu->List1->scrollTo(ticks.index(63));
+            scrolledTo = menu->List1->verticalScrollBar()->value();
+            clickBox(menu->List1, 57); // the effect section's header: all off...
             const bool sectionOff = !ticks.isTicked(57) && !ticks.isTicked(63);
             for (int row = 59; row <= 63; ++row) {
-                clickBox(menu.List1, row); // ...and all but 效果低切 on again
+                clickBox(menu->List1, row); // ...and all but 效果低切 on again
             }
             ticksSeen = {allTicked, sectionOff, ticks.isTicked(57)};
-            scrollAfterClicks = menu.List1->verticalScrollBar()->value();
+            scrollAfterClicks = menu->List1->verticalScrollBar()->value();
             if (path == u"save") {
-                QTest::mouseClick(menu.Command3, Qt::LeftButton);
+                QTest::mouseClick(menu->Command3, Qt::LeftButton);
+            } else {
+                menu->reject();
             }
-        });
-        QTest::keyClick(&h.window, 'q');
-        QTEST(script.opened(), "opened");
+        }
+        QVERIFY(h.settle());
+        QTEST(opened, "opened");
         QTEST(h.messages.texts(), "messages");
         QList<int> types;
         for (const auto& frame : h.sim.receivedFrames()) {
             types.append(frame.type);
         }
         QTEST(types, "frameTypes");
-        if (script.opened().contains(QStringLiteral("MenuShowFrm"))) {
+        if (opened.contains(QStringLiteral("MenuShowFrm"))) {
             QCOMPARE(ticksSeen, (QList<bool>{true, true, true}));
             QCOMPARE(scrollAfterClicks, scrolledTo);
             QVERIFY(scrolledTo > 0);

@@ -1,7 +1,9 @@
 #include "C_ProgressBar.h"
+#include "CmdPassword.h"
 #include "ConnectionSupervisor.h"
 #include "MainCommands.h"
 #include "MainWindowHarness.h"
+#include "MessageBoxMessages.h"
 #include "SavePreset.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
@@ -10,7 +12,26 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
+
+namespace {
+
+// The program's own message boxes, with a note of every text they showed.
+class WatchedBoxes : public MessageBoxMessages
+{
+public:
+    using MessageBoxMessages::showMessage;
+    void showMessage(Icon icon, const QString& text, Dismissed dismissed) override
+    {
+        shown.append(text);
+        MessageBoxMessages::showMessage(icon, text, std::move(dismissed));
+    }
+
+    QStringList shown;
+};
+
+} // namespace
 
 // The window over a whole session: undo and redo, presets, uploads and closing.
 class tst_MainWindowSessions : public QObject
@@ -213,17 +234,80 @@ private Q_SLOTS:
         }
     }
 
-    void closingWaitsForTheExchangeInProgress()
+    // Closing while a sequence runs gives its exchange up at once; the window goes after the
+    // message, and nothing that ran is left touching what closing took down.
+    void closingDuringASequence_data()
     {
-        MainWindowHarness h;
-        QVERIFY(h.goOnline());
-        h.sim.setLatencyMs(150);
-        QTimer::singleShot(30, &h.window, [&h] { h.window.close(); });
-        MainWindowHarness::click(h.c().btnUpload); // returns when the link gave up
-        QCOMPARE(h.messages.texts().first(), frmEQ::CloseDuringTransferMessage);
-        QVERIFY(h.window.isVisible());
-        QTRY_VERIFY(!h.window.isVisible());
-        QVERIFY(!h.link.isBusy());
+        QTest::addColumn<QString>("sequence");
+        QTest::addColumn<bool>("destroy"); // the window goes without a close request
+        QTest::newRow("upload, closed") << "upload" << false;
+        QTest::newRow("sync, closed") << "sync" << false;
+        QTest::newRow("sync, destroyed") << "sync" << true;
+        QTest::newRow("password dialog open, destroyed") << "password" << true;
+    }
+
+    void closingDuringASequence()
+    {
+        QFETCH(QString, sequence);
+        QFETCH(bool, destroy);
+        auto h = std::make_unique<MainWindowHarness>();
+        if (sequence != u"sync") {
+            QVERIFY(h->goOnline());
+        }
+        h->sim.setLatencyMs(50);
+        if (sequence == u"upload") {
+            QTest::mouseClick(h->c().btnUpload, Qt::LeftButton, {}, QPoint(5, 5));
+            QVERIFY(h->window.bulk().isActive());
+        } else if (sequence == u"sync") {
+            h->window.supervisor().Handshake();
+            QTRY_VERIFY(h->window.bulk().isActive()); // past the handshake frame
+        } else {
+            QTest::keyClick(&h->window, 'q');
+            QTRY_VERIFY(h->window.findChild<CmdPassword*>());
+        }
+        if (destroy) {
+            h.reset();
+            return;
+        }
+        QVERIFY(!h->window.close());
+        QCOMPARE(h->messages.texts().last(), frmEQ::CloseDuringTransferMessage);
+        QVERIFY(!h->link.isBusy());
+        QVERIFY(h->window.isVisible());
+        QVERIFY(h->window.isEnabled());
+        QTRY_VERIFY(!h->window.isVisible());
+    }
+
+    // One lost connection, one message; the supervision goes on under it, and the message
+    // closes itself when the processor answers again, before the synchronisation that follows.
+    void aLostLinkHealsWhileItsMessageIsOpen()
+    {
+        LinkTimings quick;
+        quick.scale = 0.1;
+        MainWindowHarnessOf<WatchedBoxes> h(quick);
+        h.messages.setOwner(&h.window);
+        h.window.supervisor().start();
+        QTRY_VERIFY(h.link.isOnline() && !h.link.isBusy());
+        ScrollBar* gain = h.c().MKnobDb; // the selected band's
+        MainWindowHarness::drag(gain, {60});
+        h.sim.unplug();
+        MainWindowHarness::drag(gain, {50}); // its send goes unanswered
+        QTRY_COMPARE(h.messages.openBoxes().size(), 1);
+        QCOMPARE(h.c().MShowProgress->value(), int(MainWindowControls::LampOffline));
+        // The supervision keeps trying under the open box, quietly, for as long as a keep-alive
+        // time-out would take.
+        QTest::qWait(h.link.timings().scaled(2 * h.link.timings().connectTimeoutMs));
+        QCOMPARE(h.messages.shown, QStringList{DeviceLink::TimeoutMessage});
+        const QPointer<QMessageBox> box = h.messages.openBoxes().first();
+        QVERIFY(box->isVisible());
+
+        h.sim.replug();
+        QTRY_VERIFY(h.link.isOnline());
+        QVERIFY(!box || !box->isVisible());
+        QVERIFY(h.settle());
+        QCOMPARE(h.c().MShowProgress->value(), int(MainWindowControls::LampOnline));
+        QCOMPARE(h.messages.shown, QStringList{DeviceLink::TimeoutMessage});
+        QVERIFY(h.sim.memory().store() == h.model.store());
+        QVERIFY(h.window.isEnabled());
     }
 
     void closingWhileIdleClosesAtOnce()

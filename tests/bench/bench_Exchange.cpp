@@ -15,7 +15,8 @@ private Q_SLOTS:
         SimulatedDevice device;
         QBENCHMARK
         {
-            QVERIFY(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 0x50, ReplyTimeout::Normal));
+            QVERIFY(QCoro::waitFor(
+                device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 0x50, ReplyTimeout::Normal)));
         }
     }
 
@@ -24,7 +25,8 @@ private Q_SLOTS:
         SimulatedDevice device;
         QBENCHMARK
         {
-            QVERIFY(device.link.SendFrame(Frames::BlockWrite, 0, 0x00, 0, ReplyTimeout::Normal));
+            QVERIFY(QCoro::waitFor(
+                device.link.SendFrame(Frames::BlockWrite, 0, 0x00, 0, ReplyTimeout::Normal)));
         }
     }
 };

@@ -14,11 +14,11 @@ namespace {
 class NoFiles : public FileChooser
 {
 public:
-    QString BrowsePresetFile() override { return {}; }
-    QString ChoosePresetSaveFile() override { return {}; }
-    QString BrowseFilterFile() override { return {}; }
-    QString ChooseFilterSaveFile() override { return {}; }
-    QString BrowseMeasurementFile() override { return {}; }
+    QCoro::Task<QString> BrowsePresetFile() override { co_return {}; }
+    QCoro::Task<QString> ChoosePresetSaveFile() override { co_return {}; }
+    QCoro::Task<QString> BrowseFilterFile() override { co_return {}; }
+    QCoro::Task<QString> ChooseFilterSaveFile() override { co_return {}; }
+    QCoro::Task<QString> BrowseMeasurementFile() override { co_return {}; }
 };
 
 } // namespace

@@ -86,7 +86,7 @@ private Q_SLOTS:
             QTextStream errStream(&err);
             CommandLineTool tool(outStream, errStream);
             tool.setDefaultSimulatorState(state);
-            const int code = tool.run(words);
+            const int code = QCoro::waitFor(tool.run(words));
             outStream.flush();
             return std::pair(code, out);
         };

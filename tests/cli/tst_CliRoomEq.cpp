@@ -96,7 +96,8 @@ private Q_SLOTS:
         QCOMPARE(imported.exitCode, 0);
         QCOMPARE(stateBytes(), before);
         for (const QString& line : imported.out.split(u'\n', Qt::SkipEmptyParts).mid(0, 8)) {
-            const QStringList sides = line.section(QStringLiteral(": "), 1).split(QStringLiteral(" -> "));
+            const QStringList sides =
+                line.section(QStringLiteral(": "), 1).split(QStringLiteral(" -> "));
             QCOMPARE(sides.value(1), sides.value(0));
         }
     }

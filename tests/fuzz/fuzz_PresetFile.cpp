@@ -19,7 +19,7 @@ namespace {
 class Quiet : public UserMessages
 {
 public:
-    void showMessage(Icon, const QString&) override {}
+    void showMessage(Icon, const QString&, Dismissed) override {}
 };
 
 // A preset of many values saved into a file that already holds bytes (or an empty one), and

@@ -94,7 +94,7 @@ private Q_SLOTS:
         changeEveryBlock(t.device.sim);
         t.device.link.log().setEnabled(true);
 
-        QVERIFY(t.supervisor.Handshake());
+        QVERIFY(QCoro::waitFor(t.supervisor.Handshake()));
 
         QStringList expected{QStringLiteral("15/0/00")};
         expected += blockSequence(Frames::BlockRead);
@@ -133,7 +133,7 @@ private Q_SLOTS:
         t.device.model.store().setFields(5, 0x44, {1, 2, 3});
         t.device.model.store().setValue(0, 0, 0xC7, 44);
 
-        t.bulk.UploadAll(endWithModeSelect);
+        QCoro::waitFor(t.bulk.UploadAll(endWithModeSelect));
 
         QStringList expected = blockSequence(Frames::BlockWrite);
         expected.append(lastFrame);
@@ -146,8 +146,8 @@ private Q_SLOTS:
     void nothingMovesWhileOffline()
     {
         Transfers t;
-        t.bulk.UploadAll(false);
-        t.bulk.SyncAll();
+        QCoro::waitFor(t.bulk.UploadAll(false));
+        QCoro::waitFor(t.bulk.SyncAll());
         QVERIFY(t.device.sim.receivedFrames().isEmpty());
         QCOMPARE(t.device.messages.texts(), QStringList(2, BulkTransfer::OfflineMessage));
         QVERIFY(t.ui.calls.isEmpty());
@@ -158,7 +158,7 @@ private Q_SLOTS:
         Transfers t(0.05);
         t.device.link.setOnline(true);
         t.device.sim.setFault(SimFault::Silent);
-        t.bulk.SyncAll();
+        QCoro::waitFor(t.bulk.SyncAll());
         QCOMPARE(transcript(t.device.sim), QStringList(8, QStringLiteral("1/0/C0")));
         QCOMPARE(t.device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
         QCOMPARE(t.ui.calls, (QStringList{"started 25", "store read", "failed"}));
@@ -173,7 +173,7 @@ private Q_SLOTS:
         // Five blocks arrive, the processor is pulled out as the sixth is asked for.
         t.device.sim.queueFaults({SimFault::None, SimFault::None, SimFault::None, SimFault::None,
                                   SimFault::None, SimFault::Unplug});
-        t.bulk.SyncAll();
+        QCoro::waitFor(t.bulk.SyncAll());
         QCOMPARE(t.device.sim.receivedFrames().size(), 6);
         QCOMPARE(t.device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
         QVERIFY(!t.device.link.isOnline());

@@ -86,6 +86,23 @@ private Q_SLOTS:
         QTRY_COMPARE(s.model.store().value(0, 2, 0x40), quint8(33));
         QCOMPARE(s.handshakes(), 2);
         QCOMPARE(s.messages.texts(), QStringList{ConnectionSupervisor::LostMessage});
+        // The message about the loss is taken back once the processor answers again.
+        QCOMPARE(s.messages.withdrawn, QStringList{ConnectionSupervisor::LostMessage});
+    }
+
+    // One loss, one message: the keep-alive time-out tells the user while a send is still
+    // retrying; the send's own failure, coming later, says nothing.
+    void aLossIsToldOnce()
+    {
+        Supervised s;
+        s.supervisor.start();
+        QTRY_VERIFY(s.link.isOnline());
+        s.sim.setEchoKeepAlive(false);
+        s.sim.setFault(SimFault::AckOnly);
+        constexpr int ReplyTimeoutMs = 100; // eight attempts: longer than the time-out
+        QVERIFY(!QCoro::waitFor(s.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ReplyTimeoutMs)));
+        QCOMPARE(s.messages.texts(), QStringList{ConnectionSupervisor::LostMessage});
+        QVERIFY(!s.link.isOnline());
     }
 
     void noProcessorMeansQuietRetries()

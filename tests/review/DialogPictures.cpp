@@ -65,7 +65,8 @@ void drawDialogPictures(PictureFolder& folder)
     log.setLogFile(CommLogFile(logFolder.path(), logFolder.path()));
     log.open();
     h.link.setOnline(false);
-    h.window.supervisor().Handshake(); // the handshake and the whole synchronisation, logged
+    // The handshake and the whole synchronisation, logged.
+    QCoro::waitFor(h.window.supervisor().Handshake());
     h.window.supervisor().start();
     QTest::qWait(2300); // two keep-alives and their echoes
     const QImage logPicture = log.grab().toImage();

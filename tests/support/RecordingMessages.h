@@ -6,11 +6,19 @@
 #include <QPair>
 #include <QString>
 
-// Keeps every message instead of showing it.
+// Keeps every message instead of showing it; a message is dismissed as soon as it is shown.
 class RecordingMessages : public UserMessages
 {
 public:
-    void showMessage(Icon icon, const QString& text) override { shown.append({icon, text}); }
+    using UserMessages::showMessage;
+    void showMessage(Icon icon, const QString& text, Dismissed dismissed) override
+    {
+        shown.append({icon, text});
+        if (dismissed) {
+            dismissed();
+        }
+    }
+    void withdrawMessage(const QString& text) override { withdrawn.append(text); }
 
     QStringList texts() const
     {
@@ -22,4 +30,5 @@ public:
     }
 
     QList<QPair<Icon, QString>> shown;
+    QStringList withdrawn;
 };

@@ -2,6 +2,7 @@
 
 #include "CommandLineTool.h"
 
+#include <QCoro/QCoroTask>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -19,7 +20,8 @@ struct ToolRun
         QString err;
         QTextStream outStream(&out);
         QTextStream errStream(&err);
-        const int code = CommandLineTool(outStream, errStream).run(words);
+        CommandLineTool tool(outStream, errStream);
+        const int code = QCoro::waitFor(tool.run(words));
         outStream.flush();
         errStream.flush();
         return {code, out, err};
