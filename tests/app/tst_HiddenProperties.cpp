@@ -224,14 +224,25 @@ private Q_SLOTS:
         QTest::newRow("saving writes the three menu blocks")
             << "save" << both << QList<int>{7, 6, 6, 6} << music + QList<int>{0x87}
             << QStringList{HiddenProperties::MenuSetMessage};
+        // The second block goes unanswered eight times: the third is never sent, and the flags
+        // of both stay as the processor has them, in the program too.
+        QTest::newRow("a lost block keeps the processor's flags")
+            << "lost" << both << QList<int>{7, 6, 6, 6, 6, 6, 6, 6, 6, 6} << music
+            << QStringList{DeviceLink::TimeoutMessage};
     }
 
     void sequence()
     {
         QFETCH(QString, path);
         QFETCH(QList<int>, hidden);
-        MainWindowHarness h;
+        LinkTimings timings;
+        timings.scale = path == u"lost" ? 0.05 : 1.0;
+        MainWindowHarness h(timings);
         QVERIFY(h.goOnline());
+        if (path == u"lost") {
+            const int next = h.sim.framesReceived() + 1; // the password read
+            h.sim.scheduleFault(next + 2, next + 9, SimFault::Silent);
+        }
         QStringList opened;
         QTest::keyClick(&h.window, 'q');
         CmdPassword* dialog = openDialog<CmdPassword>(h.window);
@@ -268,7 +279,7 @@ private Q_SLOTS:
             }
             ticksSeen = {allTicked, sectionOff, ticks.isTicked(57)};
             scrollAfterClicks = menu->List1->verticalScrollBar()->value();
-            if (path == u"save") {
+            if (path == u"save" || path == u"lost") {
                 QTest::mouseClick(menu->Command3, Qt::LeftButton);
             } else {
                 menu->reject();
@@ -305,17 +316,32 @@ private Q_SLOTS:
         QVERIFY(h.window.isEnabled());
     }
 
+    void lockIsStoredBeforeItsSendWithTheWindowDisabled_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<int>("after"); // the lock in the program once the send is over
+        QTest::newRow("answered") << true << 1;
+        QTest::newRow("a failed write leaves the processor's lock") << false << 0;
+    }
+
     void lockIsStoredBeforeItsSendWithTheWindowDisabled()
     {
-        MainWindowHarness h;
+        QFETCH(bool, answered);
+        LinkTimings timings;
+        timings.scale = answered ? 1.0 : 0.05;
+        MainWindowHarness h(timings);
         QVERIFY(h.goOnline());
+        h.sim.setFault(answered ? SimFault::None : SimFault::Silent);
         QList<QPair<bool, int>> atSend;
         connect(&h.link, &DeviceLink::exchangeStarting, this, [&] {
             atSend.append({h.window.isEnabled(), h.model.store().value(0, 0, 0xCC)});
         });
         MainWindowHarness::click(h.c().btnLock);
-        QCOMPARE(atSend, (QList<QPair<bool, int>>{{false, 1}}));
-        QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(0, 0, 0xCC, 1)});
+        QVERIFY(h.settle());
+        QCOMPARE(atSend.first(), (QPair<bool, int>{false, 1}));
+        QCOMPARE(h.frames().first(), MainWindowHarness::frame(0, 0, 0xCC, 1));
+        QTEST(int(h.model.store().value(0, 0, 0xCC)), "after");
+        QTEST(h.c().btnLock->value(), "after");
         QVERIFY(h.window.isEnabled());
     }
 };
