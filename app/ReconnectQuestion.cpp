@@ -28,8 +28,12 @@ QString ReconnectQuestion::question(qsizetype count)
 
 ReconnectQuestion::Choice ReconnectQuestion::choice() const
 {
-    if (clickedButton() == m_send) {
+    const QAbstractButton* clicked = clickedButton();
+    if (!clicked) {
+        return Choice::None;
+    }
+    if (clicked == m_send) {
         return Choice::SendMine;
     }
-    return clickedButton() == m_save ? Choice::SaveMineFirst : Choice::TakeProcessors;
+    return clicked == m_save ? Choice::SaveMineFirst : Choice::TakeProcessors;
 }

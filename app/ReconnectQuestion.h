@@ -15,6 +15,7 @@ class ReconnectQuestion : public QMessageBox
 public:
     enum class Choice
     {
+        None,           // closed unanswered: the window is closing
         SendMine,       // upload the window's settings
         TakeProcessors, // the synchronisation, as on every connection
         SaveMineFirst,  // a preset of the window's settings, then the synchronisation

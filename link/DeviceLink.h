@@ -80,6 +80,9 @@ Q_SIGNALS:
     void keepAliveEchoed();
     // A frame is about to go out (the keep-alive time-out is not armed during exchanges).
     void exchangeStarting();
+    // A parameter write the processor did not confirm: it failed, or was still waiting its turn
+    // when the link went down. The store has the value; the processor may not.
+    void writeUnconfirmed(int mode, int address);
 
 private:
     friend class LinkSequence;

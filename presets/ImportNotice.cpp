@@ -16,12 +16,10 @@ QString ImportNotice::text(const ParamModel& before, const ParamModel& after, in
             !row.isHeader() && after.menuShow()[row.address] != before.menuShow()[row.address];
     }
     if (entries > 0) {
-        changes.append(
-            QStringLiteral("changed whether %1 front-panel menu %2 shown (the menu "
-                           "window, key q, sends that to the processor)")
-                .arg(entries)
-                .arg(entries == 1 ? QStringLiteral("entry is") : QStringLiteral("entries are")));
+        changes.append(QStringLiteral("changed which entries the front-panel menu shows (%1; the "
+                                      "menu window, key q, sends them to the processor)")
+                           .arg(entries));
     }
     return changes.isEmpty() ? QString()
-                             : QStringLiteral("The preset also %1.").arg(changes.join(u"; it "));
+                             : QStringLiteral("The preset also %1.").arg(changes.join(u" and "));
 }
