@@ -102,7 +102,12 @@ CmdPassword::CmdPassword(ParamModel& model, DeviceLink& link, UserMessages& mess
 void CmdPassword::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        checkPassword();
+        // In the second stage the check's button is disabled: Enter saves the new password.
+        if (m_stage == Stage::NewPassword) {
+            changePassword();
+        } else {
+            checkPassword();
+        }
         return;
     }
     QDialog::keyPressEvent(event);

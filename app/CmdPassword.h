@@ -10,12 +10,13 @@ class QLineEdit;
 class QPushButton;
 class UserMessages;
 
-// The administrator password dialog. Its check (Command1 or Enter, in either stage) compares what
-// was typed with the processor's password, read just before the dialog opened, and on a match
-// sets PasswordOK and closes. Its change (Command2) asks for the old password, then for the new
-// one twice, and writes it to the processor, the dialog disabled until the processor answers; a
-// write that fails leaves the program's copy at the old password, as the processor still has
-// it. A refusal's message box comes back to the field to correct.
+// The administrator password dialog. Its check (Command1, or Enter in the first stage) compares
+// what was typed with the processor's password, read just before the dialog opened, and on a
+// match sets PasswordOK and closes. Its change (Command2, or Enter in the second stage) asks for
+// the old password, then for the new one twice, and writes it to the processor, the dialog
+// disabled until the processor answers; a write that fails leaves the program's copy at the old
+// password, as the processor still has it. A refusal's message box comes back to the field to
+// correct.
 class CmdPassword : public QDialog
 {
     Q_OBJECT

@@ -43,14 +43,26 @@ QCoro::Task<> HiddenProperties::run()
     if (!password->PasswordOK()) {
         co_return;
     }
-    auto* menu = new MenuShowFrm(m_context.model.menuShow(), &m_context.window);
+    ParamModel::MenuShowFlags& flags = m_context.model.menuShow();
+    const ParamModel::MenuShowFlags before = flags;
+    auto* menu = new MenuShowFrm(flags, &m_context.window);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     co_await DialogResult(menu);
-    if (!menu->isSaved() || !m_context.online()) {
+    if (!menu->isSaved()) {
         co_return;
     }
-    const bool written = co_await writeMenuFlags();
-    if (written) {
+    int written = 0;
+    if (m_context.online()) {
+        written = co_await writeMenuFlags();
+    }
+    // The blocks the processor did not get keep its flags, in the program too, so that no
+    // upload or preset carries flags it never had.
+    for (int block = written; block < MenuBlockCount; ++block) {
+        const ParamBlock& menuBlock = ParamBlocks[block];
+        std::copy_n(before.begin() + menuBlock.base, menuBlock.size,
+                    flags.begin() + menuBlock.base);
+    }
+    if (written == MenuBlockCount) {
         m_context.messages.showMessage(UserMessages::Icon::Exclamation, MenuSetMessage);
     }
 }
@@ -72,18 +84,22 @@ QCoro::Task<bool> HiddenProperties::readPassword()
     co_return true;
 }
 
-QCoro::Task<bool> HiddenProperties::writeMenuFlags()
+QCoro::Task<int> HiddenProperties::writeMenuFlags()
 {
     LinkSequence sequence(m_context.link);
     if (!sequence.isOpen()) {
         m_context.messages.showMessage(UserMessages::Icon::Exclamation, CmdPassword::BusyMessage);
-        co_return false;
+        co_return 0;
     }
     m_context.window.setEnabled(false);
-    bool written = true;
-    for (int block = 0; block < MenuBlockCount && written; ++block) {
-        written = co_await sequence.SendFrame(Frames::MenuShowWrite, 0, ParamBlocks[block].base, 0,
-                                              ReplyTimeout::Normal);
+    int written = 0;
+    while (written < MenuBlockCount) {
+        const bool answered = co_await sequence.SendFrame(
+            Frames::MenuShowWrite, 0, ParamBlocks[written].base, 0, ReplyTimeout::Normal);
+        if (!answered) {
+            break;
+        }
+        ++written;
     }
     m_context.window.setEnabled(true);
     co_return written;

@@ -8,7 +8,8 @@ struct MainWindowContext;
 // The password-guarded menu settings, started by the letter q on the main window: the
 // processor's password is read, the password dialog must be passed, the menu-show window edits
 // the flags, and saved flags are written to the processor's three menu blocks. Each step waits
-// for the one before it with the event loop running; any step that fails ends the sequence.
+// for the one before it with the event loop running; any step that fails ends the sequence. Flags
+// the processor did not get (a write failed, or it stopped answering) go back to what it holds.
 class HiddenProperties
 {
 public:
@@ -20,7 +21,8 @@ public:
 
 private:
     QCoro::Task<bool> readPassword();
-    QCoro::Task<bool> writeMenuFlags();
+    // How many of the three blocks the processor confirmed, in order.
+    QCoro::Task<int> writeMenuFlags();
 
     MainWindowContext& m_context;
 };

@@ -26,14 +26,16 @@ QCoro::Task<bool> MainWindowContext::sendWhileDisabled(SkinnedControl* control, 
     co_return sent;
 }
 
-QCoro::Task<> MainWindowContext::sendWithWindowDisabled(int mode, int address, int value)
+QCoro::Task<bool> MainWindowContext::sendWithWindowDisabled(int mode, int address, int value)
 {
     if (!online()) {
-        co_return;
+        co_return false;
     }
     window.setEnabled(false);
-    co_await link.SendFrame(Frames::ParamWrite, mode, address, value, ReplyTimeout::Normal);
+    const bool sent =
+        co_await link.SendFrame(Frames::ParamWrite, mode, address, value, ReplyTimeout::Normal);
     window.setEnabled(true);
+    co_return sent;
 }
 
 QCoro::Task<> MainWindowContext::sendAddresses(int mode, QList<int> addresses)

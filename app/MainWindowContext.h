@@ -50,7 +50,7 @@ struct MainWindowContext
     QCoro::Task<bool> sendWhileDisabled(SkinnedControl* control, int mode, int address, int value,
                                         int type = 0);
     // The same with the whole window disabled, for commands that must not overlap at all.
-    QCoro::Task<> sendWithWindowDisabled(int mode, int address, int value);
+    QCoro::Task<bool> sendWithWindowDisabled(int mode, int address, int value);
     // The stored bytes of several addresses, in order, with the window disabled, as one
     // sequence, as a group reset sends them; when another exchange still waits for its reply
     // they wait their turn on the link and follow it. Nothing while offline.

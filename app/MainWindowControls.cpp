@@ -99,6 +99,7 @@ std::optional<MainWindowControls> MainWindowControls::find(const Form& form, QSt
     f.get(c.MyButton, "MyButton");
     f.get(c.Check2, "Check2");
     f.get(c.Label1, "Label1");
+    f.get(c.Label2, "Label2");
     if (!f.missing().isEmpty()) {
         error = QStringLiteral("The window design has no control %1.").arg(f.missing());
         return std::nullopt;

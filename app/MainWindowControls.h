@@ -86,4 +86,5 @@ struct MainWindowControls
     std::array<SimpControl*, ButtonCount> MyButton;
     QCheckBox* Check2;
     QLabel* Label1;
+    QLabel* Label2; // a one-line notice along the bottom edge
 };

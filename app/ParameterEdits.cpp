@@ -115,17 +115,23 @@ QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
 }
 
-void ParameterEdits::lockClicked()
+QCoro::Task<> ParameterEdits::lockClicked()
 {
     if (!m_context.online()) {
         m_context.messages.showMessage(UserMessages::Icon::Exclamation, OfflineMessage);
-        return;
+        co_return;
     }
     m_context.undo.SaveUndo();
     SimpControl* lock = m_context.controls.btnLock;
-    const int value = 1 - lock->value();
+    const int previous = lock->value();
+    const int value = 1 - previous;
     lock->setValue(value);
     const int address = m_context.bindings.lock;
     m_context.model.store().setValue(0, 0, address, quint8(value));
-    m_context.sendWithWindowDisabled(0, address, value);
+    const bool sent = co_await m_context.sendWithWindowDisabled(0, address, value);
+    if (!sent) {
+        // The processor kept its lock (the failure has been told); so does the program.
+        lock->setValue(previous);
+        m_context.model.store().setValue(0, 0, address, quint8(previous));
+    }
 }

@@ -26,7 +26,7 @@ public:
     void buttonClicked(int index);
     void undo();
     void redo();
-    void lockClicked();
+    QCoro::Task<> lockClicked();
 
 private:
     using HistoryStep = std::optional<SnapshotRestore> (UndoHistory::*)();

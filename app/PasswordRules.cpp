@@ -62,8 +62,10 @@ bool PasswordRules::matches(const QString& typed, const ParamModel::DevicePasswo
     if (typed.size() != Length) {
         return false;
     }
+    // The processor's bytes as they are: one set elsewhere may hold any byte, and a character
+    // matches the byte of its one-byte (Latin-1) code.
     for (int i = 0; i < Length; ++i) {
-        if (!isStorable(typed[i]) || typed[i].unicode() != password[i]) {
+        if (typed[i].unicode() != password[i]) {
             return false;
         }
     }

@@ -13,8 +13,8 @@ class PasswordRules
 public:
     static constexpr int Length = int(std::tuple_size_v<ParamModel::DevicePassword>);
     // The receiver takes 0xFD and 0xFF out of every reply, so a password holding them could never
-    // be read back; characters without a one-byte code cannot be stored at all. A password is
-    // printable ASCII.
+    // be read back; characters without a one-byte code cannot be stored at all. A new password is
+    // printable ASCII; the check takes the processor's password as it is.
     static constexpr char16_t FirstAllowed = 32;
     static constexpr char16_t LastAllowed = 126;
 
@@ -54,7 +54,8 @@ public:
     // Second stage: the new password and its confirmation.
     static std::optional<Refusal> checkNew(const QString& typed, const QString& confirmation);
 
-    // Character by character, by code; a character outside printable ASCII never matches.
+    // Character by character, by code, whatever bytes the processor's password holds; a
+    // character beyond U+00FF has no byte and never matches.
     static bool matches(const QString& typed, const ParamModel::DevicePassword& password);
     // The bytes of a password that checkNew accepted.
     static ParamModel::DevicePassword bytes(const QString& typed);

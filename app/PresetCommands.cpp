@@ -1,17 +1,24 @@
 #include "PresetCommands.h"
 
 #include "BulkTransfer.h"
+#include "ControlBindings.h"
 #include "DeviceLink.h"
 #include "FileChooser.h"
+#include "ImportNotice.h"
 #include "ImportPreset.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
+#include "ParamModel.h"
 #include "PartialUpload.h"
+#include "ReadBackReport.h"
 #include "SavePreset.h"
 #include "SimpControl.h"
 #include "UndoHistory.h"
+#include "UploadCheck.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 PresetCommands::PresetCommands(MainWindowContext& context, BulkTransfer& bulk, FileChooser& files)
@@ -41,12 +48,46 @@ bool PresetCommands::linkFree() const
     return true;
 }
 
-QCoro::Task<> PresetCommands::upload()
+QCoro::Task<bool> PresetCommands::upload()
 {
-    if (linkFree()) {
-        co_await m_bulk.UploadAll(false);
-        sayIfPartial(PartialUpload::Source::Window, QStringLiteral("Upload again."));
+    if (!linkFree()) {
+        co_return false;
     }
+    co_await m_bulk.UploadAll(false);
+    sayIfPartial(PartialUpload::Source::Window, QStringLiteral("Upload again."));
+    const bool kept = co_await checkUpload();
+    co_return kept;
+}
+
+QCoro::Task<bool> PresetCommands::checkUpload()
+{
+    if (!m_bulk.completed()) {
+        co_return false;
+    }
+    m_context.window.setEnabled(false);
+    const UploadCheck::Result check = co_await UploadCheck(m_context.link).run();
+    m_context.window.setEnabled(true);
+    if (!check.remaining.isEmpty()) {
+        // The store has taken what the processor holds; the window shows it.
+        m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+        m_context.messages.showMessage(UserMessages::Icon::Exclamation,
+                                       ReadBackReport::message(check.remaining));
+    }
+    co_return check.completed&& check.remaining.isEmpty();
+}
+
+void PresetCommands::showNotice(const QString& text)
+{
+    QLabel* line = m_context.controls.Label2;
+    line->setWordWrap(false);
+    line->setText(text);
+    line->setVisible(!text.isEmpty());
+    // Said once, not kept: the line goes after a while, or with the next import.
+    QTimer::singleShot(NoticeMs, line, [line, text] {
+        if (line->text() == text) {
+            line->hide();
+        }
+    });
 }
 
 void PresetCommands::sayIfPartial(PartialUpload::Source source, const QString& advice)
@@ -73,9 +114,11 @@ QCoro::Task<> PresetCommands::import()
     if (path.isEmpty() || !linkFree()) {
         co_return;
     }
+    const ParamModel before = m_context.model;
     const ImportResult result = ImportPreset(path, m_context.model, m_context.messages).result;
     if (result == ImportResult::Imported) {
         m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+        showNotice(ImportNotice::text(before, m_context.model, m_context.bindings.lock));
     }
     if (result == ImportResult::Imported || result == ImportResult::Failed) {
         m_context.undo.UndoRedoInit();
@@ -83,5 +126,6 @@ QCoro::Task<> PresetCommands::import()
     if (result == ImportResult::Imported && m_context.online()) {
         co_await m_bulk.UploadAll(true);
         sayIfPartial(PartialUpload::Source::Preset, QStringLiteral("Import the preset again."));
+        co_await checkUpload();
     }
 }

@@ -19,6 +19,7 @@
 #include "ParamModel.h"
 #include "ParameterEdits.h"
 #include "PresetCommands.h"
+#include "ReconnectPrompt.h"
 #include "RedrawRateMeter.h"
 #include "RoomEqActions.h"
 #include "ScrollBar.h"
@@ -117,6 +118,8 @@ bool frmEQ::load(QString& error, const QString& designFile)
     m_edits = std::make_unique<ParameterEdits>(*m_context);
     m_presets = std::make_unique<PresetCommands>(*m_context, m_bulk, m_files);
     m_hiddenProperties = std::make_unique<HiddenProperties>(*m_context);
+    m_reconnectPrompt =
+        std::make_unique<ReconnectPrompt>(*m_context, m_supervisor, *m_presets, m_files);
     m_commIndicator = new CommIndicator(m_link.log(), this);
     m_bandEditor->attach();
     m_commands->attach();
@@ -276,9 +279,11 @@ void frmEQ::startUp()
         }
     }
     m_layout.StoreLayout(*this, controls);
-    m_layout.StoreCaptionFonts({m_controls->Check2, m_controls->Label1});
+    m_layout.StoreCaptionFonts({m_controls->Check2, m_controls->Label1, m_controls->Label2});
     m_model.InitDefaults(ParamModel::FactoryReset);
     m_undo.UndoRedoInit();
+    // Edits before any processor answers are offline edits too.
+    m_reconnectPrompt->attach();
     const QSizeF size =
         WindowGeometry::initialSize(screen()->size(), screen()->availableGeometry().size());
     resize(qRound(size.width()), qRound(size.height()));

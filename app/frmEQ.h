@@ -30,6 +30,7 @@ class PresetCommands;
 class RedrawRateMeter;
 class RoomEqActions;
 class QTimer;
+class ReconnectPrompt;
 class SkinImages;
 class UserMessages;
 struct MainWindowContext;
@@ -125,6 +126,7 @@ private:
     std::unique_ptr<ParameterEdits> m_edits;
     std::unique_ptr<PresetCommands> m_presets;
     std::unique_ptr<HiddenProperties> m_hiddenProperties;
+    std::unique_ptr<ReconnectPrompt> m_reconnectPrompt;
     CommIndicator* m_commIndicator = nullptr; // a window of its own, owned as our child
 
     std::unique_ptr<NumericBandEntry> m_bandEntry;

@@ -69,9 +69,10 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
          QStringLiteral("Make the simulated processor misbehave (implies --simulate): "
                         "comma-separated KIND@FRAME or KIND@FIRST-LAST, frames counted from 1 as "
                         "it receives them, KIND one of %1; for example silence@5,noise@12. An "
-                        "unplugged processor comes back after %2 s.")
+                        "unplugged processor comes back after %2 s; %3.")
              .arg(SimFaultPlan::kindNames())
-             .arg(SimFaultPlan::ReplugDelayMs / 1000),
+             .arg(SimFaultPlan::ReplugDelayMs / 1000)
+             .arg(QLatin1String(SimFaultPlan::LostWriteNote)),
          QStringLiteral("FAULTS")});
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Start, connect and synchronise, save the window as PNG and "

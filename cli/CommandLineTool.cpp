@@ -1,5 +1,6 @@
 #include "CommandLineTool.h"
 
+#include "AddressText.h"
 #include "CurveTable.h"
 #include "DecimalNumber.h"
 #include "DeviceSession.h"
@@ -18,11 +19,25 @@
 #include "RoomEqCommands.h"
 #include "SavePreset.h"
 #include "SimFaultPlan.h"
+#include "UploadCheck.h"
 
 namespace {
 
 const char* const ProgramName = "tonvexa-cli";
 const char* const NoProcessorText = "no processor found";
+
+// A setting that differs, as verify prints it: mode, address, name, the processor's value(s),
+// the other value(s).
+QString differenceRow(const SettingDifference& difference)
+{
+    const QString name = difference.name();
+    return QStringList{
+        isCommonAddress(difference.key.address) ? QStringLiteral("COMMON")
+                                                : QString::number(difference.key.mode),
+        addressText(difference.key.address), name.isEmpty() ? QStringLiteral("-") : name,
+        difference.heldText(), difference.wantedText()}
+        .join(u'\t');
+}
 
 // The line that says why a file failed: the file, then the key and value or the system's error.
 QString fileReason(const QString& path, const QString& reason)
@@ -69,9 +84,18 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "Prints the name of the file written.",
          1, 1, &CommandLineTool::backupCommand},
         {"restore", "restore FILE.PA",
-         "Connect, import the preset file and upload every parameter to the processor. The menu\n"
+         "Connect, import the preset file and upload every parameter to the processor, then read\n"
+         "the processor back: a setting it did not keep is written once more, and one that still\n"
+         "differs is named on standard error as verify names it (exit status 1). The menu\n"
          "display flags in the file are not written to the processor.",
          1, 1, &CommandLineTool::restoreCommand},
+        {"verify", "verify FILE.PA",
+         "Read the processor and compare it with a preset file by value, writing nothing. Print\n"
+         "the settings that differ, tab-separated: mode (0-7 or COMMON), address, name, the\n"
+         "processor's value(s), the file's value(s). Exit status 0 when none differ, 1 when some\n"
+         "do, 2 when the file does not import or no processor answers. The menu display flags\n"
+         "are not compared (restore does not write them; menushow prints them).",
+         1, 1, &CommandLineTool::verifyCommand},
         {"show", "show FILE.PA",
          "Print a preset file as a table, one row per mode and address, tab-separated: mode\n"
          "(0-7, COMMON or MENUSHOW), address, name, stored value(s) (\"-\" where a key is\n"
@@ -180,7 +204,8 @@ int CommandLineTool::printUsage()
         << "                            --simulate): comma-separated KIND@FRAME or\n"
         << "                            KIND@FIRST-LAST, frames counted from 1 as it receives\n"
         << "                            them, KIND one of " << SimFaultPlan::kindNames() << "\n"
-        << "                            (for example silence@5,noise@12,corruptdata@20-24)\n"
+        << "                            (for example silence@5,noise@12,corruptdata@20-24);\n"
+        << "                            " << SimFaultPlan::LostWriteNote << "\n"
         << "  --log                     write every communication log entry to standard error\n"
         << "  --timeout-scale F         multiply the link's time limits by F (above 0, at most "
         << CliOptions::MaxTimeoutScale << ")\n"
@@ -263,14 +288,14 @@ QCoro::Task<int> CommandLineTool::frameCommand(const QStringList& arguments)
     co_return Success;
 }
 
-QCoro::Task<int> CommandLineTool::withSession(SessionBody body)
+QCoro::Task<int> CommandLineTool::withSession(SessionBody body, int failureCode)
 {
     DeviceSession session(m_options, m_err);
     if (!session.open()) {
-        co_return Failure;
+        co_return failureCode;
     }
     const int code = co_await body(session);
-    co_return session.close() ? code : Failure;
+    co_return session.close() ? code : failureCode;
 }
 
 QCoro::Task<bool> CommandLineTool::bareHandshake(DeviceSession& session)
@@ -466,8 +491,72 @@ QCoro::Task<int> CommandLineTool::restoreCommand(const QStringList& arguments)
             !partial.isEmpty()) {
             m_err << partial << Qt::endl;
         }
-        co_return session.link().isOnline() ? Success : Failure;
+        if (!session.link().isOnline()) {
+            co_return Failure;
+        }
+        const UploadCheck::Result check = co_await UploadCheck(session.link()).run();
+        co_return reportCheck(check) ? Success : Failure;
     });
+}
+
+bool CommandLineTool::reportCheck(const UploadCheck::Result& check)
+{
+    if (!check.completed) {
+        return false; // the link has said why
+    }
+    if (!check.found.isEmpty()) {
+        m_err << ProgramName << ": read back, " << check.found.size()
+              << " setting(s) differed from what was written; written again" << Qt::endl;
+    }
+    if (!check.remaining.isEmpty()) {
+        m_err << ProgramName << ": the processor did not keep " << check.remaining.size()
+              << " setting(s) (mode, address, name, held, written):" << Qt::endl;
+        for (const SettingDifference& difference : check.remaining) {
+            m_err << differenceRow(difference) << '\n';
+        }
+        m_err.flush();
+    }
+    return check.remaining.isEmpty();
+}
+
+QCoro::Task<int> CommandLineTool::verifyCommand(const QStringList& arguments)
+{
+    const QString path = arguments[0];
+    // The file is checked before the processor is touched; the comparison imports it again.
+    const auto imports = [&](ParamModel& model, UserMessages& messages) {
+        const ImportOutcome outcome = ImportPreset(path, model, messages);
+        if (outcome.result == ImportResult::NoFile) {
+            m_err << fileReason(path, RegularFile::check(path).reason) << Qt::endl;
+        } else if (!outcome.reason.isEmpty()) {
+            m_err << fileReason(path, outcome.reason) << Qt::endl;
+        }
+        return outcome.result == ImportResult::Imported;
+    };
+    ParamModel scratch;
+    StreamMessages messages(m_err);
+    if (!imports(scratch, messages)) {
+        co_return BadUsage;
+    }
+    co_return co_await withSession(
+        [&](DeviceSession& session) -> QCoro::Task<int> {
+            const bool connected = co_await fullHandshake(session);
+            if (!connected) {
+                co_return BadUsage;
+            }
+            // The file over the processor's memory: what the file lacks cannot differ.
+            ParamModel wanted = session.model();
+            if (!imports(wanted, messages)) {
+                co_return BadUsage;
+            }
+            const QList<SettingDifference> differences =
+                SettingDifferences::between(session.model().store(), wanted.store());
+            for (const SettingDifference& difference : differences) {
+                m_out << differenceRow(difference) << '\n';
+            }
+            m_out.flush();
+            co_return differences.isEmpty() ? Success : Failure;
+        },
+        BadUsage);
 }
 
 QCoro::Task<int> CommandLineTool::showCommand(const QStringList& arguments)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliOptions.h"
+#include "UploadCheck.h"
 
 #include <QCoro/QCoroTask>
 #include <QStringList>
@@ -58,6 +59,9 @@ private:
     QCoro::Task<int> setCommand(const QStringList& arguments);
     QCoro::Task<int> backupCommand(const QStringList& arguments);
     QCoro::Task<int> restoreCommand(const QStringList& arguments);
+    QCoro::Task<int> verifyCommand(const QStringList& arguments);
+    // What the read-back after an upload found, on standard error; true when nothing differs.
+    bool reportCheck(const UploadCheck::Result& check);
     QCoro::Task<int> showCommand(const QStringList& arguments);
     QCoro::Task<int> diffCommand(const QStringList& arguments);
     QCoro::Task<int> menushowCommand(const QStringList& arguments);
@@ -69,9 +73,10 @@ private:
     RoomEqCommands roomEq();
 
     // Opens a session with the processor, runs body and closes the session again (the
-    // simulator's state file is written back then). Failure when the session cannot open.
+    // simulator's state file is written back then). failureCode when the session cannot open or
+    // close.
     using SessionBody = std::function<QCoro::Task<int>(DeviceSession&)>;
-    QCoro::Task<int> withSession(SessionBody body);
+    QCoro::Task<int> withSession(SessionBody body, int failureCode = Failure);
     // The bare handshake frame; false (said why) when the processor does not answer it.
     QCoro::Task<bool> bareHandshake(DeviceSession& session);
     // The full handshake and synchronisation; false (said why) unless the link is online after.

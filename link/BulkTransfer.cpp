@@ -1,5 +1,6 @@
 #include "BulkTransfer.h"
 
+#include "BlockReply.h"
 #include "DeviceLink.h"
 #include "Frames.h"
 #include "LinkSequence.h"
@@ -29,6 +30,7 @@ BulkTransfer::~BulkTransfer()
 
 bool BulkTransfer::begin()
 {
+    m_completed = false;
     if (!m_link.isOnline()) {
         m_link.messages().showMessage(UserMessages::Icon::Exclamation, OfflineMessage);
         return false;
@@ -42,11 +44,13 @@ bool BulkTransfer::begin()
 void BulkTransfer::end(bool completed)
 {
     m_active = false;
+    m_completed = completed;
     Q_EMIT transferFinished(completed);
 }
 
 QCoro::Task<> BulkTransfer::SyncAll()
 {
+    m_completed = false;
     LinkSequence sequence(m_link);
     if (sequence.isOpen()) {
         co_await SyncAll(sequence);
@@ -58,10 +62,36 @@ QCoro::Task<> BulkTransfer::SyncAll(LinkSequence& sequence)
     if (!begin()) {
         co_return;
     }
-    Outcome outcome = co_await readBlock(sequence, Frames::BlockRead, 0, CommonBase);
+    const Outcome outcome = co_await readEverything(sequence, m_link.model());
+    Q_EMIT storeRead();
+    finishReading(outcome);
+}
+
+QCoro::Task<bool> BulkTransfer::ReadInto(LinkSequence& sequence, ParamModel& into)
+{
+    if (!begin()) {
+        co_return false;
+    }
+    const Outcome outcome = co_await readEverything(sequence, into);
+    finishReading(outcome);
+    co_return outcome == Outcome::Completed;
+}
+
+void BulkTransfer::finishReading(Outcome outcome)
+{
+    end(outcome == Outcome::Completed);
+    if (outcome == Outcome::BadReply) {
+        m_link.messages().showMessage(UserMessages::Icon::Critical, ReadErrorMessage);
+    }
+}
+
+QCoro::Task<BulkTransfer::Outcome> BulkTransfer::readEverything(LinkSequence& sequence,
+                                                                ParamModel& into)
+{
+    Outcome outcome = co_await readBlock(sequence, Frames::BlockRead, 0, CommonBase, into);
     for (int mode = 0; mode < ParamStore::ModeCount && outcome == Outcome::Completed; ++mode) {
         for (int base : PerModeBases) {
-            outcome = co_await readBlock(sequence, Frames::BlockRead, mode, base);
+            outcome = co_await readBlock(sequence, Frames::BlockRead, mode, base, into);
             if (outcome != Outcome::Completed) {
                 break;
             }
@@ -69,38 +99,21 @@ QCoro::Task<> BulkTransfer::SyncAll(LinkSequence& sequence)
     }
     for (int base : PerModeBases) {
         if (outcome == Outcome::Completed) {
-            outcome = co_await readBlock(sequence, Frames::MenuShowRead, 0, base);
+            outcome = co_await readBlock(sequence, Frames::MenuShowRead, 0, base, into);
         }
     }
-    Q_EMIT storeRead();
-    end(outcome == Outcome::Completed);
-    if (outcome == Outcome::BadReply) {
-        m_link.messages().showMessage(UserMessages::Icon::Critical, ReadErrorMessage);
-    }
+    co_return outcome;
 }
 
 QCoro::Task<BulkTransfer::Outcome> BulkTransfer::readBlock(LinkSequence& sequence, int type,
-                                                           int mode, int base)
+                                                           int mode, int base, ParamModel& into)
 {
     const bool answered = co_await sequence.SendFrame(type, mode, base, 0, ReplyTimeout::Normal);
     if (!answered) {
         co_return Outcome::FrameFailed;
     }
-    const ParamBlock block = *blockAtBase(base);
-    const QByteArray& reply = m_link.reply();
-    if (reply.size() < 3 * block.size + 1) {
+    if (!storeBlockReply(m_link.reply(), type, mode, base, into)) {
         co_return Outcome::BadReply;
-    }
-    ParamModel& model = m_link.model();
-    for (int i = 0; i < block.size; ++i) {
-        const auto byte = [&](int k) {
-            return quint8(reply[3 * i + k]);
-        };
-        if (type == Frames::MenuShowRead) {
-            model.menuShow()[base + i] = byte(0);
-        } else {
-            model.store().setFields(mode, base + i, {byte(0), byte(1), byte(2)});
-        }
     }
     co_return Outcome::Completed;
 }
@@ -108,6 +121,7 @@ QCoro::Task<BulkTransfer::Outcome> BulkTransfer::readBlock(LinkSequence& sequenc
 QCoro::Task<> BulkTransfer::UploadAll(bool endWithModeSelect)
 {
     m_blocksWritten = 0;
+    m_completed = false;
     LinkSequence sequence(m_link);
     if (!sequence.isOpen() || !begin()) {
         co_return;

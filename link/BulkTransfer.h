@@ -6,6 +6,7 @@
 
 class DeviceLink;
 class LinkSequence;
+class ParamModel;
 
 // Moves the whole parameter set: SyncAll reads every block of every mode and the menu-show flags
 // from the processor into the store (28 frames); UploadAll writes every block of every mode from
@@ -40,8 +41,13 @@ public:
     QCoro::Task<> UploadAll(bool endWithModeSelect);
     // The synchronisation within a sequence already open (the handshake's).
     QCoro::Task<> SyncAll(LinkSequence& sequence);
+    // The same frames read into another model, leaving the store alone; false when a frame
+    // failed or a reply was bad (said, as the synchronisation says it).
+    QCoro::Task<bool> ReadInto(LinkSequence& sequence, ParamModel& into);
 
     bool isActive() const { return m_active; }
+    // The last transfer went through whole (false too when it could not start).
+    bool completed() const { return m_completed; }
     // How many block writes of the last upload the processor confirmed: UploadBlockCount when
     // all of them went through, fewer when it stopped part-way.
     int blocksWritten() const { return m_blocksWritten; }
@@ -67,10 +73,14 @@ private:
 
     bool begin();
     void end(bool completed);
-    QCoro::Task<Outcome> readBlock(LinkSequence& sequence, int type, int mode, int base);
+    QCoro::Task<Outcome> readEverything(LinkSequence& sequence, ParamModel& into);
+    void finishReading(Outcome outcome);
+    QCoro::Task<Outcome> readBlock(LinkSequence& sequence, int type, int mode, int base,
+                                   ParamModel& into);
     QCoro::Task<Outcome> writeAllBlocks(LinkSequence& sequence);
 
     DeviceLink& m_link;
     bool m_active = false;
+    bool m_completed = false;
     int m_blocksWritten = 0;
 };

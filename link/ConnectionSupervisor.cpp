@@ -19,6 +19,16 @@ ConnectionSupervisor::ConnectionSupervisor(DeviceLink& link, BulkTransfer& bulk,
     // Any frame on its way, and every echo, show that the time-out need not fire.
     connect(&m_link, &DeviceLink::exchangeStarting, &m_connectTimeOut, &QTimer::stop);
     connect(&m_link, &DeviceLink::keepAliveEchoed, &m_connectTimeOut, &QTimer::stop);
+    connect(&m_link, &DeviceLink::onlineChanged, this, [this](bool online) {
+        if (!online && m_tracking) {
+            m_offlineEdits.begin(m_link.model().store());
+        }
+    });
+    connect(&m_link, &DeviceLink::writeUnconfirmed, this, [this](int mode, int address) {
+        if (m_tracking) {
+            m_offlineEdits.markUnconfirmed({mode, address});
+        }
+    });
 }
 
 ConnectionSupervisor::~ConnectionSupervisor()
@@ -78,7 +88,13 @@ QCoro::Task<bool> ConnectionSupervisor::Handshake()
     if (answered) {
         m_link.log().append(OnlineEntry);
         m_link.setOnline(true);
-        co_await m_bulk.SyncAll(sequence);
+        const bool leftForAnswer = co_await askAboutOfflineEdits(sequence);
+        if (!leftForAnswer) {
+            co_await m_bulk.SyncAll(sequence);
+            if (m_bulk.completed()) {
+                m_offlineEdits.clear();
+            }
+        }
         m_keepConnect.start();
     }
     m_handshaking = false;
@@ -114,4 +130,64 @@ void ConnectionSupervisor::connectTimeOutTick()
     // Also when a failed send has taken the link offline meanwhile: that loss has been told, and
     // the link says nothing twice.
     m_link.reportLoss(LostMessage);
+}
+
+void ConnectionSupervisor::trackOfflineEdits(bool track)
+{
+    m_tracking = track;
+    m_offlineEdits.clear();
+    if (track) {
+        m_offlineEdits.begin(m_link.model().store());
+    }
+}
+
+QCoro::Task<bool> ConnectionSupervisor::askAboutOfflineEdits(LinkSequence& sequence)
+{
+    if (m_awaitingAnswer) {
+        co_return true; // the question is still open; its answer decides
+    }
+    const QList<SettingKey> edited = m_offlineEdits.edited(m_link.model().store());
+    if (edited.isEmpty()) {
+        co_return false;
+    }
+    ParamModel processor = m_link.model();
+    const bool read = co_await m_bulk.ReadInto(sequence, processor);
+    if (!read) {
+        co_return true; // the link has said why; the next connection asks again
+    }
+    const QList<SettingDifference> differences =
+        SettingDifferences::between(processor.store(), m_link.model().store(), edited);
+    if (differences.isEmpty()) {
+        co_return false;
+    }
+    m_processor = processor;
+    m_awaitingAnswer = true;
+    Q_EMIT offlineEditsDiffer(differences);
+    co_return true;
+}
+
+void ConnectionSupervisor::takeMine()
+{
+    m_awaitingAnswer = false;
+    ParamModel& model = m_link.model();
+    const QList<SettingKey> edited = m_offlineEdits.edited(model.store());
+    model.store() = OfflineEdits::merged(m_processor.store(), model.store(), edited);
+    model.menuShow() = m_processor.menuShow();
+    // What differs from the processor's settings from now on is what it has still to get.
+    m_offlineEdits.clear();
+    m_offlineEdits.begin(m_processor.store());
+}
+
+void ConnectionSupervisor::offlineEditsSent()
+{
+    m_offlineEdits.clear();
+}
+
+QCoro::Task<> ConnectionSupervisor::takeProcessors()
+{
+    m_awaitingAnswer = false;
+    co_await m_bulk.SyncAll();
+    if (m_bulk.completed()) {
+        m_offlineEdits.clear();
+    }
 }

@@ -108,7 +108,12 @@ void DeviceLink::SendKeepAlive()
 void DeviceLink::setOnline(bool online)
 {
     if (!online) {
-        m_pending.clear(); // offline edits stay in the store, as every offline edit does
+        // Offline edits stay in the store, as every offline edit does.
+        for (const PendingWrite& write : std::exchange(m_pending, {})) {
+            if (write.type == Frames::ParamWrite) {
+                Q_EMIT writeUnconfirmed(write.mode, write.address);
+            }
+        }
     }
     if (online != m_online) {
         m_online = online;
@@ -169,6 +174,9 @@ QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int v
         answered = m_phase == Phase::Succeeded;
     }
     m_phase = Phase::Idle;
+    if (!answered && type == Frames::ParamWrite) {
+        Q_EMIT writeUnconfirmed(mode, address);
+    }
     if (!answered && !m_handshake) {
         if (m_closing) {
             setOnline(false); // a close request is not a lost device; the user asked for it

@@ -82,6 +82,9 @@ Q_SIGNALS:
     void exchangeStarting();
     // The last exchange or sequence ended and no write waits: the link is free.
     void becameIdle();
+    // A parameter write the processor did not confirm: it failed, or was still waiting its turn
+    // when the link went down. The store has the value; the processor may not.
+    void writeUnconfirmed(int mode, int address);
 
 private:
     friend class LinkSequence;

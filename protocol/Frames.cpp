@@ -96,6 +96,11 @@ bool isBlockType(int type)
     return type == BlockWrite || type == MenuShowWrite;
 }
 
+bool isWriteType(int type)
+{
+    return type == ParamWrite || isBlockType(type) || type == PasswordWrite;
+}
+
 std::optional<QByteArray> build(int type, int mode, int address, int value, const ParamModel& model)
 {
     if (type < 0 || type > 15 || mode < 0 || mode > 7 || address < 0 || address > 255 ||

@@ -44,6 +44,8 @@ quint8 checksum(QByteArrayView bytes);
 QByteArray acknowledgement();
 
 bool isBlockType(int type);
+// The frames that change the processor's memory: parameters, blocks, menu-show flags, password.
+bool isWriteType(int type);
 
 // The frame for a SendFrame call, built from the model's store, menu-show flags or password.
 // Nothing for a type outside 0..15, a mode outside 0..7, an address or value outside 0..255, or

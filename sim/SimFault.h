@@ -11,6 +11,7 @@ enum class SimFault
     NoiseFirst,  // noise bytes arrive before the acknowledgement
     Unplug,      // the processor is unplugged as the frame arrives
     SplitReply,  // the answer comes in pieces of a few bytes, each its own report
+    LostWrite,   // answered as usual, but a write keeps the old value in the memory
 };
 
-inline constexpr int SimFaultKindCount = int(SimFault::SplitReply) + 1;
+inline constexpr int SimFaultKindCount = int(SimFault::LostWrite) + 1;

@@ -13,7 +13,7 @@ struct KindName
     SimFault fault;
 };
 
-constexpr std::array<KindName, 7> KindNames{{
+constexpr std::array<KindName, 8> KindNames{{
     {"silence", SimFault::Silent},
     {"ackonly", SimFault::AckOnly},
     {"corruptack", SimFault::CorruptAck},
@@ -21,6 +21,7 @@ constexpr std::array<KindName, 7> KindNames{{
     {"noise", SimFault::NoiseFirst},
     {"split", SimFault::SplitReply},
     {"unplug", SimFault::Unplug},
+    {"lostwrite", SimFault::LostWrite},
 }};
 
 // A whole frame number from 1, digits only.

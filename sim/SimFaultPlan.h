@@ -12,11 +12,15 @@ class SimProcessor;
 // --simulate-faults=FAULTS: comma-separated KIND@FRAME or KIND@FIRST-LAST, frames counted from 1
 // in the order the processor receives them (handshakes and retries included), for example
 // "silence@5,noise@12,corruptdata@20-24". An unplugged processor comes back after a few
-// seconds, as if it were plugged in again.
+// seconds, as if it were plugged in again; a lost write leaves the memory as it was, so only
+// reading it back tells.
 class SimFaultPlan
 {
 public:
     static constexpr int ReplugDelayMs = 3000;
+    // The one kind whose name does not say what it does, for the help texts.
+    static constexpr char LostWriteNote[] =
+        "lostwrite answers a write as usual but keeps the old value";
 
     struct Entry
     {

@@ -189,7 +189,7 @@ void SimProcessor::handleFrame(const QByteArray& frame)
         return;
     }
     const int chunk = fault == SimFault::SplitReply ? SplitReplyChunk : 0;
-    QByteArray data = answer(frame);
+    QByteArray data = answer(frame, fault == SimFault::LostWrite);
     QByteArray ack = Frames::acknowledgement();
     if (fault == SimFault::CorruptAck) {
         ack[1] = char(ack[1] ^ 0x40);
@@ -214,8 +214,11 @@ void SimProcessor::handleFrame(const QByteArray& frame)
     queueReply(data, arrival, chunk);
 }
 
-QByteArray SimProcessor::answer(const QByteArray& frame)
+QByteArray SimProcessor::answer(const QByteArray& frame, bool keepMemory)
 {
+    if (keepMemory && Frames::isWriteType(quint8(frame[1]) >> 4)) {
+        return withChecksum(QByteArray(3, '\0'));
+    }
     const int type = quint8(frame[1]) >> 4;
     const int mode = quint8(frame[1]) & 0x0F;
     const int address = quint8(frame[2]);

@@ -103,7 +103,8 @@ private:
 
     void receiveByte(quint8 b);
     void handleFrame(const QByteArray& frame);
-    QByteArray answer(const QByteArray& frame);
+    // keepMemory: a write is answered as if it had been applied, and is not.
+    QByteArray answer(const QByteArray& frame, bool keepMemory);
     void queueReply(QByteArray bytes, qint64 frameArrivalNs, int chunk = 0);
     void scheduleDelivery();
     void deliverNext();

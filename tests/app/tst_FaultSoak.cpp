@@ -207,6 +207,9 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
     MainWindowHarness h(soakTimings);
     QVERIFY2(h.loaded, qPrintable(h.loadError));
     h.sim.setNoiseSeed(seed);
+    // The soak is the link's: every reconnection reads the processor, as without offline edits
+    // (the question they raise has tests of its own).
+    h.window.supervisor().trackOfflineEdits(false);
     h.window.supervisor().start();
     QTRY_VERIFY_WITH_TIMEOUT(h.link.isOnline() && !h.link.isBusy(), 10000);
 

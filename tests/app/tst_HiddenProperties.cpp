@@ -124,8 +124,9 @@ private Q_SLOTS:
         QTest::newRow("second stage: confirmation differs")
             << secondStage + QStringList{"type1 abcdefghi", "type2 abcdefghj", "click2"}
             << QStringList{R::ConfirmationDiffers} << "Text2" << false;
-        QTest::newRow("second stage: Enter still runs the check")
-            << secondStage + QStringList{"type1 " + Stored, "enter"} << QStringList{} << "" << true;
+        QTest::newRow("second stage: Enter saves, not checks")
+            << secondStage + QStringList{"type1 " + Stored, "enter"}
+            << QStringList{R::ConfirmationDiffers} << "Text2" << false;
     }
 
     void passwordDialog()
@@ -158,25 +159,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("frame"); // empty: the processor stays silent
+        QTest::addColumn<QString>("save");  // the last step
         QTest::newRow("nine spaces") << "         "
-                                     << "FE,80,00,0E,20,20,20,20,20,20,20,20,20,AC";
-        QTest::newRow("punctuation") << "!\"#$%&'~}"
-                                     << "FE,80,00,0E,21,22,23,24,25,26,27,7E,7D,83";
+                                     << "FE,80,00,0E,20,20,20,20,20,20,20,20,20,AC"
+                                     << "click2";
+        QTest::newRow("punctuation, saved with Enter")
+            << "!\"#$%&'~}"
+            << "FE,80,00,0E,21,22,23,24,25,26,27,7E,7D,83"
+            << "enter";
         QTest::newRow("a failed write keeps the old password") << "abcdefghi"
-                                                               << "";
+                                                               << ""
+                                                               << "click2";
     }
 
     void passwordChange()
     {
         QFETCH(QString, password);
         QFETCH(QString, frame);
+        QFETCH(QString, save);
         SimulatedDevice device(frame.isEmpty() ? 0.02 : 1.0);
         device.sim.setFault(frame.isEmpty() ? SimFault::Silent : SimFault::None);
         setPassword(device.model, Stored);
         CmdPassword dialog(device.model, device.link, device.messages);
         dialog.show();
         perform(dialog,
-                {"type1 " + Stored, "click2", "type1 " + password, "type2 " + password, "click2"});
+                {"type1 " + Stored, "click2", "type1 " + password, "type2 " + password, save});
         QTRY_VERIFY(!device.link.isBusy());
         QVERIFY(!dialog.PasswordOK()); // the menu settings never follow a change
         if (frame.isEmpty()) {
@@ -217,14 +224,25 @@ private Q_SLOTS:
         QTest::newRow("saving writes the three menu blocks")
             << "save" << both << QList<int>{7, 6, 6, 6} << music + QList<int>{0x87}
             << QStringList{HiddenProperties::MenuSetMessage};
+        // The second block goes unanswered eight times: the third is never sent, and the flags
+        // of both stay as the processor has them, in the program too.
+        QTest::newRow("a lost block keeps the processor's flags")
+            << "lost" << both << QList<int>{7, 6, 6, 6, 6, 6, 6, 6, 6, 6} << music
+            << QStringList{DeviceLink::TimeoutMessage};
     }
 
     void sequence()
     {
         QFETCH(QString, path);
         QFETCH(QList<int>, hidden);
-        MainWindowHarness h;
+        LinkTimings timings;
+        timings.scale = path == u"lost" ? 0.05 : 1.0;
+        MainWindowHarness h(timings);
         QVERIFY(h.goOnline());
+        if (path == u"lost") {
+            const int next = h.sim.framesReceived() + 1; // the password read
+            h.sim.scheduleFault(next + 2, next + 9, SimFault::Silent);
+        }
         QStringList opened;
         QTest::keyClick(&h.window, 'q');
         CmdPassword* dialog = openDialog<CmdPassword>(h.window);
@@ -261,7 +279,7 @@ private Q_SLOTS:
             }
             ticksSeen = {allTicked, sectionOff, ticks.isTicked(57)};
             scrollAfterClicks = menu->List1->verticalScrollBar()->value();
-            if (path == u"save") {
+            if (path == u"save" || path == u"lost") {
                 QTest::mouseClick(menu->Command3, Qt::LeftButton);
             } else {
                 menu->reject();
@@ -298,17 +316,32 @@ private Q_SLOTS:
         QVERIFY(h.window.isEnabled());
     }
 
+    void lockIsStoredBeforeItsSendWithTheWindowDisabled_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<int>("after"); // the lock in the program once the send is over
+        QTest::newRow("answered") << true << 1;
+        QTest::newRow("a failed write leaves the processor's lock") << false << 0;
+    }
+
     void lockIsStoredBeforeItsSendWithTheWindowDisabled()
     {
-        MainWindowHarness h;
+        QFETCH(bool, answered);
+        LinkTimings timings;
+        timings.scale = answered ? 1.0 : 0.05;
+        MainWindowHarness h(timings);
         QVERIFY(h.goOnline());
+        h.sim.setFault(answered ? SimFault::None : SimFault::Silent);
         QList<QPair<bool, int>> atSend;
         connect(&h.link, &DeviceLink::exchangeStarting, this, [&] {
             atSend.append({h.window.isEnabled(), h.model.store().value(0, 0, 0xCC)});
         });
         MainWindowHarness::click(h.c().btnLock);
-        QCOMPARE(atSend, (QList<QPair<bool, int>>{{false, 1}}));
-        QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(0, 0, 0xCC, 1)});
+        QVERIFY(h.settle());
+        QCOMPARE(atSend.first(), (QPair<bool, int>{false, 1}));
+        QCOMPARE(h.frames().first(), MainWindowHarness::frame(0, 0, 0xCC, 1));
+        QTEST(int(h.model.store().value(0, 0, 0xCC)), "after");
+        QTEST(h.c().btnLock->value(), "after");
         QVERIFY(h.window.isEnabled());
     }
 };

@@ -4,14 +4,18 @@
 #include "MainCommands.h"
 #include "MainWindowHarness.h"
 #include "MessageBoxMessages.h"
+#include "ReadBackReport.h"
+#include "ReconnectQuestion.h"
 #include "SavePreset.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "UndoHistory.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -117,13 +121,24 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("live.PA"))));
 
         h.model.store().setValue(0, 0, 0x40, 70);
+        // Locked since, and an entry hidden: the preset undoes both, and says so.
+        h.model.store().setValue(0, 0, 0xCC, 1);
+        h.model.menuShow()[0x40] = 1;
         h.files.openPath = dir.filePath(QStringLiteral("live.PA"));
+        QVERIFY(h.c().Label2->isHidden());
         MainWindowHarness::click(h.c().btnImport);
+        QCOMPARE(h.c().Label2->text(),
+                 QStringLiteral("The preset also unlocked the front panel and changed which "
+                                "entries the front-panel menu shows (1; the menu window, key q, "
+                                "sends them to the processor)."));
+        QVERIFY(h.c().Label2->isVisible());
         QCOMPARE(int(h.model.store().value(0, 0, 0x40)), 33);
         QCOMPARE(h.c().MyScrollBar[7]->value(), 33);
-        // The import went to the processor: 25 blocks and the mode select.
-        QCOMPARE(h.sim.receivedFrames().size(), 26);
-        QCOMPARE(h.sim.receivedFrames().back().type, 4);
+        // The import went to the processor: 25 blocks and the mode select, then 25 block reads
+        // to see that it kept them.
+        QCOMPARE(h.sim.receivedFrames().size(), 26 + 25);
+        QCOMPARE(h.sim.receivedFrames()[25].type, 4);
+        QCOMPARE(h.sim.receivedFrames().back().type, 1);
         QCOMPARE(h.sim.memory().store().value(0, 0, 0x40), quint8(33));
         QCOMPARE(h.window.undoHistory().UndoPos(), -1);
         QVERIFY(h.messages.shown.isEmpty());
@@ -149,8 +164,8 @@ private Q_SLOTS:
         h.messages.shown.clear();
         QVERIFY(h.goOnline());
         MainWindowHarness::click(h.c().btnUpload);
-        QCOMPARE(h.sim.receivedFrames().size(), 26);
-        QCOMPARE(h.sim.receivedFrames().back().type, 3);
+        QCOMPARE(h.sim.receivedFrames().size(), 26 + 25);
+        QCOMPARE(h.sim.receivedFrames()[25].type, 3);
         QVERIFY(h.messages.shown.isEmpty());
     }
 
@@ -185,6 +200,92 @@ private Q_SLOTS:
         QVERIFY2(texts[1].startsWith(u"Only 10 of the upload's 25 frames reached the processor") &&
                      texts[1].contains(said),
                  qPrintable(texts[1]));
+    }
+
+    // Microphone 1-2 volume (0x40, slider 7) edited to 33 while the processor is away, and
+    // changed to 50 on the processor meanwhile, as is microphone 3 volume (0x53) to 21.
+    void offlineEditMeetsTheProcessor_data()
+    {
+        QTest::addColumn<QString>("answer"); // empty: no offline edit, no question
+        QTest::addColumn<int>("shown");      // 0x40 in the window afterwards
+        QTest::addColumn<int>("held");       // 0x40 in the processor afterwards
+        QTest::newRow("no offline edit, nothing asked") << "" << 50 << 50;
+        QTest::newRow("send mine") << ReconnectQuestion::SendText << 33 << 33;
+        QTest::newRow("take the processor's") << ReconnectQuestion::TakeText << 50 << 50;
+        QTest::newRow("save mine, then take the processor's")
+            << ReconnectQuestion::SaveText << 50 << 50;
+    }
+
+    void offlineEditMeetsTheProcessor()
+    {
+        QFETCH(QString, answer);
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        h.link.setOnline(false);
+        if (!answer.isEmpty()) {
+            MainWindowHarness::drag(h.c().MyScrollBar[7], {33});
+            QCOMPARE(int(h.model.store().value(0, 0, 0x40)), 33);
+        }
+        h.sim.memory().store().setValue(0, 0, 0x40, 50);
+        h.sim.memory().store().setValue(0, 0, 0x53, 21);
+        QTemporaryDir dir;
+        const QString saved = dir.filePath(QStringLiteral("mine.PA"));
+        h.files.savePath = saved;
+        QVERIFY(QCoro::waitFor(h.window.supervisor().Handshake()));
+        QList<ReconnectQuestion*> asked = h.window.findChildren<ReconnectQuestion*>();
+        QCOMPARE(asked.size(), answer.isEmpty() ? 0 : 1);
+        if (!answer.isEmpty()) {
+            // Asked with the link online and free: supervision goes on while the user reads.
+            QVERIFY(asked[0]->isVisible() && h.link.isOnline() && !h.link.isBusy());
+            QVERIFY(asked[0]->text().contains(u"1 setting was"));
+            QVERIFY(asked[0]->detailedText().contains(u"0x40"));
+            for (QAbstractButton* button : asked[0]->buttons()) {
+                if (button->text() == answer) {
+                    button->click();
+                }
+            }
+            QVERIFY(h.settle());
+        }
+        QTEST(int(h.model.store().value(0, 0, 0x40)), "shown");
+        QTEST(int(h.sim.memory().store().value(0, 0, 0x40)), "held");
+        QTEST(h.c().MyScrollBar[7]->value(), "shown");
+        // Nobody's other settings are lost: the processor's 21 stays, whichever was chosen.
+        QCOMPARE(int(h.model.store().value(0, 0, 0x53)), 21);
+        QCOMPARE(int(h.sim.memory().store().value(0, 0, 0x53)), 21);
+        QCOMPARE(QFile::exists(saved), answer == ReconnectQuestion::SaveText);
+        QVERIFY(h.messages.shown.isEmpty());
+        QVERIFY(!h.window.supervisor().awaitsOfflineAnswer());
+    }
+
+    // After the upload button the processor is read back: aux music volume (0x0B, in mode 0's
+    // first block, the upload's second frame) set to 33 is lost once, or twice.
+    void uploadIsReadBack_data()
+    {
+        QTest::addColumn<QList<int>>("lost"); // frames after the connection
+        QTest::addColumn<int>("held");
+        QTest::newRow("lost once: written again") << QList<int>{2} << 33;
+        // 26 upload frames and 25 reads, then the block again.
+        QTest::newRow("lost twice: said, and shown as held") << QList<int>{2, 52} << 80;
+    }
+
+    void uploadIsReadBack()
+    {
+        QFETCH(QList<int>, lost);
+        QFETCH(int, held);
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        const int connected = h.sim.framesReceived();
+        for (int frame : lost) {
+            h.sim.scheduleFault(connected + frame, connected + frame, SimFault::LostWrite);
+        }
+        h.model.store().setValue(0, 0, 0x0B, 33);
+        MainWindowHarness::click(h.c().btnUpload);
+        QVERIFY(h.settle());
+        QCOMPARE(int(h.sim.memory().store().value(0, 0, 0x0B)), held);
+        QCOMPARE(int(h.model.store().value(0, 0, 0x0B)), held);
+        const QList<SettingDifference> remaining{{{0, 0x0B}, {80, 0, 0}, {33, 0, 0}}};
+        QCOMPARE(h.messages.texts(),
+                 held == 33 ? QStringList{} : QStringList{ReadBackReport::message(remaining)});
     }
 
     void lockNeedsTheProcessor()
@@ -303,10 +404,21 @@ private Q_SLOTS:
         h.sim.replug();
         QTRY_VERIFY(h.link.isOnline());
         QVERIFY(!box || !box->isVisible());
+        // The unanswered edit is the window's, not yet the processor's: asked, and sent.
+        ReconnectQuestion* question = nullptr;
+        QTRY_VERIFY((question = h.window.findChild<ReconnectQuestion*>()));
+        const ParamStore edited = h.model.store();
+        QVERIFY(h.sim.memory().store() != edited);
+        for (QAbstractButton* button : question->buttons()) {
+            if (button->text() == ReconnectQuestion::SendText) {
+                button->click();
+            }
+        }
         QVERIFY(h.settle());
         QCOMPARE(h.c().MShowProgress->value(), int(MainWindowControls::LampOnline));
         QCOMPARE(h.messages.shown, QStringList{DeviceLink::TimeoutMessage});
         QVERIFY(h.sim.memory().store() == h.model.store());
+        QVERIFY(h.model.store() == edited);
         QVERIFY(h.window.isEnabled());
     }
 

@@ -149,6 +149,51 @@ private Q_SLOTS:
                  qPrintable(lines[1]));
     }
 
+    // A preset that sets the aux music volume of mode 0 to 33, against a processor holding it
+    // (A) or the factory's 80 (B). Restore's frames: 1 to 29 connect, 30 to 54 write (31: mode
+    // 0's first block), 55 selects the mode, 56 to 80 read back, 81 writes the block again.
+    void readBackAndVerify_data()
+    {
+        QTest::addColumn<QString>("processor");
+        QTest::addColumn<QStringList>("words"); // before the file
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err"); // a line it holds
+        const QString row = QStringLiteral("0\t0x0B\t辅助-音乐音量\t80\t33");
+        QTest::newRow("verify: equal") << "A" << QStringList{"verify"} << "x.PA" << 0 << ""
+                                       << "";
+        QTest::newRow("verify: different")
+            << "B" << QStringList{"verify"} << "x.PA" << 1 << row + u'\n' << "";
+        QTest::newRow("verify: no file") << "B" << QStringList{"verify"} << "y.PA" << 2 << ""
+                                         << "";
+        QTest::newRow("restore: a lost write is written again")
+            << "B" << QStringList{"--simulate-faults=lostwrite@31", "restore"} << "x.PA" << 0 << ""
+            << "tonvexa-cli: read back, 1 setting(s) differed from what was written; written again";
+        QTest::newRow("restore: lost twice, named")
+            << "B" << QStringList{"--simulate-faults=lostwrite@31,lostwrite@81", "restore"}
+            << "x.PA" << 1 << "" << row;
+    }
+
+    void readBackAndVerify()
+    {
+        QFETCH(QString, processor);
+        QFETCH(QStringList, words);
+        QFETCH(QString, file);
+        QFETCH(QString, err);
+        QCOMPARE(ToolRun::of({"--simulate=" + path("A.PA"), "set", "0", "0x0B", "33"}).exitCode, 0);
+        QCOMPARE(ToolRun::of({"--simulate=" + path("A.PA"), "backup", path("x.PA")}).exitCode, 0);
+        const ToolRun run = ToolRun::of(QStringList{"--simulate=" + path(processor + ".PA")} +
+                                        words + QStringList{path(file)});
+        QTEST(run.exitCode, "exitCode");
+        QTEST(run.out, "out");
+        QVERIFY2(run.err.split(u'\n').contains(err) || err.isEmpty(), qPrintable(run.err));
+        if (words.contains(u"restore")) {
+            const ToolRun after = ToolRun::of({"--simulate=" + path("B.PA"), "verify", path(file)});
+            QCOMPARE(after.out, run.exitCode == 0 ? QString() : QString(err + u'\n'));
+        }
+    }
+
     void restoreRefusesWhatIsNoPreset()
     {
         writeText("other.PA", "[Main]\nType=OTHER\n");

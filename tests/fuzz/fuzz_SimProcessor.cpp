@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     SimProcessor sim;
-    sim.setFault(SimFault(data[0] % (int(SimFault::SplitReply) + 1)));
+    sim.setFault(SimFault(data[0] % SimFaultKindCount));
     QObject::connect(&sim, &SimProcessor::inputReport, &sim, [&sim](const QByteArray& report) {
         FUZZ_CHECK(report.size() == sim.inputReportLength());
         FUZZ_CHECK(HidReports::parseInputReport(report));

@@ -201,6 +201,8 @@ private Q_SLOTS:
                                  << "5/12/12 4/20/24 6/3/3";
         QTest::newRow("split") << "split@1"
                                << "7/1/1";
+        QTest::newRow("lost write") << "LostWrite@4-5"
+                                    << "8/4/5";
         QTest::newRow("unknown kind") << "slow@3"
                                       << "unknown fault \"slow\"";
         QTest::newRow("no frame") << "silence"
@@ -239,7 +241,7 @@ private Q_SLOTS:
         Wire wire(sim);
         ParamModel model;
         QString error;
-        SimFaultPlan::parse(u"silence@2,split@3", error)->applyTo(sim);
+        SimFaultPlan::parse(u"silence@2,split@3,lostwrite@4", error)->applyTo(sim);
         const QByteArray write = frame(Frames::ParamWrite, 0, 0x40, 0x10, model);
         wire.send(write);
         wire.send(write); // frame 2: lost
@@ -251,6 +253,12 @@ private Q_SLOTS:
         QTRY_COMPARE(wire.received.size(), 16);
         QCOMPARE(wire.reports, 2 + 4);
         QCOMPARE(wire.received.right(8), wire.received.left(8));
+        // Frame 4: answered like any write, but the memory keeps its value.
+        model.store().setValue(0, 0, 0x40, 0x20);
+        wire.send(frame(Frames::ParamWrite, 0, 0x40, 0x20, model));
+        QTRY_COMPARE(wire.received.size(), 24);
+        QCOMPARE(wire.received.right(8), wire.received.left(8));
+        QCOMPARE(sim.memory().store().value(0, 0, 0x40), 0x10);
     }
 
     void repliesAreSplitAndPaced()

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+
+class ParamModel;
+
+// Puts the data frame of a block read (type 1: three fields per address; type 5: the menu-show
+// flag first of each three) into a model. False, and nothing stored, when the reply is shorter
+// than the block.
+bool storeBlockReply(const QByteArray& reply, int type, int mode, int base, ParamModel& model);

@@ -1,0 +1,96 @@
+#include "SettingDifferences.h"
+
+#include "EqGroupTable.h"
+#include "ParamBlocks.h"
+#include "ParamNames.h"
+
+namespace {
+
+bool usesField(int address, int field)
+{
+    return field == 0 || EqGroupTable::instance().usesThreeFields(address);
+}
+
+QString fieldsText(int address, const ParamStore::Fields& fields)
+{
+    const int shown = usesField(address, 1) ? ParamStore::FieldCount : 1;
+    QStringList numbers;
+    for (int field = 0; field < shown; ++field) {
+        numbers.append(QString::number(fields[field]));
+    }
+    return numbers.join(u' ');
+}
+
+} // namespace
+
+QString SettingDifference::name() const
+{
+    const auto info = ParamNames::find(key.address);
+    if (!info) {
+        return {};
+    }
+    return info->name.isEmpty() ? QLatin1String(info->gloss) : info->name.toString();
+}
+
+QString SettingDifference::heldText() const
+{
+    return fieldsText(key.address, held);
+}
+
+QString SettingDifference::wantedText() const
+{
+    return fieldsText(key.address, wanted);
+}
+
+namespace SettingDifferences {
+
+const QList<SettingKey>& allSettings()
+{
+    static const QList<SettingKey> keys = [] {
+        QList<SettingKey> all;
+        const ParamBlock& common = ParamBlocks.back();
+        for (int a = common.base; a < common.base + common.size; ++a) {
+            all.append({0, a});
+        }
+        for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
+            for (const ParamBlock& block : ParamBlocks) {
+                for (int a = block.base; !block.common && a < block.base + block.size; ++a) {
+                    all.append({mode, a});
+                }
+            }
+        }
+        return all;
+    }();
+    return keys;
+}
+
+bool sameValue(const ParamStore& a, const ParamStore& b, const SettingKey& key)
+{
+    for (int field = 0; field < ParamStore::FieldCount; ++field) {
+        if (usesField(key.address, field) &&
+            a.value(field, key.mode, key.address) != b.value(field, key.mode, key.address)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QList<SettingDifference> between(const ParamStore& held, const ParamStore& wanted,
+                                 const QList<SettingKey>& keys)
+{
+    QList<SettingDifference> differences;
+    for (const SettingKey& key : keys) {
+        if (!sameValue(held, wanted, key)) {
+            differences.append(
+                {key, held.fields(key.mode, key.address), wanted.fields(key.mode, key.address)});
+        }
+    }
+    return differences;
+}
+
+QList<SettingDifference> between(const ParamStore& held, const ParamStore& wanted)
+{
+    return between(held, wanted, allSettings());
+}
+
+} // namespace SettingDifferences
