@@ -22,11 +22,12 @@
 class ScriptedFiles : public FileChooser
 {
 public:
-    QCoro::Task<QString> BrowsePresetFile() override { co_return openPath; }
-    QCoro::Task<QString> ChoosePresetSaveFile() override { co_return savePath; }
-    QCoro::Task<QString> BrowseFilterFile() override { co_return openPath; }
-    QCoro::Task<QString> ChooseFilterSaveFile() override { co_return savePath; }
-    QCoro::Task<QString> BrowseMeasurementFile() override { co_return openPath; }
+    // Copies: GCC 12 moves a member named alone in co_return, which emptied the path after one use.
+    QCoro::Task<QString> BrowsePresetFile() override { co_return QString(openPath); }
+    QCoro::Task<QString> ChoosePresetSaveFile() override { co_return QString(savePath); }
+    QCoro::Task<QString> BrowseFilterFile() override { co_return QString(openPath); }
+    QCoro::Task<QString> ChooseFilterSaveFile() override { co_return QString(savePath); }
+    QCoro::Task<QString> BrowseMeasurementFile() override { co_return QString(openPath); }
 
     QString openPath;
     QString savePath;
