@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FilterSpec.h"
+#include "CookbookFilter.h"
 #include "GraphOverlay.h"
 #include "MeasuredResponse.h"
 

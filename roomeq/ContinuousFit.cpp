@@ -25,7 +25,7 @@ constexpr double Converged = 1e-5;
 
 using Terms = std::array<double, 6>; // n0, n1, n2, d0, d1, d2
 
-Terms termsOf(const FilterSpec& filter)
+Terms termsOf(const CookbookFilter& filter)
 {
     const auto m = FilterResponse::magnitude(filter);
     return {m.n0, m.n1, m.n2, m.d0, m.d1, m.d2};
@@ -289,7 +289,7 @@ void FitBand::place(double atHz, double atGainDb, double atQ)
     q = std::clamp(atQ, BandGrid::LowestQ, BandGrid::HighestQ);
 }
 
-FilterSpec FitBand::filter() const
+CookbookFilter FitBand::filter() const
 {
     switch (kind) {
     case BandKind::Peaking:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FilterSpec.h"
+#include "CookbookFilter.h"
 #include "Wish.h"
 
 #include <array>
@@ -40,7 +40,7 @@ struct FitBand
     void place(double atHz, double atGainDb, double atQ);
 
     // The filter the band is: a peaking filter, or the cuts' low- or high-pass with their Q.
-    FilterSpec filter() const;
+    CookbookFilter filter() const;
 };
 
 // Moves bands to the least weighted squared deviation of their summed response from a wish,

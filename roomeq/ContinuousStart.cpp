@@ -52,16 +52,16 @@ ContinuousStart::ContinuousStart(const ContinuousFit& fit, const GroupBands& cur
         m_bands.push_back(FitBand{band.kind, start, 0, 1, lowest, highest});
     }
     m_placed.assign(m_bands.size(), false);
-    const auto peakingFilters = std::count_if(seed.begin(), seed.end(), [](const FilterSpec& f) {
-        return f.type == FilterType::Peaking;
-    });
+    const auto peakingFilters =
+        std::count_if(seed.begin(), seed.end(),
+                      [](const CookbookFilter& f) { return f.type == FilterType::Peaking; });
     const auto peakingBands = std::count_if(m_bands.begin(), m_bands.end(), [](const FitBand& b) {
         return b.kind == BandKind::Peaking;
     });
     const bool seeded = peakingFilters <= peakingBands;
     m_seededCount = seeded ? int(peakingFilters) : 0;
     std::size_t next = 0;
-    for (const FilterSpec& filter : seed) {
+    for (const CookbookFilter& filter : seed) {
         for (std::size_t b = 0; b < m_bands.size(); ++b) {
             FitBand& band = m_bands[b];
             if (filter.type == FilterType::Peaking && seeded && b == next) {

@@ -15,12 +15,12 @@ constexpr double Floor = 1e-30;                        // -300 dB
 
 double angle(double hz)
 {
-    return 2 * std::numbers::pi * hz / FilterSpec::SampleRate;
+    return 2 * std::numbers::pi * hz / CookbookFilter::SampleRate;
 }
 
 } // namespace
 
-Cookbook::SquaredMagnitude magnitude(const FilterSpec& f)
+Cookbook::SquaredMagnitude magnitude(const CookbookFilter& f)
 {
     const double w0 = angle(f.hz);
     const double c = std::cos(w0);
@@ -53,7 +53,7 @@ double db(const Cookbook::SquaredMagnitude& m, const FrequencyPoints& points, in
 std::vector<double> sum(const FilterList& filters, const FrequencyPoints& points)
 {
     std::vector<double> total(std::size_t(points.size()), 0.0);
-    for (const FilterSpec& filter : filters) {
+    for (const CookbookFilter& filter : filters) {
         const auto m = magnitude(filter);
         for (int i = 0; i < points.size(); ++i) {
             total[std::size_t(i)] += db(m, points, i);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Cookbook.h"
-#include "FilterSpec.h"
+#include "CookbookFilter.h"
 
 #include <vector>
 
@@ -11,7 +11,7 @@ class FrequencyPoints;
 // Cookbook at 48 kHz, the filters' responses added in dB.
 namespace FilterResponse {
 
-Cookbook::SquaredMagnitude magnitude(const FilterSpec& filter);
+Cookbook::SquaredMagnitude magnitude(const CookbookFilter& filter);
 // The response in dB at point i; far below any audible level where the magnitude is 0.
 double db(const Cookbook::SquaredMagnitude& magnitude, const FrequencyPoints& points, int i);
 std::vector<double> sum(const FilterList& filters, const FrequencyPoints& points);

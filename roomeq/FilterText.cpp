@@ -14,7 +14,7 @@ namespace {
 
 // A filter file is a few hundred bytes; a megabyte is no filter file.
 constexpr qint64 MaxBytes = 1024 * 1024;
-constexpr double Nyquist = FilterSpec::SampleRate / 2;
+constexpr double Nyquist = CookbookFilter::SampleRate / 2;
 constexpr double MaxGainDb = 40;
 constexpr double LowestHz = 1;
 constexpr double LowestQ = 0.01;
@@ -52,7 +52,7 @@ public:
     const QString& error() const { return m_error; }
 
     // The filter; nothing for one that is off or an empty slot, and for a refused line.
-    std::optional<FilterSpec> read()
+    std::optional<CookbookFilter> read()
     {
         const QString state = take("ON or OFF");
         if (isWord(state, "OFF")) {
@@ -65,7 +65,7 @@ public:
         if (!m_error.isEmpty() || isWord(typeName, "None")) {
             return std::nullopt;
         }
-        FilterSpec filter;
+        CookbookFilter filter;
         filter.type = type(typeName);
         Fields fields;
         while (m_error.isEmpty() && m_next < m_tokens.size()) {
@@ -265,14 +265,14 @@ Result read(QStringView text)
         if (line.isEmpty()) {
             continue;
         }
-        if (const auto filter = filterLine.match(line); filter.hasMatch()) {
-            FilterLine words(filter.capturedView(1));
-            const std::optional<FilterSpec> spec = words.read();
+        if (const auto filterMatch = filterLine.match(line); filterMatch.hasMatch()) {
+            FilterLine words(filterMatch.capturedView(1));
+            const std::optional<CookbookFilter> filter = words.read();
             if (!words.error().isEmpty()) {
                 return refused(words.error());
             }
-            if (spec) {
-                file.filters.append(*spec);
+            if (filter) {
+                file.filters.append(*filter);
             } else {
                 ++file.filtersOff;
             }
@@ -304,7 +304,7 @@ QString write(const FilterList& filters, const QString& comment)
         text += QStringLiteral("# %1\n").arg(comment);
     }
     for (qsizetype i = 0; i < filters.size(); ++i) {
-        const FilterSpec& f = filters[i];
+        const CookbookFilter& f = filters[i];
         text += QStringLiteral("Filter %1: ON %2 Fc %3 Hz")
                     .arg(i + 1)
                     .arg(QLatin1String(typeName(f.type)), decimal(f.hz, 0));

@@ -1,6 +1,6 @@
 #include "FrequencyPoints.h"
 
-#include "FilterSpec.h"
+#include "CookbookFilter.h"
 
 #include <cmath>
 #include <numbers>
@@ -33,7 +33,7 @@ FrequencyPoints::FrequencyPoints(std::vector<double> hz)
     m_phi.reserve(m_hz.size());
     m_psi.reserve(m_hz.size());
     for (double f : m_hz) {
-        const double sine = std::sin(std::numbers::pi * f / FilterSpec::SampleRate);
+        const double sine = std::sin(std::numbers::pi * f / CookbookFilter::SampleRate);
         m_phi.push_back(sine * sine);
         m_psi.push_back(sine * sine * sine * sine);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "CookbookFilter.h"
 #include "Deviation.h"
-#include "FilterSpec.h"
 #include "GroupBands.h"
 
 struct Wish;

@@ -21,7 +21,7 @@ EqBand StoredBand::eqBand() const
                   address};
 }
 
-FilterSpec StoredBand::filter() const
+CookbookFilter StoredBand::filter() const
 {
     switch (kind) {
     case BandKind::Peaking:

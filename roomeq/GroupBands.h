@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BandTable.h"
-#include "FilterSpec.h"
+#include "CookbookFilter.h"
 
 #include <QList>
 #include <QString>
@@ -23,7 +23,7 @@ struct StoredBand
     EqBand eqBand() const;
     // The same band as a line of a filter file: a peaking band with its real Q, a cut as the
     // high- or low-pass it is, with its fixed Q.
-    FilterSpec filter() const;
+    CookbookFilter filter() const;
     // Whether the two bands sound the same: the same frequency, gain and Q, whatever bytes
     // encode them (Q bytes 31 to 34 all mean Q 4); a cut only by its frequency.
     bool soundsLike(const StoredBand& other) const;

@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             FilterText::read(FilterText::write(filters.file->filters, QStringLiteral("again")));
         FUZZ_CHECK(again.file && again.file->filters.size() == filters.file->filters.size());
         for (qsizetype i = 0; i < filters.file->filters.size(); ++i) {
-            const FilterSpec& a = filters.file->filters[i];
-            const FilterSpec& b = again.file->filters[i];
+            const CookbookFilter& a = filters.file->filters[i];
+            const CookbookFilter& b = again.file->filters[i];
             // Written with six decimals.
             FUZZ_CHECK(a.type == b.type && std::abs(a.hz - b.hz) < 1e-6 &&
                        std::abs(a.gainDb - b.gainDb) < 1e-6 && std::abs(a.q - b.q) < 1e-6);

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(FilterSpec)
+Q_DECLARE_METATYPE(CookbookFilter)
 
 // Reading the filter text and the measurements of room-measurement programs.
 class tst_RoomEqFiles : public QObject
@@ -14,9 +14,9 @@ private Q_SLOTS:
     void filterLines_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<FilterSpec>("filter");
+        QTest::addColumn<CookbookFilter>("filter");
         const auto pk = [](double hz, double gain, double q) {
-            return FilterSpec{FilterType::Peaking, hz, gain, q};
+            return CookbookFilter{FilterType::Peaking, hz, gain, q};
         };
         QTest::newRow("peaking") << "Filter 1: ON PK Fc 100 Hz Gain -3.0 dB Q 1.41"
                                  << pk(100, -3, 1.41);
@@ -26,22 +26,22 @@ private Q_SLOTS:
         QTest::newRow("bandwidth in octaves")
             << "Filter 2: ON PK Fc 1000 Hz Gain 6 dB BW Oct 1.0" << pk(1000, 6, 1.4100);
         QTest::newRow("high-pass without Q is a Butterworth")
-            << "Filter 3: ON HP Fc 30 Hz" << FilterSpec{FilterType::HighPass, 30, 0, 0.7071};
+            << "Filter 3: ON HP Fc 30 Hz" << CookbookFilter{FilterType::HighPass, 30, 0, 0.7071};
         QTest::newRow("shelf with Q") << "Filter 4: ON LSC Fc 105 Hz Gain 5.5 dB Q 0.71"
-                                      << FilterSpec{FilterType::LowShelf, 105, 5.5, 0.71};
+                                      << CookbookFilter{FilterType::LowShelf, 105, 5.5, 0.71};
         QTest::newRow("high shelf without Q")
             << "Filter 5: ON HS Fc 10000 Hz Gain -5 dB"
-            << FilterSpec{FilterType::HighShelf, 10000, -5, 0.7071};
+            << CookbookFilter{FilterType::HighShelf, 10000, -5, 0.7071};
     }
 
     void filterLines()
     {
         QFETCH(QString, line);
-        QFETCH(FilterSpec, filter);
+        QFETCH(CookbookFilter, filter);
         const FilterText::Result read = FilterText::read(line);
         QVERIFY2(read.file, qPrintable(read.error));
         QCOMPARE(read.file->filters.size(), 1);
-        const FilterSpec& got = read.file->filters[0];
+        const CookbookFilter& got = read.file->filters[0];
         QCOMPARE(got.type, filter.type);
         QCOMPARE(got.hz, filter.hz);
         QCOMPARE(got.gainDb, filter.gainDb);

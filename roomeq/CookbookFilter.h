@@ -12,7 +12,7 @@ enum class FilterType
     HighShelf
 };
 
-struct FilterSpec
+struct CookbookFilter
 {
     static constexpr double SampleRate = 48000;
     // The Q of the types whose text may leave it out: a Butterworth pass, a shelf without
@@ -24,7 +24,7 @@ struct FilterSpec
     double gainDb = 0; // peaking and shelves only
     double q = DefaultQ;
 
-    bool operator==(const FilterSpec&) const = default;
+    bool operator==(const CookbookFilter&) const = default;
 };
 
-using FilterList = QList<FilterSpec>;
+using FilterList = QList<CookbookFilter>;
