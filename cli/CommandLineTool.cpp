@@ -39,6 +39,40 @@ QString differenceRow(const SettingDifference& difference)
         .join(u'\t');
 }
 
+// The parameter blocks as the help and the messages name them: their bases ("0x00, 0x40, …")
+// and their address ranges ("0x00..0x28, …").
+QString blockRange(const ParamBlock& block)
+{
+    return addressText(block.base) + QStringLiteral("..") + addressText(block.last());
+}
+
+QString blockBases()
+{
+    QStringList bases;
+    for (const ParamBlock& block : ParamBlocks) {
+        bases.append(addressText(block.base));
+    }
+    return bases.join(QStringLiteral(", "));
+}
+
+QString blockRanges()
+{
+    QStringList ranges;
+    for (const ParamBlock& block : ParamBlocks) {
+        ranges.append(blockRange(block));
+    }
+    return ranges.join(QStringLiteral(", "));
+}
+
+// The descriptions that name the blocks, %1 where they do.
+const char* const FrameHelp =
+    "Print the frame the program sends, built from the factory settings (password: nine zero\n"
+    "bytes). VALUE 255 takes the three stored bytes; block types 2 and 6 need a block base\n"
+    "(%1).";
+const char* const GetHelp =
+    "Read the block that holds ADDRESS from the processor and print the address's three\n"
+    "fields in decimal. Common addresses (%1) are read in mode 0.";
+
 // The line that says why a file failed: the file, then the key and value or the system's error.
 QString fileReason(const QString& path, const QString& reason)
 {
@@ -60,19 +94,14 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
          "and report lengths in bytes. With --simulate, the simulated processor.",
          0, 0, &CommandLineTool::devicesCommand},
         {"frame", "frame TYPE MODE ADDRESS [VALUE]",
-         "Print the frame the program sends, built from the factory settings (password: nine zero\n"
-         "bytes). VALUE 255 takes the three stored bytes; block types 2 and 6 need a block base\n"
-         "(0x00, 0x40, 0x80, 0xC0).",
-         3, 4, &CommandLineTool::frameCommand},
+         QString::fromLatin1(FrameHelp).arg(blockBases()), 3, 4, &CommandLineTool::frameCommand},
         {"send", "send TYPE MODE ADDRESS [VALUE]",
          "Send the handshake frame, then the frame, and print the processor's data frame.\n"
          "Values 253 and 255 cannot be read back from the processor and are refused, and so is\n"
          "the password write (type 8), which would set a password of nine 0x00 bytes.",
          3, 4, &CommandLineTool::sendCommand},
-        {"get", "get MODE ADDRESS",
-         "Read the block that holds ADDRESS from the processor and print the address's three\n"
-         "fields in decimal. Common addresses (0xC0..0xCF) are read in mode 0.",
-         2, 2, &CommandLineTool::getCommand},
+        {"get", "get MODE ADDRESS", QString::fromLatin1(GetHelp).arg(blockRange(CommonBlock)), 2, 2,
+         &CommandLineTool::getCommand},
         {"set", "set MODE ADDRESS VALUE [VALUE2 VALUE3]",
          "Write one parameter: VALUE into field 0 and, for EQ bands and cuts (which need all\n"
          "three), VALUE2 and VALUE3 into the gain and Q fields; 0 otherwise. Values 253 and 255\n"
@@ -254,7 +283,7 @@ CommandLineTool::parseFrameRequest(const QStringList& arguments)
         return std::nullopt;
     }
     if (Frames::isBlockType(*type) && !blockAtBase(*address)) {
-        badUsage(QStringLiteral("a block frame needs a block base (0x00, 0x40, 0x80, 0xC0)"));
+        badUsage(QStringLiteral("a block frame needs a block base (%1)").arg(blockBases()));
         return std::nullopt;
     }
     return FrameRequest{*type, *mode, *address, *value};
@@ -327,7 +356,7 @@ QCoro::Task<int> CommandLineTool::sendCommand(const QStringList& arguments)
     }
     if (!Frames::replyLength(request->type, request->address)) {
         co_return badUsage(
-            QStringLiteral("a block read needs a block base (0x00, 0x40, 0x80, 0xC0)"));
+            QStringLiteral("a block read needs a block base (%1)").arg(blockBases()));
     }
     if (request->value == Frames::NotificationByte || request->value == Frames::KeepAliveByte) {
         co_return badUsage(QStringLiteral("253 and 255 cannot be read back from the processor"));
@@ -359,9 +388,8 @@ std::optional<QPair<int, int>> CommandLineTool::parseModeAndAddress(const QStrin
         return std::nullopt;
     }
     if (!blockContaining(*address)) {
-        badUsage(QStringLiteral("ADDRESS must lie in a parameter block (0x00..0x28, 0x40..0x5D, "
-                                "0x80..0x8B, 0xC0..0xCF): %1")
-                     .arg(arguments[1]));
+        badUsage(QStringLiteral("ADDRESS must lie in a parameter block (%1): %2")
+                     .arg(blockRanges(), arguments[1]));
         return std::nullopt;
     }
     return QPair<int, int>{ParamModel::slotMode(*address, *mode), *address};

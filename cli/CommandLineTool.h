@@ -40,7 +40,7 @@ private:
     {
         const char* name;
         const char* synopsis;
-        const char* description;
+        QString description;
         int minArguments;
         int maxArguments;
         QCoro::Task<int> (CommandLineTool::*handler)(const QStringList& arguments);

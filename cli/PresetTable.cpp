@@ -6,7 +6,7 @@
 #include "FileName.h"
 #include "ImportPreset.h"
 #include "IniFile.h"
-#include "ParamNames.h"
+#include "ParamTable.h"
 #include "PresetCodec.h"
 #include "PresetFile.h"
 #include "PresetKeys.h"
@@ -32,7 +32,7 @@ QString decoded(const PresetTable::Row& row)
         const auto flag = row.byte(0);
         return flag ? (*flag == 0 ? QStringLiteral("shown") : QStringLiteral("hidden")) : QString();
     }
-    const auto info = ParamNames::find(row.address);
+    const ParamInfo* info = findParam(row.address);
     QList<int> bytes;
     for (qsizetype i = 0; i < row.values.size(); ++i) {
         const auto byte = row.byte(i);
@@ -137,7 +137,7 @@ std::optional<PresetTable> PresetTable::read(const QString& path, QString& error
             table.m_rows.back().values.append(value);
             continue;
         }
-        const auto info = ParamNames::find(key.index);
+        const ParamInfo* info = findParam(key.index);
         table.m_rows.append({scope, key.index, info ? info->name.toString() : QString(), {value}});
     }
     return table;

@@ -8,13 +8,8 @@
 #include "ParamModel.h"
 #include "UserMessages.h"
 
-namespace {
-
-// The per-mode blocks in transfer order; the common block goes first, in mode 0.
-constexpr int PerModeBases[] = {0x00, 0x40, 0x80};
-constexpr int CommonBase = 0xC0;
-
-} // namespace
+static_assert(BulkTransfer::UploadBlockCount ==
+              1 + int(PerModeBlocks.size()) * ParamStore::ModeCount);
 
 BulkTransfer::BulkTransfer(DeviceLink& link, QObject* parent)
     : QObject(parent)
@@ -88,18 +83,18 @@ void BulkTransfer::finishReading(Outcome outcome)
 QCoro::Task<BulkTransfer::Outcome> BulkTransfer::readEverything(LinkSequence& sequence,
                                                                 ParamModel& into)
 {
-    Outcome outcome = co_await readBlock(sequence, Frames::BlockRead, 0, CommonBase, into);
+    Outcome outcome = co_await readBlock(sequence, Frames::BlockRead, 0, CommonBlock.base, into);
     for (int mode = 0; mode < ParamStore::ModeCount && outcome == Outcome::Completed; ++mode) {
-        for (int base : PerModeBases) {
-            outcome = co_await readBlock(sequence, Frames::BlockRead, mode, base, into);
+        for (const ParamBlock& block : PerModeBlocks) {
+            outcome = co_await readBlock(sequence, Frames::BlockRead, mode, block.base, into);
             if (outcome != Outcome::Completed) {
                 break;
             }
         }
     }
-    for (int base : PerModeBases) {
+    for (const ParamBlock& block : PerModeBlocks) {
         if (outcome == Outcome::Completed) {
-            outcome = co_await readBlock(sequence, Frames::MenuShowRead, 0, base, into);
+            outcome = co_await readBlock(sequence, Frames::MenuShowRead, 0, block.base, into);
         }
     }
     co_return outcome;
@@ -144,12 +139,12 @@ QCoro::Task<> BulkTransfer::UploadAll(bool endWithModeSelect)
 
 QCoro::Task<BulkTransfer::Outcome> BulkTransfer::writeAllBlocks(LinkSequence& sequence)
 {
-    bool answered =
-        co_await sequence.SendFrame(Frames::BlockWrite, 0, CommonBase, 0, ReplyTimeout::Normal);
+    bool answered = co_await sequence.SendFrame(Frames::BlockWrite, 0, CommonBlock.base, 0,
+                                                ReplyTimeout::Normal);
     m_blocksWritten += answered ? 1 : 0;
     for (int mode = 0; mode < ParamStore::ModeCount && answered; ++mode) {
-        for (int base : PerModeBases) {
-            answered = co_await sequence.SendFrame(Frames::BlockWrite, mode, base, 0,
+        for (const ParamBlock& block : PerModeBlocks) {
+            answered = co_await sequence.SendFrame(Frames::BlockWrite, mode, block.base, 0,
                                                    ReplyTimeout::Normal);
             if (!answered) {
                 break;

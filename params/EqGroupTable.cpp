@@ -1,7 +1,7 @@
 #include "EqGroupTable.h"
 
-#include "FactoryDefaults.h"
 #include "NumberLiteral.h"
+#include "ParamTable.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +20,20 @@ QList<int> parseTable(const char* text)
         values.append(int(*value));
     }
     return values;
+}
+
+// The band addresses from the first on: the run of band rows in the parameter table.
+int storedBands(int firstBand)
+{
+    const auto isBand = [](int address) {
+        const ParamInfo* info = findParam(address);
+        return info && info->kind == ParamKind::Band;
+    };
+    int count = 0;
+    while (isBand(firstBand + count)) {
+        ++count;
+    }
+    return count;
 }
 
 } // namespace
@@ -59,7 +73,7 @@ EqGroupTable::EqGroupTable()
                               quint8(groups[4 * g + 2]),
                               quint8(groups[4 * g + 3]),
                               quint8(bypass[g]),
-                              int(FactoryDefaults::EqGroups[g].bandFrequencies.size())};
+                              storedBands(groups[4 * g + 1])};
     }
 }
 

@@ -1,38 +1,35 @@
 #include "MenuTable.h"
 
-#include "NumberLiteral.h"
+#include "ParamTable.h"
 
 namespace {
 
-// Label and address pairs, split at ","; a label that begins with "-" heads a section.
-const QString MenuText = QStringLiteral(
-    "--------- 音量分配 ---------,&HFF,"
-    "话筒1-2音量,&H40,话筒3音量,&H53,辅助-音乐音量,&HB,辅助-话筒音量,&HC,"
-    "中置-音乐音量,&H12,中置-话筒音量,&H13,低音-话筒开启前音量,&H19,低音-话筒开启后音量,&H1A,"
-    "录音-音乐音量,&H22,录音-话筒音量,&H23,效果进中置,&H14,效果进环绕,&HD,效果进录音,&H24,"
-    "低音相位,&H1B,主通道音乐均衡,&H0,辅通道音乐均衡,&HA,"
-    "--------- 音乐均衡 ---------,&HFF,"
-    "音乐低切,&H1,音乐旁通,&H2,音乐EQ1,&H3,音乐EQ2,&H4,音乐EQ3,&H5,音乐EQ4,&H6,音乐EQ5,&H7,"
-    "音乐EQ6,&H8,音乐EQ7,&H9,"
-    "--------- 话筒 1-2 均衡 ---------,&HFF,"
-    "话筒低切,&H41,话筒高切,&H42,话筒旁通,&H43,话筒EQ1,&H44,话筒EQ2,&H45,话筒EQ3,&H46,"
-    "话筒EQ4,&H47,话筒EQ5,&H48,话筒EQ6,&H49,话筒EQ7,&H4A,话筒EQ8,&H4B,话筒EQ9,&H4C,"
-    "话筒EQ10,&H4D,话筒EQ11,&H4E,话筒EQ12,&H4F,话筒EQ13,&H50,话筒EQ14,&H51,话筒EQ15,&H52,"
-    "--------- 话筒 3 均衡 ---------,&HFF,"
-    "话筒低切,&H54,话筒高切,&H55,话筒旁通,&H56,话筒EQ1,&H57,话筒EQ2,&H58,话筒EQ3,&H59,"
-    "话筒EQ4,&H5A,话筒EQ5,&H5B,话筒EQ6,&H5C,话筒EQ7,&H5D,"
-    "--------- 效果均衡 ---------,&HFF,"
-    "效果低切,&H87,效果高切,&H82,效果旁通,&H88,效果EQ1,&H89,效果EQ2,&H8A,效果EQ3,&H8B,"
-    "--------- 环绕（辅助）均衡 ---------,&HFF,"
-    "环绕旁通,&HE,环绕EQ1,&HF,环绕EQ2,&H10,环绕EQ3,&H11,"
-    "--------- 中置均衡 ---------,&HFF,"
-    "中置旁通,&H15,中置EQ1,&H16,中置EQ2,&H17,中置EQ3,&H18,"
-    "--------- 低音均衡 ---------,&HFF,"
-    "低音低切,&H1C,低音高切,&H1D,低音旁通,&H1E,低音EQ1,&H1F,低音EQ2,&H20,低音EQ3,&H21,"
-    "--------- 录音均衡 ---------,&HFF,"
-    "录音旁通,&H25,录音EQ1,&H26,录音EQ2,&H27,录音EQ3,&H28,"
-    "--------- 效果参数 ---------,&HFF,"
-    "回声次数,&H80,回声延时,&H81,回声音量,&H83,残响音量,&H84,残响延时,&H86,残响时间,&H85");
+// The menu's sections in its own order: the header's label, then the addresses of the entries,
+// each labelled with its parameter's name.
+struct Section
+{
+    QString header;
+    QList<int> addresses;
+};
+
+const QList<Section> Sections{
+    {QStringLiteral("--------- 音量分配 ---------"),
+     {0x40, 0x53, 0x0B, 0x0C, 0x12, 0x13, 0x19, 0x1A, 0x22, 0x23, 0x14, 0x0D, 0x24, 0x1B, 0x00,
+      0x0A}},
+    {QStringLiteral("--------- 音乐均衡 ---------"),
+     {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09}},
+    {QStringLiteral("--------- 话筒 1-2 均衡 ---------"),
+     {0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4A, 0x4B, 0x4C, 0x4D, 0x4E, 0x4F,
+      0x50, 0x51, 0x52}},
+    {QStringLiteral("--------- 话筒 3 均衡 ---------"),
+     {0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5A, 0x5B, 0x5C, 0x5D}},
+    {QStringLiteral("--------- 效果均衡 ---------"), {0x87, 0x82, 0x88, 0x89, 0x8A, 0x8B}},
+    {QStringLiteral("--------- 环绕（辅助）均衡 ---------"), {0x0E, 0x0F, 0x10, 0x11}},
+    {QStringLiteral("--------- 中置均衡 ---------"), {0x15, 0x16, 0x17, 0x18}},
+    {QStringLiteral("--------- 低音均衡 ---------"), {0x1C, 0x1D, 0x1E, 0x1F, 0x20, 0x21}},
+    {QStringLiteral("--------- 录音均衡 ---------"), {0x25, 0x26, 0x27, 0x28}},
+    {QStringLiteral("--------- 效果参数 ---------"), {0x80, 0x81, 0x83, 0x84, 0x86, 0x85}},
+};
 
 } // namespace
 
@@ -44,15 +41,12 @@ const MenuTable& MenuTable::instance()
 
 MenuTable::MenuTable()
 {
-    const QStringList parts = MenuText.split(u',');
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString& label = parts[i];
-        const bool header = label.startsWith(u'-');
-        if (header) {
-            m_sectionStarts.append(int(m_rows.size()));
+    for (const Section& section : Sections) {
+        m_sectionStarts.append(int(m_rows.size()));
+        m_rows.append({section.header, HeaderAddress});
+        for (int address : section.addresses) {
+            m_rows.append({findParam(address)->name.toString(), address});
         }
-        const int address = header ? HeaderAddress : int(parseNumberLiteral(parts[i + 1]).value());
-        m_rows.append({label, address});
     }
 }
 

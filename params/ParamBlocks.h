@@ -3,6 +3,7 @@
 #include <QtGlobal>
 #include <array>
 #include <optional>
+#include <span>
 
 // The four address blocks in which the processor exchanges its parameters. Blocks 1-3 hold
 // per-mode parameters, block 4 the common ones (kept in the mode-0 slot of the store).
@@ -12,7 +13,8 @@ struct ParamBlock
     int size;
     bool common;
 
-    bool contains(int address) const { return address >= base && address < base + size; }
+    constexpr bool contains(int address) const { return address >= base && address < base + size; }
+    constexpr int last() const { return base + size - 1; }
 };
 
 inline constexpr std::array<ParamBlock, 4> ParamBlocks{{
@@ -22,7 +24,13 @@ inline constexpr std::array<ParamBlock, 4> ParamBlocks{{
     {0xC0, 16, true},  // 0xC0..0xCF
 }};
 
-inline std::optional<ParamBlock> blockAtBase(int base)
+// The per-mode blocks in the order transfers move them, and the common block.
+inline constexpr std::span<const ParamBlock, 3> PerModeBlocks{ParamBlocks.data(), 3};
+inline constexpr const ParamBlock& CommonBlock = ParamBlocks[3];
+static_assert(!PerModeBlocks[0].common && !PerModeBlocks[1].common && !PerModeBlocks[2].common &&
+              CommonBlock.common);
+
+constexpr std::optional<ParamBlock> blockAtBase(int base)
 {
     for (const ParamBlock& block : ParamBlocks) {
         if (block.base == base) {
@@ -32,7 +40,7 @@ inline std::optional<ParamBlock> blockAtBase(int base)
     return std::nullopt;
 }
 
-inline std::optional<ParamBlock> blockContaining(int address)
+constexpr std::optional<ParamBlock> blockContaining(int address)
 {
     for (const ParamBlock& block : ParamBlocks) {
         if (block.contains(address)) {
@@ -43,7 +51,7 @@ inline std::optional<ParamBlock> blockContaining(int address)
 }
 
 // Common parameters exist once for the device; every other address once per mode.
-inline bool isCommonAddress(int address)
+constexpr bool isCommonAddress(int address)
 {
-    return ParamBlocks[3].contains(address);
+    return CommonBlock.contains(address);
 }

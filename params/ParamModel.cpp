@@ -2,7 +2,7 @@
 
 #include "EqGroupTable.h"
 #include "FactoryDefaults.h"
-#include "ParamBlocks.h"
+#include "ParamTable.h"
 
 void ParamModel::setCurrentMode(int mode)
 {
@@ -45,17 +45,12 @@ void ParamModel::InitDefaults(int scope)
 
 void ParamModel::writeEqDefaults(int group, int mode)
 {
-    const EqGroup& g = EqGroupTable::instance().group(group);
-    const FactoryDefaults::EqGroupDefaults& d = FactoryDefaults::EqGroups[group];
-    for (int band = 0; band < int(d.bandFrequencies.size()); ++band) {
-        m_store.setFields(
-            mode, g.firstBand + band,
-            {d.bandFrequencies[band], FactoryDefaults::BandGain, FactoryDefaults::BandQ});
-    }
-    if (g.hasHighCut()) {
-        m_store.setValue(0, mode, g.highCut, d.highCut);
-    }
-    if (g.hasLowCut()) {
-        m_store.setValue(0, mode, g.lowCut, d.lowCut);
+    for (int address : EqGroupTable::instance().group(group).resetAddresses()) {
+        const ParamInfo& info = *findParam(address);
+        if (info.kind == ParamKind::Band) {
+            m_store.setFields(mode, address, {*info.factory, BandGain, BandQ});
+        } else {
+            m_store.setValue(0, mode, address, *info.factory);
+        }
     }
 }

@@ -1,8 +1,7 @@
 #include "SettingDifferences.h"
 
 #include "EqGroupTable.h"
-#include "ParamBlocks.h"
-#include "ParamNames.h"
+#include "ParamTable.h"
 
 namespace {
 
@@ -25,7 +24,7 @@ QString fieldsText(int address, const ParamStore::Fields& fields)
 
 QString SettingDifference::name() const
 {
-    const auto info = ParamNames::find(key.address);
+    const ParamInfo* info = findParam(key.address);
     if (!info) {
         return {};
     }
@@ -48,13 +47,12 @@ const QList<SettingKey>& allSettings()
 {
     static const QList<SettingKey> keys = [] {
         QList<SettingKey> all;
-        const ParamBlock& common = ParamBlocks.back();
-        for (int a = common.base; a < common.base + common.size; ++a) {
+        for (int a = CommonBlock.base; a <= CommonBlock.last(); ++a) {
             all.append({0, a});
         }
         for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
-            for (const ParamBlock& block : ParamBlocks) {
-                for (int a = block.base; !block.common && a < block.base + block.size; ++a) {
+            for (const ParamBlock& block : PerModeBlocks) {
+                for (int a = block.base; a <= block.last(); ++a) {
                     all.append({mode, a});
                 }
             }

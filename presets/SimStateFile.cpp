@@ -3,6 +3,7 @@
 #include "EqGroupTable.h"
 #include "FileName.h"
 #include "IniFile.h"
+#include "ParamTable.h"
 #include "PresetCodec.h"
 #include "PresetFile.h"
 #include "RegularFile.h"
@@ -12,8 +13,6 @@
 namespace {
 
 constexpr int BassGroup = 6;
-constexpr quint8 ToneAddress = 0xCE;
-constexpr quint8 SelectorAddress = 0xCF;
 
 std::vector<PresetKey> simulatorKeys()
 {
@@ -22,8 +21,12 @@ std::vector<PresetKey> simulatorKeys()
         keys.push_back(
             {"PASSWORD" + QByteArray::number(i + 1), PresetKey::Target::Password, 0, 0, i});
     }
-    keys.push_back(PresetKeys::common(ToneAddress));
-    keys.push_back(PresetKeys::common(SelectorAddress));
+    // The common parameters only the processor sets (only common ones lack a factory value).
+    for (const ParamInfo& info : ParamTable) {
+        if (!info.factory) {
+            keys.push_back(PresetKeys::common(info.address));
+        }
+    }
     // The bass group shows no bands, so presets leave out the band addresses it still stores.
     const EqGroup& bass = EqGroupTable::instance().group(BassGroup);
     for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {

@@ -5,7 +5,7 @@
 #include "Form.h"
 #include "MainWindowHarness.h"
 #include "ParamBlocks.h"
-#include "ParamNames.h"
+#include "ParamTable.h"
 #include "PresetTestSupport.h"
 #include "SavePreset.h"
 #include "SimFaultPlan.h"
@@ -247,7 +247,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
             if (shown == held) {
                 continue;
             }
-            const auto name = ParamNames::find(address);
+            const auto name = findParam(address);
             if ((field == 0 && mode == 0 && address >= 0xC4 && address <= 0xCA) ||
                 (field == 0 && name && name->kind == ParamKind::EchoDelay && shown == lastDelay &&
                  held > lastDelay) ||
