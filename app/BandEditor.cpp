@@ -7,9 +7,9 @@
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
-#include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 #include "UndoHistory.h"
 
 #include <QWidget>
@@ -31,19 +31,19 @@ BandEditor::BandEditor(MainWindowContext& context)
 void BandEditor::attach()
 {
     MainWindowControls& c = m_context.controls;
-    QObject::connect(c.btnRight1, &SimpControl::Click, &m_context.window,
+    QObject::connect(c.nextBand, &SimpControl::Click, &m_context.window,
                      [this] { step(m_context.bands.nextBand()); });
-    QObject::connect(c.btnLeft1, &SimpControl::Click, &m_context.window,
+    QObject::connect(c.previousBand, &SimpControl::Click, &m_context.window,
                      [this] { step(m_context.bands.previousBand()); });
-    QObject::connect(c.btnEQByPass, &SimpControl::Click, &m_context.window,
+    QObject::connect(c.bypassButton, &SimpControl::Click, &m_context.window,
                      [this] { bypassClicked(); });
     for (int marker = 0; marker < MainWindowControls::BandMarkerCount; ++marker) {
-        QObject::connect(c.btnShowDot1[marker], &SimpControl::Click, &m_context.window,
+        QObject::connect(c.bandMarkers[marker], &SimpControl::Click, &m_context.window,
                          [this, marker] { markerClicked(marker); });
     }
-    const std::array<ScrollBar*, 3> knobs{c.MKnobFreq, c.MKnobDb, c.MKnobQ};
+    const std::array<SkinnedSlider*, 3> knobs{c.frequencyKnob, c.gainKnob, c.qKnob};
     for (int field = 0; field < 3; ++field) {
-        QObject::connect(knobs[field], &ScrollBar::Scroll, &m_context.window,
+        QObject::connect(knobs[field], &SkinnedSlider::Scroll, &m_context.window,
                          [this, field] { knobChanged(field); });
     }
 }
@@ -57,33 +57,33 @@ void BandEditor::ShowBandKnobs()
 {
     const EqBand& band = m_context.bands.current();
     MainWindowControls& c = m_context.controls;
-    c.MKnobFreq->setValue(BandEncoding::FreqToIndex(band.Frequency));
-    c.MKnobDb->setValue(BandEncoding::GainToByte(band.Gain));
-    c.MKnobQ->setValue(BandEncoding::QToByte(band.Q));
+    c.frequencyKnob->setValue(BandEncoding::FreqToIndex(band.Frequency));
+    c.gainKnob->setValue(BandEncoding::GainToByte(band.Gain));
+    c.qKnob->setValue(BandEncoding::QToByte(band.Q));
     enableBandKnobs();
 }
 
 void BandEditor::enableBandKnobs()
 {
     const bool peaking = m_context.bands.current().Kind == BandKind::Peaking;
-    m_context.controls.MKnobDb->setEnabled(peaking);
-    m_context.controls.MKnobQ->setEnabled(peaking);
+    m_context.controls.gainKnob->setEnabled(peaking);
+    m_context.controls.qKnob->setEnabled(peaking);
 }
 
 void BandEditor::ShowBandIndicator()
 {
     const bool online = m_context.online();
     MainWindowControls& c = m_context.controls;
-    c.btnShowPointN->setValue(m_context.bands.indicatorValue(online));
-    c.sLine1->setValue(online ? 0 : 1);
-    c.sLine2->setValue(online ? 0 : 1);
+    c.bandName->setValue(m_context.bands.indicatorValue(online));
+    c.bandLineLeft->setValue(online ? 0 : 1);
+    c.bandLineRight->setValue(online ? 0 : 1);
 }
 
 void BandEditor::ShowBandDots()
 {
     const int current = m_context.bands.CurrentBand();
     for (int marker = 0; marker < MainWindowControls::BandMarkerCount; ++marker) {
-        m_context.controls.btnShowDot1[marker]->setValue(m_markerBands[marker] == current ? 1 : 0);
+        m_context.controls.bandMarkers[marker]->setValue(m_markerBands[marker] == current ? 1 : 0);
     }
 }
 
@@ -114,7 +114,7 @@ void BandEditor::bindGroup()
 
     m_markerBands.fill(-1);
     m_readouts.fill(std::nullopt);
-    for (SimpControl* marker : c.btnShowDot1) {
+    for (SimpControl* marker : c.bandMarkers) {
         marker->setUserHightCutPic(false);
     }
     const BandTable& bands = m_context.bands;
@@ -129,7 +129,7 @@ void BandEditor::bindGroup()
             bindReadout(LowCutReadout, 0);
             break;
         case BandKind::HighCut:
-            c.btnShowDot1[i]->setUserHightCutPic(true);
+            c.bandMarkers[i]->setUserHightCutPic(true);
             m_markerBands[i] = i;
             bindReadout(3 * i, 0);
             break;
@@ -142,17 +142,17 @@ void BandEditor::bindGroup()
         }
     }
     for (int marker = 0; marker < MainWindowControls::BandMarkerCount; ++marker) {
-        c.btnShowDot1[marker]->setVisible(m_markerBands[marker] >= 0);
+        c.bandMarkers[marker]->setVisible(m_markerBands[marker] >= 0);
     }
     for (int readout = 0; readout < MainWindowControls::BandReadoutCount; ++readout) {
-        c.ShowNumberDot[readout]->setVisible(m_readouts[readout].has_value());
+        c.bandReadouts[readout]->setVisible(m_readouts[readout].has_value());
     }
 }
 
 void BandEditor::knobChanged(int field)
 {
     MainWindowControls& c = m_context.controls;
-    ScrollBar* knob = field == 0 ? c.MKnobFreq : field == 1 ? c.MKnobDb : c.MKnobQ;
+    SkinnedSlider* knob = field == 0 ? c.frequencyKnob : field == 1 ? c.gainKnob : c.qKnob;
     const EqBand& band = m_context.bands.current();
     const int group = m_context.model.currentEqGroup();
     // A cut filter has only a frequency, within its group's range (its gain and Q knobs are
@@ -185,7 +185,7 @@ void BandEditor::step(int band)
 void BandEditor::bypassClicked()
 {
     m_context.undo.SaveUndo();
-    SimpControl* button = m_context.controls.btnEQByPass;
+    SimpControl* button = m_context.controls.bypassButton;
     if (m_bypassAddress != EqGroup::None) {
         m_context.model.store().setValue(0, m_context.model.currentMode(), m_bypassAddress,
                                          quint8(button->value()));

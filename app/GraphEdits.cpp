@@ -6,7 +6,7 @@
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
-#include "ScrollBar.h"
+#include "SkinnedSlider.h"
 #include "SliderMapping.h"
 #include "UndoHistory.h"
 
@@ -99,8 +99,8 @@ void GraphEdits::StepTowardsClick()
 void GraphEdits::keyDown(ArrowKey key)
 {
     m_context.undo.NoteChange();
-    ScrollBar* gain = m_context.controls.MKnobDb; // its value is the gain byte: 0 is +15 dB
-    ScrollBar* frequency = m_context.controls.MKnobFreq;
+    SkinnedSlider* gain = m_context.controls.gainKnob; // its value is the gain byte: 0 is +15 dB
+    SkinnedSlider* frequency = m_context.controls.frequencyKnob;
     // A cut has no gain to step: its gain knob is disabled.
     if (m_context.bands.current().Kind != BandKind::Peaking &&
         (key == ArrowKey::Up || key == ArrowKey::Down)) {
@@ -138,7 +138,7 @@ void GraphEdits::stepQ(int steps)
     if (m_context.bands.current().Kind != BandKind::Peaking) {
         return; // a cut's Q knob is disabled
     }
-    ScrollBar* q = m_context.controls.MKnobQ; // its value is the Q byte, one position a step
+    SkinnedSlider* q = m_context.controls.qKnob; // its value is the Q byte, one position a step
     const int position =
         std::clamp(SliderMapping::qToPosition(q->value()) + steps, 0, q->maxValue());
     const int byte = SliderMapping::positionToQ(position);

@@ -10,8 +10,8 @@
 #include "PanelTabs.h"
 #include "ParamModel.h"
 #include "ParamRanges.h"
-#include "ScrollBar.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 #include "Twips.h"
 #include "UndoHistory.h"
 #include "WindowLayout.h"
@@ -32,31 +32,31 @@ void MainCommands::attach()
     MainWindowControls& c = m_context.controls;
     QObject* owner = &m_context.window;
     for (int group = 0; group < MainWindowControls::GroupTabCount; ++group) {
-        QObject::connect(c.btnMode[group], &SimpControl::Click, owner,
+        QObject::connect(c.groupTabs[group], &SimpControl::Click, owner,
                          [this, group] { selectGroup(group); });
     }
-    QObject::connect(c.btnParaShow, &SimpControl::Click, owner, [this] { showParameterPanels(); });
-    QObject::connect(c.btnUp1, &SimpControl::Click, owner, [this, &c] { stepMode(-1, c.btnUp1); });
-    QObject::connect(c.btnDown1, &SimpControl::Click, owner,
-                     [this, &c] { stepMode(+1, c.btnDown1); });
+    QObject::connect(c.panelsTab, &SimpControl::Click, owner, [this] { showParameterPanels(); });
+    QObject::connect(c.modeUp, &SimpControl::Click, owner, [this, &c] { stepMode(-1, c.modeUp); });
+    QObject::connect(c.modeDown, &SimpControl::Click, owner,
+                     [this, &c] { stepMode(+1, c.modeDown); });
     for (int element : {0, 1}) {
-        QObject::connect(c.btnStartModeI[element], &SimpControl::Click, owner,
+        QObject::connect(c.inputArrows[element], &SimpControl::Click, owner,
                          [this, element] { stepInput(element); });
-        QObject::connect(c.btnStartModeD[element], &SimpControl::Click, owner,
+        QObject::connect(c.startModeArrows[element], &SimpControl::Click, owner,
                          [this, element] { stepStartMode(element); });
-        QObject::connect(c.btnSaveMode[element], &SimpControl::Click, owner,
+        QObject::connect(c.saveModeButtons[element], &SimpControl::Click, owner,
                          [this, element] { setSaveMode(element); });
-        QObject::connect(c.btnModeChange[element], &SimpControl::Click, owner,
+        QObject::connect(c.modeChangeButtons[element], &SimpControl::Click, owner,
                          [this, element] { setModeChange(element); });
     }
-    QObject::connect(c.btnUp2, &SimpControl::Click, owner, [this] { stepFourWay(-1); });
-    QObject::connect(c.btnDown2, &SimpControl::Click, owner, [this] { stepFourWay(+1); });
-    QObject::connect(c.btnReset, &SimpControl::Click, owner, [this] { resetGroup(); });
-    QObject::connect(c.ScrollTone, &ScrollBar::Scroll, owner, [this] { toneMoved(); });
+    QObject::connect(c.fourWayUp, &SimpControl::Click, owner, [this] { stepFourWay(-1); });
+    QObject::connect(c.fourWayDown, &SimpControl::Click, owner, [this] { stepFourWay(+1); });
+    QObject::connect(c.groupResetButton, &SimpControl::Click, owner, [this] { resetGroup(); });
+    QObject::connect(c.toneKey, &SkinnedSlider::Scroll, owner, [this] { toneMoved(); });
     QObject::connect(&m_toneReset, &QTimer::timeout, owner, [this] { toneResetTick(); });
     QObject::connect(&m_context.link, &DeviceLink::notificationReceived, owner,
                      [this] { toneReturnedToNeutral(); });
-    for (SimpControl* panel : c.SimpControl6) {
+    for (SimpControl* panel : c.panelTabStrips) {
         QObject::connect(panel, &SimpControl::MouseDown, owner,
                          [this](int, int, float x, float y) { panelPressed(x, y); });
     }
@@ -65,15 +65,15 @@ void MainCommands::attach()
 void MainCommands::selectGroup(int group)
 {
     MainWindowControls& c = m_context.controls;
-    for (SimpControl* tab : c.btnMode) {
+    for (SimpControl* tab : c.groupTabs) {
         tab->setValue(0);
     }
-    c.btnMode[group]->setValue(1);
-    c.btnParaShow->setValue(0);
+    c.groupTabs[group]->setValue(1);
+    c.panelsTab->setValue(0);
     m_context.model.setCurrentEqGroup(group);
-    c.Frame2[m_currentTab]->hide();
-    c.Frame1->show();
-    c.Text1->hide();
+    c.parameterPanels[m_currentTab]->hide();
+    c.bandPanel->show();
+    c.bandValueEntry->hide();
     placeGroupMarker();
     m_bands.bindGroup();
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
@@ -84,25 +84,25 @@ void MainCommands::placeGroupMarker()
     // Centred under the selected tab's design place, so that it follows the tabs wherever the
     // design puts them and scales with them.
     const MainWindowControls& c = m_context.controls;
-    const QRectF tab = m_layout.designGeometry(c.btnMode[m_context.model.currentEqGroup()]);
-    QRectF design = m_layout.designGeometry(c.btnShowSub1);
+    const QRectF tab = m_layout.designGeometry(c.groupTabs[m_context.model.currentEqGroup()]);
+    QRectF design = m_layout.designGeometry(c.groupMarker);
     design.moveLeft(tab.center().x() - design.width() / 2);
-    m_layout.place(c.btnShowSub1, design);
+    m_layout.place(c.groupMarker, design);
 }
 
 void MainCommands::showParameterPanels()
 {
     MainWindowControls& c = m_context.controls;
-    c.btnParaShow->setValue(1);
-    c.Frame2[m_currentTab]->show();
-    c.Frame1->hide();
+    c.panelsTab->setValue(1);
+    c.parameterPanels[m_currentTab]->show();
+    c.bandPanel->hide();
 }
 
 void MainCommands::stepMode(int delta, SimpControl* arrow)
 {
     ParamModel& model = m_context.model;
     model.setCurrentMode(qBound(0, model.currentMode() + delta, ParamStore::ModeCount - 1));
-    m_context.controls.btnShowMode->setValue(model.currentMode());
+    m_context.controls.modeNumber->setValue(model.currentMode());
     m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
     // The processor switches modes even when the window's mode stayed at its limit.
     m_context.sendWhileDisabled(arrow, model.currentMode(), 0, 0, Frames::ModeSelect);
@@ -110,7 +110,7 @@ void MainCommands::stepMode(int delta, SimpControl* arrow)
 
 QCoro::Task<> MainCommands::stepInput(int element)
 {
-    SimpControl* arrow = m_context.controls.btnStartModeI[element];
+    SimpControl* arrow = m_context.controls.inputArrows[element];
     arrow->setControlEnabled(false);
     const int address = m_context.bindings.input;
     ParamStore& store = m_context.model.store();
@@ -154,7 +154,7 @@ void MainCommands::setSaveMode(int element)
 
 void MainCommands::setModeChange(int element)
 {
-    SimpControl* button = m_context.controls.btnModeChange[element];
+    SimpControl* button = m_context.controls.modeChangeButtons[element];
     const int address = m_context.bindings.modeChange;
     m_context.model.store().setValue(0, 0, address, quint8(element));
     m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
@@ -163,7 +163,7 @@ void MainCommands::setModeChange(int element)
 
 void MainCommands::stepFourWay(int delta)
 {
-    SimpControl* display = m_context.controls.btnFBX;
+    SimpControl* display = m_context.controls.fourWayDisplay;
     if (delta > 0) {
         m_context.undo.SaveUndo();
     }
@@ -188,7 +188,7 @@ void MainCommands::resetGroup()
 QCoro::Task<> MainCommands::toneMoved()
 {
     m_context.undo.NoteChange();
-    ScrollBar* tone = m_context.controls.ScrollTone;
+    SkinnedSlider* tone = m_context.controls.toneKey;
     if (!m_context.online()) {
         m_toneReset.start();
         co_return;
@@ -206,14 +206,14 @@ QCoro::Task<> MainCommands::toneMoved()
 void MainCommands::toneReturnedToNeutral()
 {
     // The processor's notification: its key is neutral again, and so is the stored byte.
-    m_context.controls.ScrollTone->setValue(ParamRanges::ToneNeutral);
+    m_context.controls.toneKey->setValue(ParamRanges::ToneNeutral);
     m_context.model.store().setValue(0, 0, ParamRanges::ToneAddress, ParamRanges::ToneNeutral);
 }
 
 void MainCommands::toneResetTick()
 {
     if (!m_context.online()) {
-        m_context.controls.ScrollTone->setValue(ParamRanges::ToneNeutral);
+        m_context.controls.toneKey->setValue(ParamRanges::ToneNeutral);
     }
 }
 
@@ -233,6 +233,6 @@ void MainCommands::showPanel(int tab)
 {
     m_currentTab = tab;
     for (int k = 0; k < MainWindowControls::PanelCount; ++k) {
-        m_context.controls.Frame2[k]->setVisible(k == tab);
+        m_context.controls.parameterPanels[k]->setVisible(k == tab);
     }
 }

@@ -35,16 +35,16 @@ void NumericBandEntry::attach()
 {
     MainWindowControls& c = m_context.controls;
     for (int readout = 0; readout < MainWindowControls::BandReadoutCount; ++readout) {
-        QObject::connect(c.ShowNumberDot[readout], &ShowNumber::Click, this,
+        QObject::connect(c.bandReadouts[readout], &ShowNumber::Click, this,
                          [this, readout] { open(readout); });
     }
-    QObject::connect(c.Text1, &QLineEdit::returnPressed, this, &NumericBandEntry::commit);
-    c.Text1->installEventFilter(this);
+    QObject::connect(c.bandValueEntry, &QLineEdit::returnPressed, this, &NumericBandEntry::commit);
+    c.bandValueEntry->installEventFilter(this);
 }
 
 bool NumericBandEntry::isOpen() const
 {
-    return m_context.controls.Text1->isVisible();
+    return m_context.controls.bandValueEntry->isVisible();
 }
 
 void NumericBandEntry::open(int readout)
@@ -54,8 +54,8 @@ void NumericBandEntry::open(int readout)
         return;
     }
     m_target = binding;
-    QLineEdit* box = m_context.controls.Text1;
-    const ShowNumber* shown = m_context.controls.ShowNumberDot[readout];
+    QLineEdit* box = m_context.controls.bandValueEntry;
+    const ShowNumber* shown = m_context.controls.bandReadouts[readout];
     const QRectF place = WindowLayout::twipsGeometry(shown);
     const QRectF boxPlace = WindowLayout::twipsGeometry(box);
     WindowLayout::setTwipsGeometry(
@@ -72,13 +72,13 @@ void NumericBandEntry::open(int readout)
 void NumericBandEntry::discard()
 {
     qApp->removeEventFilter(this);
-    QLineEdit* box = m_context.controls.Text1;
+    QLineEdit* box = m_context.controls.bandValueEntry;
     // Ended by a key, the focus goes back to the graph for the arrow keys, not to whatever
     // comes next.
     const bool hadFocus = box->hasFocus();
     box->hide();
     if (hadFocus) {
-        m_context.controls.Picture1->setFocus(Qt::OtherFocusReason);
+        m_context.controls.graph->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -88,7 +88,7 @@ void NumericBandEntry::commit()
         return;
     }
     const TagNew::BandDisplayBinding target = *m_target;
-    QLineEdit* box = m_context.controls.Text1;
+    QLineEdit* box = m_context.controls.bandValueEntry;
     ParamModel& model = m_context.model;
     const BandValueEntry::Result result = BandValueEntry::commit(
         box->text(), target.field, m_context.bands.band(target.band).Kind, model.currentEqGroup());
@@ -120,7 +120,7 @@ void NumericBandEntry::commit()
 
 bool NumericBandEntry::eventFilter(QObject* watched, QEvent* event)
 {
-    QLineEdit* box = m_context.controls.Text1;
+    QLineEdit* box = m_context.controls.bandValueEntry;
     switch (event->type()) {
     case QEvent::FocusOut:
         if (watched == box) {

@@ -7,8 +7,8 @@
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
-#include "ScrollBar.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 #include "UserMessages.h"
 
 #include <QApplication>
@@ -30,17 +30,17 @@ void ParameterEdits::attach()
 {
     MainWindowControls& c = m_context.controls;
     QObject* owner = &m_context.window;
-    for (int i = 0; i < MainWindowControls::ScrollBarCount; ++i) {
-        QObject::connect(c.MyScrollBar[i], &ScrollBar::Scroll, owner,
+    for (int i = 0; i < MainWindowControls::SliderCount; ++i) {
+        QObject::connect(c.sliders[i], &SkinnedSlider::Scroll, owner,
                          [this, i] { sliderMoved(i); });
     }
-    for (int i = 0; i < MainWindowControls::ButtonCount; ++i) {
-        QObject::connect(c.MyButton[i], &SimpControl::Click, owner,
+    for (int i = 0; i < MainWindowControls::TwoWayButtonCount; ++i) {
+        QObject::connect(c.twoWayButtons[i], &SimpControl::Click, owner,
                          [this, i] { buttonClicked(i); });
     }
-    QObject::connect(c.SimpControl4, &SimpControl::Click, owner, [this] { undo(); });
-    QObject::connect(c.SimpControl7, &SimpControl::Click, owner, [this] { redo(); });
-    QObject::connect(c.btnLock, &SimpControl::Click, owner, [this] { lockClicked(); });
+    QObject::connect(c.undoButton, &SimpControl::Click, owner, [this] { undo(); });
+    QObject::connect(c.redoButton, &SimpControl::Click, owner, [this] { redo(); });
+    QObject::connect(c.lockButton, &SimpControl::Click, owner, [this] { lockClicked(); });
 }
 
 void ParameterEdits::sliderMoved(int index)
@@ -49,7 +49,7 @@ void ParameterEdits::sliderMoved(int index)
     if (!binding) {
         return;
     }
-    ScrollBar* slider = m_context.controls.MyScrollBar[index];
+    SkinnedSlider* slider = m_context.controls.sliders[index];
     m_context.undo.NoteChange();
     const int mode = m_context.model.slotMode(binding->address);
     m_context.model.store().setValue(0, mode, binding->address, quint8(slider->value()));
@@ -62,7 +62,7 @@ void ParameterEdits::sliderMoved(int index)
 
 void ParameterEdits::buttonClicked(int index)
 {
-    SimpControl* button = m_context.controls.MyButton[index];
+    SimpControl* button = m_context.controls.twoWayButtons[index];
     const int address = m_context.bindings.buttons[index];
     const int mode = m_context.model.currentMode();
     m_context.model.store().setValue(0, mode, address, quint8(index % 2));
@@ -72,12 +72,12 @@ void ParameterEdits::buttonClicked(int index)
 
 void ParameterEdits::undo()
 {
-    restore(&UndoHistory::UndoStep, m_context.controls.SimpControl4);
+    restore(&UndoHistory::UndoStep, m_context.controls.undoButton);
 }
 
 void ParameterEdits::redo()
 {
-    restore(&UndoHistory::RedoStep, m_context.controls.SimpControl7);
+    restore(&UndoHistory::RedoStep, m_context.controls.redoButton);
 }
 
 QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
@@ -122,7 +122,7 @@ QCoro::Task<> ParameterEdits::lockClicked()
         co_return;
     }
     m_context.undo.SaveUndo();
-    SimpControl* lock = m_context.controls.btnLock;
+    SimpControl* lock = m_context.controls.lockButton;
     const int previous = lock->value();
     const int value = 1 - previous;
     lock->setValue(value);

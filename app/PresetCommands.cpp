@@ -31,9 +31,9 @@ void PresetCommands::attach()
 {
     MainWindowControls& c = m_context.controls;
     QObject* owner = &m_context.window;
-    QObject::connect(c.btnUpload, &SimpControl::Click, owner, [this] { upload(); });
-    QObject::connect(c.btnSave, &SimpControl::Click, owner, [this] { save(); });
-    QObject::connect(c.btnImport, &SimpControl::Click, owner, [this] { import(); });
+    QObject::connect(c.uploadButton, &SimpControl::Click, owner, [this] { upload(); });
+    QObject::connect(c.saveButton, &SimpControl::Click, owner, [this] { save(); });
+    QObject::connect(c.importButton, &SimpControl::Click, owner, [this] { import(); });
 }
 
 bool PresetCommands::linkFree() const
@@ -78,7 +78,7 @@ QCoro::Task<bool> PresetCommands::checkUpload()
 
 void PresetCommands::showNotice(const QString& text)
 {
-    QLabel* line = m_context.controls.Label2;
+    QLabel* line = m_context.controls.noticeLine;
     line->setWordWrap(false);
     line->setText(text);
     line->setVisible(!text.isEmpty());

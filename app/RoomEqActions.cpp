@@ -55,7 +55,7 @@ void RoomEqActions::showMenu(QPoint globalPosition)
 
 QCoro::Task<> RoomEqActions::importFilterFile()
 {
-    const QString path = co_await m_files.BrowseFilterFile();
+    const QString path = co_await m_files.browseFilterFile();
     if (path.isEmpty()) {
         co_return;
     }
@@ -69,7 +69,7 @@ QCoro::Task<> RoomEqActions::importFilterFile()
 
 QCoro::Task<> RoomEqActions::exportFilterFile()
 {
-    const QString path = co_await m_files.ChooseFilterSaveFile();
+    const QString path = co_await m_files.chooseFilterSaveFile();
     if (path.isEmpty()) {
         co_return;
     }
@@ -111,7 +111,7 @@ QCoro::Task<> RoomEqActions::loadTarget()
 
 QCoro::Task<> RoomEqActions::loadCurve(std::optional<MeasuredResponse>& keep, OverlayCurve& drawn)
 {
-    const QString path = co_await m_files.BrowseMeasurementFile();
+    const QString path = co_await m_files.browseMeasurementFile();
     if (path.isEmpty()) {
         co_return;
     }

@@ -22,11 +22,11 @@
 #include "ReconnectPrompt.h"
 #include "RedrawRateMeter.h"
 #include "RoomEqActions.h"
-#include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "SkinImages.h"
 #include "SkinnedFormClasses.h"
+#include "SkinnedSlider.h"
 #include "StandardFormClasses.h"
 #include "USB_Comm.h"
 #include "UserMessages.h"
@@ -184,19 +184,19 @@ bool frmEQ::takeTimersFromDesign(QString& error)
 void frmEQ::connectWindowCommands()
 {
     MainWindowControls& c = *m_controls;
-    connect(c.btnClose, &SimpControl::Click, this, &QWidget::close);
-    connect(c.SimpControl2, &SimpControl::MouseDown, this, [this](int button, int, float, float) {
+    connect(c.closeButton, &SimpControl::Click, this, &QWidget::close);
+    connect(c.titleStrip, &SimpControl::MouseDown, this, [this](int button, int, float, float) {
         // Dragging the title strip moves the window, as a caption would.
         if (button == 1 && windowHandle()) {
             windowHandle()->startSystemMove();
         }
     });
-    c.Label1->installEventFilter(this);
-    c.Label1->setCursor(Qt::SizeFDiagCursor);
+    c.resizeGrip->installEventFilter(this);
+    c.resizeGrip->setCursor(Qt::SizeFDiagCursor);
 
     connect(m_progressTimer, &QTimer::timeout, this, [this] {
-        m_controls->C_ProgressBar1->setValue(m_link.progressCount());
-        if (!m_controls->C_ProgressBar1->isVisible()) {
+        m_controls->transferProgress->setValue(m_link.progressCount());
+        if (!m_controls->transferProgress->isVisible()) {
             m_progressTimer->stop();
         }
     });
@@ -204,7 +204,7 @@ void frmEQ::connectWindowCommands()
         m_endTimer->stop();
         close();
     });
-    m_graph = qobject_cast<EqGraphView*>(c.Picture1);
+    m_graph = qobject_cast<EqGraphView*>(c.graph);
     if (m_graph) {
         m_graph->attach(m_model, m_bands, *this);
         // A dragged band goes out once the events waiting have run, so a burst of moves sends
@@ -217,7 +217,7 @@ void frmEQ::connectWindowCommands()
     MainWindowToolTips::apply(c);
     showLampTip();
     connect(&m_bulk, &BulkTransfer::transferStarted, this, &frmEQ::showTransferStarted);
-    connect(&m_bulk, &BulkTransfer::progressChanged, m_controls->C_ProgressBar1,
+    connect(&m_bulk, &BulkTransfer::progressChanged, m_controls->transferProgress,
             &C_ProgressBar::setValue);
     connect(&m_bulk, &BulkTransfer::storeRead, this, &frmEQ::showStoreRead);
     connect(&m_bulk, &BulkTransfer::transferFinished, this, &frmEQ::showTransferFinished);
@@ -225,7 +225,7 @@ void frmEQ::connectWindowCommands()
 
 void frmEQ::attachRoomEq()
 {
-    if (auto* graph = qobject_cast<EqGraphView*>(m_controls->Picture1)) {
+    if (auto* graph = qobject_cast<EqGraphView*>(m_controls->graph)) {
         m_roomEq = std::make_unique<RoomEqActions>(*m_context, *graph, m_files);
         m_roomEq->attach();
     }
@@ -239,8 +239,8 @@ void frmEQ::attachGraphEditing()
         m_graphEdits =
             std::make_unique<GraphEdits>(*m_context, *m_bandEditor, *m_graph, *m_wheelStep);
         m_graphEdits->attach();
-        m_redrawRateMeter =
-            std::make_unique<RedrawRateMeter>(*m_controls->Check2, *m_redrawRate, *m_graph);
+        m_redrawRateMeter = std::make_unique<RedrawRateMeter>(*m_controls->redrawMeterCheck,
+                                                              *m_redrawRate, *m_graph);
         m_redrawRateMeter->attach();
     }
 }
@@ -255,16 +255,17 @@ void frmEQ::placeBandReadouts()
     for (int column = 0; column < 15; ++column) {
         const double left = ReadoutLeft + ReadoutStep * column;
         for (int row = 0; row < 3; ++row) {
-            placeAt(c.ShowNumberDot[3 * column + row], left, ReadoutTops[row]);
+            placeAt(c.bandReadouts[3 * column + row], left, ReadoutTops[row]);
         }
-        placeAt(c.btnShowDot1[column], left + MarkerOffset, MarkerTop);
+        placeAt(c.bandMarkers[column], left + MarkerOffset, MarkerTop);
     }
-    const double highCutLeft = WindowLayout::twipsGeometry(c.ShowNumberDot[42]).left() + HighCutGap;
-    placeAt(c.ShowNumberDot[46], LowCutLeft, ReadoutTops[0]);
-    placeAt(c.ShowNumberDot[45], highCutLeft, ReadoutTops[0]);
-    placeAt(c.btnShowDot1[16], LowCutLeft + MarkerOffset, MarkerTop);
-    placeAt(c.btnShowDot1[15], highCutLeft + MarkerOffset, MarkerTop);
-    for (QWidget* panel : {c.Frame1, c.Frame2[0], c.Frame2[1], c.Frame2[2]}) {
+    const double highCutLeft = WindowLayout::twipsGeometry(c.bandReadouts[42]).left() + HighCutGap;
+    placeAt(c.bandReadouts[46], LowCutLeft, ReadoutTops[0]);
+    placeAt(c.bandReadouts[45], highCutLeft, ReadoutTops[0]);
+    placeAt(c.bandMarkers[16], LowCutLeft + MarkerOffset, MarkerTop);
+    placeAt(c.bandMarkers[15], highCutLeft + MarkerOffset, MarkerTop);
+    for (QWidget* panel :
+         {c.bandPanel, c.parameterPanels[0], c.parameterPanels[1], c.parameterPanels[2]}) {
         placeAt(panel, PanelPlace.x(), PanelPlace.y());
     }
 }
@@ -279,7 +280,8 @@ void frmEQ::startUp()
         }
     }
     m_layout.StoreLayout(*this, controls);
-    m_layout.StoreCaptionFonts({m_controls->Check2, m_controls->Label1, m_controls->Label2});
+    m_layout.storeCaptionFonts(
+        {m_controls->redrawMeterCheck, m_controls->resizeGrip, m_controls->noticeLine});
     m_model.InitDefaults(ParamModel::FactoryReset);
     m_undo.UndoRedoInit();
     // Edits before any processor answers are offline edits too.
@@ -292,7 +294,7 @@ void frmEQ::startUp()
     RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
     m_link.log().setShowsKeepAlive(true);
     // The arrow keys edit the selected band from the start.
-    m_controls->Picture1->setFocus(Qt::OtherFocusReason);
+    m_controls->graph->setFocus(Qt::OtherFocusReason);
 }
 
 void frmEQ::RefreshControls(int flags, int filter)
@@ -317,7 +319,7 @@ void frmEQ::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     // Disabled for a send, the window lost its focus: the graph takes it back for the arrow keys.
     if (event->type() == QEvent::EnabledChange && isEnabled() && m_controls && !focusWidget()) {
-        m_controls->Picture1->setFocus(Qt::OtherFocusReason);
+        m_controls->graph->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -379,9 +381,9 @@ void frmEQ::resizeEvent(QResizeEvent* event)
 void frmEQ::applyWindowSize()
 {
     const double labelScale = m_layout.LabelScale(*this);
-    QFont font = m_controls->Text1->font();
+    QFont font = m_controls->bandValueEntry->font();
     font.setPointSizeF(TextPointSize * labelScale);
-    m_controls->Text1->setFont(font);
+    m_controls->bandValueEntry->setFont(font);
     WindowLayout::SetRoundedRegion(*this, CornerEllipse, CornerEllipse);
     m_layout.ApplyLayout(*this);
     // The design puts the group marker under the first tab; it belongs under the selected one.
@@ -408,7 +410,7 @@ void frmEQ::paintEvent(QPaintEvent*)
 
 bool frmEQ::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_controls && watched == m_controls->Label1 && event->type() == QEvent::MouseMove) {
+    if (m_controls && watched == m_controls->resizeGrip && event->type() == QEvent::MouseMove) {
         const auto* move = static_cast<QMouseEvent*>(event);
         if (move->buttons() != Qt::NoButton) {
             resizeFromGrip(qRound(move->position().y()));
@@ -428,7 +430,7 @@ void frmEQ::resizeFromGrip(int dy)
 void frmEQ::showTransferStarted(int progressMaximum)
 {
     setEnabled(false);
-    C_ProgressBar* bar = m_controls->C_ProgressBar1;
+    C_ProgressBar* bar = m_controls->transferProgress;
     bar->setMaxValue(progressMaximum);
     bar->setValue(0);
     bar->show();
@@ -439,7 +441,7 @@ void frmEQ::showTransferStarted(int progressMaximum)
 void frmEQ::showTransferFinished()
 {
     setEnabled(true);
-    m_controls->C_ProgressBar1->hide();
+    m_controls->transferProgress->hide();
 }
 
 void frmEQ::showStoreRead()
@@ -450,8 +452,8 @@ void frmEQ::showStoreRead()
 
 void frmEQ::showOnline(bool online)
 {
-    m_controls->MShowProgress->setValue(online ? MainWindowControls::LampOnline
-                                               : MainWindowControls::LampOffline);
+    m_controls->connectionLamp->setValue(online ? MainWindowControls::LampOnline
+                                                : MainWindowControls::LampOffline);
     m_bandEditor->ShowBandIndicator();
     showLampTip();
 }
@@ -459,7 +461,7 @@ void frmEQ::showOnline(bool online)
 void frmEQ::showLampTip()
 {
     const USB_Comm& transport = m_link.transport();
-    m_controls->MShowProgress->setToolTip(MainWindowToolTips::lamp(
+    m_controls->connectionLamp->setToolTip(MainWindowToolTips::lamp(
         m_link.isOnline(), transport.isOpen(), transport.unavailableReason()));
 }
 

@@ -78,7 +78,7 @@ void saveGraph(PictureFolder& folder, MainWindowHarness& h, EqGraphView* graph, 
 void drawGraphPictures(PictureFolder& folder)
 {
     MainWindowHarness h;
-    auto* graph = h.loaded ? qobject_cast<EqGraphView*>(h.c().Picture1) : nullptr;
+    auto* graph = h.loaded ? qobject_cast<EqGraphView*>(h.c().graph) : nullptr;
     if (!graph) {
         folder.fail(h.loaded ? QStringLiteral("the graph is no EqGraphView") : h.loadError);
         return;
@@ -92,9 +92,9 @@ void drawGraphPictures(PictureFolder& folder)
     saveGraph(folder, h, graph, QStringLiteral("graph-music-above-10k"));
 
     // Typing a value: the entry box over the gain read-out of band 4.
-    MainWindowHarness::click(h.c().ShowNumberDot[13]);
-    folder.save(QStringLiteral("graph-entry-box"), h.c().Frame1->grab().toImage());
-    QTest::keyClick(h.c().Text1, Qt::Key_Escape);
+    MainWindowHarness::click(h.c().bandReadouts[13]);
+    folder.save(QStringLiteral("graph-entry-box"), h.c().bandPanel->grab().toImage());
+    QTest::keyClick(h.c().bandValueEntry, Qt::Key_Escape);
 
     // Two neighbours at +15 dB, Q 0.5: the sum passes +16 dB and runs along the top edge.
     h.model.store().setFields(0, 0x06, {131, 0, 5});
