@@ -2,11 +2,13 @@
 
 #include "BandEncoding.h"
 #include "BandTable.h"
+#include "EditSender.h"
 #include "EqGroupTable.h"
 #include "Frames.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "SkinnedSlider.h"
@@ -102,7 +104,7 @@ void BandEditor::SelectBand(int index)
         ShowBandIndicator();
         ShowBandDots();
     }
-    m_context.RefreshControls(MainWindowContext::Curve, MainWindowContext::AllAddresses);
+    m_context.RefreshControls(RefreshFlags::Curve, RefreshFlags::AllAddresses);
 }
 
 void BandEditor::bindGroup()
@@ -168,9 +170,9 @@ void BandEditor::knobChanged(int field)
     m_context.bands.setCurrentField(field, byte);
     const int mode = m_context.model.currentMode();
     m_context.model.store().setValue(field, mode, band.Address, byte);
-    m_context.RefreshControls(MainWindowContext::Curve | MainWindowContext::BandReadouts,
+    m_context.RefreshControls(RefreshFlags::Curve | RefreshFlags::BandReadouts,
                               m_context.bands.CurrentBand());
-    m_context.sendWhileDisabled(knob, mode, band.Address, Frames::StoredBytes);
+    m_context.sender.sendWhileDisabled(knob, mode, band.Address, Frames::StoredBytes);
 }
 
 void BandEditor::step(int band)
@@ -178,8 +180,8 @@ void BandEditor::step(int band)
     m_context.bands.setCurrentBand(band);
     ShowBandIndicator();
     ShowBandDots();
-    m_context.RefreshControls(MainWindowContext::Curve | MainWindowContext::Knobs,
-                              MainWindowContext::AllAddresses);
+    m_context.RefreshControls(RefreshFlags::Curve | RefreshFlags::Knobs,
+                              RefreshFlags::AllAddresses);
 }
 
 void BandEditor::bypassClicked()
@@ -189,10 +191,10 @@ void BandEditor::bypassClicked()
     if (m_bypassAddress != EqGroup::None) {
         m_context.model.store().setValue(0, m_context.model.currentMode(), m_bypassAddress,
                                          quint8(button->value()));
-        m_context.sendWithWindowDisabled(m_context.model.currentMode(), m_bypassAddress,
-                                         button->value());
+        m_context.sender.sendWithWindowDisabled(m_context.model.currentMode(), m_bypassAddress,
+                                                button->value());
     } else {
         button->setValue(0);
     }
-    m_context.RefreshControls(MainWindowContext::Curve, MainWindowContext::AllAddresses);
+    m_context.RefreshControls(RefreshFlags::Curve, RefreshFlags::AllAddresses);
 }

@@ -10,6 +10,7 @@
 #include "MainWindowControls.h"
 #include "ParamModel.h"
 #include "ParamRanges.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "SkinnedSlider.h"
@@ -38,7 +39,7 @@ ControlRefresher::ControlRefresher(MainWindowContext& context, BandEditor& bands
 
 void ControlRefresher::RefreshControls(int flags, int filter)
 {
-    using Flag = MainWindowContext::RefreshFlag;
+    namespace Flag = RefreshFlags;
     if (flags & Flag::BandList) {
         m_bands.LoadGroupBands();
         m_bands.ShowBandKnobs();
@@ -67,7 +68,7 @@ void ControlRefresher::refreshDisplays(int filter)
     const MainWindowControls& c = m_context.controls;
     for (std::size_t i = 0; i < c.digitDisplays.size(); ++i) {
         const auto& binding = m_context.bindings.displays[i];
-        if (!binding || (filter != MainWindowContext::AllAddresses && binding->address != filter)) {
+        if (!binding || (filter != RefreshFlags::AllAddresses && binding->address != filter)) {
             continue;
         }
         c.digitDisplays[i]->setValue(
@@ -133,7 +134,7 @@ void ControlRefresher::refreshBandReadouts(int filter)
     const MainWindowControls& c = m_context.controls;
     for (std::size_t i = 0; i < c.bandReadouts.size(); ++i) {
         const auto& binding = m_bands.readoutBinding(int(i));
-        if (binding && (filter == MainWindowContext::AllAddresses || binding->band == filter)) {
+        if (binding && (filter == RefreshFlags::AllAddresses || binding->band == filter)) {
             c.bandReadouts[i]->setValue(
                 BandTable::readout(model, model.currentMode(), binding->address, binding->field));
         }

@@ -6,6 +6,7 @@
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
+#include "RefreshFlags.h"
 #include "SkinnedSlider.h"
 #include "SliderMapping.h"
 #include "UndoHistory.h"
@@ -82,9 +83,8 @@ void GraphEdits::moved(QPointF point, bool fine)
     bands.setCurrentField(1, dragged.gainByte);
     // Sent once the events waiting have run: however fast the mouse, one send per turn.
     m_graph.setPendingSendBand(band);
-    m_context.RefreshControls(MainWindowContext::Curve | MainWindowContext::Knobs |
-                                  MainWindowContext::BandReadouts,
-                              band);
+    m_context.RefreshControls(
+        RefreshFlags::Curve | RefreshFlags::Knobs | RefreshFlags::BandReadouts, band);
 }
 
 void GraphEdits::StepTowardsClick()
@@ -130,7 +130,7 @@ void GraphEdits::keyDown(ArrowKey key)
     case ArrowKey::None:
         break;
     }
-    m_context.RefreshControls(MainWindowContext::BandReadouts, m_context.bands.CurrentBand());
+    m_context.RefreshControls(RefreshFlags::BandReadouts, m_context.bands.CurrentBand());
 }
 
 void GraphEdits::stepQ(int steps)

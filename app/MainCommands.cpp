@@ -3,6 +3,7 @@
 #include "BandEditor.h"
 #include "ControlBindings.h"
 #include "DeviceLink.h"
+#include "EditSender.h"
 #include "EqGroupTable.h"
 #include "Frames.h"
 #include "MainWindowContext.h"
@@ -10,6 +11,7 @@
 #include "PanelTabs.h"
 #include "ParamModel.h"
 #include "ParamRanges.h"
+#include "RefreshFlags.h"
 #include "SimpControl.h"
 #include "SkinnedSlider.h"
 #include "Twips.h"
@@ -76,7 +78,7 @@ void MainCommands::selectGroup(int group)
     c.bandValueEntry->hide();
     placeGroupMarker();
     m_bands.bindGroup();
-    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
 }
 
 void MainCommands::placeGroupMarker()
@@ -103,9 +105,9 @@ void MainCommands::stepMode(int delta, SimpControl* arrow)
     ParamModel& model = m_context.model;
     model.setCurrentMode(qBound(0, model.currentMode() + delta, ParamStore::ModeCount - 1));
     m_context.controls.modeNumber->setValue(model.currentMode());
-    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     // The processor switches modes even when the window's mode stayed at its limit.
-    m_context.sendWhileDisabled(arrow, model.currentMode(), 0, 0, Frames::ModeSelect);
+    m_context.sender.sendWhileDisabled(arrow, model.currentMode(), 0, 0, Frames::ModeSelect);
 }
 
 QCoro::Task<> MainCommands::stepInput(int element)
@@ -123,7 +125,7 @@ QCoro::Task<> MainCommands::stepInput(int element)
     }
     if (after != before) {
         store.setValue(0, 0, address, quint8(after));
-        m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+        m_context.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
         if (m_context.online()) {
             co_await m_context.link.SendFrame(Frames::ParamWrite, 0, address, after,
                                               ReplyTimeout::Normal);
@@ -143,13 +145,13 @@ void MainCommands::stepStartMode(int element)
         store.setValue(0, 0, address, quint8(byte - 1));
     }
     // Not sent: the processor gets it with the next whole upload.
-    m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+    m_context.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
 }
 
 void MainCommands::setSaveMode(int element)
 {
     m_context.model.store().setValue(0, 0, m_context.bindings.saveMode, quint8(element));
-    m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+    m_context.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
 }
 
 void MainCommands::setModeChange(int element)
@@ -157,8 +159,8 @@ void MainCommands::setModeChange(int element)
     SimpControl* button = m_context.controls.modeChangeButtons[element];
     const int address = m_context.bindings.modeChange;
     m_context.model.store().setValue(0, 0, address, quint8(element));
-    m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
-    m_context.sendWhileDisabled(button, 0, address, element);
+    m_context.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+    m_context.sender.sendWhileDisabled(button, 0, address, element);
 }
 
 void MainCommands::stepFourWay(int delta)
@@ -170,7 +172,7 @@ void MainCommands::stepFourWay(int delta)
     display->setValue(qBound(0, display->value() + delta, ParamRanges::FourWayMax));
     const int address = m_context.bindings.fourWay;
     m_context.model.store().setValue(0, 0, address, quint8(display->value()));
-    m_context.sendWithWindowDisabled(0, address, display->value());
+    m_context.sender.sendWithWindowDisabled(0, address, display->value());
 }
 
 void MainCommands::resetGroup()
@@ -181,8 +183,8 @@ void MainCommands::resetGroup()
     const int mode = model.currentMode();
     m_context.undo.SaveUndo();
     model.InitDefaults(ParamModel::EqGroupReset);
-    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
-    m_context.sendAddresses(mode, EqGroupTable::instance().group(group).resetAddresses());
+    m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    m_context.sender.sendAddresses(mode, EqGroupTable::instance().group(group).resetAddresses());
 }
 
 QCoro::Task<> MainCommands::toneMoved()
@@ -195,7 +197,7 @@ QCoro::Task<> MainCommands::toneMoved()
     }
     const int value = tone->value();
     const bool sent =
-        co_await m_context.sendWhileDisabled(tone, 0, ParamRanges::ToneAddress, value);
+        co_await m_context.sender.sendWhileDisabled(tone, 0, ParamRanges::ToneAddress, value);
     if (sent) {
         // The next whole upload carries the key the processor now has, not the one read when
         // the link came up.

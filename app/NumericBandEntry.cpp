@@ -8,6 +8,7 @@
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 #include "UndoHistory.h"
 #include "UserMessages.h"
@@ -107,9 +108,9 @@ void NumericBandEntry::commit()
     const int mode = model.currentMode();
     m_context.bands.setCurrentBand(target.band);
     model.store().setValue(target.field, mode, target.address, result.byte);
-    m_context.RefreshControls(MainWindowContext::BandList | MainWindowContext::Curve |
-                                  MainWindowContext::Knobs | MainWindowContext::BandReadouts,
-                              MainWindowContext::AllAddresses);
+    m_context.RefreshControls(RefreshFlags::BandList | RefreshFlags::Curve | RefreshFlags::Knobs |
+                                  RefreshFlags::BandReadouts,
+                              RefreshFlags::AllAddresses);
     if (m_context.online()) {
         // On its way, or waiting its turn; the box closes without waiting for the answer.
         m_context.link.SendFrame(Frames::ParamWrite, mode, target.address, Frames::StoredBytes,

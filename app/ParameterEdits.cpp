@@ -2,11 +2,13 @@
 
 #include "ControlBindings.h"
 #include "DeviceLink.h"
+#include "EditSender.h"
 #include "Frames.h"
 #include "LinkSequence.h"
 #include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
+#include "RefreshFlags.h"
 #include "SimpControl.h"
 #include "SkinnedSlider.h"
 #include "UserMessages.h"
@@ -53,11 +55,11 @@ void ParameterEdits::sliderMoved(int index)
     m_context.undo.NoteChange();
     const int mode = m_context.model.slotMode(binding->address);
     m_context.model.store().setValue(0, mode, binding->address, quint8(slider->value()));
-    m_context.RefreshControls(MainWindowContext::Displays, binding->address);
+    m_context.RefreshControls(RefreshFlags::Displays, binding->address);
     if (index >= FirstUnsentSlider && index <= LastUnsentSlider) {
         return;
     }
-    m_context.sendWhileDisabled(slider, mode, binding->address, slider->value());
+    m_context.sender.sendWhileDisabled(slider, mode, binding->address, slider->value());
 }
 
 void ParameterEdits::buttonClicked(int index)
@@ -66,8 +68,8 @@ void ParameterEdits::buttonClicked(int index)
     const int address = m_context.bindings.buttons[index];
     const int mode = m_context.model.currentMode();
     m_context.model.store().setValue(0, mode, address, quint8(index % 2));
-    m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
-    m_context.sendWhileDisabled(button, mode, address, Frames::StoredBytes);
+    m_context.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+    m_context.sender.sendWhileDisabled(button, mode, address, Frames::StoredBytes);
 }
 
 void ParameterEdits::undo()
@@ -86,8 +88,7 @@ QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
     if (!m_context.online()) {
         if (std::optional<SnapshotRestore> restore = (history.*step)()) {
             restore->finish();
-            m_context.RefreshControls(MainWindowContext::Everything,
-                                      MainWindowContext::AllAddresses);
+            m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
         }
         co_return;
     }
@@ -112,7 +113,7 @@ QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
         }
     }
     m_context.window.setEnabled(true);
-    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
 }
 
 QCoro::Task<> ParameterEdits::lockClicked()
@@ -128,7 +129,7 @@ QCoro::Task<> ParameterEdits::lockClicked()
     lock->setValue(value);
     const int address = m_context.bindings.lock;
     m_context.model.store().setValue(0, 0, address, quint8(value));
-    const bool sent = co_await m_context.sendWithWindowDisabled(0, address, value);
+    const bool sent = co_await m_context.sender.sendWithWindowDisabled(0, address, value);
     if (!sent) {
         // The processor kept its lock (the failure has been told); so does the program.
         lock->setValue(previous);

@@ -11,6 +11,7 @@
 #include "ParamModel.h"
 #include "PartialUpload.h"
 #include "ReadBackReport.h"
+#include "RefreshFlags.h"
 #include "SavePreset.h"
 #include "SimpControl.h"
 #include "UndoHistory.h"
@@ -69,7 +70,7 @@ QCoro::Task<bool> PresetCommands::checkUpload()
     m_context.window.setEnabled(true);
     if (!check.remaining.isEmpty()) {
         // The store has taken what the processor holds; the window shows it.
-        m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+        m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
         m_context.messages.showMessage(UserMessages::Icon::Exclamation,
                                        ReadBackReport::message(check.remaining));
     }
@@ -117,7 +118,7 @@ QCoro::Task<> PresetCommands::import()
     const ParamModel before = m_context.model;
     const ImportResult result = ImportPreset(path, m_context.model, m_context.messages).result;
     if (result == ImportResult::Imported) {
-        m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+        m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
         showNotice(ImportNotice::text(before, m_context.model, m_context.bindings.lock));
     }
     if (result == ImportResult::Imported || result == ImportResult::Failed) {

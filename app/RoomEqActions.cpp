@@ -1,5 +1,6 @@
 #include "RoomEqActions.h"
 
+#include "EditSender.h"
 #include "EqGraphView.h"
 #include "FileChooser.h"
 #include "FilterText.h"
@@ -8,6 +9,7 @@
 #include "MainWindowContext.h"
 #include "MeasurementText.h"
 #include "ParamModel.h"
+#include "RefreshFlags.h"
 #include "RegularFile.h"
 #include "RoomCorrection.h"
 #include "UndoHistory.h"
@@ -156,8 +158,8 @@ void RoomEqActions::applyFit(const Wish& wish, const FilterList& seed)
     // One undo step, sent as a group reset is.
     m_context.undo.SaveUndo();
     fitted.bands.writeChanges(model.store(), mode, before);
-    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
-    m_context.sendAddresses(mode, changed);
+    m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    m_context.sender.sendAddresses(mode, changed);
 }
 
 void RoomEqActions::showResult(const QString& text)

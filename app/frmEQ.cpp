@@ -21,6 +21,7 @@
 #include "PresetCommands.h"
 #include "ReconnectPrompt.h"
 #include "RedrawRateMeter.h"
+#include "RefreshFlags.h"
 #include "RoomEqActions.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
@@ -72,6 +73,7 @@ frmEQ::frmEQ(ParamModel& model, SkinImages& skin, DeviceLink& link, UserMessages
     , m_undo(model)
     , m_bulk(link)
     , m_supervisor(link, m_bulk)
+    , m_sender(link, *this)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(WindowGeometry::DesignWidth, WindowGeometry::DesignHeight);
@@ -108,7 +110,7 @@ bool frmEQ::load(QString& error, const QString& designFile)
         return false;
     }
     m_context.reset(new MainWindowContext{*this, *m_controls, *m_bindings, m_model, m_link,
-                                          m_messages, m_undo, m_bands,
+                                          m_sender, m_messages, m_undo, m_bands,
                                           [this](int flags, int filter) {
                                               RefreshControls(flags, filter);
                                           }});
@@ -291,7 +293,7 @@ void frmEQ::startUp()
     resize(qRound(size.width()), qRound(size.height()));
     applyWindowSize();
     m_commands->selectGroup(0);
-    RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     m_link.log().setShowsKeepAlive(true);
     // The arrow keys edit the selected band from the start.
     m_controls->graph->setFocus(Qt::OtherFocusReason);
@@ -299,10 +301,10 @@ void frmEQ::startUp()
 
 void frmEQ::RefreshControls(int flags, int filter)
 {
-    if ((flags & MainWindowContext::Curve) && m_graph) {
+    if ((flags & RefreshFlags::Curve) && m_graph) {
         m_graph->DrawCurves();
     }
-    flags &= ~MainWindowContext::Curve;
+    flags &= ~RefreshFlags::Curve;
     m_refresher->RefreshControls(flags, filter);
 }
 
@@ -446,7 +448,7 @@ void frmEQ::showTransferFinished()
 
 void frmEQ::showStoreRead()
 {
-    RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     m_undo.UndoRedoInit();
 }
 

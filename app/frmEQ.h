@@ -5,6 +5,7 @@
 #include "BulkTransfer.h"
 #include "ConnectionSupervisor.h"
 #include "ControlBindings.h"
+#include "EditSender.h"
 #include "MainWindowControls.h"
 #include "UndoHistory.h"
 #include "WindowLayout.h"
@@ -115,6 +116,7 @@ private:
     UndoHistory m_undo;
     BulkTransfer m_bulk;
     ConnectionSupervisor m_supervisor;
+    EditSender m_sender;
     WindowLayout m_layout;
     std::unique_ptr<Form> m_form;
     std::optional<MainWindowControls> m_controls;

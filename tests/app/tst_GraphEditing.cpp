@@ -2,10 +2,10 @@
 #include "BandTable.h"
 #include "EqGraphView.h"
 #include "Form.h"
-#include "MainWindowContext.h"
 #include "MainWindowHarness.h"
 #include "NumericBandEntry.h"
 #include "RedrawRateMeter.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 
@@ -38,7 +38,7 @@ QPoint markerOf(MainWindowHarness& h, int record)
 void setBand(MainWindowHarness& h, int address, ParamStore::Fields fields)
 {
     h.model.store().setFields(0, address, fields);
-    h.window.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
 }
 
 void turnWheel(QWidget* widget, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier,

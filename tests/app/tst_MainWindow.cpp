@@ -3,8 +3,8 @@
 #include "EqGroupTable.h"
 #include "Form.h"
 #include "MainCommands.h"
-#include "MainWindowContext.h"
 #include "MainWindowHarness.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "TagNew.h"
@@ -373,10 +373,10 @@ private Q_SLOTS:
         // The EQ button follows the group's own bypass byte.
         const int bypass = EqGroupTable::instance().group(group).bypass;
         h.model.store().setValue(0, h.model.currentMode(), bypass, 1);
-        h.window.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+        h.window.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
         QCOMPARE(c.bypassButton->value(), 1);
         h.model.store().setValue(0, h.model.currentMode(), bypass, 0);
-        h.window.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
+        h.window.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
         QCOMPARE(c.bypassButton->value(), 0);
         QCOMPARE(c.groupTabs[group]->value(), 1);
         QCOMPARE(h.model.store().value(0, 0, 0x40),
