@@ -1,6 +1,7 @@
 #include "frmEQ.h"
 
 #include "BandEditor.h"
+#include "BandKnobs.h"
 #include "C_ProgressBar.h"
 #include "CommIndicator.h"
 #include "ControlRefresher.h"
@@ -111,9 +112,7 @@ bool frmEQ::load(QString& error, const QString& designFile)
     }
     m_context.reset(new MainWindowContext{*this, *m_controls, *m_bindings, m_model, m_link,
                                           m_sender, m_messages, m_undo, m_bands,
-                                          [this](int flags, int filter) {
-                                              RefreshControls(flags, filter);
-                                          }});
+                                          controlsRefresh()});
     m_bandEditor = std::make_unique<BandEditor>(*m_context);
     m_refresher = std::make_unique<ControlRefresher>(*m_context, *m_bandEditor);
     m_commands = std::make_unique<MainCommands>(*m_context, *m_bandEditor, m_layout, *m_toneReset);
@@ -132,6 +131,13 @@ bool frmEQ::load(QString& error, const QString& designFile)
     attachRoomEq();
     startUp();
     return true;
+}
+
+ControlsRefresh frmEQ::controlsRefresh()
+{
+    return [this](int flags, int filter) {
+        RefreshControls(flags, filter);
+    };
 }
 
 void frmEQ::discardDesign()
@@ -239,7 +245,8 @@ void frmEQ::attachGraphEditing()
     m_bandEntry->attach();
     if (m_graph) {
         m_graphEdits =
-            std::make_unique<GraphEdits>(*m_context, *m_bandEditor, *m_graph, *m_wheelStep);
+            std::make_unique<GraphEdits>(m_bands, m_model, m_undo, controlsRefresh(), *m_bandEditor,
+                                         *m_graph, BandKnobs::of(*m_controls), *m_wheelStep);
         m_graphEdits->attach();
         m_redrawRateMeter = std::make_unique<RedrawRateMeter>(*m_controls->redrawMeterCheck,
                                                               *m_redrawRate, *m_graph);

@@ -7,6 +7,7 @@
 #include "ControlBindings.h"
 #include "EditSender.h"
 #include "MainWindowControls.h"
+#include "RefreshFlags.h"
 #include "UndoHistory.h"
 #include "WindowLayout.h"
 
@@ -95,6 +96,8 @@ private:
     void sendBand(quint8 address) override;
 
     bool takeTimersFromDesign(QString& error);
+    // RefreshControls as the window's parts call it.
+    ControlsRefresh controlsRefresh();
     // Closing: nothing that uses the link or waits on a dialog of ours goes on afterwards.
     void endSequences();
     void discardDesign();
