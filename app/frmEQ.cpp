@@ -241,7 +241,9 @@ void frmEQ::attachRoomEq()
 
 void frmEQ::attachGraphEditing()
 {
-    m_bandEntry = std::make_unique<NumericBandEntry>(*m_context, *m_bandEditor, m_layout);
+    m_bandEntry = std::make_unique<NumericBandEntry>(
+        m_bands, m_model, m_undo, controlsRefresh(), m_sender, m_messages, *m_bandEditor, m_layout,
+        *this, NumericBandEntry::Controls::of(*m_controls));
     m_bandEntry->attach();
     if (m_graph) {
         m_graphEdits =
