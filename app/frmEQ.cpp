@@ -117,7 +117,9 @@ bool frmEQ::load(QString& error, const QString& designFile)
                                                 m_sender, BandEditor::Controls::of(*m_controls));
     m_refresher = std::make_unique<ControlRefresher>(*m_context, *m_bandEditor);
     m_commands = std::make_unique<MainCommands>(*m_context, *m_bandEditor, m_layout, *m_toneReset);
-    m_edits = std::make_unique<ParameterEdits>(*m_context);
+    m_edits = std::make_unique<ParameterEdits>(m_model, *m_bindings, m_undo, controlsRefresh(),
+                                               m_sender, m_link, m_messages, *this,
+                                               ParameterEdits::Controls::of(*m_controls));
     m_presets = std::make_unique<PresetCommands>(*m_context, m_bulk, m_files);
     m_hiddenProperties = std::make_unique<HiddenProperties>(*m_context);
     m_reconnectPrompt =
