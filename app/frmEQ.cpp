@@ -120,7 +120,9 @@ bool frmEQ::load(QString& error, const QString& designFile)
     m_edits = std::make_unique<ParameterEdits>(m_model, *m_bindings, m_undo, controlsRefresh(),
                                                m_sender, m_link, m_messages, *this,
                                                ParameterEdits::Controls::of(*m_controls));
-    m_presets = std::make_unique<PresetCommands>(*m_context, m_bulk, m_files);
+    m_presets = std::make_unique<PresetCommands>(
+        m_model, m_bindings->lock, m_undo, controlsRefresh(), m_link, m_bulk, m_files, m_messages,
+        *this, PresetCommands::Controls::of(*m_controls));
     m_hiddenProperties = std::make_unique<HiddenProperties>(*m_context);
     m_reconnectPrompt =
         std::make_unique<ReconnectPrompt>(*m_context, m_supervisor, *m_presets, m_files);
