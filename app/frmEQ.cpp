@@ -116,7 +116,9 @@ bool frmEQ::load(QString& error, const QString& designFile)
     m_bandEditor = std::make_unique<BandEditor>(m_bands, m_model, m_undo, controlsRefresh(),
                                                 m_sender, BandEditor::Controls::of(*m_controls));
     m_refresher = std::make_unique<ControlRefresher>(*m_context, *m_bandEditor);
-    m_commands = std::make_unique<MainCommands>(*m_context, *m_bandEditor, m_layout, *m_toneReset);
+    m_commands = std::make_unique<MainCommands>(
+        m_model, *m_bindings, m_undo, controlsRefresh(), m_sender, m_link, *m_bandEditor, m_layout,
+        *this, *m_toneReset, MainCommands::Controls::of(*m_controls));
     m_edits = std::make_unique<ParameterEdits>(m_model, *m_bindings, m_undo, controlsRefresh(),
                                                m_sender, m_link, m_messages, *this,
                                                ParameterEdits::Controls::of(*m_controls));
