@@ -2,17 +2,18 @@
 
 #include "BandEncoding.h"
 #include "BandTable.h"
+#include "EditSender.h"
 #include "EqGroupTable.h"
 #include "Frames.h"
-#include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
-#include "ScrollBar.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 #include "UndoHistory.h"
 
-#include <QWidget>
+#include <utility>
 
 namespace {
 
@@ -21,8 +22,20 @@ constexpr int LowCutReadout = 46;
 
 } // namespace
 
-BandEditor::BandEditor(MainWindowContext& context)
-    : m_context(context)
+BandEditor::Controls BandEditor::Controls::of(const MainWindowControls& c)
+{
+    return {c.previousBand,   c.nextBand, c.bypassButton, c.bandMarkers,  c.bandReadouts,
+            BandKnobs::of(c), c.bandName, c.bandLineLeft, c.bandLineRight};
+}
+
+BandEditor::BandEditor(BandTable& bands, ParamModel& model, UndoHistory& undo,
+                       ControlsRefresh refresh, EditSender& sender, Controls controls)
+    : m_bands(bands)
+    , m_model(model)
+    , m_undo(undo)
+    , m_refresh(std::move(refresh))
+    , m_sender(sender)
+    , m_controls(controls)
     , m_bypassAddress(EqGroup::None)
 {
     m_markerBands.fill(-1);
@@ -30,60 +43,59 @@ BandEditor::BandEditor(MainWindowContext& context)
 
 void BandEditor::attach()
 {
-    MainWindowControls& c = m_context.controls;
-    QObject::connect(c.btnRight1, &SimpControl::Click, &m_context.window,
-                     [this] { step(m_context.bands.nextBand()); });
-    QObject::connect(c.btnLeft1, &SimpControl::Click, &m_context.window,
-                     [this] { step(m_context.bands.previousBand()); });
-    QObject::connect(c.btnEQByPass, &SimpControl::Click, &m_context.window,
+    // Each connection lives as long as the control it comes from.
+    const Controls& c = m_controls;
+    QObject::connect(c.nextBand, &SimpControl::Click, c.nextBand,
+                     [this] { step(m_bands.nextBand()); });
+    QObject::connect(c.previousBand, &SimpControl::Click, c.previousBand,
+                     [this] { step(m_bands.previousBand()); });
+    QObject::connect(c.bypassButton, &SimpControl::Click, c.bypassButton,
                      [this] { bypassClicked(); });
     for (int marker = 0; marker < MainWindowControls::BandMarkerCount; ++marker) {
-        QObject::connect(c.btnShowDot1[marker], &SimpControl::Click, &m_context.window,
+        QObject::connect(c.markers[marker], &SimpControl::Click, c.markers[marker],
                          [this, marker] { markerClicked(marker); });
     }
-    const std::array<ScrollBar*, 3> knobs{c.MKnobFreq, c.MKnobDb, c.MKnobQ};
     for (int field = 0; field < 3; ++field) {
-        QObject::connect(knobs[field], &ScrollBar::Scroll, &m_context.window,
-                         [this, field] { knobChanged(field); });
+        SkinnedSlider* knob = c.knobs.field(field);
+        QObject::connect(knob, &SkinnedSlider::Scroll, knob, [this, field] { knobChanged(field); });
     }
 }
 
 void BandEditor::LoadGroupBands()
 {
-    m_context.bands.LoadGroupBands(m_context.model);
+    m_bands.LoadGroupBands(m_model);
 }
 
 void BandEditor::ShowBandKnobs()
 {
-    const EqBand& band = m_context.bands.current();
-    MainWindowControls& c = m_context.controls;
-    c.MKnobFreq->setValue(BandEncoding::FreqToIndex(band.Frequency));
-    c.MKnobDb->setValue(BandEncoding::GainToByte(band.Gain));
-    c.MKnobQ->setValue(BandEncoding::QToByte(band.Q));
+    const EqBand& band = m_bands.current();
+    const BandKnobs& knobs = m_controls.knobs;
+    knobs.frequency->setValue(BandEncoding::FreqToIndex(band.Frequency));
+    knobs.gain->setValue(BandEncoding::GainToByte(band.Gain));
+    knobs.q->setValue(BandEncoding::QToByte(band.Q));
     enableBandKnobs();
 }
 
 void BandEditor::enableBandKnobs()
 {
-    const bool peaking = m_context.bands.current().Kind == BandKind::Peaking;
-    m_context.controls.MKnobDb->setEnabled(peaking);
-    m_context.controls.MKnobQ->setEnabled(peaking);
+    const bool peaking = m_bands.current().Kind == BandKind::Peaking;
+    m_controls.knobs.gain->setEnabled(peaking);
+    m_controls.knobs.q->setEnabled(peaking);
 }
 
 void BandEditor::ShowBandIndicator()
 {
-    const bool online = m_context.online();
-    MainWindowControls& c = m_context.controls;
-    c.btnShowPointN->setValue(m_context.bands.indicatorValue(online));
-    c.sLine1->setValue(online ? 0 : 1);
-    c.sLine2->setValue(online ? 0 : 1);
+    const bool online = m_sender.online();
+    m_controls.name->setValue(m_bands.indicatorValue(online));
+    m_controls.lineLeft->setValue(online ? 0 : 1);
+    m_controls.lineRight->setValue(online ? 0 : 1);
 }
 
 void BandEditor::ShowBandDots()
 {
-    const int current = m_context.bands.CurrentBand();
+    const int current = m_bands.CurrentBand();
     for (int marker = 0; marker < MainWindowControls::BandMarkerCount; ++marker) {
-        m_context.controls.btnShowDot1[marker]->setValue(m_markerBands[marker] == current ? 1 : 0);
+        m_controls.markers[marker]->setValue(m_markerBands[marker] == current ? 1 : 0);
     }
 }
 
@@ -96,28 +108,28 @@ void BandEditor::markerClicked(int marker)
 
 void BandEditor::SelectBand(int index)
 {
-    if (index != m_context.bands.CurrentBand()) {
-        m_context.bands.setCurrentBand(index);
+    if (index != m_bands.CurrentBand()) {
+        m_bands.setCurrentBand(index);
         ShowBandKnobs();
         ShowBandIndicator();
         ShowBandDots();
     }
-    m_context.RefreshControls(MainWindowContext::Curve, MainWindowContext::AllAddresses);
+    m_refresh(RefreshFlags::Curve, RefreshFlags::AllAddresses);
 }
 
 void BandEditor::bindGroup()
 {
-    MainWindowControls& c = m_context.controls;
-    m_bypassAddress = EqGroupTable::instance().group(m_context.model.currentEqGroup()).bypass;
+    const Controls& c = m_controls;
+    m_bypassAddress = EqGroupTable::instance().group(m_model.currentEqGroup()).bypass;
     LoadGroupBands();
-    m_context.bands.setCurrentBand(0);
+    m_bands.setCurrentBand(0);
 
     m_markerBands.fill(-1);
     m_readouts.fill(std::nullopt);
-    for (SimpControl* marker : c.btnShowDot1) {
+    for (SimpControl* marker : c.markers) {
         marker->setUserHightCutPic(false);
     }
-    const BandTable& bands = m_context.bands;
+    const BandTable& bands = m_bands;
     for (int i = 0; i < bands.BandCount(); ++i) {
         const EqBand& band = bands.band(i);
         const auto bindReadout = [&](int readout, int field) {
@@ -129,7 +141,7 @@ void BandEditor::bindGroup()
             bindReadout(LowCutReadout, 0);
             break;
         case BandKind::HighCut:
-            c.btnShowDot1[i]->setUserHightCutPic(true);
+            c.markers[i]->setUserHightCutPic(true);
             m_markerBands[i] = i;
             bindReadout(3 * i, 0);
             break;
@@ -142,19 +154,18 @@ void BandEditor::bindGroup()
         }
     }
     for (int marker = 0; marker < MainWindowControls::BandMarkerCount; ++marker) {
-        c.btnShowDot1[marker]->setVisible(m_markerBands[marker] >= 0);
+        c.markers[marker]->setVisible(m_markerBands[marker] >= 0);
     }
     for (int readout = 0; readout < MainWindowControls::BandReadoutCount; ++readout) {
-        c.ShowNumberDot[readout]->setVisible(m_readouts[readout].has_value());
+        c.readouts[readout]->setVisible(m_readouts[readout].has_value());
     }
 }
 
 void BandEditor::knobChanged(int field)
 {
-    MainWindowControls& c = m_context.controls;
-    ScrollBar* knob = field == 0 ? c.MKnobFreq : field == 1 ? c.MKnobDb : c.MKnobQ;
-    const EqBand& band = m_context.bands.current();
-    const int group = m_context.model.currentEqGroup();
+    SkinnedSlider* knob = m_controls.knobs.field(field);
+    const EqBand& band = m_bands.current();
+    const int group = m_model.currentEqGroup();
     // A cut filter has only a frequency, within its group's range (its gain and Q knobs are
     // disabled).
     if (band.Kind != BandKind::Peaking && field == 0) {
@@ -163,36 +174,33 @@ void BandEditor::knobChanged(int field)
                            ? BandEncoding::ClampLowCutIndex(value, group)
                            : BandEncoding::ClampHighCutIndex(value, group));
     }
-    m_context.undo.NoteChange();
+    m_undo.NoteChange();
     const auto byte = quint8(knob->value());
-    m_context.bands.setCurrentField(field, byte);
-    const int mode = m_context.model.currentMode();
-    m_context.model.store().setValue(field, mode, band.Address, byte);
-    m_context.RefreshControls(MainWindowContext::Curve | MainWindowContext::BandReadouts,
-                              m_context.bands.CurrentBand());
-    m_context.sendWhileDisabled(knob, mode, band.Address, Frames::StoredBytes);
+    m_bands.setCurrentField(field, byte);
+    const int mode = m_model.currentMode();
+    m_model.store().setValue(field, mode, band.Address, byte);
+    m_refresh(RefreshFlags::Curve | RefreshFlags::BandReadouts, m_bands.CurrentBand());
+    m_sender.sendWhileDisabled(knob, mode, band.Address, Frames::StoredBytes);
 }
 
 void BandEditor::step(int band)
 {
-    m_context.bands.setCurrentBand(band);
+    m_bands.setCurrentBand(band);
     ShowBandIndicator();
     ShowBandDots();
-    m_context.RefreshControls(MainWindowContext::Curve | MainWindowContext::Knobs,
-                              MainWindowContext::AllAddresses);
+    m_refresh(RefreshFlags::Curve | RefreshFlags::Knobs, RefreshFlags::AllAddresses);
 }
 
 void BandEditor::bypassClicked()
 {
-    m_context.undo.SaveUndo();
-    SimpControl* button = m_context.controls.btnEQByPass;
+    m_undo.SaveUndo();
+    SimpControl* button = m_controls.bypassButton;
     if (m_bypassAddress != EqGroup::None) {
-        m_context.model.store().setValue(0, m_context.model.currentMode(), m_bypassAddress,
-                                         quint8(button->value()));
-        m_context.sendWithWindowDisabled(m_context.model.currentMode(), m_bypassAddress,
-                                         button->value());
+        m_model.store().setValue(0, m_model.currentMode(), m_bypassAddress,
+                                 quint8(button->value()));
+        m_sender.sendWithWindowDisabled(m_model.currentMode(), m_bypassAddress, button->value());
     } else {
         button->setValue(0);
     }
-    m_context.RefreshControls(MainWindowContext::Curve, MainWindowContext::AllAddresses);
+    m_refresh(RefreshFlags::Curve, RefreshFlags::AllAddresses);
 }

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "BandKnobs.h"
 #include "MainWindowControls.h"
+#include "RefreshFlags.h"
 #include "TagNew.h"
 
 #include <array>
 #include <optional>
 
+class BandTable;
+class EditSender;
+class ParamModel;
+class ShowNumber;
 class SimpControl;
-struct MainWindowContext;
+class UndoHistory;
 
 // The band side of the window: which bands the current EQ group offers, which one is selected,
 // how the band name, markers, read-outs and knobs show them, the band step buttons and the EQ
@@ -15,7 +21,25 @@ struct MainWindowContext;
 class BandEditor
 {
 public:
-    explicit BandEditor(MainWindowContext& context);
+    // The band controls: stepping, EQ on/off, markers, read-outs, knobs, and the band name with
+    // its lines.
+    struct Controls
+    {
+        SimpControl* previousBand;
+        SimpControl* nextBand;
+        SimpControl* bypassButton;
+        std::array<SimpControl*, MainWindowControls::BandMarkerCount> markers;
+        std::array<ShowNumber*, MainWindowControls::BandReadoutCount> readouts;
+        BandKnobs knobs;
+        SimpControl* name;
+        SimpControl* lineLeft;
+        SimpControl* lineRight;
+
+        static Controls of(const MainWindowControls& c);
+    };
+
+    BandEditor(BandTable& bands, ParamModel& model, UndoHistory& undo, ControlsRefresh refresh,
+               EditSender& sender, Controls controls);
 
     // Connects the step and EQ on/off buttons, the band markers and the three knobs.
     void attach();
@@ -50,7 +74,12 @@ private:
     void bypassClicked();
     void markerClicked(int marker);
 
-    MainWindowContext& m_context;
+    BandTable& m_bands;
+    ParamModel& m_model;
+    UndoHistory& m_undo;
+    ControlsRefresh m_refresh;
+    EditSender& m_sender;
+    Controls m_controls;
     int m_bypassAddress;
     std::array<int, MainWindowControls::BandMarkerCount> m_markerBands;
     std::array<std::optional<TagNew::BandDisplayBinding>, MainWindowControls::BandReadoutCount>

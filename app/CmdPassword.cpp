@@ -32,14 +32,14 @@ constexpr int FirstStageHeight = 2115;
 constexpr int SecondStageHeight = 2685;
 constexpr int FirstStageButtonTop = 1080;
 constexpr int SecondStageButtonTop = 1650;
-constexpr QRectF Label1Place(240, 90, 4200, 480);
-constexpr QRectF Text1Place(240, 600, 4200, 345);
-constexpr QRectF Label2Place(240, 1020, 4200, 270);
-constexpr QRectF Text2Place(240, 1290, 4200, 345);
+constexpr QRectF PromptPlace(240, 90, 4200, 480);
+constexpr QRectF EntryPlace(240, 600, 4200, 345);
+constexpr QRectF ConfirmPromptPlace(240, 1020, 4200, 270);
+constexpr QRectF ConfirmEntryPlace(240, 1290, 4200, 345);
 constexpr double ButtonWidth = 1980;
 constexpr double ButtonHeight = 405;
-constexpr double Command1Left = 240;
-constexpr double Command2Left = 2460;
+constexpr double CheckButtonLeft = 240;
+constexpr double ChangeButtonLeft = 2460;
 
 QLineEdit* passwordField(QWidget* parent)
 {
@@ -61,12 +61,12 @@ void place(QWidget* widget, const QRectF& twips)
 CmdPassword::CmdPassword(ParamModel& model, DeviceLink& link, UserMessages& messages,
                          QWidget* parent)
     : QDialog(parent)
-    , Label1(new QLabel(EnterCaption, this))
-    , Text1(passwordField(this))
-    , Label2(new QLabel(ConfirmCaption, this))
-    , Text2(passwordField(this))
-    , Command1(new QPushButton(CheckCaption, this))
-    , Command2(new QPushButton(ChangeCaption, this))
+    , prompt(new QLabel(EnterCaption, this))
+    , passwordEntry(passwordField(this))
+    , confirmPrompt(new QLabel(ConfirmCaption, this))
+    , confirmEntry(passwordField(this))
+    , checkButton(new QPushButton(CheckCaption, this))
+    , changeButton(new QPushButton(ChangeCaption, this))
     , m_model(model)
     , m_link(link)
     , m_messages(messages)
@@ -74,29 +74,29 @@ CmdPassword::CmdPassword(ParamModel& model, DeviceLink& link, UserMessages& mess
     setWindowTitle(Caption);
     setFont(AppStyle::dialogFont());
     const std::pair<QWidget*, const char*> names[] = {
-        {Label1, "Label1"}, {Text1, "Text1"},       {Label2, "Label2"},
-        {Text2, "Text2"},   {Command1, "Command1"}, {Command2, "Command2"}};
+        {prompt, "Label1"},      {passwordEntry, "Text1"},  {confirmPrompt, "Label2"},
+        {confirmEntry, "Text2"}, {checkButton, "Command1"}, {changeButton, "Command2"}};
     for (const auto& [control, name] : names) {
         control->setObjectName(QLatin1String(name));
     }
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    place(Label1, Label1Place);
-    place(Text1, Text1Place);
-    place(Label2, Label2Place);
-    place(Text2, Text2Place);
-    Label2->hide();
-    Text2->hide();
-    for (QPushButton* button : {Command1, Command2}) {
+    prompt->setWordWrap(true);
+    prompt->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    place(prompt, PromptPlace);
+    place(passwordEntry, EntryPlace);
+    place(confirmPrompt, ConfirmPromptPlace);
+    place(confirmEntry, ConfirmEntryPlace);
+    confirmPrompt->hide();
+    confirmEntry->hide();
+    for (QPushButton* button : {checkButton, changeButton}) {
         // Enter belongs to the password check, never to the button that has the focus.
         button->setAutoDefault(false);
     }
     placeButtons(FirstStageButtonTop);
     setFixedSize(
         twipsToPixels(QRectF(0, 0, ClientWidth, FirstStageHeight - CaptionAndBorders)).size());
-    connect(Command1, &QPushButton::clicked, this, &CmdPassword::checkPassword);
-    connect(Command2, &QPushButton::clicked, this, &CmdPassword::changePassword);
-    Text1->setFocus();
+    connect(checkButton, &QPushButton::clicked, this, &CmdPassword::checkPassword);
+    connect(changeButton, &QPushButton::clicked, this, &CmdPassword::changePassword);
+    passwordEntry->setFocus();
 }
 
 void CmdPassword::keyPressEvent(QKeyEvent* event)
@@ -115,8 +115,8 @@ void CmdPassword::keyPressEvent(QKeyEvent* event)
 
 void CmdPassword::checkPassword()
 {
-    if (const auto refusal = PasswordRules::check(Text1->text(), m_model.password())) {
-        refuse(refusal->message, Text1);
+    if (const auto refusal = PasswordRules::check(passwordEntry->text(), m_model.password())) {
+        refuse(refusal->message, passwordEntry);
         return;
     }
     m_passwordOK = true;
@@ -129,8 +129,8 @@ void CmdPassword::changePassword()
         saveNewPassword();
         return;
     }
-    if (const auto refusal = PasswordRules::checkOld(Text1->text(), m_model.password())) {
-        refuse(refusal->message, Text1);
+    if (const auto refusal = PasswordRules::checkOld(passwordEntry->text(), m_model.password())) {
+        refuse(refusal->message, passwordEntry);
         return;
     }
     enterSecondStage();
@@ -139,27 +139,27 @@ void CmdPassword::changePassword()
 void CmdPassword::enterSecondStage()
 {
     m_stage = Stage::NewPassword;
-    Command2->setText(SaveCaption);
-    Command1->setEnabled(false);
-    Label1->setText(NewPasswordCaption);
-    Label2->show();
-    Text2->show();
+    changeButton->setText(SaveCaption);
+    checkButton->setEnabled(false);
+    prompt->setText(NewPasswordCaption);
+    confirmPrompt->show();
+    confirmEntry->show();
     placeButtons(SecondStageButtonTop);
     setFixedSize(
         twipsToPixels(QRectF(0, 0, ClientWidth, SecondStageHeight - CaptionAndBorders)).size());
-    Text1->clear();
-    Text1->setFocus();
+    passwordEntry->clear();
+    passwordEntry->setFocus();
 }
 
 QCoro::Task<> CmdPassword::saveNewPassword()
 {
-    if (const auto refusal = PasswordRules::checkNew(Text1->text(), Text2->text())) {
+    if (const auto refusal = PasswordRules::checkNew(passwordEntry->text(), confirmEntry->text())) {
         refuse(refusal->message,
-               refusal->field == PasswordRules::Field::Confirmation ? Text2 : Text1);
+               refusal->field == PasswordRules::Field::Confirmation ? confirmEntry : passwordEntry);
         co_return;
     }
     const ParamModel::DevicePassword previous = m_model.password();
-    m_model.password() = PasswordRules::bytes(Text1->text());
+    m_model.password() = PasswordRules::bytes(passwordEntry->text());
     bool written = false;
     bool busy = false;
     setEnabled(false);
@@ -173,7 +173,7 @@ QCoro::Task<> CmdPassword::saveNewPassword()
         // The processor kept its password (a failed send has said so); so does the program.
         m_model.password() = previous;
         if (busy) {
-            refuse(BusyMessage, Text1);
+            refuse(BusyMessage, passwordEntry);
         }
         co_return;
     }
@@ -182,8 +182,8 @@ QCoro::Task<> CmdPassword::saveNewPassword()
 
 void CmdPassword::placeButtons(int topTwips)
 {
-    place(Command1, QRectF(Command1Left, topTwips, ButtonWidth, ButtonHeight));
-    place(Command2, QRectF(Command2Left, topTwips, ButtonWidth, ButtonHeight));
+    place(checkButton, QRectF(CheckButtonLeft, topTwips, ButtonWidth, ButtonHeight));
+    place(changeButton, QRectF(ChangeButtonLeft, topTwips, ButtonWidth, ButtonHeight));
 }
 
 void CmdPassword::refuse(const QString& message, QLineEdit* field)

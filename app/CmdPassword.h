@@ -10,10 +10,10 @@ class QLineEdit;
 class QPushButton;
 class UserMessages;
 
-// The administrator password dialog. Its check (Command1, or Enter in the first stage) compares
+// The administrator password dialog. Its check (checkButton, or Enter in the first stage) compares
 // what was typed with the processor's password, read just before the dialog opened, and on a
-// match sets PasswordOK and closes. Its change (Command2, or Enter in the second stage) asks for
-// the old password, then for the new one twice, and writes it to the processor, the dialog
+// match sets PasswordOK and closes. Its change (changeButton, or Enter in the second stage) asks
+// for the old password, then for the new one twice, and writes it to the processor, the dialog
 // disabled until the processor answers; a write that fails leaves the program's copy at the old
 // password, as the processor still has it. A refusal's message box comes back to the field to
 // correct.
@@ -34,12 +34,12 @@ public:
     bool PasswordOK() const { return m_passwordOK; }
     bool isChangingToNew() const { return m_stage == Stage::NewPassword; }
 
-    QLabel* const Label1;
-    QLineEdit* const Text1;
-    QLabel* const Label2;
-    QLineEdit* const Text2;
-    QPushButton* const Command1;
-    QPushButton* const Command2;
+    QLabel* const prompt;
+    QLineEdit* const passwordEntry;
+    QLabel* const confirmPrompt;
+    QLineEdit* const confirmEntry;
+    QPushButton* const checkButton;
+    QPushButton* const changeButton;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -24,31 +24,31 @@ constexpr int StripPadding = 2; // pixels around the button and the file line
 
 CommIndicator::CommIndicator(CommLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , Text1(new QPlainTextEdit(this))
-    , Command1(new QPushButton(KeepAliveCaption, this))
-    , FileLine(new QLabel(this))
+    , logText(new QPlainTextEdit(this))
+    , keepAliveButton(new QPushButton(KeepAliveCaption, this))
+    , fileLine(new QLabel(this))
     , m_log(log)
     , m_archive(log, m_file)
 {
     setWindowTitle(Caption);
     setFont(AppStyle::dialogFont());
     const std::pair<QWidget*, const char*> names[] = {
-        {Text1, "Text1"}, {Command1, "Command1"}, {FileLine, "FileLine"}};
+        {logText, "Text1"}, {keepAliveButton, "Command1"}, {fileLine, "FileLine"}};
     for (const auto& [control, name] : names) {
         control->setObjectName(QLatin1String(name));
     }
-    Text1->setReadOnly(true);
-    Text1->setFont(AppStyle::logFont());
-    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    logText->setReadOnly(true);
+    logText->setFont(AppStyle::logFont());
+    logText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // A frame's bytes are one long word: wrap it at the edge, not before it.
-    Text1->setWordWrapMode(QTextOption::WrapAnywhere);
-    Text1->viewport()->installEventFilter(this);
-    FileLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    logText->setWordWrapMode(QTextOption::WrapAnywhere);
+    logText->viewport()->installEventFilter(this);
+    fileLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
     resize(InitialSize);
 
     m_timer.setInterval(RefreshMs);
     connect(&m_timer, &QTimer::timeout, this, &CommIndicator::refresh);
-    connect(Command1, &QPushButton::clicked, this,
+    connect(keepAliveButton, &QPushButton::clicked, this,
             [this] { m_log.setShowsKeepAlive(!m_log.showsKeepAlive()); });
 }
 
@@ -83,18 +83,18 @@ void CommIndicator::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     const QRect text = twipsToPixels(QRectF(0, 0, width() * TwipsPerPixel - TextWidthMargin,
                                             height() * TwipsPerPixel - TextHeightMargin));
-    Text1->setGeometry(text);
+    logText->setGeometry(text);
     const int stripTop = text.bottom() + 1 + StripPadding;
     const int stripHeight = qMax(0, height() - stripTop - StripPadding);
-    const int buttonWidth = Command1->sizeHint().width();
-    Command1->setGeometry(StripPadding, stripTop, buttonWidth, stripHeight);
+    const int buttonWidth = keepAliveButton->sizeHint().width();
+    keepAliveButton->setGeometry(StripPadding, stripTop, buttonWidth, stripHeight);
     const int lineLeft = StripPadding + buttonWidth + 3 * StripPadding;
-    FileLine->setGeometry(lineLeft, stripTop, qMax(0, text.width() - lineLeft), stripHeight);
+    fileLine->setGeometry(lineLeft, stripTop, qMax(0, text.width() - lineLeft), stripHeight);
 }
 
 bool CommIndicator::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Text1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == logText->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         m_archive.clearAndSave();
         showFileStatus();
         return true;
@@ -109,20 +109,20 @@ void CommIndicator::refresh()
         return;
     }
     if (update->replace) {
-        Text1->setPlainText(update->text);
+        logText->setPlainText(update->text);
         showFileStatus(); // a roll-over wrote the file
     } else {
-        QTextCursor end(Text1->document());
+        QTextCursor end(logText->document());
         end.movePosition(QTextCursor::End);
         end.insertText(update->text);
     }
-    Text1->moveCursor(QTextCursor::End);
-    Text1->ensureCursorVisible();
+    logText->moveCursor(QTextCursor::End);
+    logText->ensureCursorVisible();
 }
 
 void CommIndicator::showFileStatus()
 {
-    FileLine->setText(m_file.status());
-    FileLine->setToolTip(m_file.status());
-    Text1->setToolTip(QDir::toNativeSeparators(m_file.path()));
+    fileLine->setText(m_file.status());
+    fileLine->setToolTip(m_file.status());
+    logText->setToolTip(QDir::toNativeSeparators(m_file.path()));
 }

@@ -33,9 +33,9 @@ public:
     void setLogFile(const CommLogFile& file) { m_file = file; }
     const CommLogFile& logFile() const { return m_file; }
 
-    QPlainTextEdit* const Text1;
-    QPushButton* const Command1; // keep-alive display on / off
-    QLabel* const FileLine;
+    QPlainTextEdit* const logText;
+    QPushButton* const keepAliveButton; // keep-alive display on / off
+    QLabel* const fileLine;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,9 +1,9 @@
 #include "ControlBindings.h"
 
 #include "ParamBlocks.h"
-#include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 
 namespace {
 
@@ -67,23 +67,23 @@ std::optional<ControlBindings> ControlBindings::read(const MainWindowControls& c
 {
     BindingReader reader(error);
     ControlBindings b;
-    for (std::size_t i = 0; i < c.MyScrollBar.size(); ++i) {
-        b.sliders[i] = reader.scoped(element("MyScrollBar", i), c.MyScrollBar[i]->tagNew(),
-                                     &TagNew::parseSlider);
+    for (std::size_t i = 0; i < c.sliders.size(); ++i) {
+        b.sliders[i] =
+            reader.scoped(element("MyScrollBar", i), c.sliders[i]->tagNew(), &TagNew::parseSlider);
     }
-    for (std::size_t i = 0; i < c.MyNumber.size(); ++i) {
-        b.displays[i] =
-            reader.scoped(element("MyNumber", i), c.MyNumber[i]->tagNew(), &TagNew::parseDisplay);
+    for (std::size_t i = 0; i < c.digitDisplays.size(); ++i) {
+        b.displays[i] = reader.scoped(element("MyNumber", i), c.digitDisplays[i]->tagNew(),
+                                      &TagNew::parseDisplay);
     }
-    for (std::size_t i = 0; i < c.MyButton.size(); ++i) {
-        b.buttons[i] = reader.address(element("MyButton", i), c.MyButton[i]);
+    for (std::size_t i = 0; i < c.twoWayButtons.size(); ++i) {
+        b.buttons[i] = reader.address(element("MyButton", i), c.twoWayButtons[i]);
     }
-    b.input = reader.address(QStringLiteral("btnInput"), c.btnInput);
-    b.saveMode = reader.address(QStringLiteral("btnSaveMode(0)"), c.btnSaveMode[0]);
-    b.modeChange = reader.address(QStringLiteral("btnModeChange(0)"), c.btnModeChange[0]);
-    b.startMode = reader.address(QStringLiteral("btnShowStartMode"), c.btnShowStartMode);
-    b.fourWay = reader.address(QStringLiteral("btnFBX"), c.btnFBX);
-    b.lock = reader.address(QStringLiteral("btnLock"), c.btnLock);
+    b.input = reader.address(QStringLiteral("btnInput"), c.inputDisplay);
+    b.saveMode = reader.address(QStringLiteral("btnSaveMode(0)"), c.saveModeButtons[0]);
+    b.modeChange = reader.address(QStringLiteral("btnModeChange(0)"), c.modeChangeButtons[0]);
+    b.startMode = reader.address(QStringLiteral("btnShowStartMode"), c.startModeDisplay);
+    b.fourWay = reader.address(QStringLiteral("btnFBX"), c.fourWayDisplay);
+    b.lock = reader.address(QStringLiteral("btnLock"), c.lockButton);
     if (!reader.ok()) {
         return std::nullopt;
     }

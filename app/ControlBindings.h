@@ -16,10 +16,11 @@
 struct ControlBindings
 {
     // Unbound elements are empty.
-    std::array<std::optional<TagNew::SliderBinding>, MainWindowControls::ScrollBarCount> sliders;
-    std::array<std::optional<TagNew::DisplayBinding>, MainWindowControls::NumberCount> displays;
+    std::array<std::optional<TagNew::SliderBinding>, MainWindowControls::SliderCount> sliders;
+    std::array<std::optional<TagNew::DisplayBinding>, MainWindowControls::DigitDisplayCount>
+        displays;
     // Two-way buttons: each pair shares one address.
-    std::array<int, MainWindowControls::ButtonCount> buttons{};
+    std::array<int, MainWindowControls::TwoWayButtonCount> buttons{};
     // The common selectors and the lock.
     int input = 0;
     int saveMode = 0;

@@ -10,9 +10,10 @@
 #include "MainWindowControls.h"
 #include "ParamModel.h"
 #include "ParamRanges.h"
-#include "ScrollBar.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 
 #include <QWidget>
 
@@ -38,7 +39,7 @@ ControlRefresher::ControlRefresher(MainWindowContext& context, BandEditor& bands
 
 void ControlRefresher::RefreshControls(int flags, int filter)
 {
-    using Flag = MainWindowContext::RefreshFlag;
+    namespace Flag = RefreshFlags;
     if (flags & Flag::BandList) {
         m_bands.LoadGroupBands();
         m_bands.ShowBandKnobs();
@@ -65,12 +66,12 @@ void ControlRefresher::refreshDisplays(int filter)
 {
     ParamModel& model = m_context.model;
     const MainWindowControls& c = m_context.controls;
-    for (std::size_t i = 0; i < c.MyNumber.size(); ++i) {
+    for (std::size_t i = 0; i < c.digitDisplays.size(); ++i) {
         const auto& binding = m_context.bindings.displays[i];
-        if (!binding || (filter != MainWindowContext::AllAddresses && binding->address != filter)) {
+        if (!binding || (filter != RefreshFlags::AllAddresses && binding->address != filter)) {
             continue;
         }
-        c.MyNumber[i]->setValue(
+        c.digitDisplays[i]->setValue(
             FormatParam(model.store().entry(0, model.slotMode(binding->address), binding->address),
                         binding->field));
     }
@@ -80,9 +81,9 @@ void ControlRefresher::refreshSliders()
 {
     const ParamModel& model = m_context.model;
     const MainWindowControls& c = m_context.controls;
-    for (std::size_t i = 0; i < c.MyScrollBar.size(); ++i) {
+    for (std::size_t i = 0; i < c.sliders.size(); ++i) {
         if (const auto& binding = m_context.bindings.sliders[i]) {
-            c.MyScrollBar[i]->setValue(
+            c.sliders[i]->setValue(
                 model.store().value(0, model.slotMode(binding->address), binding->address));
         }
     }
@@ -98,31 +99,31 @@ void ControlRefresher::refreshButtons()
     };
     // A selector shows only the states it has pictures for; any other byte leaves it as it is.
     if (const int input = common(b.input); input <= ParamRanges::InputMax) {
-        c.btnInput->setValue(input);
+        c.inputDisplay->setValue(input);
     }
-    showPair(c.btnSaveMode, common(b.saveMode));
-    showPair(c.btnModeChange, common(b.modeChange));
+    showPair(c.saveModeButtons, common(b.saveMode));
+    showPair(c.modeChangeButtons, common(b.modeChange));
 
     const int bypass = m_bands.bypassAddress();
-    c.btnEQByPass->setValue(
+    c.bypassButton->setValue(
         bypass == EqGroup::None ? 0 : model.store().value(0, model.currentMode(), bypass));
 
-    for (std::size_t i = 0; i < c.MyButton.size(); ++i) {
+    for (std::size_t i = 0; i < c.twoWayButtons.size(); ++i) {
         const int byte = model.store().value(0, model.currentMode(), b.buttons[i]);
         if (byte <= 1) {
-            c.MyButton[i]->setValue(i % 2 == 0 ? 1 - byte : byte);
+            c.twoWayButtons[i]->setValue(i % 2 == 0 ? 1 - byte : byte);
         }
     }
     if (const int startMode = common(b.startMode); startMode <= ParamRanges::StartModeMax) {
-        c.btnShowStartMode->setValue(startMode);
+        c.startModeDisplay->setValue(startMode);
     }
     if (const int fourWay = common(b.fourWay); fourWay <= ParamRanges::FourWayMax) {
-        c.btnFBX->setValue(fourWay);
+        c.fourWayDisplay->setValue(fourWay);
     }
     // The lock shows the processor's lock state too, or its first press after a synchronisation
     // with a locked processor would lock it again instead of unlocking it.
     if (const int lock = common(b.lock); lock <= 1) {
-        c.btnLock->setValue(lock);
+        c.lockButton->setValue(lock);
     }
 }
 
@@ -131,10 +132,10 @@ void ControlRefresher::refreshBandReadouts(int filter)
     m_bands.ShowBandDots();
     ParamModel& model = m_context.model;
     const MainWindowControls& c = m_context.controls;
-    for (std::size_t i = 0; i < c.ShowNumberDot.size(); ++i) {
+    for (std::size_t i = 0; i < c.bandReadouts.size(); ++i) {
         const auto& binding = m_bands.readoutBinding(int(i));
-        if (binding && (filter == MainWindowContext::AllAddresses || binding->band == filter)) {
-            c.ShowNumberDot[i]->setValue(
+        if (binding && (filter == RefreshFlags::AllAddresses || binding->band == filter)) {
+            c.bandReadouts[i]->setValue(
                 BandTable::readout(model, model.currentMode(), binding->address, binding->field));
         }
     }
@@ -151,8 +152,8 @@ void ControlRefresher::refreshKnobs()
         fields[1] = BandEncoding::GainToByte(band.Gain);
         fields[2] = BandEncoding::QToByte(band.Q);
     }
-    m_context.controls.MKnobFreq->setValue(fields[0]);
-    m_context.controls.MKnobDb->setValue(fields[1]);
-    m_context.controls.MKnobQ->setValue(fields[2]);
+    m_context.controls.frequencyKnob->setValue(fields[0]);
+    m_context.controls.gainKnob->setValue(fields[1]);
+    m_context.controls.qKnob->setValue(fields[2]);
     m_bands.enableBandKnobs();
 }

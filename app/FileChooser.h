@@ -12,8 +12,8 @@ public:
     virtual ~FileChooser() = default;
     virtual QCoro::Task<QString> BrowsePresetFile() = 0;
     virtual QCoro::Task<QString> ChoosePresetSaveFile() = 0;
-    virtual QCoro::Task<QString> BrowseFilterFile() = 0;
-    virtual QCoro::Task<QString> ChooseFilterSaveFile() = 0;
+    virtual QCoro::Task<QString> browseFilterFile() = 0;
+    virtual QCoro::Task<QString> chooseFilterSaveFile() = 0;
     // A measured response, or a target curve of the same kind.
-    virtual QCoro::Task<QString> BrowseMeasurementFile() = 0;
+    virtual QCoro::Task<QString> browseMeasurementFile() = 0;
 };

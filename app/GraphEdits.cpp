@@ -3,55 +3,60 @@
 #include "BandEditor.h"
 #include "BandTable.h"
 #include "EqGraphView.h"
-#include "MainWindowContext.h"
-#include "MainWindowControls.h"
 #include "ParamModel.h"
-#include "ScrollBar.h"
+#include "RefreshFlags.h"
+#include "SkinnedSlider.h"
 #include "SliderMapping.h"
 #include "UndoHistory.h"
 
 #include <QTimer>
-#include <QWidget>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 using GraphGestures::ArrowKey;
 
-GraphEdits::GraphEdits(MainWindowContext& context, BandEditor& bands, EqGraphView& graph,
-                       QTimer& wheelStep)
-    : m_context(context)
-    , m_bands(bands)
+GraphEdits::GraphEdits(BandTable& bands, ParamModel& model, UndoHistory& undo,
+                       ControlsRefresh refresh, BandEditor& editor, EqGraphView& graph,
+                       BandKnobs knobs, QTimer& wheelStep)
+    : m_bands(bands)
+    , m_model(model)
+    , m_undo(undo)
+    , m_refresh(std::move(refresh))
+    , m_editor(editor)
     , m_graph(graph)
+    , m_knobs(knobs)
     , m_wheelStep(wheelStep)
 {}
 
 void GraphEdits::attach()
 {
-    QObject* owner = &m_context.window;
+    // The graph and the timer are the window's: they go with it.
     QObject::connect(
-        &m_graph, &EqGraphView::pressed, owner,
+        &m_graph, &EqGraphView::pressed, &m_graph,
         [this](QPointF point, bool tookFocus, bool fine) { pressed(point, tookFocus, fine); });
-    QObject::connect(&m_graph, &EqGraphView::moved, owner,
+    QObject::connect(&m_graph, &EqGraphView::moved, &m_graph,
                      [this](QPointF point, bool fine) { moved(point, fine); });
-    QObject::connect(&m_graph, &EqGraphView::released, owner, [this] { m_drag.reset(); });
-    QObject::connect(&m_graph, &EqGraphView::doubleClicked, owner, [this] { StepTowardsClick(); });
-    QObject::connect(&m_graph, &EqGraphView::arrowKeyPressed, owner,
+    QObject::connect(&m_graph, &EqGraphView::released, &m_graph, [this] { m_drag.reset(); });
+    QObject::connect(&m_graph, &EqGraphView::doubleClicked, &m_graph,
+                     [this] { StepTowardsClick(); });
+    QObject::connect(&m_graph, &EqGraphView::arrowKeyPressed, &m_graph,
                      [this](ArrowKey key) { keyDown(key); });
-    QObject::connect(&m_graph, &EqGraphView::wheelTurned, owner,
+    QObject::connect(&m_graph, &EqGraphView::wheelTurned, &m_graph,
                      [this](int notches) { wheelTurned(notches); });
-    QObject::connect(&m_graph, &EqGraphView::altWheelTurned, owner,
+    QObject::connect(&m_graph, &EqGraphView::altWheelTurned, &m_graph,
                      [this](QPointF point, int notches) { altWheelTurned(point, notches); });
     m_wheelStep.setSingleShot(true);
-    QObject::connect(&m_wheelStep, &QTimer::timeout, owner, [this] { wheelStepTick(); });
+    QObject::connect(&m_wheelStep, &QTimer::timeout, &m_wheelStep, [this] { wheelStepTick(); });
 }
 
 void GraphEdits::pressed(QPointF point, bool tookFocus, bool fine)
 {
     m_drag.reset();
-    if (const auto band = GraphGestures::HitTestBands(m_context.bands, m_graph.geometry(), point)) {
-        m_bands.SelectBand(*band);
-        m_drag.emplace(m_context.bands.current(), m_graph.geometry(),
-                       m_context.model.currentEqGroup(), point, fine);
+    if (const auto band = GraphGestures::HitTestBands(m_bands, m_graph.geometry(), point)) {
+        m_editor.SelectBand(*band);
+        m_drag.emplace(m_bands.current(), m_graph.geometry(), m_model.currentEqGroup(), point,
+                       fine);
     }
     m_lastPress = point;
     // A click that brings the focus is meant for the arrow keys, not for an edit.
@@ -65,32 +70,30 @@ void GraphEdits::moved(QPointF point, bool fine)
     if (!m_drag) {
         return;
     }
-    BandTable& bands = m_context.bands;
+    BandTable& bands = m_bands;
     const int band = bands.CurrentBand();
     const quint8 address = bands.current().Address;
-    ParamModel& model = m_context.model;
+    ParamModel& model = m_model;
     const int mode = model.currentMode();
     const GraphGestures::DraggedBand dragged = m_drag->moveTo(point, fine);
     const ParamStore::Fields stored = model.store().fields(mode, address);
     if (dragged == GraphGestures::DraggedBand{stored[0], stored[1]}) {
         return; // no undo point, no redraw, no frame
     }
-    m_context.undo.NoteChange();
+    m_undo.NoteChange();
     model.store().setValue(0, mode, address, dragged.frequencyIndex);
     model.store().setValue(1, mode, address, dragged.gainByte);
     bands.setCurrentField(0, dragged.frequencyIndex);
     bands.setCurrentField(1, dragged.gainByte);
     // Sent once the events waiting have run: however fast the mouse, one send per turn.
     m_graph.setPendingSendBand(band);
-    m_context.RefreshControls(MainWindowContext::Curve | MainWindowContext::Knobs |
-                                  MainWindowContext::BandReadouts,
-                              band);
+    m_refresh(RefreshFlags::Curve | RefreshFlags::Knobs | RefreshFlags::BandReadouts, band);
 }
 
 void GraphEdits::StepTowardsClick()
 {
     const ArrowKey key =
-        GraphGestures::StepTowardsClick(m_context.bands.current(), m_graph.geometry(), m_lastPress);
+        GraphGestures::StepTowardsClick(m_bands.current(), m_graph.geometry(), m_lastPress);
     if (key != ArrowKey::None) {
         keyDown(key);
     }
@@ -98,53 +101,53 @@ void GraphEdits::StepTowardsClick()
 
 void GraphEdits::keyDown(ArrowKey key)
 {
-    m_context.undo.NoteChange();
-    ScrollBar* gain = m_context.controls.MKnobDb; // its value is the gain byte: 0 is +15 dB
-    ScrollBar* frequency = m_context.controls.MKnobFreq;
+    m_undo.NoteChange();
+    SkinnedSlider* gain = m_knobs.gain; // its value is the gain byte: 0 is +15 dB
+    SkinnedSlider* frequency = m_knobs.frequency;
     // A cut has no gain to step: its gain knob is disabled.
-    if (m_context.bands.current().Kind != BandKind::Peaking &&
+    if (m_bands.current().Kind != BandKind::Peaking &&
         (key == ArrowKey::Up || key == ArrowKey::Down)) {
         key = ArrowKey::None;
     }
     switch (key) {
     case ArrowKey::Down:
         gain->setValue(gain->value() + 1); // held at the knob's maximum
-        m_bands.knobChanged(1);
+        m_editor.knobChanged(1);
         break;
     case ArrowKey::Up:
         if (gain->value() != 0) {
             gain->setValue(gain->value() - 1);
-            m_bands.knobChanged(1);
+            m_editor.knobChanged(1);
         }
         break;
     case ArrowKey::Right:
         frequency->setValue(frequency->value() + 1);
-        m_bands.knobChanged(0);
+        m_editor.knobChanged(0);
         break;
     case ArrowKey::Left:
         if (frequency->value() != 0) {
             frequency->setValue(frequency->value() - 1);
-            m_bands.knobChanged(0);
+            m_editor.knobChanged(0);
         }
         break;
     case ArrowKey::None:
         break;
     }
-    m_context.RefreshControls(MainWindowContext::BandReadouts, m_context.bands.CurrentBand());
+    m_refresh(RefreshFlags::BandReadouts, m_bands.CurrentBand());
 }
 
 void GraphEdits::stepQ(int steps)
 {
-    if (m_context.bands.current().Kind != BandKind::Peaking) {
+    if (m_bands.current().Kind != BandKind::Peaking) {
         return; // a cut's Q knob is disabled
     }
-    ScrollBar* q = m_context.controls.MKnobQ; // its value is the Q byte, one position a step
+    SkinnedSlider* q = m_knobs.q; // its value is the Q byte, one position a step
     const int position =
         std::clamp(SliderMapping::qToPosition(q->value()) + steps, 0, q->maxValue());
     const int byte = SliderMapping::positionToQ(position);
     if (byte != q->value()) {
         q->setValue(byte);
-        m_bands.knobChanged(2);
+        m_editor.knobChanged(2);
     }
 }
 
@@ -157,13 +160,13 @@ void GraphEdits::wheelTurned(int notches)
 void GraphEdits::altWheelTurned(QPointF point, int notches)
 {
     // Only over a marker: that band is selected and its Q stepped.
-    const auto band = GraphGestures::HitTestBands(m_context.bands, m_graph.geometry(), point);
+    const auto band = GraphGestures::HitTestBands(m_bands, m_graph.geometry(), point);
     if (!band) {
         return;
     }
-    if (*band != m_context.bands.CurrentBand()) {
+    if (*band != m_bands.CurrentBand()) {
         m_pendingQNotches = 0;
-        m_bands.SelectBand(*band);
+        m_editor.SelectBand(*band);
     }
     m_pendingQNotches += notches;
     m_wheelStep.start();

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "BandKnobs.h"
 #include "GraphGestures.h"
+#include "RefreshFlags.h"
 
 #include <QPointF>
 #include <optional>
 
 class BandEditor;
+class BandTable;
 class EqGraphView;
+class ParamModel;
 class QTimer;
-struct MainWindowContext;
+class UndoHistory;
 
 // Editing the bands on the graph: a press takes hold of a marker and selects its band, or steps
 // the selected band towards the press (unless the press only gave the graph the focus); a drag
@@ -19,8 +23,8 @@ struct MainWindowContext;
 class GraphEdits
 {
 public:
-    GraphEdits(MainWindowContext& context, BandEditor& bands, EqGraphView& graph,
-               QTimer& wheelStep);
+    GraphEdits(BandTable& bands, ParamModel& model, UndoHistory& undo, ControlsRefresh refresh,
+               BandEditor& editor, EqGraphView& graph, BandKnobs knobs, QTimer& wheelStep);
 
     void attach();
 
@@ -36,9 +40,13 @@ private:
     void altWheelTurned(QPointF point, int notches);
     void wheelStepTick();
 
-    MainWindowContext& m_context;
-    BandEditor& m_bands;
+    BandTable& m_bands;
+    ParamModel& m_model;
+    UndoHistory& m_undo;
+    ControlsRefresh m_refresh;
+    BandEditor& m_editor;
     EqGraphView& m_graph;
+    BandKnobs m_knobs;
     QTimer& m_wheelStep;                           // Timer7
     std::optional<GraphGestures::BandDrag> m_drag; // BandDragging while it holds one
     QPointF m_lastPress;

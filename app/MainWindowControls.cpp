@@ -2,9 +2,9 @@
 
 #include "C_ProgressBar.h"
 #include "Form.h"
-#include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -51,55 +51,55 @@ std::optional<MainWindowControls> MainWindowControls::find(const Form& form, QSt
 {
     MainWindowControls c;
     Finder f(form);
-    f.get(c.SimpControl2, "SimpControl2");
-    f.get(c.btnClose, "btnClose");
-    f.get(c.btnImport, "btnImport");
-    f.get(c.btnSave, "btnSave");
-    f.get(c.btnUpload, "btnUpload");
-    f.get(c.SimpControl4, "SimpControl4");
-    f.get(c.SimpControl7, "SimpControl7");
-    f.get(c.btnSaveMode, "btnSaveMode");
-    f.get(c.btnModeChange, "btnModeChange");
-    f.get(c.btnLock, "btnLock");
-    f.get(c.btnMode, "btnMode");
-    f.get(c.btnParaShow, "btnParaShow");
-    f.get(c.btnShowSub1, "btnShowSub1");
-    f.get(c.btnShowMode, "btnShowMode");
-    f.get(c.btnUp1, "btnUp1");
-    f.get(c.btnDown1, "btnDown1");
-    f.get(c.btnStartModeI, "btnStartModeI");
-    f.get(c.btnInput, "btnInput");
-    f.get(c.btnStartModeD, "btnStartModeD");
-    f.get(c.btnShowStartMode, "btnShowStartMode");
-    f.get(c.btnFBX, "btnFBX");
-    f.get(c.btnUp2, "btnUp2");
-    f.get(c.btnDown2, "btnDown2");
-    f.get(c.MShowProgress, "MShowProgress");
-    f.get(c.Picture1, "Picture1");
-    f.get(c.C_ProgressBar1, "C_ProgressBar1");
-    f.get(c.MKnobFreq, "MKnobFreq");
-    f.get(c.MKnobDb, "MKnobDb");
-    f.get(c.MKnobQ, "MKnobQ");
-    f.get(c.sLine1, "sLine1");
-    f.get(c.sLine2, "sLine2");
-    f.get(c.btnShowPointN, "btnShowPointN");
-    f.get(c.btnLeft1, "btnLeft1");
-    f.get(c.btnRight1, "btnRight1");
-    f.get(c.btnEQByPass, "btnEQByPass");
-    f.get(c.btnReset, "btnReset");
-    f.get(c.ScrollTone, "ScrollTone");
-    f.get(c.Frame1, "Frame1");
-    f.get(c.Frame2, "Frame2");
-    f.get(c.SimpControl6, "SimpControl6");
-    f.get(c.btnShowDot1, "btnShowDot1");
-    f.get(c.ShowNumberDot, "ShowNumberDot");
-    f.get(c.Text1, "Text1");
-    f.get(c.MyScrollBar, "MyScrollBar");
-    f.get(c.MyNumber, "MyNumber");
-    f.get(c.MyButton, "MyButton");
-    f.get(c.Check2, "Check2");
-    f.get(c.Label1, "Label1");
-    f.get(c.Label2, "Label2");
+    f.get(c.titleStrip, "SimpControl2");
+    f.get(c.closeButton, "btnClose");
+    f.get(c.importButton, "btnImport");
+    f.get(c.saveButton, "btnSave");
+    f.get(c.uploadButton, "btnUpload");
+    f.get(c.undoButton, "SimpControl4");
+    f.get(c.redoButton, "SimpControl7");
+    f.get(c.saveModeButtons, "btnSaveMode");
+    f.get(c.modeChangeButtons, "btnModeChange");
+    f.get(c.lockButton, "btnLock");
+    f.get(c.groupTabs, "btnMode");
+    f.get(c.panelsTab, "btnParaShow");
+    f.get(c.groupMarker, "btnShowSub1");
+    f.get(c.modeNumber, "btnShowMode");
+    f.get(c.modeUp, "btnUp1");
+    f.get(c.modeDown, "btnDown1");
+    f.get(c.inputArrows, "btnStartModeI");
+    f.get(c.inputDisplay, "btnInput");
+    f.get(c.startModeArrows, "btnStartModeD");
+    f.get(c.startModeDisplay, "btnShowStartMode");
+    f.get(c.fourWayDisplay, "btnFBX");
+    f.get(c.fourWayUp, "btnUp2");
+    f.get(c.fourWayDown, "btnDown2");
+    f.get(c.connectionLamp, "MShowProgress");
+    f.get(c.graph, "Picture1");
+    f.get(c.transferProgress, "C_ProgressBar1");
+    f.get(c.frequencyKnob, "MKnobFreq");
+    f.get(c.gainKnob, "MKnobDb");
+    f.get(c.qKnob, "MKnobQ");
+    f.get(c.bandLineLeft, "sLine1");
+    f.get(c.bandLineRight, "sLine2");
+    f.get(c.bandName, "btnShowPointN");
+    f.get(c.previousBand, "btnLeft1");
+    f.get(c.nextBand, "btnRight1");
+    f.get(c.bypassButton, "btnEQByPass");
+    f.get(c.groupResetButton, "btnReset");
+    f.get(c.toneKey, "ScrollTone");
+    f.get(c.bandPanel, "Frame1");
+    f.get(c.parameterPanels, "Frame2");
+    f.get(c.panelTabStrips, "SimpControl6");
+    f.get(c.bandMarkers, "btnShowDot1");
+    f.get(c.bandReadouts, "ShowNumberDot");
+    f.get(c.bandValueEntry, "Text1");
+    f.get(c.sliders, "MyScrollBar");
+    f.get(c.digitDisplays, "MyNumber");
+    f.get(c.twoWayButtons, "MyButton");
+    f.get(c.redrawMeterCheck, "Check2");
+    f.get(c.resizeGrip, "Label1");
+    f.get(c.noticeLine, "Label2");
     if (!f.missing().isEmpty()) {
         error = QStringLiteral("The window design has no control %1.").arg(f.missing());
         return std::nullopt;

@@ -8,30 +8,30 @@ namespace MainWindowToolTips {
 void apply(const MainWindowControls& c)
 {
     const std::initializer_list<std::pair<SimpControl*, const char16_t*>> tips{
-        {c.btnImport, u"导入预设文件（*.PA），并上传到处理器"},
-        {c.btnSave, u"保存为预设文件（*.PA）"},
-        {c.btnUpload, u"上传全部参数到处理器"},
-        {c.SimpControl4, u"撤销"},
-        {c.SimpControl7, u"重做"},
-        {c.btnLock, u"锁定 / 解锁处理器面板"},
-        {c.btnClose, u"关闭"},
-        {c.btnUp1, u"模式：上一个"},
-        {c.btnDown1, u"模式：下一个"},
-        {c.btnStartModeI[0], u"输入：上一个"},
-        {c.btnStartModeI[1], u"输入：下一个"},
-        {c.btnStartModeD[0], u"开机模式：上一个"},
-        {c.btnStartModeD[1], u"开机模式：下一个"},
-        {c.btnUp2, u"FBX：上一档"},
-        {c.btnDown2, u"FBX：下一档"},
-        {c.btnLeft1, u"上一个频段"},
-        {c.btnRight1, u"下一个频段"},
-        {c.btnEQByPass, u"均衡开关（关：旁通）"},
-        {c.btnReset, u"复位：当前均衡组恢复出厂频段"},
+        {c.importButton, u"导入预设文件（*.PA），并上传到处理器"},
+        {c.saveButton, u"保存为预设文件（*.PA）"},
+        {c.uploadButton, u"上传全部参数到处理器"},
+        {c.undoButton, u"撤销"},
+        {c.redoButton, u"重做"},
+        {c.lockButton, u"锁定 / 解锁处理器面板"},
+        {c.closeButton, u"关闭"},
+        {c.modeUp, u"模式：上一个"},
+        {c.modeDown, u"模式：下一个"},
+        {c.inputArrows[0], u"输入：上一个"},
+        {c.inputArrows[1], u"输入：下一个"},
+        {c.startModeArrows[0], u"开机模式：上一个"},
+        {c.startModeArrows[1], u"开机模式：下一个"},
+        {c.fourWayUp, u"FBX：上一档"},
+        {c.fourWayDown, u"FBX：下一档"},
+        {c.previousBand, u"上一个频段"},
+        {c.nextBand, u"下一个频段"},
+        {c.bypassButton, u"均衡开关（关：旁通）"},
+        {c.groupResetButton, u"复位：当前均衡组恢复出厂频段"},
     };
     for (const auto& [control, tip] : tips) {
         control->setToolTip(QString::fromUtf16(tip));
     }
-    c.Picture1->setToolTip(
+    c.graph->setToolTip(
         QStringLiteral("拖动标记：改变频率和增益（按住 Shift 微调，速度为十分之一）\n"
                        "单击所选标记的旁边或上下：向单击处走一步\n"
                        "方向键、滚轮：改变所选频段（滚轮一格 0.2 dB）\n"

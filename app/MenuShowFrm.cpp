@@ -22,45 +22,45 @@ constexpr QSize InitialSize(420, 600);
 
 MenuShowFrm::MenuShowFrm(ParamModel::MenuShowFlags& flags, QWidget* parent)
     : QDialog(parent)
-    , Label1(new QLabel(Hint, this))
-    , List1(new QListView(this))
-    , Command1(new QPushButton(TickAllCaption, this))
-    , Command2(new QPushButton(UntickAllCaption, this))
-    , Command3(new QPushButton(SaveCaption, this))
+    , hint(new QLabel(Hint, this))
+    , entryList(new QListView(this))
+    , tickAllButton(new QPushButton(TickAllCaption, this))
+    , untickAllButton(new QPushButton(UntickAllCaption, this))
+    , saveButton(new QPushButton(SaveCaption, this))
     , m_flags(flags)
     , m_model(new MenuShowModel(MenuTable::instance(), flags, this))
 {
     setWindowTitle(Caption);
     setFont(AppStyle::dialogFont());
-    const std::pair<QWidget*, const char*> names[] = {{Label1, "Label1"},
-                                                      {List1, "List1"},
-                                                      {Command1, "Command1"},
-                                                      {Command2, "Command2"},
-                                                      {Command3, "Command3"}};
+    const std::pair<QWidget*, const char*> names[] = {{hint, "Label1"},
+                                                      {entryList, "List1"},
+                                                      {tickAllButton, "Command1"},
+                                                      {untickAllButton, "Command2"},
+                                                      {saveButton, "Command3"}};
     for (const auto& [control, name] : names) {
         control->setObjectName(QLatin1String(name));
     }
-    Label1->setWordWrap(true);
-    List1->setModel(m_model);
-    AppStyle::showCheckBoxOutlines(*List1);
-    List1->setUniformItemSizes(true);
-    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List1->scrollToTop();
+    hint->setWordWrap(true);
+    entryList->setModel(m_model);
+    AppStyle::showCheckBoxOutlines(*entryList);
+    entryList->setUniformItemSizes(true);
+    entryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    entryList->scrollToTop();
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {Command1, Command2, Command3}) {
+    for (QPushButton* button : {tickAllButton, untickAllButton, saveButton}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(List1, 1);
+    layout->addWidget(hint);
+    layout->addWidget(entryList, 1);
     layout->addLayout(buttons);
     resize(InitialSize);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { m_model->tickAll(true); });
-    connect(Command2, &QPushButton::clicked, this, [this] { m_model->tickAll(false); });
-    connect(Command3, &QPushButton::clicked, this, &MenuShowFrm::save);
+    connect(tickAllButton, &QPushButton::clicked, this, [this] { m_model->tickAll(true); });
+    connect(untickAllButton, &QPushButton::clicked, this, [this] { m_model->tickAll(false); });
+    connect(saveButton, &QPushButton::clicked, this, &MenuShowFrm::save);
 }
 
 void MenuShowFrm::save()

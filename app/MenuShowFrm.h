@@ -24,11 +24,11 @@ public:
     bool isSaved() const { return m_saved; }
     MenuShowModel& model() { return *m_model; }
 
-    QLabel* const Label1;
-    QListView* const List1;
-    QPushButton* const Command1; // tick all
-    QPushButton* const Command2; // untick all
-    QPushButton* const Command3; // save
+    QLabel* const hint;
+    QListView* const entryList;
+    QPushButton* const tickAllButton;   // tick all
+    QPushButton* const untickAllButton; // untick all
+    QPushButton* const saveButton;      // save
 
 private:
     void save();

@@ -3,11 +3,11 @@
 #include "BandEditor.h"
 #include "BandTable.h"
 #include "BandValueEntry.h"
-#include "DeviceLink.h"
+#include "EditSender.h"
 #include "Frames.h"
-#include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 #include "UndoHistory.h"
 #include "UserMessages.h"
@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <utility>
 
 namespace {
 
@@ -24,43 +25,51 @@ constexpr QPointF BoxOffset(100, 90);
 
 } // namespace
 
-NumericBandEntry::NumericBandEntry(MainWindowContext& context, BandEditor& bands,
-                                   const WindowLayout& layout)
-    : m_context(context)
-    , m_bands(bands)
+NumericBandEntry::NumericBandEntry(BandTable& bands, ParamModel& model, UndoHistory& undo,
+                                   ControlsRefresh refresh, EditSender& sender,
+                                   UserMessages& messages, const BandEditor& editor,
+                                   const WindowLayout& layout, const QWidget& window,
+                                   Controls controls)
+    : m_bands(bands)
+    , m_model(model)
+    , m_undo(undo)
+    , m_refresh(std::move(refresh))
+    , m_sender(sender)
+    , m_messages(messages)
+    , m_editor(editor)
     , m_layout(layout)
+    , m_window(window)
+    , m_controls(controls)
 {}
 
 void NumericBandEntry::attach()
 {
-    MainWindowControls& c = m_context.controls;
     for (int readout = 0; readout < MainWindowControls::BandReadoutCount; ++readout) {
-        QObject::connect(c.ShowNumberDot[readout], &ShowNumber::Click, this,
+        QObject::connect(m_controls.readouts[readout], &ShowNumber::Click, this,
                          [this, readout] { open(readout); });
     }
-    QObject::connect(c.Text1, &QLineEdit::returnPressed, this, &NumericBandEntry::commit);
-    c.Text1->installEventFilter(this);
+    QObject::connect(m_controls.box, &QLineEdit::returnPressed, this, &NumericBandEntry::commit);
+    m_controls.box->installEventFilter(this);
 }
 
 bool NumericBandEntry::isOpen() const
 {
-    return m_context.controls.Text1->isVisible();
+    return m_controls.box->isVisible();
 }
 
 void NumericBandEntry::open(int readout)
 {
-    const auto& binding = m_bands.readoutBinding(readout);
+    const auto& binding = m_editor.readoutBinding(readout);
     if (!binding) {
         return;
     }
     m_target = binding;
-    QLineEdit* box = m_context.controls.Text1;
-    const ShowNumber* shown = m_context.controls.ShowNumberDot[readout];
+    QLineEdit* box = m_controls.box;
+    const ShowNumber* shown = m_controls.readouts[readout];
     const QRectF place = WindowLayout::twipsGeometry(shown);
     const QRectF boxPlace = WindowLayout::twipsGeometry(box);
     WindowLayout::setTwipsGeometry(
-        box, QRectF(place.topLeft() + BoxOffset * m_layout.LabelScale(m_context.window),
-                    boxPlace.size()));
+        box, QRectF(place.topLeft() + BoxOffset * m_layout.LabelScale(m_window), boxPlace.size()));
     box->setText(BandValueEntry::openingText(binding->field, shown->value()));
     box->show();
     box->raise();
@@ -72,13 +81,13 @@ void NumericBandEntry::open(int readout)
 void NumericBandEntry::discard()
 {
     qApp->removeEventFilter(this);
-    QLineEdit* box = m_context.controls.Text1;
+    QLineEdit* box = m_controls.box;
     // Ended by a key, the focus goes back to the graph for the arrow keys, not to whatever
     // comes next.
     const bool hadFocus = box->hasFocus();
     box->hide();
     if (hadFocus) {
-        m_context.controls.Picture1->setFocus(Qt::OtherFocusReason);
+        m_controls.graph->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -88,39 +97,36 @@ void NumericBandEntry::commit()
         return;
     }
     const TagNew::BandDisplayBinding target = *m_target;
-    QLineEdit* box = m_context.controls.Text1;
-    ParamModel& model = m_context.model;
+    QLineEdit* box = m_controls.box;
+    ParamModel& model = m_model;
     const BandValueEntry::Result result = BandValueEntry::commit(
-        box->text(), target.field, m_context.bands.band(target.band).Kind, model.currentEqGroup());
+        box->text(), target.field, m_bands.band(target.band).Kind, model.currentEqGroup());
     using Outcome = BandValueEntry::Result::Outcome;
     if (result.outcome == Outcome::NotNumber) {
-        m_context.messages.showMessage(UserMessages::Icon::Exclamation, NotNumberMessage);
+        m_messages.showMessage(UserMessages::Icon::Exclamation, NotNumberMessage);
     }
     if (result.outcome != Outcome::Stored) {
         discard();
         return;
     }
-    m_context.undo.SaveUndo();
+    m_undo.SaveUndo();
     if (!result.limitText.isEmpty()) {
         box->setText(result.limitText);
     }
     const int mode = model.currentMode();
-    m_context.bands.setCurrentBand(target.band);
+    m_bands.setCurrentBand(target.band);
     model.store().setValue(target.field, mode, target.address, result.byte);
-    m_context.RefreshControls(MainWindowContext::BandList | MainWindowContext::Curve |
-                                  MainWindowContext::Knobs | MainWindowContext::BandReadouts,
-                              MainWindowContext::AllAddresses);
-    if (m_context.online()) {
-        // On its way, or waiting its turn; the box closes without waiting for the answer.
-        m_context.link.SendFrame(Frames::ParamWrite, mode, target.address, Frames::StoredBytes,
-                                 ReplyTimeout::Normal);
-    }
+    m_refresh(RefreshFlags::BandList | RefreshFlags::Curve | RefreshFlags::Knobs |
+                  RefreshFlags::BandReadouts,
+              RefreshFlags::AllAddresses);
+    // On its way, or waiting its turn; the box closes without waiting for the answer.
+    m_sender.write(mode, target.address, Frames::StoredBytes);
     discard();
 }
 
 bool NumericBandEntry::eventFilter(QObject* watched, QEvent* event)
 {
-    QLineEdit* box = m_context.controls.Text1;
+    QLineEdit* box = m_controls.box;
     switch (event->type()) {
     case QEvent::FocusOut:
         if (watched == box) {

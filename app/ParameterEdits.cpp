@@ -2,16 +2,19 @@
 
 #include "ControlBindings.h"
 #include "DeviceLink.h"
+#include "EditSender.h"
 #include "Frames.h"
 #include "LinkSequence.h"
-#include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
-#include "ScrollBar.h"
+#include "RefreshFlags.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 #include "UserMessages.h"
 
 #include <QApplication>
+#include <QWidget>
+#include <utility>
 
 namespace {
 
@@ -22,76 +25,86 @@ constexpr int LastUnsentSlider = 24;
 
 } // namespace
 
-ParameterEdits::ParameterEdits(MainWindowContext& context)
-    : m_context(context)
+ParameterEdits::ParameterEdits(ParamModel& model, const ControlBindings& bindings,
+                               UndoHistory& undo, ControlsRefresh refresh, EditSender& sender,
+                               DeviceLink& link, UserMessages& messages, QWidget& window,
+                               Controls controls)
+    : m_model(model)
+    , m_bindings(bindings)
+    , m_undo(undo)
+    , m_refresh(std::move(refresh))
+    , m_sender(sender)
+    , m_link(link)
+    , m_messages(messages)
+    , m_window(window)
+    , m_controls(controls)
 {}
 
 void ParameterEdits::attach()
 {
-    MainWindowControls& c = m_context.controls;
-    QObject* owner = &m_context.window;
-    for (int i = 0; i < MainWindowControls::ScrollBarCount; ++i) {
-        QObject::connect(c.MyScrollBar[i], &ScrollBar::Scroll, owner,
+    // Each connection lives as long as the control it comes from.
+    const Controls& c = m_controls;
+    for (int i = 0; i < MainWindowControls::SliderCount; ++i) {
+        QObject::connect(c.sliders[i], &SkinnedSlider::Scroll, c.sliders[i],
                          [this, i] { sliderMoved(i); });
     }
-    for (int i = 0; i < MainWindowControls::ButtonCount; ++i) {
-        QObject::connect(c.MyButton[i], &SimpControl::Click, owner,
+    for (int i = 0; i < MainWindowControls::TwoWayButtonCount; ++i) {
+        QObject::connect(c.twoWayButtons[i], &SimpControl::Click, c.twoWayButtons[i],
                          [this, i] { buttonClicked(i); });
     }
-    QObject::connect(c.SimpControl4, &SimpControl::Click, owner, [this] { undo(); });
-    QObject::connect(c.SimpControl7, &SimpControl::Click, owner, [this] { redo(); });
-    QObject::connect(c.btnLock, &SimpControl::Click, owner, [this] { lockClicked(); });
+    QObject::connect(c.undoButton, &SimpControl::Click, c.undoButton, [this] { undo(); });
+    QObject::connect(c.redoButton, &SimpControl::Click, c.redoButton, [this] { redo(); });
+    QObject::connect(c.lockButton, &SimpControl::Click, c.lockButton, [this] { lockClicked(); });
 }
 
 void ParameterEdits::sliderMoved(int index)
 {
-    const auto& binding = m_context.bindings.sliders[index];
+    const auto& binding = m_bindings.sliders[index];
     if (!binding) {
         return;
     }
-    ScrollBar* slider = m_context.controls.MyScrollBar[index];
-    m_context.undo.NoteChange();
-    const int mode = m_context.model.slotMode(binding->address);
-    m_context.model.store().setValue(0, mode, binding->address, quint8(slider->value()));
-    m_context.RefreshControls(MainWindowContext::Displays, binding->address);
+    SkinnedSlider* slider = m_controls.sliders[index];
+    m_undo.NoteChange();
+    const int mode = m_model.slotMode(binding->address);
+    m_model.store().setValue(0, mode, binding->address, quint8(slider->value()));
+    m_refresh(RefreshFlags::Displays, binding->address);
     if (index >= FirstUnsentSlider && index <= LastUnsentSlider) {
         return;
     }
-    m_context.sendWhileDisabled(slider, mode, binding->address, slider->value());
+    m_sender.sendWhileDisabled(slider, mode, binding->address, slider->value());
 }
 
 void ParameterEdits::buttonClicked(int index)
 {
-    SimpControl* button = m_context.controls.MyButton[index];
-    const int address = m_context.bindings.buttons[index];
-    const int mode = m_context.model.currentMode();
-    m_context.model.store().setValue(0, mode, address, quint8(index % 2));
-    m_context.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
-    m_context.sendWhileDisabled(button, mode, address, Frames::StoredBytes);
+    SimpControl* button = m_controls.twoWayButtons[index];
+    const int address = m_bindings.buttons[index];
+    const int mode = m_model.currentMode();
+    m_model.store().setValue(0, mode, address, quint8(index % 2));
+    m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+    m_sender.sendWhileDisabled(button, mode, address, Frames::StoredBytes);
 }
 
 void ParameterEdits::undo()
 {
-    restore(&UndoHistory::UndoStep, m_context.controls.SimpControl4);
+    restore(&UndoHistory::UndoStep, m_controls.undoButton);
 }
 
 void ParameterEdits::redo()
 {
-    restore(&UndoHistory::RedoStep, m_context.controls.SimpControl7);
+    restore(&UndoHistory::RedoStep, m_controls.redoButton);
 }
 
 QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
 {
-    UndoHistory& history = m_context.undo;
-    if (!m_context.online()) {
+    UndoHistory& history = m_undo;
+    if (!m_sender.online()) {
         if (std::optional<SnapshotRestore> restore = (history.*step)()) {
             restore->finish();
-            m_context.RefreshControls(MainWindowContext::Everything,
-                                      MainWindowContext::AllAddresses);
+            m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
         }
         co_return;
     }
-    LinkSequence sequence(m_context.link);
+    LinkSequence sequence(m_link);
     if (!sequence.isOpen()) {
         QApplication::beep();  // a transfer runs; the history stays where it is
         button->showRefusal(); // seen too, where a beep is not heard
@@ -101,7 +114,7 @@ QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
     if (!restore) {
         co_return;
     }
-    m_context.window.setEnabled(false);
+    m_window.setEnabled(false);
     // Each changed address goes out before the next is restored; a failed send leaves the rest.
     while (const auto changed = restore->next()) {
         const bool answered =
@@ -111,27 +124,27 @@ QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
             break;
         }
     }
-    m_context.window.setEnabled(true);
-    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    m_window.setEnabled(true);
+    m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
 }
 
 QCoro::Task<> ParameterEdits::lockClicked()
 {
-    if (!m_context.online()) {
-        m_context.messages.showMessage(UserMessages::Icon::Exclamation, OfflineMessage);
+    if (!m_sender.online()) {
+        m_messages.showMessage(UserMessages::Icon::Exclamation, OfflineMessage);
         co_return;
     }
-    m_context.undo.SaveUndo();
-    SimpControl* lock = m_context.controls.btnLock;
+    m_undo.SaveUndo();
+    SimpControl* lock = m_controls.lockButton;
     const int previous = lock->value();
     const int value = 1 - previous;
     lock->setValue(value);
-    const int address = m_context.bindings.lock;
-    m_context.model.store().setValue(0, 0, address, quint8(value));
-    const bool sent = co_await m_context.sendWithWindowDisabled(0, address, value);
+    const int address = m_bindings.lock;
+    m_model.store().setValue(0, 0, address, quint8(value));
+    const bool sent = co_await m_sender.sendWithWindowDisabled(0, address, value);
     if (!sent) {
         // The processor kept its lock (the failure has been told); so does the program.
         lock->setValue(previous);
-        m_context.model.store().setValue(0, 0, address, quint8(previous));
+        m_model.store().setValue(0, 0, address, quint8(previous));
     }
 }

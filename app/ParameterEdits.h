@@ -1,13 +1,21 @@
 #pragma once
 
+#include "MainWindowControls.h"
+#include "RefreshFlags.h"
 #include "UndoHistory.h"
 
 #include <QCoro/QCoroTask>
 #include <QString>
+#include <array>
 
+class DeviceLink;
+class EditSender;
+class ParamModel;
+class QWidget;
 class SimpControl;
-
-struct MainWindowContext;
+class SkinnedSlider;
+class UserMessages;
+struct ControlBindings;
 
 // Edits of the bound controls and their history: the sliders and two-way buttons write the store,
 // refresh what shows the same address and send the change; undo and redo restore a snapshot and
@@ -18,7 +26,24 @@ public:
     static inline const QString OfflineMessage =
         QStringLiteral("Please get your device online first. ");
 
-    explicit ParameterEdits(MainWindowContext& context);
+    // The bound sliders and two-way buttons, undo, redo and the lock.
+    struct Controls
+    {
+        std::array<SkinnedSlider*, MainWindowControls::SliderCount> sliders;
+        std::array<SimpControl*, MainWindowControls::TwoWayButtonCount> twoWayButtons;
+        SimpControl* undoButton;
+        SimpControl* redoButton;
+        SimpControl* lockButton;
+
+        static Controls of(const MainWindowControls& c)
+        {
+            return {c.sliders, c.twoWayButtons, c.undoButton, c.redoButton, c.lockButton};
+        }
+    };
+
+    ParameterEdits(ParamModel& model, const ControlBindings& bindings, UndoHistory& undo,
+                   ControlsRefresh refresh, EditSender& sender, DeviceLink& link,
+                   UserMessages& messages, QWidget& window, Controls controls);
 
     void attach();
 
@@ -33,5 +58,13 @@ private:
     // The button shows a refusal when a transfer keeps the step from running.
     QCoro::Task<> restore(HistoryStep step, SimpControl* button);
 
-    MainWindowContext& m_context;
+    ParamModel& m_model;
+    const ControlBindings& m_bindings;
+    UndoHistory& m_undo;
+    ControlsRefresh m_refresh;
+    EditSender& m_sender;
+    DeviceLink& m_link;
+    UserMessages& m_messages;
+    QWidget& m_window;
+    Controls m_controls;
 };

@@ -1,16 +1,15 @@
 #include "PresetCommands.h"
 
 #include "BulkTransfer.h"
-#include "ControlBindings.h"
 #include "DeviceLink.h"
 #include "FileChooser.h"
 #include "ImportNotice.h"
 #include "ImportPreset.h"
-#include "MainWindowContext.h"
 #include "MainWindowControls.h"
 #include "ParamModel.h"
 #include "PartialUpload.h"
 #include "ReadBackReport.h"
+#include "RefreshFlags.h"
 #include "SavePreset.h"
 #include "SimpControl.h"
 #include "UndoHistory.h"
@@ -20,20 +19,36 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 
-PresetCommands::PresetCommands(MainWindowContext& context, BulkTransfer& bulk, FileChooser& files)
-    : m_context(context)
+PresetCommands::Controls PresetCommands::Controls::of(const MainWindowControls& c)
+{
+    return {c.uploadButton, c.saveButton, c.importButton, c.noticeLine};
+}
+
+PresetCommands::PresetCommands(ParamModel& model, int lockAddress, UndoHistory& undo,
+                               ControlsRefresh refresh, DeviceLink& link, BulkTransfer& bulk,
+                               FileChooser& files, UserMessages& messages, QWidget& window,
+                               Controls controls)
+    : m_model(model)
+    , m_lockAddress(lockAddress)
+    , m_undo(undo)
+    , m_refresh(std::move(refresh))
+    , m_link(link)
     , m_bulk(bulk)
     , m_files(files)
+    , m_messages(messages)
+    , m_window(window)
+    , m_controls(controls)
 {}
 
 void PresetCommands::attach()
 {
-    MainWindowControls& c = m_context.controls;
-    QObject* owner = &m_context.window;
-    QObject::connect(c.btnUpload, &SimpControl::Click, owner, [this] { upload(); });
-    QObject::connect(c.btnSave, &SimpControl::Click, owner, [this] { save(); });
-    QObject::connect(c.btnImport, &SimpControl::Click, owner, [this] { import(); });
+    // Each connection lives as long as the button it comes from.
+    const Controls& c = m_controls;
+    QObject::connect(c.uploadButton, &SimpControl::Click, c.uploadButton, [this] { upload(); });
+    QObject::connect(c.saveButton, &SimpControl::Click, c.saveButton, [this] { save(); });
+    QObject::connect(c.importButton, &SimpControl::Click, c.importButton, [this] { import(); });
 }
 
 bool PresetCommands::linkFree() const
@@ -41,7 +56,7 @@ bool PresetCommands::linkFree() const
     // A transfer cannot start while another send waits for its reply; refused before anything
     // changes, as undo and redo are, rather than changing the store the processor then never
     // gets.
-    if (m_context.online() && m_context.link.isBusy()) {
+    if (m_link.isOnline() && m_link.isBusy()) {
         QApplication::beep();
         return false;
     }
@@ -64,21 +79,21 @@ QCoro::Task<bool> PresetCommands::checkUpload()
     if (!m_bulk.completed()) {
         co_return false;
     }
-    m_context.window.setEnabled(false);
-    const UploadCheck::Result check = co_await UploadCheck(m_context.link).run();
-    m_context.window.setEnabled(true);
+    m_window.setEnabled(false);
+    const UploadCheck::Result check = co_await UploadCheck(m_link).run();
+    m_window.setEnabled(true);
     if (!check.remaining.isEmpty()) {
         // The store has taken what the processor holds; the window shows it.
-        m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
-        m_context.messages.showMessage(UserMessages::Icon::Exclamation,
-                                       ReadBackReport::message(check.remaining));
+        m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+        m_messages.showMessage(UserMessages::Icon::Exclamation,
+                               ReadBackReport::message(check.remaining));
     }
     co_return check.completed&& check.remaining.isEmpty();
 }
 
 void PresetCommands::showNotice(const QString& text)
 {
-    QLabel* line = m_context.controls.Label2;
+    QLabel* line = m_controls.noticeLine;
     line->setWordWrap(false);
     line->setText(text);
     line->setVisible(!text.isEmpty());
@@ -95,13 +110,13 @@ void PresetCommands::sayIfPartial(PartialUpload::Source source, const QString& a
     // The link has said why it stopped; this says what the processor now holds.
     if (const QString partial = PartialUpload::message(m_bulk.blocksWritten(), source, advice);
         !partial.isEmpty()) {
-        m_context.messages.showMessage(UserMessages::Icon::Critical, partial);
+        m_messages.showMessage(UserMessages::Icon::Critical, partial);
     }
 }
 
 QCoro::Task<> PresetCommands::save()
 {
-    SavePreset(co_await m_files.ChoosePresetSaveFile(), m_context.model, m_context.messages);
+    SavePreset(co_await m_files.ChoosePresetSaveFile(), m_model, m_messages);
 }
 
 QCoro::Task<> PresetCommands::import()
@@ -114,16 +129,16 @@ QCoro::Task<> PresetCommands::import()
     if (path.isEmpty() || !linkFree()) {
         co_return;
     }
-    const ParamModel before = m_context.model;
-    const ImportResult result = ImportPreset(path, m_context.model, m_context.messages).result;
+    const ParamModel before = m_model;
+    const ImportResult result = ImportPreset(path, m_model, m_messages).result;
     if (result == ImportResult::Imported) {
-        m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
-        showNotice(ImportNotice::text(before, m_context.model, m_context.bindings.lock));
+        m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+        showNotice(ImportNotice::text(before, m_model, m_lockAddress));
     }
     if (result == ImportResult::Imported || result == ImportResult::Failed) {
-        m_context.undo.UndoRedoInit();
+        m_undo.UndoRedoInit();
     }
-    if (result == ImportResult::Imported && m_context.online()) {
+    if (result == ImportResult::Imported && m_link.isOnline()) {
         co_await m_bulk.UploadAll(true);
         sayIfPartial(PartialUpload::Source::Preset, QStringLiteral("Import the preset again."));
         co_await checkUpload();

@@ -39,19 +39,19 @@ QCoro::Task<QString> PresetDialogs::ChoosePresetSaveFile()
     co_return co_await choose(SaveTitle, Filter, QFileDialog::AcceptSave);
 }
 
-QCoro::Task<QString> PresetDialogs::BrowseFilterFile()
+QCoro::Task<QString> PresetDialogs::browseFilterFile()
 {
     co_return co_await choose(QStringLiteral("Import filter file"), FilterFileFilter,
                               QFileDialog::AcceptOpen);
 }
 
-QCoro::Task<QString> PresetDialogs::ChooseFilterSaveFile()
+QCoro::Task<QString> PresetDialogs::chooseFilterSaveFile()
 {
     co_return co_await choose(QStringLiteral("Export filter file"), FilterFileFilter,
                               QFileDialog::AcceptSave);
 }
 
-QCoro::Task<QString> PresetDialogs::BrowseMeasurementFile()
+QCoro::Task<QString> PresetDialogs::browseMeasurementFile()
 {
     co_return co_await choose(QStringLiteral("Load measurement"), MeasurementFilter,
                               QFileDialog::AcceptOpen);

@@ -28,9 +28,9 @@ public:
 
     QCoro::Task<QString> BrowsePresetFile() override;
     QCoro::Task<QString> ChoosePresetSaveFile() override;
-    QCoro::Task<QString> BrowseFilterFile() override;
-    QCoro::Task<QString> ChooseFilterSaveFile() override;
-    QCoro::Task<QString> BrowseMeasurementFile() override;
+    QCoro::Task<QString> browseFilterFile() override;
+    QCoro::Task<QString> chooseFilterSaveFile() override;
+    QCoro::Task<QString> browseMeasurementFile() override;
 
 private:
     QCoro::Task<QString> choose(QString title, QString filter, QFileDialog::AcceptMode mode);

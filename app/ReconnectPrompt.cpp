@@ -6,6 +6,7 @@
 #include "MainWindowContext.h"
 #include "PresetCommands.h"
 #include "ReconnectQuestion.h"
+#include "RefreshFlags.h"
 #include "SavePreset.h"
 #include "UndoHistory.h"
 
@@ -39,8 +40,7 @@ QCoro::Task<> ReconnectPrompt::ask(QList<SettingDifference> differences)
         }
         if (choice == Choice::SendMine) {
             m_supervisor.takeMine();
-            m_context.RefreshControls(MainWindowContext::Everything,
-                                      MainWindowContext::AllAddresses);
+            m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
             m_context.undo.UndoRedoInit();
             const bool kept = co_await m_presets.upload();
             if (kept) {

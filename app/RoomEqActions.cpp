@@ -1,5 +1,6 @@
 #include "RoomEqActions.h"
 
+#include "EditSender.h"
 #include "EqGraphView.h"
 #include "FileChooser.h"
 #include "FilterText.h"
@@ -8,6 +9,7 @@
 #include "MainWindowContext.h"
 #include "MeasurementText.h"
 #include "ParamModel.h"
+#include "RefreshFlags.h"
 #include "RegularFile.h"
 #include "RoomCorrection.h"
 #include "UndoHistory.h"
@@ -55,7 +57,7 @@ void RoomEqActions::showMenu(QPoint globalPosition)
 
 QCoro::Task<> RoomEqActions::importFilterFile()
 {
-    const QString path = co_await m_files.BrowseFilterFile();
+    const QString path = co_await m_files.browseFilterFile();
     if (path.isEmpty()) {
         co_return;
     }
@@ -69,7 +71,7 @@ QCoro::Task<> RoomEqActions::importFilterFile()
 
 QCoro::Task<> RoomEqActions::exportFilterFile()
 {
-    const QString path = co_await m_files.ChooseFilterSaveFile();
+    const QString path = co_await m_files.chooseFilterSaveFile();
     if (path.isEmpty()) {
         co_return;
     }
@@ -111,7 +113,7 @@ QCoro::Task<> RoomEqActions::loadTarget()
 
 QCoro::Task<> RoomEqActions::loadCurve(std::optional<MeasuredResponse>& keep, OverlayCurve& drawn)
 {
-    const QString path = co_await m_files.BrowseMeasurementFile();
+    const QString path = co_await m_files.browseMeasurementFile();
     if (path.isEmpty()) {
         co_return;
     }
@@ -156,8 +158,8 @@ void RoomEqActions::applyFit(const Wish& wish, const FilterList& seed)
     // One undo step, sent as a group reset is.
     m_context.undo.SaveUndo();
     fitted.bands.writeChanges(model.store(), mode, before);
-    m_context.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
-    m_context.sendAddresses(mode, changed);
+    m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    m_context.sender.sendAddresses(mode, changed);
 }
 
 void RoomEqActions::showResult(const QString& text)

@@ -41,7 +41,7 @@ double WindowLayout::LabelScale(const QWidget& window) const
     return window.height() / double(WindowGeometry::DesignHeight);
 }
 
-void WindowLayout::StoreCaptionFonts(const QList<QWidget*>& captions)
+void WindowLayout::storeCaptionFonts(const QList<QWidget*>& captions)
 {
     m_captionPointSizes.clear();
     for (QWidget* caption : captions) {

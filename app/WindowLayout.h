@@ -20,7 +20,7 @@ public:
 
     // Captions drawn by plain widgets rather than the skin: their design font sizes, so that
     // they scale with the window's height as the skin's own captions do.
-    void StoreCaptionFonts(const QList<QWidget*>& captions);
+    void storeCaptionFonts(const QList<QWidget*>& captions);
 
     // Moves every recorded control for the window's present size and scales the captions.
     void ApplyLayout(const QWidget& window) const;

@@ -1,6 +1,7 @@
 #include "frmEQ.h"
 
 #include "BandEditor.h"
+#include "BandKnobs.h"
 #include "C_ProgressBar.h"
 #include "CommIndicator.h"
 #include "ControlRefresher.h"
@@ -21,12 +22,13 @@
 #include "PresetCommands.h"
 #include "ReconnectPrompt.h"
 #include "RedrawRateMeter.h"
+#include "RefreshFlags.h"
 #include "RoomEqActions.h"
-#include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "SkinImages.h"
 #include "SkinnedFormClasses.h"
+#include "SkinnedSlider.h"
 #include "StandardFormClasses.h"
 #include "USB_Comm.h"
 #include "UserMessages.h"
@@ -72,6 +74,7 @@ frmEQ::frmEQ(ParamModel& model, SkinImages& skin, DeviceLink& link, UserMessages
     , m_undo(model)
     , m_bulk(link)
     , m_supervisor(link, m_bulk)
+    , m_sender(link, *this)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(WindowGeometry::DesignWidth, WindowGeometry::DesignHeight);
@@ -108,15 +111,20 @@ bool frmEQ::load(QString& error, const QString& designFile)
         return false;
     }
     m_context.reset(new MainWindowContext{*this, *m_controls, *m_bindings, m_model, m_link,
-                                          m_messages, m_undo, m_bands,
-                                          [this](int flags, int filter) {
-                                              RefreshControls(flags, filter);
-                                          }});
-    m_bandEditor = std::make_unique<BandEditor>(*m_context);
+                                          m_sender, m_messages, m_undo, m_bands,
+                                          controlsRefresh()});
+    m_bandEditor = std::make_unique<BandEditor>(m_bands, m_model, m_undo, controlsRefresh(),
+                                                m_sender, BandEditor::Controls::of(*m_controls));
     m_refresher = std::make_unique<ControlRefresher>(*m_context, *m_bandEditor);
-    m_commands = std::make_unique<MainCommands>(*m_context, *m_bandEditor, m_layout, *m_toneReset);
-    m_edits = std::make_unique<ParameterEdits>(*m_context);
-    m_presets = std::make_unique<PresetCommands>(*m_context, m_bulk, m_files);
+    m_commands = std::make_unique<MainCommands>(
+        m_model, *m_bindings, m_undo, controlsRefresh(), m_sender, m_link, *m_bandEditor, m_layout,
+        *this, *m_toneReset, MainCommands::Controls::of(*m_controls));
+    m_edits = std::make_unique<ParameterEdits>(m_model, *m_bindings, m_undo, controlsRefresh(),
+                                               m_sender, m_link, m_messages, *this,
+                                               ParameterEdits::Controls::of(*m_controls));
+    m_presets = std::make_unique<PresetCommands>(
+        m_model, m_bindings->lock, m_undo, controlsRefresh(), m_link, m_bulk, m_files, m_messages,
+        *this, PresetCommands::Controls::of(*m_controls));
     m_hiddenProperties = std::make_unique<HiddenProperties>(*m_context);
     m_reconnectPrompt =
         std::make_unique<ReconnectPrompt>(*m_context, m_supervisor, *m_presets, m_files);
@@ -130,6 +138,13 @@ bool frmEQ::load(QString& error, const QString& designFile)
     attachRoomEq();
     startUp();
     return true;
+}
+
+ControlsRefresh frmEQ::controlsRefresh()
+{
+    return [this](int flags, int filter) {
+        RefreshControls(flags, filter);
+    };
 }
 
 void frmEQ::discardDesign()
@@ -184,19 +199,19 @@ bool frmEQ::takeTimersFromDesign(QString& error)
 void frmEQ::connectWindowCommands()
 {
     MainWindowControls& c = *m_controls;
-    connect(c.btnClose, &SimpControl::Click, this, &QWidget::close);
-    connect(c.SimpControl2, &SimpControl::MouseDown, this, [this](int button, int, float, float) {
+    connect(c.closeButton, &SimpControl::Click, this, &QWidget::close);
+    connect(c.titleStrip, &SimpControl::MouseDown, this, [this](int button, int, float, float) {
         // Dragging the title strip moves the window, as a caption would.
         if (button == 1 && windowHandle()) {
             windowHandle()->startSystemMove();
         }
     });
-    c.Label1->installEventFilter(this);
-    c.Label1->setCursor(Qt::SizeFDiagCursor);
+    c.resizeGrip->installEventFilter(this);
+    c.resizeGrip->setCursor(Qt::SizeFDiagCursor);
 
     connect(m_progressTimer, &QTimer::timeout, this, [this] {
-        m_controls->C_ProgressBar1->setValue(m_link.progressCount());
-        if (!m_controls->C_ProgressBar1->isVisible()) {
+        m_controls->transferProgress->setValue(m_link.progressCount());
+        if (!m_controls->transferProgress->isVisible()) {
             m_progressTimer->stop();
         }
     });
@@ -204,7 +219,7 @@ void frmEQ::connectWindowCommands()
         m_endTimer->stop();
         close();
     });
-    m_graph = qobject_cast<EqGraphView*>(c.Picture1);
+    m_graph = qobject_cast<EqGraphView*>(c.graph);
     if (m_graph) {
         m_graph->attach(m_model, m_bands, *this);
         // A dragged band goes out once the events waiting have run, so a burst of moves sends
@@ -217,7 +232,7 @@ void frmEQ::connectWindowCommands()
     MainWindowToolTips::apply(c);
     showLampTip();
     connect(&m_bulk, &BulkTransfer::transferStarted, this, &frmEQ::showTransferStarted);
-    connect(&m_bulk, &BulkTransfer::progressChanged, m_controls->C_ProgressBar1,
+    connect(&m_bulk, &BulkTransfer::progressChanged, m_controls->transferProgress,
             &C_ProgressBar::setValue);
     connect(&m_bulk, &BulkTransfer::storeRead, this, &frmEQ::showStoreRead);
     connect(&m_bulk, &BulkTransfer::transferFinished, this, &frmEQ::showTransferFinished);
@@ -225,7 +240,7 @@ void frmEQ::connectWindowCommands()
 
 void frmEQ::attachRoomEq()
 {
-    if (auto* graph = qobject_cast<EqGraphView*>(m_controls->Picture1)) {
+    if (auto* graph = qobject_cast<EqGraphView*>(m_controls->graph)) {
         m_roomEq = std::make_unique<RoomEqActions>(*m_context, *graph, m_files);
         m_roomEq->attach();
     }
@@ -233,14 +248,17 @@ void frmEQ::attachRoomEq()
 
 void frmEQ::attachGraphEditing()
 {
-    m_bandEntry = std::make_unique<NumericBandEntry>(*m_context, *m_bandEditor, m_layout);
+    m_bandEntry = std::make_unique<NumericBandEntry>(
+        m_bands, m_model, m_undo, controlsRefresh(), m_sender, m_messages, *m_bandEditor, m_layout,
+        *this, NumericBandEntry::Controls::of(*m_controls));
     m_bandEntry->attach();
     if (m_graph) {
         m_graphEdits =
-            std::make_unique<GraphEdits>(*m_context, *m_bandEditor, *m_graph, *m_wheelStep);
+            std::make_unique<GraphEdits>(m_bands, m_model, m_undo, controlsRefresh(), *m_bandEditor,
+                                         *m_graph, BandKnobs::of(*m_controls), *m_wheelStep);
         m_graphEdits->attach();
-        m_redrawRateMeter =
-            std::make_unique<RedrawRateMeter>(*m_controls->Check2, *m_redrawRate, *m_graph);
+        m_redrawRateMeter = std::make_unique<RedrawRateMeter>(*m_controls->redrawMeterCheck,
+                                                              *m_redrawRate, *m_graph);
         m_redrawRateMeter->attach();
     }
 }
@@ -255,16 +273,17 @@ void frmEQ::placeBandReadouts()
     for (int column = 0; column < 15; ++column) {
         const double left = ReadoutLeft + ReadoutStep * column;
         for (int row = 0; row < 3; ++row) {
-            placeAt(c.ShowNumberDot[3 * column + row], left, ReadoutTops[row]);
+            placeAt(c.bandReadouts[3 * column + row], left, ReadoutTops[row]);
         }
-        placeAt(c.btnShowDot1[column], left + MarkerOffset, MarkerTop);
+        placeAt(c.bandMarkers[column], left + MarkerOffset, MarkerTop);
     }
-    const double highCutLeft = WindowLayout::twipsGeometry(c.ShowNumberDot[42]).left() + HighCutGap;
-    placeAt(c.ShowNumberDot[46], LowCutLeft, ReadoutTops[0]);
-    placeAt(c.ShowNumberDot[45], highCutLeft, ReadoutTops[0]);
-    placeAt(c.btnShowDot1[16], LowCutLeft + MarkerOffset, MarkerTop);
-    placeAt(c.btnShowDot1[15], highCutLeft + MarkerOffset, MarkerTop);
-    for (QWidget* panel : {c.Frame1, c.Frame2[0], c.Frame2[1], c.Frame2[2]}) {
+    const double highCutLeft = WindowLayout::twipsGeometry(c.bandReadouts[42]).left() + HighCutGap;
+    placeAt(c.bandReadouts[46], LowCutLeft, ReadoutTops[0]);
+    placeAt(c.bandReadouts[45], highCutLeft, ReadoutTops[0]);
+    placeAt(c.bandMarkers[16], LowCutLeft + MarkerOffset, MarkerTop);
+    placeAt(c.bandMarkers[15], highCutLeft + MarkerOffset, MarkerTop);
+    for (QWidget* panel :
+         {c.bandPanel, c.parameterPanels[0], c.parameterPanels[1], c.parameterPanels[2]}) {
         placeAt(panel, PanelPlace.x(), PanelPlace.y());
     }
 }
@@ -279,7 +298,8 @@ void frmEQ::startUp()
         }
     }
     m_layout.StoreLayout(*this, controls);
-    m_layout.StoreCaptionFonts({m_controls->Check2, m_controls->Label1, m_controls->Label2});
+    m_layout.storeCaptionFonts(
+        {m_controls->redrawMeterCheck, m_controls->resizeGrip, m_controls->noticeLine});
     m_model.InitDefaults(ParamModel::FactoryReset);
     m_undo.UndoRedoInit();
     // Edits before any processor answers are offline edits too.
@@ -289,18 +309,18 @@ void frmEQ::startUp()
     resize(qRound(size.width()), qRound(size.height()));
     applyWindowSize();
     m_commands->selectGroup(0);
-    RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     m_link.log().setShowsKeepAlive(true);
     // The arrow keys edit the selected band from the start.
-    m_controls->Picture1->setFocus(Qt::OtherFocusReason);
+    m_controls->graph->setFocus(Qt::OtherFocusReason);
 }
 
 void frmEQ::RefreshControls(int flags, int filter)
 {
-    if ((flags & MainWindowContext::Curve) && m_graph) {
+    if ((flags & RefreshFlags::Curve) && m_graph) {
         m_graph->DrawCurves();
     }
-    flags &= ~MainWindowContext::Curve;
+    flags &= ~RefreshFlags::Curve;
     m_refresher->RefreshControls(flags, filter);
 }
 
@@ -317,7 +337,7 @@ void frmEQ::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     // Disabled for a send, the window lost its focus: the graph takes it back for the arrow keys.
     if (event->type() == QEvent::EnabledChange && isEnabled() && m_controls && !focusWidget()) {
-        m_controls->Picture1->setFocus(Qt::OtherFocusReason);
+        m_controls->graph->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -379,9 +399,9 @@ void frmEQ::resizeEvent(QResizeEvent* event)
 void frmEQ::applyWindowSize()
 {
     const double labelScale = m_layout.LabelScale(*this);
-    QFont font = m_controls->Text1->font();
+    QFont font = m_controls->bandValueEntry->font();
     font.setPointSizeF(TextPointSize * labelScale);
-    m_controls->Text1->setFont(font);
+    m_controls->bandValueEntry->setFont(font);
     WindowLayout::SetRoundedRegion(*this, CornerEllipse, CornerEllipse);
     m_layout.ApplyLayout(*this);
     // The design puts the group marker under the first tab; it belongs under the selected one.
@@ -408,7 +428,7 @@ void frmEQ::paintEvent(QPaintEvent*)
 
 bool frmEQ::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_controls && watched == m_controls->Label1 && event->type() == QEvent::MouseMove) {
+    if (m_controls && watched == m_controls->resizeGrip && event->type() == QEvent::MouseMove) {
         const auto* move = static_cast<QMouseEvent*>(event);
         if (move->buttons() != Qt::NoButton) {
             resizeFromGrip(qRound(move->position().y()));
@@ -428,7 +448,7 @@ void frmEQ::resizeFromGrip(int dy)
 void frmEQ::showTransferStarted(int progressMaximum)
 {
     setEnabled(false);
-    C_ProgressBar* bar = m_controls->C_ProgressBar1;
+    C_ProgressBar* bar = m_controls->transferProgress;
     bar->setMaxValue(progressMaximum);
     bar->setValue(0);
     bar->show();
@@ -439,19 +459,19 @@ void frmEQ::showTransferStarted(int progressMaximum)
 void frmEQ::showTransferFinished()
 {
     setEnabled(true);
-    m_controls->C_ProgressBar1->hide();
+    m_controls->transferProgress->hide();
 }
 
 void frmEQ::showStoreRead()
 {
-    RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     m_undo.UndoRedoInit();
 }
 
 void frmEQ::showOnline(bool online)
 {
-    m_controls->MShowProgress->setValue(online ? MainWindowControls::LampOnline
-                                               : MainWindowControls::LampOffline);
+    m_controls->connectionLamp->setValue(online ? MainWindowControls::LampOnline
+                                                : MainWindowControls::LampOffline);
     m_bandEditor->ShowBandIndicator();
     showLampTip();
 }
@@ -459,7 +479,7 @@ void frmEQ::showOnline(bool online)
 void frmEQ::showLampTip()
 {
     const USB_Comm& transport = m_link.transport();
-    m_controls->MShowProgress->setToolTip(MainWindowToolTips::lamp(
+    m_controls->connectionLamp->setToolTip(MainWindowToolTips::lamp(
         m_link.isOnline(), transport.isOpen(), transport.unavailableReason()));
 }
 

@@ -5,7 +5,9 @@
 #include "BulkTransfer.h"
 #include "ConnectionSupervisor.h"
 #include "ControlBindings.h"
+#include "EditSender.h"
 #include "MainWindowControls.h"
+#include "RefreshFlags.h"
 #include "UndoHistory.h"
 #include "WindowLayout.h"
 
@@ -94,6 +96,8 @@ private:
     void sendBand(quint8 address) override;
 
     bool takeTimersFromDesign(QString& error);
+    // RefreshControls as the window's parts call it.
+    ControlsRefresh controlsRefresh();
     // Closing: nothing that uses the link or waits on a dialog of ours goes on afterwards.
     void endSequences();
     void discardDesign();
@@ -115,6 +119,7 @@ private:
     UndoHistory m_undo;
     BulkTransfer m_bulk;
     ConnectionSupervisor m_supervisor;
+    EditSender m_sender;
     WindowLayout m_layout;
     std::unique_ptr<Form> m_form;
     std::optional<MainWindowControls> m_controls;

@@ -143,5 +143,5 @@ void SkinImages::setWindowActivated(bool activated)
         return;
     }
     m_windowActivated = activated;
-    emit WindowActivatedChanged(activated);
+    emit windowActivatedChanged(activated);
 }

@@ -16,7 +16,7 @@ class SkinImages : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(bool WindowActivated READ windowActivated WRITE setWindowActivated NOTIFY
-                   WindowActivatedChanged)
+                   windowActivatedChanged)
 
 public:
     static constexpr int FirstSlotId = 101;
@@ -53,7 +53,7 @@ public:
 signals:
     // Every control repaints when this changes; until the window is first activated they paint
     // nothing.
-    void WindowActivatedChanged(bool activated);
+    void windowActivatedChanged(bool activated);
     void imageChanged(int id);
 
 private:

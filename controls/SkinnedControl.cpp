@@ -18,7 +18,7 @@ SkinnedControl::SkinnedControl(SkinImages& skin, QWidget* parent)
     : QWidget(parent)
     , m_skin(skin)
 {
-    connect(&m_skin, &SkinImages::WindowActivatedChanged, this, &SkinnedControl::invalidate);
+    connect(&m_skin, &SkinImages::windowActivatedChanged, this, &SkinnedControl::invalidate);
     connect(&m_skin, &SkinImages::imageChanged, this, &SkinnedControl::invalidate);
 }
 

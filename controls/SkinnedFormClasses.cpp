@@ -4,9 +4,9 @@
 #include "FormLoader.h"
 #include "FormPropertyReader.h"
 #include "FormPropertyWriter.h"
-#include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ FormClass skinnedClass(SkinImages& skin)
 void addSkinnedFormClasses(FormLoader& loader, SkinImages& skin)
 {
     loader.registerClass(QStringLiteral("ZEV_Studio.SimpControl"), skinnedClass<SimpControl>(skin));
-    loader.registerClass(QStringLiteral("ZEV_Studio.ScrollBar"), skinnedClass<ScrollBar>(skin));
+    loader.registerClass(QStringLiteral("ZEV_Studio.ScrollBar"), skinnedClass<SkinnedSlider>(skin));
     loader.registerClass(QStringLiteral("ZEV_Studio.ShowNumber"), skinnedClass<ShowNumber>(skin));
 
     FormClass progressBar;

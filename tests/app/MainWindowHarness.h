@@ -7,11 +7,11 @@
 #include "ParamModel.h"
 #include "RecordingMessages.h"
 #include "RunUntil.h"
-#include "ScrollBar.h"
 #include "SimProcessor.h"
 #include "SimulatedComm.h"
 #include "SkinImages.h"
 #include "SkinnedControl.h"
+#include "SkinnedSlider.h"
 #include "frmEQ.h"
 
 #include <QCoro/QCoroTask>
@@ -25,9 +25,9 @@ public:
     // Copies: GCC 12 moves a member named alone in co_return, which emptied the path after one use.
     QCoro::Task<QString> BrowsePresetFile() override { co_return QString(openPath); }
     QCoro::Task<QString> ChoosePresetSaveFile() override { co_return QString(savePath); }
-    QCoro::Task<QString> BrowseFilterFile() override { co_return QString(openPath); }
-    QCoro::Task<QString> ChooseFilterSaveFile() override { co_return QString(savePath); }
-    QCoro::Task<QString> BrowseMeasurementFile() override { co_return QString(openPath); }
+    QCoro::Task<QString> browseFilterFile() override { co_return QString(openPath); }
+    QCoro::Task<QString> chooseFilterSaveFile() override { co_return QString(savePath); }
+    QCoro::Task<QString> browseMeasurementFile() override { co_return QString(openPath); }
 
     QString openPath;
     QString savePath;
@@ -108,21 +108,21 @@ struct MainWindowHarnessOf
 
     // Where the thumb of a slider stands for an exposed value, in the slider's pixels (the window
     // is at its design size, so natural pixels are widget pixels).
-    static QPoint thumbPoint(const ScrollBar* slider, int value)
+    static QPoint thumbPoint(const SkinnedSlider* slider, int value)
     {
         const int position = slider->changeMinMax() ? slider->maxValue() - value : value;
         const double centre = slider->minPos() + position *
                                                      double(slider->maxPos() - slider->minPos()) /
                                                      slider->maxValue();
         const int across = slider->stableOtherPos() + 5; // inside every thumb picture
-        return slider->displayType() == ScrollBar::Horizontal ? QPoint(qRound(centre), across)
-                                                              : QPoint(across, qRound(centre));
+        return slider->displayType() == SkinnedSlider::Horizontal ? QPoint(qRound(centre), across)
+                                                                  : QPoint(across, qRound(centre));
     }
 
     // Presses the thumb where it stands, drags it towards the given values and lets go; returns
     // the values the slider took on the way, each once. Each step waits, as a hand would, until
     // the slider takes input again (its send has been answered).
-    static QList<int> drag(ScrollBar* slider, const QList<int>& values)
+    static QList<int> drag(SkinnedSlider* slider, const QList<int>& values)
     {
         QList<int> taken;
         int last = slider->value();

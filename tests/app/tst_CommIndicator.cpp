@@ -51,7 +51,7 @@ private Q_SLOTS:
         QTest::keyClick(&h.window, 'w');
         QVERIFY(window.isVisible());
         if (!shown) {
-            QTest::mouseClick(window.Command1, Qt::LeftButton);
+            QTest::mouseClick(window.keepAliveButton, Qt::LeftButton);
         }
         const QString before = h.link.log().text();
         const int sentBefore = h.sim.keepAlivesReceived();
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QCOMPARE(added.count(KeepAliveEcho), shown ? sent : 0);
         QCOMPARE(added.size() > 0, shown);
         // The window shows the log's lines within a refresh.
-        QTRY_COMPARE(window.Text1->toPlainText().count(KeepAliveSent),
+        QTRY_COMPARE(window.logText->toPlainText().count(KeepAliveSent),
                      h.link.log().text().count(KeepAliveSent));
     }
 
@@ -88,10 +88,10 @@ private Q_SLOTS:
 
         QTest::keyClick(&h.window, 'w');
         QVERIFY(!QFile::exists(path)); // started afresh
-        QVERIFY(window.FileLine->text().endsWith(path));
-        QCOMPARE(window.Text1->toolTip(), path);
+        QVERIFY(window.fileLine->text().endsWith(path));
+        QCOMPARE(window.logText->toolTip(), path);
         window.resize(600, 400);
-        QCOMPARE(window.Text1->geometry(),
+        QCOMPARE(window.logText->geometry(),
                  twipsToPixels(QRectF(0, 0, 600 * TwipsPerPixel - 100, 400 * TwipsPerPixel - 350)));
 
         // Past 60000 characters the text goes to the file and the display starts empty.
@@ -103,14 +103,14 @@ private Q_SLOTS:
         const QString rolled = log.text();
         QTRY_VERIFY(log.text().isEmpty());
         QCOMPARE(fileText(path), rolled + QStringLiteral("\r\n"));
-        QTRY_VERIFY(window.Text1->toPlainText().isEmpty());
+        QTRY_VERIFY(window.logText->toPlainText().isEmpty());
         log.append(QStringLiteral("newest"));
-        QTRY_COMPARE(window.Text1->toPlainText(), QStringLiteral("newest"));
+        QTRY_COMPARE(window.logText->toPlainText(), QStringLiteral("newest"));
 
         // A double-click moves the text to the file and empties the display.
-        QTest::mouseDClick(window.Text1->viewport(), Qt::LeftButton);
+        QTest::mouseDClick(window.logText->viewport(), Qt::LeftButton);
         QVERIFY(fileText(path).endsWith(QStringLiteral("\r\nnewest\r\n")));
-        QTRY_VERIFY(window.Text1->toPlainText().isEmpty());
+        QTRY_VERIFY(window.logText->toPlainText().isEmpty());
 
         // What is logged after the last write reaches the file when the program ends.
         log.append(QStringLiteral("last words"));

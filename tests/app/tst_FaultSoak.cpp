@@ -84,37 +84,37 @@ private:
 QList<tst_FaultSoak::EditKind> tst_FaultSoak::editKinds(MainWindowHarness& h)
 {
     const MainWindowControls& c = h.c();
-    const auto drag = [this](ScrollBar* slider) {
+    const auto drag = [this](SkinnedSlider* slider) {
         MainWindowHarness::drag(slider, {pick(slider->maxValue() + 1)});
     };
     const auto clickOneOf = [this](const QList<SimpControl*>& controls) {
         MainWindowHarness::click(controls[pick(int(controls.size()))]);
     };
-    const QList<SimpControl*> tabs(c.btnMode.begin(), c.btnMode.end());
+    const QList<SimpControl*> tabs(c.groupTabs.begin(), c.groupTabs.end());
     return {
         {"fader", 30,
          [&c, this, drag] {
-             drag(c.MyScrollBar[pick(c.MyScrollBar.size())]);
+             drag(c.sliders[pick(c.sliders.size())]);
          }},
         {"knob", 10,
          [&c, this, drag] {
-             drag(QList{c.MKnobFreq, c.MKnobDb, c.MKnobQ}[pick(3)]);
+             drag(QList{c.frequencyKnob, c.gainKnob, c.qKnob}[pick(3)]);
          }},
         {"button", 8,
          [&c, clickOneOf] {
-             clickOneOf(QList(c.MyButton.begin(), c.MyButton.end()));
+             clickOneOf(QList(c.twoWayButtons.begin(), c.twoWayButtons.end()));
          }},
         {"band step", 4,
          [&c, clickOneOf] {
-             clickOneOf({c.btnLeft1, c.btnRight1});
+             clickOneOf({c.previousBand, c.nextBand});
          }},
         {"EQ bypass", 3,
          [&c] {
-             MainWindowHarness::click(c.btnEQByPass);
+             MainWindowHarness::click(c.bypassButton);
          }},
         {"mode", 8,
          [&c, clickOneOf] {
-             clickOneOf({c.btnUp1, c.btnDown1});
+             clickOneOf({c.modeUp, c.modeDown});
          }},
         {"group tab", 5,
          [tabs, clickOneOf] {
@@ -122,29 +122,29 @@ QList<tst_FaultSoak::EditKind> tst_FaultSoak::editKinds(MainWindowHarness& h)
          }},
         {"selector", 5,
          [&c, clickOneOf] {
-             clickOneOf({c.btnUp2, c.btnDown2, c.btnStartModeI[0], c.btnStartModeI[1],
-                         c.btnModeChange[0], c.btnModeChange[1]});
+             clickOneOf({c.fourWayUp, c.fourWayDown, c.inputArrows[0], c.inputArrows[1],
+                         c.modeChangeButtons[0], c.modeChangeButtons[1]});
          }},
         {"tone", 2,
          [&c, drag] {
-             drag(c.ScrollTone);
+             drag(c.toneKey);
          }},
         {"undo", 6,
          [&c] {
-             MainWindowHarness::click(c.SimpControl4);
+             MainWindowHarness::click(c.undoButton);
          }},
         {"redo", 4,
          [&c] {
-             MainWindowHarness::click(c.SimpControl7);
+             MainWindowHarness::click(c.redoButton);
          }},
         {"group reset", 3,
          [&c] {
-             MainWindowHarness::click(c.btnReset);
+             MainWindowHarness::click(c.groupResetButton);
          }},
         {"import", 3,
          [&h, &c, this] {
              h.files.openPath = m_presets[pick(int(m_presets.size()))];
-             MainWindowHarness::click(c.btnImport);
+             MainWindowHarness::click(c.importButton);
          }},
         {"upload", 3,
          [&h, &c, this] {
@@ -152,7 +152,7 @@ QList<tst_FaultSoak::EditKind> tst_FaultSoak::editKinds(MainWindowHarness& h)
              QList<SimFault> faults(pick(26), SimFault::None);
              faults.append(FrameFaults[pick(FrameFaults.size())]);
              h.sim.queueFaults(faults);
-             MainWindowHarness::click(c.btnUpload);
+             MainWindowHarness::click(c.uploadButton);
          }},
         {"pause", 6,
          [this] {
@@ -342,7 +342,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
 
     QSignalSpy finished(&h.window.bulk(), &BulkTransfer::transferFinished);
     const int messagesBefore = int(h.messages.shown.size());
-    MainWindowHarness::click(h.c().btnUpload);
+    MainWindowHarness::click(h.c().uploadButton);
     QVERIFY(QCoro::waitFor(h.window.supervisor().Handshake()));
     QCOMPARE(finished.size(), 2);
     QVERIFY(finished[0][0].toBool() && finished[1][0].toBool());
@@ -386,7 +386,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
 
     // Nothing stays disabled once the sends are over.
     QVERIFY(h.window.isEnabled());
-    QVERIFY(!h.c().C_ProgressBar1->isVisible());
+    QVERIFY(!h.c().transferProgress->isVisible());
     for (const Form::Entry& entry : h.window.form().entries()) {
         if (const auto* control = qobject_cast<SkinnedControl*>(entry.object.data())) {
             QVERIFY2(control->controlEnabled(),

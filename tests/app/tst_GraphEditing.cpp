@@ -2,10 +2,10 @@
 #include "BandTable.h"
 #include "EqGraphView.h"
 #include "Form.h"
-#include "MainWindowContext.h"
 #include "MainWindowHarness.h"
 #include "NumericBandEntry.h"
 #include "RedrawRateMeter.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 
@@ -23,7 +23,7 @@ constexpr int LowCutRecord = 7;
 
 EqGraphView* graphOf(const MainWindowHarness& h)
 {
-    return qobject_cast<EqGraphView*>(h.c().Picture1);
+    return qobject_cast<EqGraphView*>(h.c().graph);
 }
 
 // Where a band record's marker is drawn.
@@ -38,7 +38,7 @@ QPoint markerOf(MainWindowHarness& h, int record)
 void setBand(MainWindowHarness& h, int address, ParamStore::Fields fields)
 {
     h.model.store().setFields(0, address, fields);
-    h.window.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
 }
 
 void turnWheel(QWidget* widget, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
@@ -96,7 +96,7 @@ private Q_SLOTS:
         QTest::mousePress(graph, Qt::LeftButton, {}, markerOf(h, 3) + offset);
         QTest::mouseRelease(graph, Qt::LeftButton, {}, markerOf(h, 3) + offset);
         QCOMPARE(h.window.bands().CurrentBand(), selects ? 3 : 0);
-        QCOMPARE(h.c().btnShowDot1[3]->value(), selects ? 1 : 0);
+        QCOMPARE(h.c().bandMarkers[3]->value(), selects ? 1 : 0);
         QVERIFY(graph->hasFocus());
     }
 
@@ -134,7 +134,7 @@ private Q_SLOTS:
         const EqBand& band = h.window.bands().band(record);
         QCOMPARE(int(band.Frequency),
                  BandEncoding::FreqFromIndex(h.model.store().value(0, 0, address)));
-        QCOMPARE(h.c().MKnobFreq->value(), int(h.model.store().value(0, 0, address)));
+        QCOMPARE(h.c().frequencyKnob->value(), int(h.model.store().value(0, 0, address)));
     }
 
     // Taking hold of a marker moves nothing: a drag moves the band as far as the pointer moved
@@ -220,7 +220,7 @@ private Q_SLOTS:
         QVERIFY(graph->hasFocus());
         setBand(h, Band0, {19, 45, 14}); // the selected EQ 1 at +6.0 dB
         if (before == 1) {
-            h.c().Check2->setFocus();
+            h.c().redrawMeterCheck->setFocus();
         }
         h.window.setEnabled(before != 2);
         h.window.setEnabled(true);
@@ -272,7 +272,7 @@ private Q_SLOTS:
         }
         QTest::mouseRelease(graph, Qt::LeftButton, {}, at);
         QVERIFY(h.model.store().fields(0, 0x05) != before);
-        MainWindowHarness::click(h.c().SimpControl4);
+        MainWindowHarness::click(h.c().undoButton);
         QCOMPARE(h.model.store().fields(0, 0x05), before);
         QCOMPARE(h.window.bands().band(2).Gain, 0.0f);
     }
@@ -299,7 +299,7 @@ private Q_SLOTS:
             QTest::mouseRelease(graph, Qt::LeftButton, {}, press);
         }
         QTEST(int(h.model.store().value(0, 0, Band0)), "frequencyIndex");
-        QCOMPARE(h.c().ShowNumberDot[0]->value(), BandTable::readout(h.model, 0, Band0, 0));
+        QCOMPARE(h.c().bandReadouts[0]->value(), BandTable::readout(h.model, 0, Band0, 0));
     }
 
     // The arrow keys step the selected band; at a limit they change nothing but the read-outs
@@ -331,8 +331,8 @@ private Q_SLOTS:
         QTest::keyClick(graphOf(h), Qt::Key(key));
         QTEST(int(h.model.store().value(0, 0, Band0)), "frequencyAfter");
         QTEST(int(h.model.store().value(1, 0, Band0)), "gainAfter");
-        QCOMPARE(h.c().ShowNumberDot[1]->value(), BandTable::readout(h.model, 0, Band0, 1));
-        QCOMPARE(h.c().ShowNumberDot[2]->value(), 30);
+        QCOMPARE(h.c().bandReadouts[1]->value(), BandTable::readout(h.model, 0, Band0, 1));
+        QCOMPARE(h.c().bandReadouts[2]->value(), 30);
     }
 
     // One notch of the wheel is one gain step; parts of a notch add up; a turn with a key (^)
@@ -416,19 +416,19 @@ private Q_SLOTS:
         MainWindowHarness h;
         QVERIFY(h.goOnline());
         const MainWindowControls& c = h.c();
-        MainWindowHarness::click(c.ShowNumberDot[readout]);
-        QVERIFY(c.Text1->isVisible());
-        QVERIFY(c.Text1->hasFocus());
-        QCOMPARE(c.Text1->selectedText(), c.Text1->text());
+        MainWindowHarness::click(c.bandReadouts[readout]);
+        QVERIFY(c.bandValueEntry->isVisible());
+        QVERIFY(c.bandValueEntry->hasFocus());
+        QCOMPARE(c.bandValueEntry->selectedText(), c.bandValueEntry->text());
         const int undoPoints = h.window.undoHistory().UndoPos();
-        QTest::keyClicks(c.Text1, typed);
-        QTest::keyClick(c.Text1, Qt::Key_Return);
+        QTest::keyClicks(c.bandValueEntry, typed);
+        QTest::keyClick(c.bandValueEntry, Qt::Key_Return);
 
-        QVERIFY(!c.Text1->isVisible());
-        QTEST(c.Text1->text(), "boxText");
+        QVERIFY(!c.bandValueEntry->isVisible());
+        QTEST(c.bandValueEntry->text(), "boxText");
         QCOMPARE(int(h.model.store().value(field, 0, address)), byte);
         const int shown = field == 0 && address == LowCut ? 46 : readout;
-        QCOMPARE(c.ShowNumberDot[shown]->value(), BandTable::readout(h.model, 0, address, field));
+        QCOMPARE(c.bandReadouts[shown]->value(), BandTable::readout(h.model, 0, address, field));
         if (refused) {
             QCOMPARE(h.messages.texts(), QStringList{NumericBandEntry::NotNumberMessage});
             QCOMPARE(h.frames(), QStringList());
@@ -456,17 +456,17 @@ private Q_SLOTS:
         QFETCH(int, how);
         MainWindowHarness h;
         const MainWindowControls& c = h.c();
-        MainWindowHarness::click(c.ShowNumberDot[1]);
-        QTest::keyClicks(c.Text1, "7");
+        MainWindowHarness::click(c.bandReadouts[1]);
+        QTest::keyClicks(c.bandValueEntry, "7");
         if (how == 0) {
-            MainWindowHarness::click(c.btnShowPointN);
+            MainWindowHarness::click(c.bandName);
         } else if (how == 1) {
             graphOf(h)->setFocus();
         } else {
-            QTest::keyClick(c.Text1, Qt::Key_Escape);
+            QTest::keyClick(c.bandValueEntry, Qt::Key_Escape);
         }
-        QVERIFY(!c.Text1->isVisible());
-        QTest::keyClick(c.Text1, Qt::Key_Return);
+        QVERIFY(!c.bandValueEntry->isVisible());
+        QTest::keyClick(c.bandValueEntry, Qt::Key_Return);
         QCOMPARE(int(h.model.store().value(1, 0, Band0)), 75);
     }
 
@@ -483,7 +483,7 @@ private Q_SLOTS:
         QFETCH(bool, onTheBox);
         MainWindowHarness h;
         if (onTheBox) {
-            h.c().Check2->setFocus();
+            h.c().redrawMeterCheck->setFocus();
         }
         QWidget* focused = QApplication::focusWidget();
         QTest::keyClick(focused ? focused : &h.window, Qt::Key_Space);
@@ -504,7 +504,7 @@ private Q_SLOTS:
         QFETCH(bool, closeWindow);
         auto h = std::make_unique<MainWindowHarness>();
         h->window.form().timer(QStringLiteral("Timer1"))->setInterval(100);
-        QCheckBox* box = h->c().Check2;
+        QCheckBox* box = h->c().redrawMeterCheck;
         EqGraphView* graph = graphOf(*h);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
         QVERIFY(h->window.redrawRateMeter().isRunning());

@@ -32,13 +32,13 @@ void perform(CmdPassword& dialog, const QStringList& steps)
 {
     for (const QString& step : steps) {
         if (step.startsWith(u"type1 ")) {
-            type(dialog.Text1, step.mid(6));
+            type(dialog.passwordEntry, step.mid(6));
         } else if (step.startsWith(u"type2 ")) {
-            type(dialog.Text2, step.mid(6));
+            type(dialog.confirmEntry, step.mid(6));
         } else if (step == u"click1") {
-            QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+            QTest::mouseClick(dialog.checkButton, Qt::LeftButton);
         } else if (step == u"click2") {
-            QTest::mouseClick(dialog.Command2, Qt::LeftButton);
+            QTest::mouseClick(dialog.changeButton, Qt::LeftButton);
         } else if (step == u"enter") {
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         }
@@ -147,10 +147,10 @@ private Q_SLOTS:
         QVERIFY(device.sim.receivedFrames().isEmpty());
         if (dialog.isChangingToNew()) {
             // The second stage's layout: buttons lower, the window taller.
-            QCOMPARE(dialog.Command2->text(), QStringLiteral("Save Password"));
-            QVERIFY(!dialog.Command1->isEnabled() && !dialog.Text2->isHidden());
-            QCOMPARE(dialog.Command1->y() * TwipsPerPixel, 1650);
-            QCOMPARE(dialog.Command2->y(), dialog.Command1->y());
+            QCOMPARE(dialog.changeButton->text(), QStringLiteral("Save Password"));
+            QVERIFY(!dialog.checkButton->isEnabled() && !dialog.confirmEntry->isHidden());
+            QCOMPARE(dialog.checkButton->y() * TwipsPerPixel, 1650);
+            QCOMPARE(dialog.changeButton->y(), dialog.checkButton->y());
             QCOMPARE(dialog.height(), twipsToPixels(QRectF(0, 0, 1, 2685 - 465)).height());
         }
     }
@@ -269,18 +269,18 @@ private Q_SLOTS:
             for (int row = 0; row < ticks.rowCount(); ++row) {
                 allTicked = allTicked && ticks.isTicked(row);
             }
-            clickBox(menu->List1, 17); // the music section's header: all its entries off
-            menu->List1->scrollTo(ticks.index(63));
-            scrolledTo = menu->List1->verticalScrollBar()->value();
-            clickBox(menu->List1, 57); // the effect section's header: all off...
+            clickBox(menu->entryList, 17); // the music section's header: all its entries off
+            menu->entryList->scrollTo(ticks.index(63));
+            scrolledTo = menu->entryList->verticalScrollBar()->value();
+            clickBox(menu->entryList, 57); // the effect section's header: all off...
             const bool sectionOff = !ticks.isTicked(57) && !ticks.isTicked(63);
             for (int row = 59; row <= 63; ++row) {
-                clickBox(menu->List1, row); // ...and all but 效果低切 on again
+                clickBox(menu->entryList, row); // ...and all but 效果低切 on again
             }
             ticksSeen = {allTicked, sectionOff, ticks.isTicked(57)};
-            scrollAfterClicks = menu->List1->verticalScrollBar()->value();
+            scrollAfterClicks = menu->entryList->verticalScrollBar()->value();
             if (path == u"save" || path == u"lost") {
-                QTest::mouseClick(menu->Command3, Qt::LeftButton);
+                QTest::mouseClick(menu->saveButton, Qt::LeftButton);
             } else {
                 menu->reject();
             }
@@ -336,12 +336,12 @@ private Q_SLOTS:
         connect(&h.link, &DeviceLink::exchangeStarting, this, [&] {
             atSend.append({h.window.isEnabled(), h.model.store().value(0, 0, 0xCC)});
         });
-        MainWindowHarness::click(h.c().btnLock);
+        MainWindowHarness::click(h.c().lockButton);
         QVERIFY(h.settle());
         QCOMPARE(atSend.first(), (QPair<bool, int>{false, 1}));
         QCOMPARE(h.frames().first(), MainWindowHarness::frame(0, 0, 0xCC, 1));
         QTEST(int(h.model.store().value(0, 0, 0xCC)), "after");
-        QTEST(h.c().btnLock->value(), "after");
+        QTEST(h.c().lockButton->value(), "after");
         QVERIFY(h.window.isEnabled());
     }
 };

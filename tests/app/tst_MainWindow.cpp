@@ -3,8 +3,8 @@
 #include "EqGroupTable.h"
 #include "Form.h"
 #include "MainCommands.h"
-#include "MainWindowContext.h"
 #include "MainWindowHarness.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "TagNew.h"
@@ -41,7 +41,7 @@ void changeProcessorMemory(SimProcessor& sim, quint32 seed)
 }
 
 // What a bound slider should show: the store byte its binding names, in the current mode.
-int storedFor(const ParamModel& model, const ScrollBar* slider)
+int storedFor(const ParamModel& model, const SkinnedSlider* slider)
 {
     const auto binding = TagNew::parseSlider(slider->tagNew());
     return model.store().value(0, binding->scope == TagNew::Scope::Group ? model.currentMode() : 0,
@@ -67,34 +67,34 @@ private Q_SLOTS:
         QVERIFY(h.activated);
         const MainWindowControls& c = h.c();
         // A few values as the factory sets them, then every bound slider against the store.
-        QCOMPARE(c.MyScrollBar[7]->value(), 80);  // microphone 1-2 volume
-        QCOMPARE(c.MyScrollBar[14]->value(), 30); // bass before the microphone opens
-        QCOMPARE(c.MyScrollBar[1]->value(), 27);  // echo delay
-        QCOMPARE(c.MyScrollBar[25]->value(), 20); // first master level
-        QCOMPARE(c.MyNumber[1]->value(), 230);    // echo delay through its table
-        QCOMPARE(c.MyNumber[5]->value(), 35);     // reverb time, shown as 3.5
-        QVERIFY(c.MyNumber[5]->div10());
-        QCOMPARE(c.btnInput->value(), 1);
-        QCOMPARE(c.btnShowStartMode->value(), 0);
-        QCOMPARE(c.btnSaveMode[0]->value(), 1);
-        QCOMPARE(c.btnSaveMode[1]->value(), 0);
-        QCOMPARE(c.MyButton[0]->value(), 1);
-        QCOMPARE(c.MyButton[1]->value(), 0);
-        QCOMPARE(c.ScrollTone->value(), 5);
-        for (ScrollBar* slider : c.MyScrollBar) {
+        QCOMPARE(c.sliders[7]->value(), 80);        // microphone 1-2 volume
+        QCOMPARE(c.sliders[14]->value(), 30);       // bass before the microphone opens
+        QCOMPARE(c.sliders[1]->value(), 27);        // echo delay
+        QCOMPARE(c.sliders[25]->value(), 20);       // first master level
+        QCOMPARE(c.digitDisplays[1]->value(), 230); // echo delay through its table
+        QCOMPARE(c.digitDisplays[5]->value(), 35);  // reverb time, shown as 3.5
+        QVERIFY(c.digitDisplays[5]->div10());
+        QCOMPARE(c.inputDisplay->value(), 1);
+        QCOMPARE(c.startModeDisplay->value(), 0);
+        QCOMPARE(c.saveModeButtons[0]->value(), 1);
+        QCOMPARE(c.saveModeButtons[1]->value(), 0);
+        QCOMPARE(c.twoWayButtons[0]->value(), 1);
+        QCOMPARE(c.twoWayButtons[1]->value(), 0);
+        QCOMPARE(c.toneKey->value(), 5);
+        for (SkinnedSlider* slider : c.sliders) {
             if (!slider->tagNew().isEmpty()) {
                 QCOMPARE(slider->value(), storedFor(h.model, slider));
             }
         }
         // The music group: 56 Hz .. 16 kHz, flat, Q 1.4, low cut 18 Hz.
-        QCOMPARE(c.ShowNumberDot[0]->value(), 56);
-        QCOMPARE(c.ShowNumberDot[18]->value(), 16000);
-        QCOMPARE(c.ShowNumberDot[1]->value(), 0);
-        QCOMPARE(c.ShowNumberDot[2]->value(), 14);
-        QCOMPARE(c.ShowNumberDot[46]->value(), 18);
-        QCOMPARE(c.MKnobFreq->value(), 19);
-        QCOMPARE(c.btnShowPointN->value(), 18); // band 0, offline
-        QVERIFY(c.Frame1->isVisibleTo(&h.window));
+        QCOMPARE(c.bandReadouts[0]->value(), 56);
+        QCOMPARE(c.bandReadouts[18]->value(), 16000);
+        QCOMPARE(c.bandReadouts[1]->value(), 0);
+        QCOMPARE(c.bandReadouts[2]->value(), 14);
+        QCOMPARE(c.bandReadouts[46]->value(), 18);
+        QCOMPARE(c.frequencyKnob->value(), 19);
+        QCOMPARE(c.bandName->value(), 18); // band 0, offline
+        QVERIFY(c.bandPanel->isVisibleTo(&h.window));
     }
 
     // At the design size every skinned control is exactly its first picture's size: a design
@@ -106,7 +106,7 @@ private Q_SLOTS:
             QSize picture;
             if (const auto* button = qobject_cast<SimpControl*>(entry.object)) {
                 picture = h.skin.naturalSize(button->pics().section(u',', 0, 0).toInt());
-            } else if (const auto* slider = qobject_cast<ScrollBar*>(entry.object)) {
+            } else if (const auto* slider = qobject_cast<SkinnedSlider*>(entry.object)) {
                 picture = h.skin.naturalSize(slider->backPic());
             } else {
                 continue;
@@ -170,27 +170,27 @@ private Q_SLOTS:
         MainWindowHarness h;
         changeProcessorMemory(h.sim, 7);
         for (int i = 0; i < 3; ++i) {
-            MainWindowHarness::click(h.c().btnDown1); // mode 3, offline: nothing sent
+            MainWindowHarness::click(h.c().modeDown); // mode 3, offline: nothing sent
         }
         QCOMPARE(h.model.currentMode(), 3);
         h.window.grab(); // every visible control draws its picture before the sync
         QVERIFY(h.goOnline());
         const MainWindowControls& c = h.c();
         const ParamStore& device = h.sim.memory().store();
-        for (ScrollBar* slider : c.MyScrollBar) {
+        for (SkinnedSlider* slider : c.sliders) {
             if (const auto binding = TagNew::parseSlider(slider->tagNew())) {
                 const int mode = binding->scope == TagNew::Scope::Group ? 3 : 0;
                 QCOMPARE(slider->value(), int(device.value(0, mode, binding->address)));
             }
         }
-        QCOMPARE(c.btnInput->value(), 4);
-        QCOMPARE(c.btnShowStartMode->value(), 6);
-        QCOMPARE(c.btnFBX->value(), 2);
-        QCOMPARE(c.btnLock->value(), int(device.value(0, 0, 0xCC)));
-        QCOMPARE(c.MyButton[1]->value(), int(device.value(0, 3, 0x14)));
-        QCOMPARE(c.ShowNumberDot[0]->value(), BandTable::readout(h.model, 3, 0x03, 0));
-        QCOMPARE(c.MShowProgress->value(), 6);
-        QCOMPARE(c.btnShowPointN->value(), 0);
+        QCOMPARE(c.inputDisplay->value(), 4);
+        QCOMPARE(c.startModeDisplay->value(), 6);
+        QCOMPARE(c.fourWayDisplay->value(), 2);
+        QCOMPARE(c.lockButton->value(), int(device.value(0, 0, 0xCC)));
+        QCOMPARE(c.twoWayButtons[1]->value(), int(device.value(0, 3, 0x14)));
+        QCOMPARE(c.bandReadouts[0]->value(), BandTable::readout(h.model, 3, 0x03, 0));
+        QCOMPARE(c.connectionLamp->value(), 6);
+        QCOMPARE(c.bandName->value(), 0);
         // What the window shows is what the controls hold now, not a picture from before.
         for (const Form::Entry& entry : h.window.form().entries()) {
             if (auto* control = qobject_cast<SkinnedControl*>(entry.object)) {
@@ -204,7 +204,7 @@ private Q_SLOTS:
     void sliderDragsSendOneFramePerValue_data()
     {
         QTest::addColumn<int>("index");
-        for (int index = 0; index < MainWindowControls::ScrollBarCount; ++index) {
+        for (int index = 0; index < MainWindowControls::SliderCount; ++index) {
             if (index != 6) { // the spare effect fader is bound to nothing
                 QTest::addRow("MyScrollBar(%d)", index) << index;
             }
@@ -216,9 +216,9 @@ private Q_SLOTS:
         QFETCH(int, index);
         MainWindowHarness h;
         QVERIFY(h.goOnline());
-        MainWindowHarness::click(h.c().btnDown1); // mode 1, so per-mode and common differ
+        MainWindowHarness::click(h.c().modeDown); // mode 1, so per-mode and common differ
         h.sim.clearReceivedFrames();
-        ScrollBar* slider = h.c().MyScrollBar[index];
+        SkinnedSlider* slider = h.c().sliders[index];
         h.window.commands().showParameterPanels();
         const int start = slider->value();
         const QList<int> taken = MainWindowHarness::drag(
@@ -270,40 +270,40 @@ private Q_SLOTS:
         QVERIFY(h.goOnline());
         if (command == u"mode 7, down") {
             h.model.setCurrentMode(7);
-            MainWindowHarness::click(c.btnDown1);
+            MainWindowHarness::click(c.modeDown);
             QCOMPARE(h.model.currentMode(), 7);
         } else if (command == u"mode up") {
-            MainWindowHarness::click(c.btnUp1);
+            MainWindowHarness::click(c.modeUp);
         } else if (command == u"input up") {
-            MainWindowHarness::click(c.btnStartModeI[1]);
-            QCOMPARE(c.btnInput->value(), 2);
+            MainWindowHarness::click(c.inputArrows[1]);
+            QCOMPARE(c.inputDisplay->value(), 2);
         } else if (command == u"input 6, up") {
             h.model.store().setValue(0, 0, 0xC3, 6);
-            MainWindowHarness::click(c.btnStartModeI[1]);
+            MainWindowHarness::click(c.inputArrows[1]);
             QCOMPARE(int(h.model.store().value(0, 0, 0xC3)), 6);
         } else if (command == u"start mode up") {
             h.model.store().setValue(0, 0, 0xC4, 3);
-            MainWindowHarness::click(c.btnStartModeD[1]);
+            MainWindowHarness::click(c.startModeArrows[1]);
             QCOMPARE(int(h.model.store().value(0, 0, 0xC4)), 4);
-            QCOMPARE(c.btnShowStartMode->value(), 4);
+            QCOMPARE(c.startModeDisplay->value(), 4);
         } else if (command == u"save mode 1") {
-            MainWindowHarness::click(c.btnSaveMode[1]);
+            MainWindowHarness::click(c.saveModeButtons[1]);
             QCOMPARE(int(h.model.store().value(0, 0, 0xCB)), 1);
-            QCOMPARE(c.btnSaveMode[0]->value(), 0);
+            QCOMPARE(c.saveModeButtons[0]->value(), 0);
         } else if (command == u"mode change 1") {
-            MainWindowHarness::click(c.btnModeChange[1]);
+            MainWindowHarness::click(c.modeChangeButtons[1]);
         } else if (command == u"four-way down") {
-            MainWindowHarness::click(c.btnDown2);
+            MainWindowHarness::click(c.fourWayDown);
             QCOMPARE(h.window.undoHistory().UndoPos(), 0);
         } else if (command == u"effect into centre on") {
             h.window.commands().showParameterPanels();
-            MainWindowHarness::click(c.MyButton[1]);
-            QCOMPARE(c.MyButton[0]->value(), 0);
+            MainWindowHarness::click(c.twoWayButtons[1]);
+            QCOMPARE(c.twoWayButtons[0]->value(), 0);
         } else if (command == u"eq on") {
-            MainWindowHarness::click(c.btnEQByPass);
+            MainWindowHarness::click(c.bypassButton);
         } else if (command == u"reset") {
             h.model.store().setFields(0, 0x05, {100, 20, 30});
-            MainWindowHarness::click(c.btnReset);
+            MainWindowHarness::click(c.groupResetButton);
             QCOMPARE(h.model.store().fields(0, 0x05), (ParamStore::Fields{71, 75, 14}));
             QStringList expected;
             for (int address : {3, 4, 5, 6, 7, 8, 9, 1}) {
@@ -313,8 +313,8 @@ private Q_SLOTS:
             QCOMPARE(h.frames(), expected);
             return;
         } else if (command == u"lock") {
-            MainWindowHarness::click(c.btnLock);
-            QCOMPARE(c.btnLock->value(), 1);
+            MainWindowHarness::click(c.lockButton);
+            QCOMPARE(c.lockButton->value(), 1);
         }
         QTEST(h.frames(), "frames");
         QVERIFY(h.window.isEnabled());
@@ -354,17 +354,17 @@ private Q_SLOTS:
         QFETCH(QList<int>, markers);
         MainWindowHarness h;
         const MainWindowControls& c = h.c();
-        MainWindowHarness::click(c.btnMode[group]);
+        MainWindowHarness::click(c.groupTabs[group]);
         QCOMPARE(h.model.currentEqGroup(), group);
         QList<int> visibleReadouts;
         for (int i = 0; i < MainWindowControls::BandReadoutCount; ++i) {
-            if (c.ShowNumberDot[i]->isVisibleTo(&h.window)) {
+            if (c.bandReadouts[i]->isVisibleTo(&h.window)) {
                 visibleReadouts.append(i);
             }
         }
         QList<int> visibleMarkers;
         for (int i = 0; i < MainWindowControls::BandMarkerCount; ++i) {
-            if (c.btnShowDot1[i]->isVisibleTo(&h.window)) {
+            if (c.bandMarkers[i]->isVisibleTo(&h.window)) {
                 visibleMarkers.append(i);
             }
         }
@@ -373,12 +373,12 @@ private Q_SLOTS:
         // The EQ button follows the group's own bypass byte.
         const int bypass = EqGroupTable::instance().group(group).bypass;
         h.model.store().setValue(0, h.model.currentMode(), bypass, 1);
-        h.window.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
-        QCOMPARE(c.btnEQByPass->value(), 1);
+        h.window.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+        QCOMPARE(c.bypassButton->value(), 1);
         h.model.store().setValue(0, h.model.currentMode(), bypass, 0);
-        h.window.RefreshControls(MainWindowContext::Buttons, MainWindowContext::AllAddresses);
-        QCOMPARE(c.btnEQByPass->value(), 0);
-        QCOMPARE(c.btnMode[group]->value(), 1);
+        h.window.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+        QCOMPARE(c.bypassButton->value(), 0);
+        QCOMPARE(c.groupTabs[group]->value(), 1);
         QCOMPARE(h.model.store().value(0, 0, 0x40),
                  quint8(80)); // selecting sends and changes nothing
         QVERIFY(h.frames().isEmpty());
@@ -387,23 +387,23 @@ private Q_SLOTS:
     void bassHighCutUsesItsOwnMarkerPicture()
     {
         MainWindowHarness h;
-        MainWindowHarness::click(h.c().btnMode[6]);
-        QVERIFY(h.c().btnShowDot1[0]->userHightCutPic());
-        QCOMPARE(h.c().ShowNumberDot[0]->value(), 230); // 54: 230 Hz
-        QCOMPARE(h.c().btnShowPointN->value(), 33);     // the high cut, offline
+        MainWindowHarness::click(h.c().groupTabs[6]);
+        QVERIFY(h.c().bandMarkers[0]->userHightCutPic());
+        QCOMPARE(h.c().bandReadouts[0]->value(), 230); // 54: 230 Hz
+        QCOMPARE(h.c().bandName->value(), 33);         // the high cut, offline
     }
 
     void bandSteppingWraps()
     {
         MainWindowHarness h;
         const MainWindowControls& c = h.c();
-        MainWindowHarness::click(c.btnLeft1);
+        MainWindowHarness::click(c.previousBand);
         QCOMPARE(h.window.bands().CurrentBand(), 7); // the music low cut
-        QCOMPARE(c.btnShowDot1[16]->value(), 1);
-        QCOMPARE(c.MKnobFreq->value(), 0);
-        MainWindowHarness::click(c.btnRight1);
+        QCOMPARE(c.bandMarkers[16]->value(), 1);
+        QCOMPARE(c.frequencyKnob->value(), 0);
+        MainWindowHarness::click(c.nextBand);
         QCOMPARE(h.window.bands().CurrentBand(), 0);
-        QCOMPARE(c.btnShowDot1[0]->value(), 1);
+        QCOMPARE(c.bandMarkers[0]->value(), 1);
     }
 
     void knobsEditTheCurrentBand()
@@ -412,9 +412,9 @@ private Q_SLOTS:
         QVERIFY(h.goOnline());
         const MainWindowControls& c = h.c();
         // Band 0 of the music group, 56 Hz: up in frequency.
-        const QList<int> taken = MainWindowHarness::drag(c.MKnobFreq, {25, 30});
+        const QList<int> taken = MainWindowHarness::drag(c.frequencyKnob, {25, 30});
         QCOMPARE(int(h.model.store().value(0, 0, 0x03)), taken.back());
-        QCOMPARE(c.ShowNumberDot[0]->value(), BandTable::readout(h.model, 0, 0x03, 0));
+        QCOMPARE(c.bandReadouts[0]->value(), BandTable::readout(h.model, 0, 0x03, 0));
         QCOMPARE(h.frames().size(), taken.size());
         QCOMPARE(h.frames().back(), MainWindowHarness::frame(0, 0, 0x03, taken.back()));
     }
@@ -423,20 +423,20 @@ private Q_SLOTS:
     {
         MainWindowHarness h;
         const MainWindowControls& c = h.c();
-        MainWindowHarness::click(c.btnShowDot1[16]); // the music low cut
+        MainWindowHarness::click(c.bandMarkers[16]); // the music low cut
         QCOMPARE(h.window.bands().current().Kind, BandKind::LowCut);
-        MainWindowHarness::drag(c.MKnobFreq, {200, 241});
-        QCOMPARE(c.MKnobFreq->value(), 54); // 230 Hz at most
+        MainWindowHarness::drag(c.frequencyKnob, {200, 241});
+        QCOMPARE(c.frequencyKnob->value(), 54); // 230 Hz at most
         QCOMPARE(int(h.model.store().value(0, 0, 0x01)), 54);
         // Its gain and Q cannot change: their knobs are disabled and stay put.
         const ParamStore::Fields fields = h.model.store().fields(0, 0x01);
-        QVERIFY(!c.MKnobQ->isEnabled());
-        QVERIFY(!c.MKnobDb->isEnabled());
-        MainWindowHarness::drag(c.MKnobQ, {30});
-        QCOMPARE(c.MKnobQ->value(), 14);
+        QVERIFY(!c.qKnob->isEnabled());
+        QVERIFY(!c.gainKnob->isEnabled());
+        MainWindowHarness::drag(c.qKnob, {30});
+        QCOMPARE(c.qKnob->value(), 14);
         QCOMPARE(h.model.store().fields(0, 0x01), fields);
-        MainWindowHarness::click(c.btnLeft1); // back to a peaking band
-        QVERIFY(c.MKnobQ->isEnabled());
+        MainWindowHarness::click(c.previousBand); // back to a peaking band
+        QVERIFY(c.qKnob->isEnabled());
     }
 
     void newTabsEditTheirGroupInTheCurrentMode_data()
@@ -455,18 +455,18 @@ private Q_SLOTS:
         QVERIFY(h.goOnline());
         const MainWindowControls& c = h.c();
         for (int step = 0; step < 3; ++step) {
-            MainWindowHarness::click(c.btnDown1);
+            MainWindowHarness::click(c.modeDown);
         }
-        MainWindowHarness::click(c.btnMode[group]);
+        MainWindowHarness::click(c.groupTabs[group]);
         h.sim.clearReceivedFrames();
         const EqGroup& g = EqGroupTable::instance().group(group);
         QCOMPARE(h.window.bands().band(0).Address, g.firstBand);
-        MainWindowHarness::drag(c.MKnobDb, {60});
+        MainWindowHarness::drag(c.gainKnob, {60});
         QCOMPARE(int(h.model.store().value(1, 3, g.firstBand)), 60);
         QCOMPARE(
             h.frames().back(),
             MainWindowHarness::frame(0, 3, g.firstBand, h.model.store().value(0, 3, g.firstBand)));
-        MainWindowHarness::click(c.btnEQByPass);
+        MainWindowHarness::click(c.bypassButton);
         QCOMPARE(h.frames().back(), MainWindowHarness::frame(0, 3, g.bypass, 1));
         QVERIFY(h.sim.memory().store() == h.model.store());
     }
@@ -487,15 +487,15 @@ private Q_SLOTS:
         MainWindowHarness h;
         QVERIFY(h.goOnline());
         const MainWindowControls& c = h.c();
-        MainWindowHarness::click(c.btnMode[group]);
+        MainWindowHarness::click(c.groupTabs[group]);
         for (int step = 0; step < stepsLeft; ++step) {
-            MainWindowHarness::click(c.btnLeft1);
+            MainWindowHarness::click(c.previousBand);
         }
         const EqBand& band = h.window.bands().current();
         QVERIFY(band.Kind != BandKind::Peaking);
-        QCOMPARE(c.MKnobFreq->value(), int(h.model.store().value(0, 0, band.Address)));
-        QCOMPARE(c.MKnobDb->value(), 75); // 0 dB
-        QCOMPARE(c.MKnobQ->value(), 14);  // Q 1.4
+        QCOMPARE(c.frequencyKnob->value(), int(h.model.store().value(0, 0, band.Address)));
+        QCOMPARE(c.gainKnob->value(), 75); // 0 dB
+        QCOMPARE(c.qKnob->value(), 14);    // Q 1.4
         QVERIFY(h.frames().isEmpty());
     }
 
@@ -517,27 +517,27 @@ private Q_SLOTS:
         QFETCH(int, tab);
         MainWindowHarness h;
         const MainWindowControls& c = h.c();
-        MainWindowHarness::click(c.btnParaShow);
-        QVERIFY(c.Frame2[0]->isVisibleTo(&h.window));
-        QVERIFY(!c.Frame1->isVisibleTo(&h.window));
-        QTest::mousePress(c.SimpControl6[0], Qt::LeftButton, {}, press);
+        MainWindowHarness::click(c.panelsTab);
+        QVERIFY(c.parameterPanels[0]->isVisibleTo(&h.window));
+        QVERIFY(!c.bandPanel->isVisibleTo(&h.window));
+        QTest::mousePress(c.panelTabStrips[0], Qt::LeftButton, {}, press);
         const int shown = tab < 0 ? 0 : tab;
         QCOMPARE(h.window.commands().currentTab(), shown);
         for (int k = 0; k < 3; ++k) {
-            QCOMPARE(c.Frame2[k]->isVisibleTo(&h.window), k == shown);
+            QCOMPARE(c.parameterPanels[k]->isVisibleTo(&h.window), k == shown);
         }
         // The window shows that panel's own art, with its tab strip, at the panel's place.
         const QImage window = h.window.grab().toImage();
         const QImage art = h.skin.image(std::array{292, 249, 300}[shown]);
         for (const QPoint at : {QPoint(770, 36), QPoint(890, 36), QPoint(1010, 36)}) {
-            QCOMPARE(window.pixel(c.Frame2[shown]->mapTo(&h.window, at)), art.pixel(at));
+            QCOMPARE(window.pixel(c.parameterPanels[shown]->mapTo(&h.window, at)), art.pixel(at));
         }
     }
 
     void toneGoesBackToNeutralOffline()
     {
         MainWindowHarness h;
-        ScrollBar* tone = h.c().ScrollTone;
+        SkinnedSlider* tone = h.c().toneKey;
         MainWindowHarness::drag(tone, {8});
         QCOMPARE(tone->value(), 8);
         QTRY_COMPARE_WITH_TIMEOUT(tone->value(), 5, 1000);
@@ -546,7 +546,7 @@ private Q_SLOTS:
     void lampSaysWhyItIsOffline()
     {
         MainWindowHarness h;
-        SimpControl* lamp = h.c().MShowProgress;
+        SimpControl* lamp = h.c().connectionLamp;
         QVERIFY(h.goOnline());
         QCOMPARE(lamp->toolTip(), QStringLiteral("联机"));
         h.link.setOnline(false);

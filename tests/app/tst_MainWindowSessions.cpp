@@ -48,18 +48,18 @@ private Q_SLOTS:
         MainWindowHarness h;
         QVERIFY(h.goOnline());
         const MainWindowControls& c = h.c();
-        ScrollBar* master = c.MyScrollBar[25]; // common &HC0, factory 20
+        SkinnedSlider* master = c.sliders[25]; // common &HC0, factory 20
         const QList<int> taken = MainWindowHarness::drag(master, {24});
         const int edited = taken.back();
         h.sim.clearReceivedFrames();
 
-        MainWindowHarness::click(c.SimpControl4); // undo
+        MainWindowHarness::click(c.undoButton); // undo
         QCOMPARE(master->value(), 20);
-        QCOMPARE(c.MyNumber[23]->value(), 20);
+        QCOMPARE(c.digitDisplays[23]->value(), 20);
         QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(0, 0, 0xC0, 20)});
         h.sim.clearReceivedFrames();
 
-        MainWindowHarness::click(c.SimpControl7); // redo
+        MainWindowHarness::click(c.redoButton); // redo
         QCOMPARE(master->value(), edited);
         QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(0, 0, 0xC0, edited)});
         QCOMPARE(h.window.undoHistory().UndoPos(), 0);
@@ -68,14 +68,14 @@ private Q_SLOTS:
     void aDragIsOneUndoPointAndQuietSecondsSeparateThem()
     {
         MainWindowHarness h;
-        ScrollBar* fader = h.c().MyScrollBar[25];
+        SkinnedSlider* fader = h.c().sliders[25];
         MainWindowHarness::drag(fader, {24});
         MainWindowHarness::drag(fader, {28}); // within the second: the same burst
         QCOMPARE(h.window.undoHistory().UndoPos(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(!h.window.undoHistory().isEditPending(), 3000);
         MainWindowHarness::drag(fader, {32});
         QCOMPARE(h.window.undoHistory().UndoPos(), 1);
-        MainWindowHarness::click(h.c().SimpControl4);
+        MainWindowHarness::click(h.c().undoButton);
         QVERIFY(qAbs(fader->value() - 28) <= 1);
     }
 
@@ -86,13 +86,13 @@ private Q_SLOTS:
         // 31 undo points from the four-way selector's down step (one each, no burst).
         for (int i = 0; i < 31; ++i) {
             h.model.store().setValue(0, 0, 0xCF, 0);
-            c.btnFBX->setValue(0);
-            MainWindowHarness::click(c.btnDown2);
+            c.fourWayDisplay->setValue(0);
+            MainWindowHarness::click(c.fourWayDown);
         }
         QCOMPARE(h.window.undoHistory().UndoPos(), UndoHistory::SlotCount - 1);
         int undone = 0;
         while (h.window.undoHistory().UndoPos() >= 0 && undone < 40) {
-            MainWindowHarness::click(c.SimpControl4);
+            MainWindowHarness::click(c.undoButton);
             ++undone;
         }
         QCOMPARE(undone, UndoHistory::SlotCount - 1);
@@ -101,11 +101,11 @@ private Q_SLOTS:
     void anEditAfterUndoIsNotLostToRedo()
     {
         MainWindowHarness h;
-        ScrollBar* fader = h.c().MyScrollBar[25];
+        SkinnedSlider* fader = h.c().sliders[25];
         MainWindowHarness::drag(fader, {24});
-        MainWindowHarness::click(h.c().SimpControl4);
+        MainWindowHarness::click(h.c().undoButton);
         const int edit = MainWindowHarness::drag(fader, {34}).back();
-        MainWindowHarness::click(h.c().SimpControl7);
+        MainWindowHarness::click(h.c().redoButton);
         QCOMPARE(fader->value(), edit);
         QCOMPARE(int(h.model.store().value(0, 0, 0xC0)), edit);
     }
@@ -117,7 +117,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         h.model.store().setValue(0, 0, 0x40, 33);
         h.files.savePath = dir.filePath(QStringLiteral("live"));
-        MainWindowHarness::click(h.c().btnSave);
+        MainWindowHarness::click(h.c().saveButton);
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("live.PA"))));
 
         h.model.store().setValue(0, 0, 0x40, 70);
@@ -125,15 +125,15 @@ private Q_SLOTS:
         h.model.store().setValue(0, 0, 0xCC, 1);
         h.model.menuShow()[0x40] = 1;
         h.files.openPath = dir.filePath(QStringLiteral("live.PA"));
-        QVERIFY(h.c().Label2->isHidden());
-        MainWindowHarness::click(h.c().btnImport);
-        QCOMPARE(h.c().Label2->text(),
+        QVERIFY(h.c().noticeLine->isHidden());
+        MainWindowHarness::click(h.c().importButton);
+        QCOMPARE(h.c().noticeLine->text(),
                  QStringLiteral("The preset also unlocked the front panel and changed which "
                                 "entries the front-panel menu shows (1; the menu window, key q, "
                                 "sends them to the processor)."));
-        QVERIFY(h.c().Label2->isVisible());
+        QVERIFY(h.c().noticeLine->isVisible());
         QCOMPARE(int(h.model.store().value(0, 0, 0x40)), 33);
-        QCOMPARE(h.c().MyScrollBar[7]->value(), 33);
+        QCOMPARE(h.c().sliders[7]->value(), 33);
         // The import went to the processor: 25 blocks and the mode select, then 25 block reads
         // to see that it kept them.
         QCOMPARE(h.sim.receivedFrames().size(), 26 + 25);
@@ -142,7 +142,7 @@ private Q_SLOTS:
         QCOMPARE(h.sim.memory().store().value(0, 0, 0x40), quint8(33));
         QCOMPARE(h.window.undoHistory().UndoPos(), -1);
         QVERIFY(h.messages.shown.isEmpty());
-        QVERIFY(!h.c().C_ProgressBar1->isVisible());
+        QVERIFY(!h.c().transferProgress->isVisible());
         QVERIFY(h.window.isEnabled());
     }
 
@@ -150,8 +150,8 @@ private Q_SLOTS:
     {
         MainWindowHarness h;
         const ParamStore before = h.model.store();
-        MainWindowHarness::click(h.c().btnImport);
-        MainWindowHarness::click(h.c().btnSave);
+        MainWindowHarness::click(h.c().importButton);
+        MainWindowHarness::click(h.c().saveButton);
         QVERIFY(h.model.store() == before);
         QVERIFY(h.messages.shown.isEmpty());
     }
@@ -159,11 +159,11 @@ private Q_SLOTS:
     void uploadButtonNeedsTheProcessor()
     {
         MainWindowHarness h;
-        MainWindowHarness::click(h.c().btnUpload);
+        MainWindowHarness::click(h.c().uploadButton);
         QCOMPARE(h.messages.texts(), QStringList{BulkTransfer::OfflineMessage});
         h.messages.shown.clear();
         QVERIFY(h.goOnline());
-        MainWindowHarness::click(h.c().btnUpload);
+        MainWindowHarness::click(h.c().uploadButton);
         QCOMPARE(h.sim.receivedFrames().size(), 26 + 25);
         QCOMPARE(h.sim.receivedFrames()[25].type, 3);
         QVERIFY(h.messages.shown.isEmpty());
@@ -193,7 +193,7 @@ private Q_SLOTS:
         QList<SimFault> faults(10, SimFault::None);
         faults.append(QList<SimFault>(8, SimFault::Silent));
         h.sim.queueFaults(faults);
-        MainWindowHarness::click(import ? h.c().btnImport : h.c().btnUpload);
+        MainWindowHarness::click(import ? h.c().importButton : h.c().uploadButton);
         const QStringList texts = h.messages.texts();
         QCOMPARE(texts.size(), 2);
         QCOMPARE(texts[0], DeviceLink::TimeoutMessage);
@@ -223,7 +223,7 @@ private Q_SLOTS:
         QVERIFY(h.goOnline());
         h.link.setOnline(false);
         if (!answer.isEmpty()) {
-            MainWindowHarness::drag(h.c().MyScrollBar[7], {33});
+            MainWindowHarness::drag(h.c().sliders[7], {33});
             QCOMPARE(int(h.model.store().value(0, 0, 0x40)), 33);
         }
         h.sim.memory().store().setValue(0, 0, 0x40, 50);
@@ -248,7 +248,7 @@ private Q_SLOTS:
         }
         QTEST(int(h.model.store().value(0, 0, 0x40)), "shown");
         QTEST(int(h.sim.memory().store().value(0, 0, 0x40)), "held");
-        QTEST(h.c().MyScrollBar[7]->value(), "shown");
+        QTEST(h.c().sliders[7]->value(), "shown");
         // Nobody's other settings are lost: the processor's 21 stays, whichever was chosen.
         QCOMPARE(int(h.model.store().value(0, 0, 0x53)), 21);
         QCOMPARE(int(h.sim.memory().store().value(0, 0, 0x53)), 21);
@@ -279,7 +279,7 @@ private Q_SLOTS:
             h.sim.scheduleFault(connected + frame, connected + frame, SimFault::LostWrite);
         }
         h.model.store().setValue(0, 0, 0x0B, 33);
-        MainWindowHarness::click(h.c().btnUpload);
+        MainWindowHarness::click(h.c().uploadButton);
         QVERIFY(h.settle());
         QCOMPARE(int(h.sim.memory().store().value(0, 0, 0x0B)), held);
         QCOMPARE(int(h.model.store().value(0, 0, 0x0B)), held);
@@ -291,10 +291,10 @@ private Q_SLOTS:
     void lockNeedsTheProcessor()
     {
         MainWindowHarness h;
-        MainWindowHarness::click(h.c().btnLock);
+        MainWindowHarness::click(h.c().lockButton);
         QCOMPARE(h.messages.texts(),
                  QStringList{QStringLiteral("Please get your device online first. ")});
-        QCOMPARE(h.c().btnLock->value(), 0);
+        QCOMPARE(h.c().lockButton->value(), 0);
     }
 
     void progressBarFollowsTheTransfer()
@@ -302,7 +302,7 @@ private Q_SLOTS:
         MainWindowHarness h;
         QVERIFY(h.goOnline());
         h.sim.setLatencyMs(10); // long enough for the bar's 200 ms refresh
-        const C_ProgressBar* bar = h.c().C_ProgressBar1;
+        const C_ProgressBar* bar = h.c().transferProgress;
         int largestShown = 0;
         bool windowDisabled = false;
         QImage during;
@@ -319,7 +319,7 @@ private Q_SLOTS:
             }
         });
         watch.start(20);
-        MainWindowHarness::click(h.c().btnUpload);
+        MainWindowHarness::click(h.c().uploadButton);
         QVERIFY(largestShown > 0);
         QVERIFY(windowDisabled);
         QVERIFY(!bar->isVisible());
@@ -327,7 +327,7 @@ private Q_SLOTS:
 
         // While it ran, the bar stood over the middle of the graph, in front of it.
         QVERIFY(!during.isNull());
-        const QPoint offCentre = barPlace.center() - h.c().Picture1->geometry().center();
+        const QPoint offCentre = barPlace.center() - h.c().graph->geometry().center();
         QVERIFY2(offCentre.manhattanLength() <= 5,
                  qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         for (const QPoint corner : {barPlace.topLeft(), barPlace.bottomRight()}) {
@@ -357,7 +357,7 @@ private Q_SLOTS:
         }
         h->sim.setLatencyMs(50);
         if (sequence == u"upload") {
-            QTest::mouseClick(h->c().btnUpload, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(h->c().uploadButton, Qt::LeftButton, {}, QPoint(5, 5));
             QVERIFY(h->window.bulk().isActive());
         } else if (sequence == u"sync") {
             h->window.supervisor().Handshake();
@@ -388,12 +388,12 @@ private Q_SLOTS:
         h.messages.setOwner(&h.window);
         h.window.supervisor().start();
         QTRY_VERIFY(h.link.isOnline() && !h.link.isBusy());
-        ScrollBar* gain = h.c().MKnobDb; // the selected band's
+        SkinnedSlider* gain = h.c().gainKnob; // the selected band's
         MainWindowHarness::drag(gain, {60});
         h.sim.unplug();
         MainWindowHarness::drag(gain, {50}); // its send goes unanswered
         QTRY_COMPARE(h.messages.openBoxes().size(), 1);
-        QCOMPARE(h.c().MShowProgress->value(), int(MainWindowControls::LampOffline));
+        QCOMPARE(h.c().connectionLamp->value(), int(MainWindowControls::LampOffline));
         // The supervision keeps trying under the open box, quietly, for as long as a keep-alive
         // time-out would take.
         QTest::qWait(h.link.timings().scaled(2 * h.link.timings().connectTimeoutMs));
@@ -415,7 +415,7 @@ private Q_SLOTS:
             }
         }
         QVERIFY(h.settle());
-        QCOMPARE(h.c().MShowProgress->value(), int(MainWindowControls::LampOnline));
+        QCOMPARE(h.c().connectionLamp->value(), int(MainWindowControls::LampOnline));
         QCOMPARE(h.messages.shown, QStringList{DeviceLink::TimeoutMessage});
         QVERIFY(h.sim.memory().store() == h.model.store());
         QVERIFY(h.model.store() == edited);

@@ -34,7 +34,7 @@ QList<int> range(int first, int last)
 int uploadedTone(MainWindowHarness& h)
 {
     h.sim.clearReceivedFrames();
-    MainWindowHarness::click(h.c().btnUpload);
+    MainWindowHarness::click(h.c().uploadButton);
     for (const auto& frame : h.sim.receivedFrames()) {
         if (frame.type == Frames::BlockWrite && frame.address == 0xC0) {
             return quint8(frame.bytes[4 + 3 * (0xCE - 0xC0)]);
@@ -74,7 +74,7 @@ private Q_SLOTS:
         for (int address : addresses) {
             h.model.store().setFields(0, address, {100, 20, 30});
         }
-        MainWindowHarness::click(h.c().btnReset);
+        MainWindowHarness::click(h.c().groupResetButton);
         QCOMPARE(writtenAddresses(h), addresses);
         QVERIFY(h.sim.memory().store() == h.model.store());
     }
@@ -91,9 +91,9 @@ private Q_SLOTS:
         }
         QTimer::singleShot(0, &h.window, [&h] {
             h.window.commands().selectGroup(1);
-            MainWindowHarness::click(h.c().btnDown1);
+            MainWindowHarness::click(h.c().modeDown);
         });
-        MainWindowHarness::click(h.c().btnReset);
+        MainWindowHarness::click(h.c().groupResetButton);
         QTRY_VERIFY(!h.link.isBusy());
         QVERIFY(h.sim.memory().store() == h.model.store());
     }
@@ -108,31 +108,31 @@ private Q_SLOTS:
             return Command(
                 [control](MainWindowHarness& h) { MainWindowHarness::click(h.c().*control); });
         };
-        QTest::newRow("group reset")
-            << 0 << click(&MainWindowControls::btnReset) << range(0x03, 0x09) + QList{0x01} << 0;
-        QTest::newRow("bass group reset") << 6 << click(&MainWindowControls::btnReset)
+        QTest::newRow("group reset") << 0 << click(&MainWindowControls::groupResetButton)
+                                     << range(0x03, 0x09) + QList{0x01} << 0;
+        QTest::newRow("bass group reset") << 6 << click(&MainWindowControls::groupResetButton)
                                           << QList{0x1D, 0x1C} + range(0x1F, 0x21) << 0;
         QTest::newRow("EQ on/off")
-            << 0 << click(&MainWindowControls::btnEQByPass) << QList{0x02} << 0;
+            << 0 << click(&MainWindowControls::bypassButton) << QList{0x02} << 0;
         QTest::newRow("band knob") << 0 << Command([](MainWindowHarness& h) {
-            MainWindowHarness::drag(h.c().MKnobDb, {60, 50});
+            MainWindowHarness::drag(h.c().gainKnob, {60, 50});
         }) << QList{0x03} << 0;
         QTest::newRow("mode arrow")
-            << 0 << click(&MainWindowControls::btnDown1) << QList{0x00} << -1;
+            << 0 << click(&MainWindowControls::modeDown) << QList{0x00} << -1;
         QTest::newRow("four-way selector")
-            << 0 << click(&MainWindowControls::btnDown2) << QList{0xCF} << 0;
+            << 0 << click(&MainWindowControls::fourWayDown) << QList{0xCF} << 0;
         QTest::newRow("tone") << 0 << Command([](MainWindowHarness& h) {
-            MainWindowHarness::drag(h.c().ScrollTone, {8});
+            MainWindowHarness::drag(h.c().toneKey, {8});
         }) << QList{0xCE} << 0;
-        QTest::newRow("lock") << 0 << click(&MainWindowControls::btnLock) << QList{0xCC} << 0;
+        QTest::newRow("lock") << 0 << click(&MainWindowControls::lockButton) << QList{0xCC} << 0;
         QTest::newRow("undo is refused and changes nothing")
             << 0 << Command([](MainWindowHarness& h) {
-                   MainWindowHarness::click(h.c().SimpControl4);
-                   QVERIFY(h.c().SimpControl4->isShowingRefusal()); // seen, not only heard
+                   MainWindowHarness::click(h.c().undoButton);
+                   QVERIFY(h.c().undoButton->isShowingRefusal()); // seen, not only heard
                })
             << QList<int>{} << 0;
         QTest::newRow("upload is refused")
-            << 0 << click(&MainWindowControls::btnUpload) << QList<int>{} << -1;
+            << 0 << click(&MainWindowControls::uploadButton) << QList<int>{} << -1;
         QTest::newRow("import is refused before the store changes")
             << 0 << Command([](MainWindowHarness& h) {
                    ParamModel other = h.model;
@@ -140,7 +140,7 @@ private Q_SLOTS:
                    h.files.openPath = QDir::temp().filePath(
                        QStringLiteral("tonvexa-%1.PA").arg(QCoreApplication::applicationPid()));
                    QVERIFY(SavePreset(h.files.openPath, other, h.messages));
-                   MainWindowHarness::click(h.c().btnImport);
+                   MainWindowHarness::click(h.c().importButton);
                    QFile::remove(h.files.openPath);
                })
             << QList<int>{} << -1;
@@ -174,7 +174,7 @@ private Q_SLOTS:
             command(h);
             ran = true;
         });
-        MainWindowHarness::click(h.c().MyButton[1]); // effect into centre, slowly
+        MainWindowHarness::click(h.c().twoWayButtons[1]); // effect into centre, slowly
         QVERIFY(ran);
         QTRY_VERIFY(!h.link.isBusy());
 
@@ -206,7 +206,7 @@ private Q_SLOTS:
         QVERIFY(h.goOnline());
         h.model.store().setFields(0, 0x05, {100, 20, 30});
         const ParamStore before = h.model.store();
-        SimpControl* reset = h.c().btnReset;
+        SimpControl* reset = h.c().groupResetButton;
         QTest::mousePress(reset, Qt::LeftButton, {}, QPoint(5, 5));
         QMouseEvent away(QEvent::MouseMove, releasedAt, reset->mapToGlobal(releasedAt),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
@@ -222,7 +222,7 @@ private Q_SLOTS:
     {
         MainWindowHarness h;
         QVERIFY(h.goOnline());
-        ScrollBar* tone = h.c().ScrollTone;
+        SkinnedSlider* tone = h.c().toneKey;
         const QList<int> taken = MainWindowHarness::drag(tone, {7});
         QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(0, 0, 0xCE, taken.back())});
         QCOMPARE(uploadedTone(h), taken.back());

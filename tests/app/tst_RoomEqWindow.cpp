@@ -61,7 +61,7 @@ private Q_SLOTS:
         QCOMPARE(h.frames(), online ? expected : QStringList());
         QCOMPARE(h.window.undoHistory().UndoPos(), 0);
 
-        MainWindowHarness::click(h.c().SimpControl4); // undo
+        MainWindowHarness::click(h.c().undoButton); // undo
         QVERIFY(h.model.store() == before);
     }
 
@@ -69,7 +69,7 @@ private Q_SLOTS:
     void rightClickMovesNoBand()
     {
         MainWindowHarness h;
-        auto* graph = qobject_cast<EqGraphView*>(h.c().Picture1);
+        auto* graph = qobject_cast<EqGraphView*>(h.c().graph);
         QVERIFY(graph);
         const ParamStore before = h.model.store();
         const EqBand& band = h.window.bands().current();

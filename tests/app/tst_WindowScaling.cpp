@@ -19,7 +19,7 @@ QList<QWidget*> scaledControls(MainWindowHarness& h)
     QList<QWidget*> controls;
     for (const Form::Entry& entry : h.window.form().entries()) {
         auto* widget = qobject_cast<QWidget*>(entry.object.data());
-        if (widget && widget != h.c().btnShowSub1 && widget != h.c().C_ProgressBar1) {
+        if (widget && widget != h.c().groupMarker && widget != h.c().transferProgress) {
             controls.append(widget);
         }
     }
@@ -101,7 +101,7 @@ private Q_SLOTS:
         QApplication::setFont(font);
         MainWindowHarness h;
         QApplication::setFont(desktop);
-        QCheckBox* check = h.c().Check2;
+        QCheckBox* check = h.c().redrawMeterCheck;
         const double designPointSize = check->font().pointSizeF();
         h.window.resize(size);
         if (desktopPointSize == 0) {
@@ -138,11 +138,11 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         MainWindowHarness h;
         h.window.resize(size);
-        MainWindowHarness::click(h.c().btnMode[group]);
+        MainWindowHarness::click(h.c().groupTabs[group]);
         for (const QSize now : {size, QSize(1266, 720), size}) {
             h.window.resize(now);
-            const QRectF tab = WindowLayout::twipsGeometry(h.c().btnMode[group]);
-            const QRectF marker = WindowLayout::twipsGeometry(h.c().btnShowSub1);
+            const QRectF tab = WindowLayout::twipsGeometry(h.c().groupTabs[group]);
+            const QRectF marker = WindowLayout::twipsGeometry(h.c().groupMarker);
             QVERIFY(qAbs(marker.center().x() - tab.center().x()) <= TwipsPerPixel);
             QVERIFY(marker.top() >= tab.bottom() - TwipsPerPixel);
         }
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QFETCH(int, height);
         MainWindowHarness h;
         QCOMPARE(h.window.screen()->availableGeometry().size(), QSize(1920, 1080));
-        QLabel* grip = h.c().Label1;
+        QLabel* grip = h.c().resizeGrip;
         QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(2, 2));
         QMouseEvent move(QEvent::MouseMove, QPointF(2, dy), grip->mapToGlobal(QPointF(2, dy)),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
@@ -176,7 +176,7 @@ private Q_SLOTS:
         // The rounded outline leaves the grip and the close button whole (but for the corner
         // pixel of their own rounded art).
         for (QWidget* control :
-             {static_cast<QWidget*>(grip), static_cast<QWidget*>(h.c().btnClose)}) {
+             {static_cast<QWidget*>(grip), static_cast<QWidget*>(h.c().closeButton)}) {
             const QRect place = control->geometry().adjusted(1, 1, -1, -1);
             for (const QPoint corner :
                  {place.topLeft(), place.topRight(), place.bottomLeft(), place.bottomRight()}) {

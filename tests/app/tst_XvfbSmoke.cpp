@@ -95,14 +95,14 @@ void tst_XvfbSmoke::faderDraggedWithTheMouseReachesTheProcessor()
     QString error;
     QVERIFY2(layout.load(error), qPrintable(error));
     const MainWindowControls& c = layout.controls();
-    ScrollBar* fader = c.MyScrollBar[FaderIndex];
+    SkinnedSlider* fader = c.sliders[FaderIndex];
     const auto inWindow = [&layout](QWidget* control, QPoint point) {
         return control->mapTo(&layout, point);
     };
-    const QRect lamp(inWindow(c.MShowProgress, {}), c.MShowProgress->size());
+    const QRect lamp(inWindow(c.connectionLamp, {}), c.connectionLamp->size());
     const QPoint from = inWindow(fader, MainWindowHarness::thumbPoint(fader, fader->value()));
     const QPoint to = inWindow(fader, MainWindowHarness::thumbPoint(fader, DraggedTo));
-    const QPoint close = inWindow(c.btnClose, c.btnClose->rect().center());
+    const QPoint close = inWindow(c.closeButton, c.closeButton->rect().center());
 
     // The program, its processor unplugged for the first seconds so that the lamp is seen off
     // before it goes on.

@@ -23,7 +23,7 @@ private Q_SLOTS:
         QFETCH(bool, throughEventLoop);
         MainWindowHarness h;
         QVERIFY2(h.loaded, qPrintable(h.loadError));
-        auto* graph = qobject_cast<EqGraphView*>(h.c().Picture1);
+        auto* graph = qobject_cast<EqGraphView*>(h.c().graph);
         const GraphGeometry& g = graph->geometry();
         // Band 3 of the music group (1 kHz), dragged back and forth between two places.
         QPoint at(qRound(g.FreqToX(1000)), g.Centre());

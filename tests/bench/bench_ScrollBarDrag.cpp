@@ -1,4 +1,4 @@
-#include "ScrollBar.h"
+#include "SkinnedSlider.h"
 #include "TestSkin.h"
 
 #include <QTest>
@@ -24,10 +24,10 @@ private slots:
         skin.setWindowActivated(true);
         QWidget window;
         window.resize(200, 700);
-        auto* fader = new ScrollBar(skin, &window);
+        auto* fader = new SkinnedSlider(skin, &window);
         fader->setBackPic(220);
         fader->setBarPic(175);
-        fader->setDisplayType(ScrollBar::Vertical);
+        fader->setDisplayType(SkinnedSlider::Vertical);
         fader->setChangeMinMax(true);
         fader->setMaxValue(80);
         fader->setMinPos(24);

@@ -16,9 +16,9 @@ class NoFiles : public FileChooser
 public:
     QCoro::Task<QString> BrowsePresetFile() override { co_return {}; }
     QCoro::Task<QString> ChoosePresetSaveFile() override { co_return {}; }
-    QCoro::Task<QString> BrowseFilterFile() override { co_return {}; }
-    QCoro::Task<QString> ChooseFilterSaveFile() override { co_return {}; }
-    QCoro::Task<QString> BrowseMeasurementFile() override { co_return {}; }
+    QCoro::Task<QString> browseFilterFile() override { co_return {}; }
+    QCoro::Task<QString> chooseFilterSaveFile() override { co_return {}; }
+    QCoro::Task<QString> browseMeasurementFile() override { co_return {}; }
 };
 
 } // namespace

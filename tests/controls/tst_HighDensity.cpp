@@ -1,5 +1,5 @@
-#include "ScrollBar.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 #include "TestSkin.h"
 
 #include <QApplication>

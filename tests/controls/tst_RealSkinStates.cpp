@@ -1,6 +1,6 @@
-#include "ScrollBar.h"
 #include "SimpControl.h"
 #include "SkinImages.h"
+#include "SkinnedSlider.h"
 
 #include <QTest>
 
@@ -60,13 +60,13 @@ private slots:
         QTest::addColumn<QRect>("between");
         // Thumbs 30 high at rows 9..39 and 265..295.
         QTest::newRow("large fader")
-            << 220 << int(ScrollBar::Vertical) << 80 << 24 << 280 << QRect(0, 60, 38, 180);
+            << 220 << int(SkinnedSlider::Vertical) << 80 << 24 << 280 << QRect(0, 60, 38, 180);
         // Thumbs 29 wide at columns 6..34 and 195..223.
         QTest::newRow("echo slider")
-            << 298 << int(ScrollBar::Horizontal) << 127 << 20 << 209 << QRect(50, 0, 130, 34);
+            << 298 << int(SkinnedSlider::Horizontal) << 127 << 20 << 209 << QRect(50, 0, 130, 34);
         // Thumbs 29 wide at columns 42..70 and 242..270.
         QTest::newRow("frequency knob")
-            << 245 << int(ScrollBar::Horizontal) << 241 << 56 << 256 << QRect(90, 0, 130, 48);
+            << 245 << int(SkinnedSlider::Horizontal) << 241 << 56 << 256 << QRect(90, 0, 130, 48);
     }
 
     void litTrackLooksDifferent()
@@ -77,7 +77,7 @@ private slots:
         QFETCH(int, minPos);
         QFETCH(int, maxPos);
         QFETCH(QRect, between);
-        ScrollBar slider(m_skin);
+        SkinnedSlider slider(m_skin);
         slider.setBackPic(track);
         slider.setBarPic(175);
         slider.setDisplayType(displayType);

@@ -1,4 +1,4 @@
-#include "ScrollBar.h"
+#include "SkinnedSlider.h"
 #include "TestSkin.h"
 
 #include <QApplication>
@@ -23,14 +23,14 @@ struct Fixture
 {
     SkinImages skin;
     Window window;
-    ScrollBar* slider = nullptr;
+    SkinnedSlider* slider = nullptr;
 
     Fixture()
     {
         installTestPictures(skin);
         skin.setWindowActivated(true);
         window.resize(700, 700);
-        slider = new ScrollBar(skin, &window);
+        slider = new SkinnedSlider(skin, &window);
         slider->move(20, 20);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -40,7 +40,7 @@ struct Fixture
     {
         slider->setBackPic(220);
         slider->setBarPic(175);
-        slider->setDisplayType(ScrollBar::Vertical);
+        slider->setDisplayType(SkinnedSlider::Vertical);
         slider->setChangeMinMax(true);
         slider->setMaxValue(80);
         slider->setMinPos(24);
@@ -52,7 +52,7 @@ struct Fixture
     {
         slider->setBackPic(244);
         slider->setBarPic(241);
-        slider->setDisplayType(ScrollBar::Horizontal);
+        slider->setDisplayType(SkinnedSlider::Horizontal);
         slider->setMaxValue(160);
         slider->setMinPos(28);
         slider->setMaxPos(122);
@@ -154,8 +154,8 @@ private slots:
         Fixture f;
         f.makeCentredSlider();
         f.slider->setValue(80);
-        QSignalSpy starts(f.slider, &ScrollBar::DragStart);
-        QSignalSpy scrolls(f.slider, &ScrollBar::Scroll);
+        QSignalSpy starts(f.slider, &SkinnedSlider::DragStart);
+        QSignalSpy scrolls(f.slider, &SkinnedSlider::Scroll);
         QTest::mousePress(f.slider, Qt::LeftButton, {}, QPoint(75, 10));
         QCOMPARE(starts.size(), 1);
         QTest::mouseMove(f.slider, QPoint(300, 10));
@@ -198,7 +198,7 @@ private slots:
         Fixture f;
         f.makeCentredSlider();
         f.slider->setValue(80);
-        QSignalSpy scrollSpy(f.slider, &ScrollBar::Scroll);
+        QSignalSpy scrollSpy(f.slider, &SkinnedSlider::Scroll);
         QTest::mousePress(f.slider, Qt::LeftButton, {}, press);
         QTest::mouseMove(f.slider, move);
         QCOMPARE(f.slider->position(), position);
@@ -212,7 +212,7 @@ private slots:
         f.makeCentredSlider();
         f.slider->setValue(80);
         f.slider->setControlEnabled(false);
-        QSignalSpy starts(f.slider, &ScrollBar::DragStart);
+        QSignalSpy starts(f.slider, &SkinnedSlider::DragStart);
         QTest::mousePress(f.slider, Qt::LeftButton, {}, QPoint(75, 10));
         QTest::mouseMove(f.slider, QPoint(100, 10));
         QTest::mouseRelease(f.slider, Qt::LeftButton, {}, QPoint(100, 10));
@@ -262,7 +262,7 @@ private slots:
             Fixture::pointTo(&f.window, QPoint(5, 5));
             QTRY_VERIFY(!f.slider->isMouseInside());
         }
-        QSignalSpy scrollSpy(f.slider, &ScrollBar::Scroll);
+        QSignalSpy scrollSpy(f.slider, &SkinnedSlider::Scroll);
         QTest::keyClick(f.slider, Qt::Key(key));
         QCOMPARE(f.slider->value(), value);
         QCOMPARE(scrollSpy.size(), scrolls);
@@ -331,7 +331,7 @@ private slots:
     void settingValueRaisesNothing()
     {
         Fixture f;
-        QSignalSpy scrolls(f.slider, &ScrollBar::Scroll);
+        QSignalSpy scrolls(f.slider, &SkinnedSlider::Scroll);
         f.slider->setValue(10);
         f.slider->setMaxValue(20);
         QCOMPARE(scrolls.size(), 0);

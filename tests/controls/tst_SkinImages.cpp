@@ -1,6 +1,6 @@
-#include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
+#include "SkinnedSlider.h"
 #include "TestSkin.h"
 
 #include <QFontInfo>
@@ -153,8 +153,9 @@ private slots:
         QTest::addColumn<ControlMaker>("make");
         QTest::newRow("SimpControl") << ControlMaker(
             [](SkinImages& s, QWidget* p) { return static_cast<QWidget*>(new SimpControl(s, p)); });
-        QTest::newRow("ScrollBar") << ControlMaker(
-            [](SkinImages& s, QWidget* p) { return static_cast<QWidget*>(new ScrollBar(s, p)); });
+        QTest::newRow("SkinnedSlider") << ControlMaker([](SkinImages& s, QWidget* p) {
+            return static_cast<QWidget*>(new SkinnedSlider(s, p));
+        });
         QTest::newRow("ShowNumber") << ControlMaker(
             [](SkinImages& s, QWidget* p) { return static_cast<QWidget*>(new ShowNumber(s, p)); });
     }

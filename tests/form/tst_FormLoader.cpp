@@ -2,10 +2,10 @@
 #include "FormLoader.h"
 #include "FormPropertyReader.h"
 #include "FormTimer.h"
-#include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "SkinnedFormClasses.h"
+#include "SkinnedSlider.h"
 #include "TestSkin.h"
 #include "Twips.h"
 
@@ -106,7 +106,7 @@ private slots:
         QVERIFY2(form, qPrintable(error.toString()));
 
         auto* frame = form->find<QWidget>(QStringLiteral("fraMaster"));
-        auto* slider = form->find<ScrollBar>(QStringLiteral("MyScrollBar"), 17);
+        auto* slider = form->find<SkinnedSlider>(QStringLiteral("MyScrollBar"), 17);
         QVERIFY(frame && slider);
         QCOMPARE(slider->parentWidget(), frame);
         QCOMPARE(slider->geometry(), QRect(120, 50, 159, 29));
@@ -149,10 +149,10 @@ private slots:
         const auto form = f.load(text, error);
         QVERIFY2(form, qPrintable(error.toString()));
         f.window.show();
-        QVERIFY(!form->find<ScrollBar>(QStringLiteral("MyScrollBar"), 17)->isVisible());
+        QVERIFY(!form->find<SkinnedSlider>(QStringLiteral("MyScrollBar"), 17)->isVisible());
         QVERIFY(form->find<SimpControl>(QStringLiteral("btnMode"), 0)->isVisible());
         form->find<QWidget>(QStringLiteral("fraMaster"))->show();
-        QVERIFY(form->find<ScrollBar>(QStringLiteral("MyScrollBar"), 17)->isVisible());
+        QVERIFY(form->find<SkinnedSlider>(QStringLiteral("MyScrollBar"), 17)->isVisible());
     }
 
     void storedSlidersStartCentred_data()
@@ -178,7 +178,7 @@ private slots:
                                      .arg(properties),
                                  error);
         QVERIFY2(form, qPrintable(error.toString()));
-        auto* slider = form->find<ScrollBar>(QStringLiteral("s"));
+        auto* slider = form->find<SkinnedSlider>(QStringLiteral("s"));
         QCOMPARE(slider->value(), value);
         QCOMPARE(slider->changeMinMax(), changeMinMax);
         QCOMPARE(slider->designWidth(), 282 * TwipsPerPixel);

@@ -1,10 +1,10 @@
 #include "C_ProgressBar.h"
 #include "PictureFolder.h"
 #include "PictureSets.h"
-#include "ScrollBar.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "SkinImages.h"
+#include "SkinnedSlider.h"
 #include "Twips.h"
 
 #include <QPainter>
@@ -28,14 +28,14 @@ SimpControl* button(SkinImages& skin, QWidget* parent, const QString& pics, int 
     return control;
 }
 
-ScrollBar* slider(SkinImages& skin, QWidget* parent, int track, int thumb, int type, int maxValue,
-                  int minPos, int maxPos, int other, int value)
+SkinnedSlider* slider(SkinImages& skin, QWidget* parent, int track, int thumb, int type,
+                      int maxValue, int minPos, int maxPos, int other, int value)
 {
-    auto* control = new ScrollBar(skin, parent);
+    auto* control = new SkinnedSlider(skin, parent);
     control->setBackPic(track);
     control->setBarPic(thumb);
     control->setDisplayType(type);
-    control->setChangeMinMax(type == ScrollBar::Vertical);
+    control->setChangeMinMax(type == SkinnedSlider::Vertical);
     control->setMaxValue(maxValue);
     control->setMinPos(minPos);
     control->setMaxPos(maxPos);
@@ -177,7 +177,7 @@ QList<QList<Sample>> sampleRows()
              }},
             {"gain knob disabled",
              [](S& s, W* p) {
-                 ScrollBar* knob = slider(s, p, 246, 175, 0, 150, 56, 256, 7, 75);
+                 SkinnedSlider* knob = slider(s, p, 246, 175, 0, 150, 56, 256, 7, 75);
                  knob->setEnabled(false);
                  return knob;
              }},

@@ -41,14 +41,14 @@ void drawDialogPictures(PictureFolder& folder)
 
     CmdPassword password(h.model, h.link, h.messages, &h.window);
     password.show();
-    password.Text1->setText(QStringLiteral("0000"));
+    password.passwordEntry->setText(QStringLiteral("0000"));
     const QImage firstStage = password.grab().toImage();
     folder.save(QStringLiteral("dialog-password"), firstStage);
     h.model.password() = h.sim.memory().password();
-    password.Text1->setText(QStringLiteral("000000000"));
-    password.Command2->click();
-    password.Text1->setText(QStringLiteral("abcdefghi"));
-    password.Text2->setText(QStringLiteral("abc"));
+    password.passwordEntry->setText(QStringLiteral("000000000"));
+    password.changeButton->click();
+    password.passwordEntry->setText(QStringLiteral("abcdefghi"));
+    password.confirmEntry->setText(QStringLiteral("abc"));
     folder.save(QStringLiteral("dialog-password-new"), password.grab().toImage());
     password.hide();
 
@@ -56,7 +56,7 @@ void drawDialogPictures(PictureFolder& folder)
     MenuShowFrm menu(h.model.menuShow(), &h.window);
     menu.model().setTicked(17, false); // the music section hidden
     menu.show();
-    menu.List1->scrollTo(menu.model().index(30));
+    menu.entryList->scrollTo(menu.model().index(30));
     const QImage menuPicture = menu.grab().toImage();
     folder.save(QStringLiteral("dialog-menushow"), menuPicture);
     menu.hide();

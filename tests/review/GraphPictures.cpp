@@ -1,10 +1,10 @@
 #include "BandTable.h"
 #include "EqGraphView.h"
 #include "MainCommands.h"
-#include "MainWindowContext.h"
 #include "MainWindowHarness.h"
 #include "PictureFolder.h"
 #include "PictureSets.h"
+#include "RefreshFlags.h"
 #include "ShowNumber.h"
 
 #include <QLineEdit>
@@ -47,7 +47,7 @@ void storeBands(MainWindowHarness& h, const BandBytes (&bands)[N], int bypassAdd
         h.model.store().setFields(0, band.address, band.fields);
     }
     h.model.store().setValue(0, 0, bypassAddress, 1); // the equaliser on: no banner
-    h.window.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
 }
 
 // Selects a band the way the user does: a press on its marker.
@@ -78,7 +78,7 @@ void saveGraph(PictureFolder& folder, MainWindowHarness& h, EqGraphView* graph, 
 void drawGraphPictures(PictureFolder& folder)
 {
     MainWindowHarness h;
-    auto* graph = h.loaded ? qobject_cast<EqGraphView*>(h.c().Picture1) : nullptr;
+    auto* graph = h.loaded ? qobject_cast<EqGraphView*>(h.c().graph) : nullptr;
     if (!graph) {
         folder.fail(h.loaded ? QStringLiteral("the graph is no EqGraphView") : h.loadError);
         return;
@@ -92,20 +92,20 @@ void drawGraphPictures(PictureFolder& folder)
     saveGraph(folder, h, graph, QStringLiteral("graph-music-above-10k"));
 
     // Typing a value: the entry box over the gain read-out of band 4.
-    MainWindowHarness::click(h.c().ShowNumberDot[13]);
-    folder.save(QStringLiteral("graph-entry-box"), h.c().Frame1->grab().toImage());
-    QTest::keyClick(h.c().Text1, Qt::Key_Escape);
+    MainWindowHarness::click(h.c().bandReadouts[13]);
+    folder.save(QStringLiteral("graph-entry-box"), h.c().bandPanel->grab().toImage());
+    QTest::keyClick(h.c().bandValueEntry, Qt::Key_Escape);
 
     // Two neighbours at +15 dB, Q 0.5: the sum passes +16 dB and runs along the top edge.
     h.model.store().setFields(0, 0x06, {131, 0, 5});
     h.model.store().setFields(0, 0x07, {146, 0, 5});
-    h.window.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     saveGraph(folder, h, graph, QStringLiteral("graph-music-beyond-range"));
 
     // The music group bypassed: the banner under the dimmed curve.
     storeBands(h, MusicBands, 0x02);
     h.model.store().setValue(0, 0, 0x02, 0);
-    h.window.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     saveGraph(folder, h, graph, QStringLiteral("graph-music-bypassed"));
 
     h.window.commands().selectGroup(3);
@@ -117,6 +117,6 @@ void drawGraphPictures(PictureFolder& folder)
     // The effect group at the factory: flat, its sum over its two cuts.
     h.model.InitDefaults(ParamModel::FactoryReset);
     h.model.store().setValue(0, 0, 0x88, 1);
-    h.window.RefreshControls(MainWindowContext::Everything, MainWindowContext::AllAddresses);
+    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     saveGraph(folder, h, graph, QStringLiteral("graph-effect-flat"));
 }

@@ -53,7 +53,7 @@ void drawRoomEqPictures(PictureFolder& folder)
     const QString target = dir.filePath(QStringLiteral("house.csv"));
     const QString filters = dir.filePath(QStringLiteral("filters.txt"));
     MainWindowHarness h;
-    auto* graph = h.loaded ? qobject_cast<EqGraphView*>(h.c().Picture1) : nullptr;
+    auto* graph = h.loaded ? qobject_cast<EqGraphView*>(h.c().graph) : nullptr;
     if (!graph || !writeFile(room, measuredRoom()) ||
         !writeFile(target, "frequency,raw\n20,4\n100,3\n200,1\n1000,0\n10000,-2\n20000,-3\n") ||
         !writeFile(filters, FilterFile)) {

@@ -48,11 +48,11 @@ void drawWindowPictures(PictureFolder& folder)
     }
     folder.save(QStringLiteral("window-synchronised"), h.window.grab().toImage());
 
-    MainWindowHarness::click(h.c().btnParaShow);
+    MainWindowHarness::click(h.c().panelsTab);
     for (int tab = 0; tab < MainWindowControls::PanelCount; ++tab) {
         // The tab strip is drawn into every panel's art; press the tab on the panel shown.
-        QTest::mousePress(h.c().SimpControl6[h.window.commands().currentTab()], Qt::LeftButton, {},
-                          QPoint(760 + 120 * tab, 36));
+        QTest::mousePress(h.c().panelTabStrips[h.window.commands().currentTab()], Qt::LeftButton,
+                          {}, QPoint(760 + 120 * tab, 36));
         folder.save(QStringLiteral("window-panel-%1").arg(tab), h.window.grab().toImage());
     }
 }
@@ -68,12 +68,12 @@ void drawTransferPictures(PictureFolder& folder)
     QImage during;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (during.isNull() && h.c().C_ProgressBar1->isVisible() &&
-            h.c().C_ProgressBar1->value() > 0) {
+        if (during.isNull() && h.c().transferProgress->isVisible() &&
+            h.c().transferProgress->value() > 0) {
             during = h.window.grab().toImage();
         }
     });
     watch.start(20);
-    MainWindowHarness::click(h.c().btnUpload); // returns when the upload has ended
+    MainWindowHarness::click(h.c().uploadButton); // returns when the upload has ended
     folder.save(QStringLiteral("window-transfer"), during);
 }

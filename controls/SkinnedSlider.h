@@ -7,12 +7,13 @@
 class FormPropertyReader;
 class FormPropertyWriter;
 
-// The window's skinned slider: a track picture and a thumb that moves along one axis between the
-// pixel stops MinPos and MaxPos of the track, for positions 0 to MaxValue. The exposed Value can
-// be reversed (ChangeMinMax, so the top of a vertical fader is its maximum) and run through the Q
-// knob's mapping (isQ). Drags start only on the thumb; arrow keys and single wheel notches step
-// the position, but only while the pointer is over the slider.
-class ScrollBar : public SkinnedControl
+// The window's skinned slider, faders and band knobs alike (a knob is a horizontal slider on a
+// knob picture; the descriptions call the class ScrollBar): a track picture and a thumb that
+// moves along one axis between the pixel stops MinPos and MaxPos of the track, for positions 0 to
+// MaxValue. The exposed Value can be reversed (ChangeMinMax, so the top of a vertical fader is
+// its maximum) and run through the Q knob's mapping (isQ). Drags start only on the thumb; arrow
+// keys and single wheel notches step the position, but only while the pointer is over the slider.
+class SkinnedSlider : public SkinnedControl
 {
     Q_OBJECT
     Q_PROPERTY(int Value READ value WRITE setValue)
@@ -48,7 +49,7 @@ public:
     static constexpr int CentredThumbAtCentre = 242;
     static constexpr int CentredThumbCentre = 80;
 
-    explicit ScrollBar(SkinImages& skin, QWidget* parent = nullptr);
+    explicit SkinnedSlider(SkinImages& skin, QWidget* parent = nullptr);
 
     int value() const;
     // Sets the position without raising Scroll; above MaxValue means MaxValue.

@@ -1,4 +1,4 @@
-#include "ScrollBar.h"
+#include "SkinnedSlider.h"
 
 #include "FormPropertyReader.h"
 #include "FormPropertyWriter.h"
@@ -22,7 +22,7 @@ constexpr int MaxValueLimit = ByteMax;
 
 } // namespace
 
-ScrollBar::ScrollBar(SkinImages& skin, QWidget* parent)
+SkinnedSlider::SkinnedSlider(SkinImages& skin, QWidget* parent)
     : SkinnedControl(skin, parent)
 {
     skin.InitSkin();
@@ -32,13 +32,13 @@ ScrollBar::ScrollBar(SkinImages& skin, QWidget* parent)
     m_designWidth = width() * TwipsPerPixel;
 }
 
-int ScrollBar::value() const
+int SkinnedSlider::value() const
 {
     const int exposed = (m_changeMinMax ? m_maxValue - m_position : m_position) & ByteMax;
     return m_isQ ? SliderMapping::positionToQ(exposed) : exposed;
 }
 
-void ScrollBar::setValue(int value)
+void SkinnedSlider::setValue(int value)
 {
     int v = std::clamp(value, 0, ByteMax);
     if (m_isQ) {
@@ -54,25 +54,25 @@ void ScrollBar::setValue(int value)
     }
 }
 
-void ScrollBar::setIsQ(bool on)
+void SkinnedSlider::setIsQ(bool on)
 {
     m_isQ = on;
     invalidate();
 }
 
-void ScrollBar::setChangeMinMax(bool on)
+void SkinnedSlider::setChangeMinMax(bool on)
 {
     m_changeMinMax = on;
     invalidate();
 }
 
-void ScrollBar::setDisplayType(int type)
+void SkinnedSlider::setDisplayType(int type)
 {
     m_displayType = type;
     invalidate();
 }
 
-void ScrollBar::setMaxValue(int maxValue)
+void SkinnedSlider::setMaxValue(int maxValue)
 {
     if (maxValue < 1) {
         return;
@@ -82,31 +82,31 @@ void ScrollBar::setMaxValue(int maxValue)
     invalidate();
 }
 
-void ScrollBar::setValueOffset(int offset)
+void SkinnedSlider::setValueOffset(int offset)
 {
     m_valueOffset = std::clamp(offset, 0, ByteMax);
     invalidate();
 }
 
-void ScrollBar::setMinPos(int pixels)
+void SkinnedSlider::setMinPos(int pixels)
 {
     m_minPos = pixels;
     invalidate();
 }
 
-void ScrollBar::setMaxPos(int pixels)
+void SkinnedSlider::setMaxPos(int pixels)
 {
     m_maxPos = pixels;
     invalidate();
 }
 
-void ScrollBar::setStableOtherPos(int pixels)
+void SkinnedSlider::setStableOtherPos(int pixels)
 {
     m_stableOtherPos = pixels;
     invalidate();
 }
 
-void ScrollBar::setBackPic(int id)
+void SkinnedSlider::setBackPic(int id)
 {
     m_backPic = id;
     const QSize natural = skin().naturalSize(id);
@@ -117,23 +117,23 @@ void ScrollBar::setBackPic(int id)
     invalidate();
 }
 
-void ScrollBar::setBarPic(int id)
+void SkinnedSlider::setBarPic(int id)
 {
     m_barPic = id;
     invalidate();
 }
 
-double ScrollBar::thumbCentre() const
+double SkinnedSlider::thumbCentre() const
 {
     return SliderMapping::thumbCentre(m_position, m_maxValue, m_minPos, m_maxPos);
 }
 
-double ScrollBar::scale() const
+double SkinnedSlider::scale() const
 {
     return m_designWidth > 0 ? twipsSize().width() / m_designWidth : 1.0;
 }
 
-QRectF ScrollBar::thumbRect() const
+QRectF SkinnedSlider::thumbRect() const
 {
     const QSizeF thumb = skin().naturalSize(m_barPic);
     const double c = thumbCentre();
@@ -151,7 +151,7 @@ QRectF ScrollBar::thumbRect() const
     return {};
 }
 
-void ScrollBar::drawFill(QPainter& painter, double c, double s) const
+void SkinnedSlider::drawFill(QPainter& painter, double c, double s) const
 {
     if (m_backPic == LargeFaderTrack) {
         // Lit from the thumb down to the bottom.
@@ -181,7 +181,7 @@ void ScrollBar::drawFill(QPainter& painter, double c, double s) const
     }
 }
 
-void ScrollBar::render(QPainter& painter)
+void SkinnedSlider::render(QPainter& painter)
 {
     skin().DrawSkinImage(painter, m_backPic, QRectF(rect()));
     const double s = scale();
@@ -192,7 +192,7 @@ void ScrollBar::render(QPainter& painter)
                          snappedToPixels(thumbRect()));
 }
 
-void ScrollBar::mousePressEvent(QMouseEvent* event)
+void SkinnedSlider::mousePressEvent(QMouseEvent* event)
 {
     if (!controlEnabled()) {
         return;
@@ -209,7 +209,7 @@ void ScrollBar::mousePressEvent(QMouseEvent* event)
     m_lastEventValue = m_position;
 }
 
-void ScrollBar::mouseMoveEvent(QMouseEvent* event)
+void SkinnedSlider::mouseMoveEvent(QMouseEvent* event)
 {
     setMouseInside(true);
     if (!m_dragging || !controlEnabled()) {
@@ -226,12 +226,12 @@ void ScrollBar::mouseMoveEvent(QMouseEvent* event)
     }
 }
 
-void ScrollBar::mouseReleaseEvent(QMouseEvent*)
+void SkinnedSlider::mouseReleaseEvent(QMouseEvent*)
 {
     m_dragging = false;
 }
 
-void ScrollBar::keyPressEvent(QKeyEvent* event)
+void SkinnedSlider::keyPressEvent(QKeyEvent* event)
 {
     Step direction = Step::None;
     switch (event->key()) {
@@ -251,7 +251,7 @@ void ScrollBar::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void ScrollBar::wheelEvent(QWheelEvent* event)
+void SkinnedSlider::wheelEvent(QWheelEvent* event)
 {
     // One notch and nothing held acts as an arrow key; anything else is left to the parent.
     const bool plain = event->buttons() == Qt::NoButton && event->modifiers() == Qt::NoModifier;
@@ -265,7 +265,7 @@ void ScrollBar::wheelEvent(QWheelEvent* event)
     }
 }
 
-bool ScrollBar::step(Step direction)
+bool SkinnedSlider::step(Step direction)
 {
     if (!controlEnabled()) {
         return true; // swallowed
@@ -289,19 +289,19 @@ bool ScrollBar::step(Step direction)
     return true;
 }
 
-void ScrollBar::enterEvent(QEnterEvent* event)
+void SkinnedSlider::enterEvent(QEnterEvent* event)
 {
     SkinnedControl::enterEvent(event);
     setMouseInside(true);
 }
 
-void ScrollBar::leaveEvent(QEvent* event)
+void SkinnedSlider::leaveEvent(QEvent* event)
 {
     SkinnedControl::leaveEvent(event);
     setMouseInside(false);
 }
 
-void ScrollBar::setMouseInside(bool inside)
+void SkinnedSlider::setMouseInside(bool inside)
 {
     if (inside == m_mouseInside) {
         return;
@@ -314,7 +314,7 @@ void ScrollBar::setMouseInside(bool inside)
     }
 }
 
-void ScrollBar::readProperties(FormPropertyReader& properties)
+void SkinnedSlider::readProperties(FormPropertyReader& properties)
 {
     bool changeMinMax = properties.boolean(u"ChangeMinMax", false);
     const bool enabled = properties.boolean(u"Enabled", true);
@@ -364,7 +364,7 @@ void ScrollBar::readProperties(FormPropertyReader& properties)
     invalidate();
 }
 
-void ScrollBar::writeProperties(FormPropertyWriter& properties) const
+void SkinnedSlider::writeProperties(FormPropertyWriter& properties) const
 {
     properties.boolean(QStringLiteral("ChangeMinMax"), m_changeMinMax);
     properties.integer(QStringLiteral("MaxValue"), m_maxValue);
