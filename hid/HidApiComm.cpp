@@ -1,6 +1,7 @@
 #include "HidApiComm.h"
 
 #include "HidApiLibrary.h"
+#include "HidLogging.h"
 #include "HidReadThread.h"
 #include "NumberLiteral.h"
 
@@ -108,7 +109,7 @@ bool HidApiComm::openFirstMatch()
 void HidApiComm::reportSearchFailure(const QString& reason)
 {
     if (reason != m_lastSearchFailure) {
-        qWarning("USB: %s", qPrintable(reason));
+        qCWarning(lcHid, "USB: %s", qPrintable(reason));
         m_lastSearchFailure = reason;
     }
 }
@@ -169,7 +170,7 @@ void HidApiComm::closeDevice()
 
 void HidApiComm::dropDevice(const QString& reason)
 {
-    qWarning("USB: %s; searching for the device again", qPrintable(reason));
+    qCWarning(lcHid, "USB: %s; searching for the device again", qPrintable(reason));
     closeDevice();
     m_searchTimer.start();
     Q_EMIT Plug(false);

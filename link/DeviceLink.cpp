@@ -6,9 +6,11 @@
 #include "USB_Comm.h"
 #include "UserMessages.h"
 
-#include <QtDebug>
+#include <QLoggingCategory>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcLink, "tonvexa.link")
 
 constexpr int AttemptCount = 8;
 const QString SentPrefix = QStringLiteral("发送: ");
@@ -155,8 +157,8 @@ QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int v
     const auto frame = Frames::build(type, mode, address, value, m_model);
     const auto replyLength = Frames::replyLength(type, address);
     if (!frame || !replyLength) {
-        qWarning("SendFrame: no frame of type %d for mode %d, address %d, value %d", type, mode,
-                 address, value);
+        qCWarning(lcLink, "SendFrame: no frame of type %d for mode %d, address %d, value %d", type,
+                  mode, address, value);
         co_return false;
     }
     ++m_progress;
