@@ -71,7 +71,8 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
                         "it receives them, KIND one of %1; for example silence@5,noise@12. An "
                         "unplugged processor comes back after %2 s; %3.")
              .arg(SimFaultPlan::kindNames())
-             .arg(SimFaultPlan::ReplugDelayMs / 1000)
+             .arg(std::chrono::duration_cast<std::chrono::seconds>(SimFaultPlan::ReplugDelay)
+                      .count())
              .arg(QLatin1String(SimFaultPlan::LostWriteNote)),
          QStringLiteral("FAULTS")});
     parser.addOption({QStringLiteral("screenshot"),

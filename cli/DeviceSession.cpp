@@ -30,7 +30,7 @@ DeviceSession::~DeviceSession() = default;
 bool DeviceSession::open()
 {
     const LinkTimings& timings = m_link->timings();
-    if (!m_processor.loadState(timings.scaled(StateFileLock::DefaultWaitMs))) {
+    if (!m_processor.loadState(timings.scaled(StateFileLock::DefaultWait))) {
         return false;
     }
     USB_Comm& transport = m_processor.transport();

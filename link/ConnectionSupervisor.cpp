@@ -41,9 +41,9 @@ ConnectionSupervisor::~ConnectionSupervisor()
 void ConnectionSupervisor::applyIntervals()
 {
     const LinkTimings& t = m_link.timings();
-    m_commConnect.setInterval(t.scaled(t.firstConnectMs));
-    m_keepConnect.setInterval(t.scaled(t.keepAliveMs));
-    m_connectTimeOut.setInterval(t.scaled(t.connectTimeoutMs));
+    m_commConnect.setInterval(t.scaled(t.firstConnect));
+    m_keepConnect.setInterval(t.scaled(t.keepAlive));
+    m_connectTimeOut.setInterval(t.scaled(t.connectTimeout));
 }
 
 void ConnectionSupervisor::start()
@@ -104,7 +104,7 @@ QCoro::Task<bool> ConnectionSupervisor::Handshake()
 QCoro::Task<> ConnectionSupervisor::commConnectTick()
 {
     const LinkTimings& t = m_link.timings();
-    m_commConnect.setInterval(t.scaled(t.connectRetryMs));
+    m_commConnect.setInterval(t.scaled(t.connectRetry));
     if (!m_link.isOnline()) {
         co_await Handshake();
     }

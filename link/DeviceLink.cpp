@@ -24,17 +24,17 @@ const QString KeepAliveSentEntry = QStringLiteral("发送: FF 同步字");
 class DeviceLink::PhaseWait
 {
 public:
-    PhaseWait(DeviceLink& link, Phase phase, QTimer& timer, int timeoutMs)
+    PhaseWait(DeviceLink& link, Phase phase, QTimer& timer, std::chrono::milliseconds timeout)
         : m_link(link)
         , m_phase(phase)
         , m_timer(timer)
-        , m_timeoutMs(timeoutMs)
+        , m_timeout(timeout)
     {}
 
     bool await_ready() const noexcept { return m_link.m_phase != m_phase; }
     void await_suspend(std::coroutine_handle<> exchange)
     {
-        m_timer.start(m_timeoutMs);
+        m_timer.start(m_timeout);
         m_link.m_waiter = exchange;
         m_link.m_waitingIn = m_phase;
     }
@@ -44,7 +44,7 @@ private:
     DeviceLink& m_link;
     Phase m_phase;
     QTimer& m_timer;
-    int m_timeoutMs;
+    std::chrono::milliseconds m_timeout;
 };
 
 DeviceLink::DeviceLink(ParamModel& model, USB_Comm& transport, UserMessages& messages,
@@ -72,12 +72,12 @@ DeviceLink::~DeviceLink()
 }
 
 QCoro::Task<bool> DeviceLink::SendFrame(int type, int mode, int address, int value,
-                                        int replyTimeoutMs)
+                                        std::chrono::milliseconds replyTimeout)
 {
     if (isBusy()) {
-        co_return queueWrite({type, mode, address, value, replyTimeoutMs});
+        co_return queueWrite({type, mode, address, value, replyTimeout});
     }
-    const bool answered = co_await runExchange(type, mode, address, value, replyTimeoutMs);
+    const bool answered = co_await runExchange(type, mode, address, value, replyTimeout);
     // Writes that came in meanwhile go out before anything else may start.
     startPendingWrites();
     co_return answered;
@@ -146,7 +146,7 @@ void DeviceLink::setClosing()
 }
 
 QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int value,
-                                          int replyTimeoutMs)
+                                          std::chrono::milliseconds replyTimeout)
 {
     // One exchange at a time; LinkSequence and SendFrame see to it.
     Q_ASSERT(m_phase == Phase::Idle);
@@ -171,8 +171,8 @@ QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int v
         m_log.append(sentEntry);
         m_phase = Phase::AwaitingAcknowledgement;
         co_await waitWhile(Phase::AwaitingAcknowledgement, m_acknowledgementTimer,
-                           m_timings.scaled(m_timings.acknowledgementMs));
-        co_await waitWhile(Phase::AwaitingData, m_replyTimer, m_timings.scaled(replyTimeoutMs));
+                           m_timings.scaled(m_timings.acknowledgement));
+        co_await waitWhile(Phase::AwaitingData, m_replyTimer, m_timings.scaled(replyTimeout));
         answered = m_phase == Phase::Succeeded;
     }
     m_phase = Phase::Idle;
@@ -189,9 +189,10 @@ QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int v
     co_return answered;
 }
 
-DeviceLink::PhaseWait DeviceLink::waitWhile(Phase phase, QTimer& timer, int timeoutMs)
+DeviceLink::PhaseWait DeviceLink::waitWhile(Phase phase, QTimer& timer,
+                                            std::chrono::milliseconds timeout)
 {
-    return PhaseWait(*this, phase, timer, timeoutMs);
+    return PhaseWait(*this, phase, timer, timeout);
 }
 
 void DeviceLink::endPhase(Phase from, Phase to)
@@ -254,7 +255,7 @@ QCoro::Task<> DeviceLink::sendPendingWrites()
         const PendingWrite write = m_pending.takeFirst();
         // A failure takes the link offline, which drops the rest.
         co_await sequence.SendFrame(write.type, write.mode, write.address, write.value,
-                                    write.replyTimeoutMs);
+                                    write.replyTimeout);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <coroutine>
 
 class ParamModel;
@@ -41,7 +42,8 @@ public:
     // link goes.
     ~DeviceLink() override;
 
-    QCoro::Task<bool> SendFrame(int type, int mode, int address, int value, int replyTimeoutMs);
+    QCoro::Task<bool> SendFrame(int type, int mode, int address, int value,
+                                std::chrono::milliseconds replyTimeout);
     void SendKeepAlive();
 
     bool isOnline() const { return m_online; }
@@ -100,13 +102,15 @@ private:
 
     struct PendingWrite
     {
-        int type, mode, address, value, replyTimeoutMs;
+        int type, mode, address, value;
+        std::chrono::milliseconds replyTimeout;
     };
 
     class PhaseWait;
 
-    QCoro::Task<bool> runExchange(int type, int mode, int address, int value, int replyTimeoutMs);
-    PhaseWait waitWhile(Phase phase, QTimer& timer, int timeoutMs);
+    QCoro::Task<bool> runExchange(int type, int mode, int address, int value,
+                                  std::chrono::milliseconds replyTimeout);
+    PhaseWait waitWhile(Phase phase, QTimer& timer, std::chrono::milliseconds timeout);
     bool queueWrite(const PendingWrite& write);
     void endPhase(Phase from, Phase to);
     void wake();

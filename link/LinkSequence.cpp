@@ -19,10 +19,10 @@ LinkSequence::~LinkSequence()
 }
 
 QCoro::Task<bool> LinkSequence::SendFrame(int type, int mode, int address, int value,
-                                          int replyTimeoutMs)
+                                          std::chrono::milliseconds replyTimeout)
 {
     if (!m_open) {
         co_return false;
     }
-    co_return co_await m_link.runExchange(type, mode, address, value, replyTimeoutMs);
+    co_return co_await m_link.runExchange(type, mode, address, value, replyTimeout);
 }

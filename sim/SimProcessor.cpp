@@ -183,8 +183,8 @@ void SimProcessor::handleFrame(const QByteArray& frame)
     }
     if (fault == SimFault::Unplug) {
         unplug();
-        if (m_replugDelayMs > 0) {
-            QTimer::singleShot(m_replugDelayMs, this, &SimProcessor::replug);
+        if (m_replugDelay > std::chrono::milliseconds::zero()) {
+            QTimer::singleShot(m_replugDelay, this, &SimProcessor::replug);
         }
         return;
     }

@@ -396,7 +396,7 @@ private Q_SLOTS:
         QCOMPARE(h.c().connectionLamp->value(), int(MainWindowControls::LampOffline));
         // The supervision keeps trying under the open box, quietly, for as long as a keep-alive
         // time-out would take.
-        QTest::qWait(h.link.timings().scaled(2 * h.link.timings().connectTimeoutMs));
+        QTest::qWait(int(h.link.timings().scaled(2 * h.link.timings().connectTimeout).count()));
         QCOMPARE(h.messages.shown, QStringList{DeviceLink::TimeoutMessage});
         const QPointer<QMessageBox> box = h.messages.openBoxes().first();
         QVERIFY(box->isVisible());

@@ -14,10 +14,10 @@ namespace {
 LinkTimings quickSupervision()
 {
     LinkTimings t;
-    t.keepAliveMs = 20;
-    t.connectTimeoutMs = 150;
-    t.firstConnectMs = 1;
-    t.connectRetryMs = 40;
+    t.keepAlive = std::chrono::milliseconds(20);
+    t.connectTimeout = std::chrono::milliseconds(150);
+    t.firstConnect = std::chrono::milliseconds(1);
+    t.connectRetry = std::chrono::milliseconds(40);
     return t;
 }
 
@@ -99,8 +99,9 @@ private Q_SLOTS:
         QTRY_VERIFY(s.link.isOnline());
         s.sim.setEchoKeepAlive(false);
         s.sim.setFault(SimFault::AckOnly);
-        constexpr int ReplyTimeoutMs = 100; // eight attempts: longer than the time-out
-        QVERIFY(!QCoro::waitFor(s.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ReplyTimeoutMs)));
+        constexpr std::chrono::milliseconds ShortReply{
+            100}; // eight attempts: longer than the time-out
+        QVERIFY(!QCoro::waitFor(s.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ShortReply)));
         QCOMPARE(s.messages.texts(), QStringList{ConnectionSupervisor::LostMessage});
         QVERIFY(!s.link.isOnline());
     }

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace std::chrono_literals;
+
 namespace {
 
 // Short enough that eight failed attempts take a fraction of a second.
@@ -160,15 +162,17 @@ private Q_SLOTS:
         duringTheNextReply(device.sim, [&] {
             // Each is known at once: a write waits its turn...
             laterResults.append(
-                outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 3, 1000)));
-            laterResults.append(outcome(device.link.SendFrame(Frames::ModeSelect, 2, 0, 0, 1000)));
+                outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 3, 1000ms)));
+            laterResults.append(
+                outcome(device.link.SendFrame(Frames::ModeSelect, 2, 0, 0, 1000ms)));
             // ...and a newer write of the same address replaces the older one.
             laterResults.append(
-                outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 4, 1000)));
+                outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 4, 1000ms)));
             // Anything but a single write is refused outright.
             laterResults.append(
-                outcome(device.link.SendFrame(Frames::BlockRead, 0, 0xC0, 0, 1000)));
-            laterResults.append(outcome(device.link.SendFrame(Frames::Handshake, 0, 0, 0x33, 500)));
+                outcome(device.link.SendFrame(Frames::BlockRead, 0, 0xC0, 0, 1000ms)));
+            laterResults.append(
+                outcome(device.link.SendFrame(Frames::Handshake, 0, 0, 0x33, 500ms)));
         });
 
         QVERIFY(

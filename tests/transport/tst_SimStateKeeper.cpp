@@ -38,7 +38,7 @@ private Q_SLOTS:
         RecordingMessages messages;
         ProcessorTransport processor(true, state, messages);
         QVERIFY(processor.loadState());
-        SimStateKeeper keeper(processor, quietMs);
+        SimStateKeeper keeper(processor, std::chrono::milliseconds(quietMs));
         QObject window;
         keeper.saveOnClose(&window);
         const quint8 loaded = processor.simulator()->memory().store().value(0, 0, 0x40);
@@ -86,7 +86,7 @@ private Q_SLOTS:
         while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
         }
         if (lockFirst) {
-            SimStateKeeper keeper(processor, 20);
+            SimStateKeeper keeper(processor, std::chrono::milliseconds(20));
             QObject window;
             keeper.saveOnClose(&window);
             write(processor, 33);
