@@ -491,6 +491,6 @@ bool frmEQ::isOnline() const
 
 void frmEQ::sendBand(quint8 address)
 {
-    m_link.SendFrame(Frames::ParamWrite, m_model.currentMode(), address, Frames::StoredBytes,
-                     ReplyTimeout::Normal);
+    m_link.SendFrame(Frames::Type::ParamWrite, m_model.currentMode(), ParamAddress(address),
+                     Frames::StoredBytes, ReplyTimeout::Normal);
 }

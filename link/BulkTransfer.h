@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Frames.h"
+
 #include <QCoro/QCoroTask>
 #include <QObject>
 #include <QString>
@@ -75,7 +77,7 @@ private:
     void end(bool completed);
     QCoro::Task<Outcome> readEverything(LinkSequence& sequence, ParamModel& into);
     void finishReading(Outcome outcome);
-    QCoro::Task<Outcome> readBlock(LinkSequence& sequence, int type, int mode, int base,
+    QCoro::Task<Outcome> readBlock(LinkSequence& sequence, Frames::Type type, int mode, int base,
                                    ParamModel& into);
     QCoro::Task<Outcome> writeAllBlocks(LinkSequence& sequence);
 

@@ -67,8 +67,9 @@ QCoro::Task<bool> ConnectionSupervisor::sendHandshakeFrame(LinkSequence& sequenc
 {
     DeviceLink& link = sequence.link();
     link.setHandshakeActive(true);
-    const bool answered = co_await sequence.SendFrame(
-        Frames::Handshake, 0, 0, Frames::HandshakeReply0, ReplyTimeout::Handshake);
+    const bool answered =
+        co_await sequence.SendFrame(Frames::Type::Handshake, 0, ParamAddress(0),
+                                    Frames::HandshakeReply0, ReplyTimeout::Handshake);
     link.setHandshakeActive(false);
     const QByteArray& reply = link.reply();
     const bool handshakeAnswered = answered && reply.size() >= 2 &&

@@ -1,6 +1,6 @@
 #include "DeviceLink.h"
 
-#include "Frames.h"
+#include "FramePayload.h"
 #include "LinkSequence.h"
 #include "ParamModel.h"
 #include "USB_Comm.h"
@@ -71,8 +71,8 @@ DeviceLink::~DeviceLink()
     setClosing();
 }
 
-QCoro::Task<bool> DeviceLink::SendFrame(int type, int mode, int address, int value,
-                                        std::chrono::milliseconds replyTimeout)
+QCoro::Task<bool> DeviceLink::SendFrame(Frames::Type type, int mode, ParamAddress address,
+                                        int value, std::chrono::milliseconds replyTimeout)
 {
     if (isBusy()) {
         co_return queueWrite({type, mode, address, value, replyTimeout});
@@ -85,7 +85,7 @@ QCoro::Task<bool> DeviceLink::SendFrame(int type, int mode, int address, int val
 
 bool DeviceLink::queueWrite(const PendingWrite& write)
 {
-    if (write.type != Frames::ParamWrite && write.type != Frames::ModeSelect) {
+    if (write.type != Frames::Type::ParamWrite && write.type != Frames::Type::ModeSelect) {
         return false;
     }
     auto same = std::find_if(m_pending.begin(), m_pending.end(), [&](const PendingWrite& p) {
@@ -112,8 +112,8 @@ void DeviceLink::setOnline(bool online)
     if (!online) {
         // Offline edits stay in the store, as every offline edit does.
         for (const PendingWrite& write : std::exchange(m_pending, {})) {
-            if (write.type == Frames::ParamWrite) {
-                Q_EMIT writeUnconfirmed(write.mode, write.address);
+            if (write.type == Frames::Type::ParamWrite) {
+                Q_EMIT writeUnconfirmed(write.mode, write.address.value());
             }
         }
     }
@@ -145,8 +145,8 @@ void DeviceLink::setClosing()
     resumeExchange();
 }
 
-QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int value,
-                                          std::chrono::milliseconds replyTimeout)
+QCoro::Task<bool> DeviceLink::runExchange(Frames::Type type, int mode, ParamAddress address,
+                                          int value, std::chrono::milliseconds replyTimeout)
 {
     // One exchange at a time; LinkSequence and SendFrame see to it.
     Q_ASSERT(m_phase == Phase::Idle);
@@ -154,11 +154,11 @@ QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int v
         co_return false;
     }
     Q_EMIT exchangeStarting();
-    const auto frame = Frames::build(type, mode, address, value, m_model);
-    const auto replyLength = Frames::replyLength(type, address);
+    const auto frame = FramePayload::frame(type, mode, address, value, m_model);
+    const auto replyLength = FramePayload::replyLength(type, address);
     if (!frame || !replyLength) {
-        qCWarning(lcLink, "SendFrame: no frame of type %d for mode %d, address %d, value %d", type,
-                  mode, address, value);
+        qCWarning(lcLink, "SendFrame: no frame of type %d for mode %d, address %d, value %d",
+                  int(type), mode, address.value(), value);
         co_return false;
     }
     ++m_progress;
@@ -176,8 +176,8 @@ QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int v
         answered = m_phase == Phase::Succeeded;
     }
     m_phase = Phase::Idle;
-    if (!answered && type == Frames::ParamWrite) {
-        Q_EMIT writeUnconfirmed(mode, address);
+    if (!answered && type == Frames::Type::ParamWrite) {
+        Q_EMIT writeUnconfirmed(mode, address.value());
     }
     if (!answered && !m_handshake) {
         if (m_closing) {

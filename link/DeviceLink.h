@@ -2,6 +2,7 @@
 
 #include "CommLog.h"
 #include "FrameReceiver.h"
+#include "Frames.h"
 #include "LinkTimings.h"
 
 #include <QCoro/QCoroTask>
@@ -42,7 +43,7 @@ public:
     // link goes.
     ~DeviceLink() override;
 
-    QCoro::Task<bool> SendFrame(int type, int mode, int address, int value,
+    QCoro::Task<bool> SendFrame(Frames::Type type, int mode, ParamAddress address, int value,
                                 std::chrono::milliseconds replyTimeout);
     void SendKeepAlive();
 
@@ -102,13 +103,16 @@ private:
 
     struct PendingWrite
     {
-        int type, mode, address, value;
+        Frames::Type type;
+        int mode;
+        ParamAddress address;
+        int value;
         std::chrono::milliseconds replyTimeout;
     };
 
     class PhaseWait;
 
-    QCoro::Task<bool> runExchange(int type, int mode, int address, int value,
+    QCoro::Task<bool> runExchange(Frames::Type type, int mode, ParamAddress address, int value,
                                   std::chrono::milliseconds replyTimeout);
     PhaseWait waitWhile(Phase phase, QTimer& timer, std::chrono::milliseconds timeout);
     bool queueWrite(const PendingWrite& write);

@@ -18,8 +18,8 @@ LinkSequence::~LinkSequence()
     }
 }
 
-QCoro::Task<bool> LinkSequence::SendFrame(int type, int mode, int address, int value,
-                                          std::chrono::milliseconds replyTimeout)
+QCoro::Task<bool> LinkSequence::SendFrame(Frames::Type type, int mode, ParamAddress address,
+                                          int value, std::chrono::milliseconds replyTimeout)
 {
     if (!m_open) {
         co_return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Frames.h"
+
 #include <QCoro/QCoroTask>
 #include <chrono>
 
@@ -24,7 +26,7 @@ public:
     bool isOpen() const { return m_open; }
     DeviceLink& link() { return m_link; }
     // Completes false at once when the sequence is not open.
-    QCoro::Task<bool> SendFrame(int type, int mode, int address, int value,
+    QCoro::Task<bool> SendFrame(Frames::Type type, int mode, ParamAddress address, int value,
                                 std::chrono::milliseconds replyTimeout);
 
 private:

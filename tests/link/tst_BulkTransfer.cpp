@@ -97,7 +97,7 @@ private Q_SLOTS:
         QVERIFY(QCoro::waitFor(t.supervisor.Handshake()));
 
         QStringList expected{QStringLiteral("15/0/00")};
-        expected += blockSequence(Frames::BlockRead);
+        expected += blockSequence(int(Frames::Type::BlockRead));
         expected += QStringList{"5/0/00", "5/0/40", "5/0/80"};
         QCOMPARE(transcript(t.device.sim), expected);
         QCOMPARE(t.device.link.progressCount(), 28);
@@ -135,7 +135,7 @@ private Q_SLOTS:
 
         QCoro::waitFor(t.bulk.UploadAll(endWithModeSelect));
 
-        QStringList expected = blockSequence(Frames::BlockWrite);
+        QStringList expected = blockSequence(int(Frames::Type::BlockWrite));
         expected.append(lastFrame);
         QCOMPARE(transcript(t.device.sim), expected);
         QVERIFY(sameBlockBytes(t.device.model.store(), t.device.sim.memory().store()));

@@ -30,7 +30,7 @@ struct Supervised : SimulatedDevice
         , supervisor(link, bulk)
     {}
 
-    int handshakes() const { return framesOfType(Frames::Handshake); }
+    int handshakes() const { return framesOfType(Frames::Type::Handshake); }
 
     BulkTransfer bulk;
     RecordingTransfers ui;
@@ -101,7 +101,8 @@ private Q_SLOTS:
         s.sim.setFault(SimFault::AckOnly);
         constexpr std::chrono::milliseconds ShortReply{
             100}; // eight attempts: longer than the time-out
-        QVERIFY(!QCoro::waitFor(s.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ShortReply)));
+        QVERIFY(!QCoro::waitFor(
+            s.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), 1, ShortReply)));
         QCOMPARE(s.messages.texts(), QStringList{ConnectionSupervisor::LostMessage});
         QVERIFY(!s.link.isOnline());
     }

@@ -30,11 +30,11 @@ struct SimulatedDevice
     }
 
     // Frames of one type the processor received.
-    int framesOfType(int type) const
+    int framesOfType(Frames::Type type) const
     {
         int count = 0;
         for (const auto& frame : sim.receivedFrames()) {
-            count += frame.type == type ? 1 : 0;
+            count += frame.type == int(type) ? 1 : 0;
         }
         return count;
     }

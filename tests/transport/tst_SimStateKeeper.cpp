@@ -1,4 +1,4 @@
-#include "Frames.h"
+#include "FramePayload.h"
 #include "ProcessorTransport.h"
 #include "RecordingMessages.h"
 #include "SimProcessor.h"
@@ -112,7 +112,8 @@ private:
     static void write(ProcessorTransport& processor, int value)
     {
         const ParamModel model;
-        processor.transport().SendData(*Frames::build(Frames::ParamWrite, 0, 0x40, value, model));
+        processor.transport().SendData(
+            *FramePayload::frame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), value, model));
     }
 
     QTemporaryDir m_dir;
