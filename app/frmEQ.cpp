@@ -70,6 +70,7 @@ frmEQ::frmEQ(ParamModel& model, SkinImages& skin, DeviceLink& link, UserMessages
     , m_skin(skin)
     , m_link(link)
     , m_messages(messages)
+    , m_linkMessages(link, messages)
     , m_files(files)
     , m_undo(model)
     , m_bulk(link)

@@ -206,7 +206,7 @@ int main(int argc, char* argv[])
     }
     processor.transport().Connect();
 
-    DeviceLink link(model, processor.transport(), messages);
+    DeviceLink link(model, processor.transport());
     CommLogFollower logFile(link.log());
     if (QString reason; !options.log.isEmpty() && !logFile.open(options.log, reason)) {
         err << "tonvexa: --log " << FileName::shown(options.log) << ": " << reason << Qt::endl;

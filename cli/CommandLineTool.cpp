@@ -8,6 +8,7 @@
 #include "FileName.h"
 #include "FramePayload.h"
 #include "ImportPreset.h"
+#include "LinkTexts.h"
 #include "MenuShowListing.h"
 #include "NumberArgument.h"
 #include "NumberLiteral.h"
@@ -331,7 +332,7 @@ QCoro::Task<bool> CommandLineTool::bareHandshake(DeviceSession& session)
 {
     const bool connected = co_await session.sendHandshakeFrame();
     if (!connected) {
-        m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
+        m_err << LinkTexts::text(LinkNotice::ExchangeTimedOut).trimmed() << Qt::endl;
         co_return false;
     }
     co_return true;
@@ -341,7 +342,7 @@ QCoro::Task<bool> CommandLineTool::fullHandshake(DeviceSession& session)
 {
     const bool connected = co_await session.Handshake();
     if (!connected) {
-        m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
+        m_err << LinkTexts::text(LinkNotice::ExchangeTimedOut).trimmed() << Qt::endl;
         co_return false;
     }
     // A synchronisation that failed has said why and left the link offline.

@@ -6,7 +6,6 @@
 #include "LinkSequence.h"
 #include "ParamBlocks.h"
 #include "ParamModel.h"
-#include "UserMessages.h"
 
 static_assert(BulkTransfer::UploadBlockCount ==
               1 + int(PerModeBlocks.size()) * ParamStore::ModeCount);
@@ -27,7 +26,7 @@ bool BulkTransfer::begin()
 {
     m_completed = false;
     if (!m_link.isOnline()) {
-        m_link.messages().showMessage(UserMessages::Icon::Exclamation, OfflineMessage);
+        m_link.tell(LinkNotice::NotOnline);
         return false;
     }
     m_link.resetProgress();
@@ -76,7 +75,7 @@ void BulkTransfer::finishReading(Outcome outcome)
 {
     end(outcome == Outcome::Completed);
     if (outcome == Outcome::BadReply) {
-        m_link.messages().showMessage(UserMessages::Icon::Critical, ReadErrorMessage);
+        m_link.tell(LinkNotice::BadBlockReply);
     }
 }
 

@@ -26,11 +26,6 @@ public:
     // The block writes of an upload: the common block, then three blocks of each of eight modes.
     static constexpr int UploadBlockCount = 25;
 
-    static inline const QString OfflineMessage =
-        QStringLiteral("Please get your device online first.");
-    static inline const QString ReadErrorMessage =
-        QStringLiteral("Error reading data from the device!");
-
     explicit BulkTransfer(DeviceLink& link, QObject* parent = nullptr);
     // A transfer still running when this goes would go on without it: the link closes first,
     // which ends it.

@@ -130,7 +130,7 @@ void ConnectionSupervisor::connectTimeOutTick()
 {
     // Also when a failed send has taken the link offline meanwhile: that loss has been told, and
     // the link says nothing twice.
-    m_link.reportLoss(LostMessage);
+    m_link.reportLoss(LinkNotice::KeepAliveLost);
 }
 
 void ConnectionSupervisor::trackOfflineEdits(bool track)

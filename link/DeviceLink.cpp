@@ -4,7 +4,6 @@
 #include "LinkSequence.h"
 #include "ParamModel.h"
 #include "USB_Comm.h"
-#include "UserMessages.h"
 
 #include <QLoggingCategory>
 
@@ -47,12 +46,10 @@ private:
     std::chrono::milliseconds m_timeout;
 };
 
-DeviceLink::DeviceLink(ParamModel& model, USB_Comm& transport, UserMessages& messages,
-                       LinkTimings timings, QObject* parent)
+DeviceLink::DeviceLink(ParamModel& model, USB_Comm& transport, LinkTimings timings, QObject* parent)
     : QObject(parent)
     , m_model(model)
     , m_transport(transport)
-    , m_messages(messages)
     , m_timings(timings)
 {
     for (QTimer* timer : {&m_acknowledgementTimer, &m_replyTimer}) {
@@ -121,17 +118,17 @@ void DeviceLink::setOnline(bool online)
         m_online = online;
         Q_EMIT onlineChanged(online);
     }
-    if (online && !m_lossMessage.isEmpty()) {
-        m_messages.withdrawMessage(std::exchange(m_lossMessage, QString()));
+    if (online && m_loss) {
+        Q_EMIT noticeWithdrawn(*std::exchange(m_loss, std::nullopt));
     }
 }
 
-void DeviceLink::reportLoss(const QString& message)
+void DeviceLink::reportLoss(LinkNotice notice)
 {
     setOnline(false);
-    if (m_lossMessage.isEmpty()) {
-        m_lossMessage = message;
-        m_messages.showMessage(UserMessages::Icon::Exclamation, message);
+    if (!m_loss) {
+        m_loss = notice;
+        Q_EMIT noticeRaised(notice);
     }
 }
 
@@ -183,7 +180,7 @@ QCoro::Task<bool> DeviceLink::runExchange(Frames::Type type, int mode, ParamAddr
         if (m_closing) {
             setOnline(false); // a close request is not a lost device; the user asked for it
         } else {
-            reportLoss(TimeoutMessage);
+            reportLoss(LinkNotice::ExchangeTimedOut);
         }
     }
     co_return answered;

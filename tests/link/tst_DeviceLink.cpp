@@ -1,5 +1,6 @@
 #include "Frames.h"
 #include "LinkSequence.h"
+#include "LinkTexts.h"
 #include "SimulatedDevice.h"
 
 #include <QElapsedTimer>
@@ -113,7 +114,8 @@ private Q_SLOTS:
                  acknowledgementsLogged);
         QCOMPARE(device.link.progressCount(), 1);
         if (message) {
-            QCOMPARE(device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
+            QCOMPARE(device.messages.texts(),
+                     QStringList{LinkTexts::text(LinkNotice::ExchangeTimedOut)});
             QVERIFY(!device.link.isOnline());
             QCOMPARE(offline.count(), 1);
         } else {

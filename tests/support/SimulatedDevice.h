@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceLink.h"
+#include "LinkMessages.h"
 #include "ParamModel.h"
 #include "RecordingMessages.h"
 #include "SimProcessor.h"
@@ -17,7 +18,8 @@ struct SimulatedDevice
 
     explicit SimulatedDevice(const LinkTimings& timings)
         : comm(sim)
-        , link(model, comm, messages, timings)
+        , link(model, comm, timings)
+        , linkMessages(link, messages)
     {
         model.InitDefaults(ParamModel::FactoryReset);
     }
@@ -44,4 +46,5 @@ struct SimulatedDevice
     SimulatedComm comm;
     RecordingMessages messages;
     DeviceLink link;
+    LinkMessages linkMessages;
 };
