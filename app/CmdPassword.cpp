@@ -166,7 +166,8 @@ QCoro::Task<> CmdPassword::saveNewPassword()
     {
         LinkSequence sequence(m_link);
         busy = !sequence.isOpen();
-        written = co_await sequence.SendFrame(Frames::PasswordWrite, 0, 0, 0, ReplyTimeout::Normal);
+        written = co_await sequence.SendFrame(Frames::Type::PasswordWrite, 0, ParamAddress(0), 0,
+                                              ReplyTimeout::Normal);
     }
     setEnabled(true);
     if (!written) {

@@ -22,12 +22,12 @@ QCoro::Task<bool> EditSender::write(int mode, int address, int value)
     if (!online()) {
         co_return false;
     }
-    co_return co_await m_link.SendFrame(Frames::ParamWrite, mode, address, value,
-                                        ReplyTimeout::Normal);
+    co_return co_await m_link.SendFrame(Frames::Type::ParamWrite, mode, ParamAddress(address),
+                                        value, ReplyTimeout::Normal);
 }
 
 QCoro::Task<bool> EditSender::sendWhileDisabled(SkinnedControl* control, int mode, int address,
-                                                int value, int type)
+                                                int value, Frames::Type type)
 {
     if (!online()) {
         co_return false;
@@ -35,7 +35,8 @@ QCoro::Task<bool> EditSender::sendWhileDisabled(SkinnedControl* control, int mod
     // The control's own Enabled keeps a second edit of it from starting while the first is on
     // its way.
     control->setControlEnabled(false);
-    const bool sent = co_await m_link.SendFrame(type, mode, address, value, ReplyTimeout::Normal);
+    const bool sent =
+        co_await m_link.SendFrame(type, mode, ParamAddress(address), value, ReplyTimeout::Normal);
     control->setControlEnabled(true);
     co_return sent;
 }
@@ -46,8 +47,8 @@ QCoro::Task<bool> EditSender::sendWithWindowDisabled(int mode, int address, int 
         co_return false;
     }
     m_window.setEnabled(false);
-    const bool sent =
-        co_await m_link.SendFrame(Frames::ParamWrite, mode, address, value, ReplyTimeout::Normal);
+    const bool sent = co_await m_link.SendFrame(Frames::Type::ParamWrite, mode,
+                                                ParamAddress(address), value, ReplyTimeout::Normal);
     m_window.setEnabled(true);
     co_return sent;
 }
@@ -62,15 +63,16 @@ QCoro::Task<> EditSender::sendAddresses(int mode, QList<int> addresses)
         // The store has changed already, so the processor must follow: each write waits its
         // turn on the link and goes out, in this order, as soon as that exchange ends.
         for (int address : addresses) {
-            m_link.SendFrame(Frames::ParamWrite, mode, address, Frames::StoredBytes,
-                             ReplyTimeout::Normal);
+            m_link.SendFrame(Frames::Type::ParamWrite, mode, ParamAddress(address),
+                             Frames::StoredBytes, ReplyTimeout::Normal);
         }
         co_return;
     }
     m_window.setEnabled(false);
     for (int address : addresses) {
-        const bool answered = co_await sequence.SendFrame(
-            Frames::ParamWrite, mode, address, Frames::StoredBytes, ReplyTimeout::Normal);
+        const bool answered =
+            co_await sequence.SendFrame(Frames::Type::ParamWrite, mode, ParamAddress(address),
+                                        Frames::StoredBytes, ReplyTimeout::Normal);
         if (!answered) {
             break;
         }

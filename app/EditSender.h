@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Frames.h"
+
 #include <QCoro/QCoroTask>
 #include <QList>
 
@@ -23,7 +25,7 @@ public:
     // the outcome. True when the processor got the frame or will get it: a write asked for
     // during another exchange waits its turn on the link.
     QCoro::Task<bool> sendWhileDisabled(SkinnedControl* control, int mode, int address, int value,
-                                        int type = 0);
+                                        Frames::Type type = Frames::Type::ParamWrite);
     // The same with the whole window disabled, for commands that must not overlap at all.
     QCoro::Task<bool> sendWithWindowDisabled(int mode, int address, int value);
     // The stored bytes of several addresses, in order, with the window disabled, as one

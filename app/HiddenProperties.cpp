@@ -72,8 +72,8 @@ QCoro::Task<bool> HiddenProperties::readPassword()
     // Nothing else may use the link meanwhile; when something already does, the key is ignored.
     LinkSequence sequence(m_context.link);
     m_context.window.setEnabled(false);
-    const bool read =
-        co_await sequence.SendFrame(Frames::PasswordRead, 0, 0, 0, ReplyTimeout::Normal);
+    const bool read = co_await sequence.SendFrame(Frames::Type::PasswordRead, 0, ParamAddress(0), 0,
+                                                  ReplyTimeout::Normal);
     m_context.window.setEnabled(true);
     const QByteArray& reply = m_context.link.reply();
     ParamModel::DevicePassword& password = m_context.model.password();
@@ -94,8 +94,9 @@ QCoro::Task<int> HiddenProperties::writeMenuFlags()
     m_context.window.setEnabled(false);
     int written = 0;
     while (written < MenuBlockCount) {
-        const bool answered = co_await sequence.SendFrame(
-            Frames::MenuShowWrite, 0, ParamBlocks[written].base, 0, ReplyTimeout::Normal);
+        const bool answered = co_await sequence.SendFrame(Frames::Type::MenuShowWrite, 0,
+                                                          ParamAddress(ParamBlocks[written].base),
+                                                          0, ReplyTimeout::Normal);
         if (!answered) {
             break;
         }

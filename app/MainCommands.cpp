@@ -131,7 +131,7 @@ void MainCommands::stepMode(int delta, SimpControl* arrow)
     m_controls.modeNumber->setValue(model.currentMode());
     m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     // The processor switches modes even when the window's mode stayed at its limit.
-    m_sender.sendWhileDisabled(arrow, model.currentMode(), 0, 0, Frames::ModeSelect);
+    m_sender.sendWhileDisabled(arrow, model.currentMode(), 0, 0, Frames::Type::ModeSelect);
 }
 
 QCoro::Task<> MainCommands::stepInput(int element)

@@ -117,9 +117,9 @@ QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
     m_window.setEnabled(false);
     // Each changed address goes out before the next is restored; a failed send leaves the rest.
     while (const auto changed = restore->next()) {
-        const bool answered =
-            co_await sequence.SendFrame(Frames::ParamWrite, changed->mode, changed->address,
-                                        Frames::StoredBytes, ReplyTimeout::Normal);
+        const bool answered = co_await sequence.SendFrame(
+            Frames::Type::ParamWrite, changed->mode, ParamAddress(changed->address),
+            Frames::StoredBytes, ReplyTimeout::Normal);
         if (!answered) {
             break;
         }

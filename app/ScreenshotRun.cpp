@@ -14,7 +14,7 @@ ScreenshotRun::ScreenshotRun(frmEQ& window, DeviceLink& link, QString file)
     // Nobody looks at the window before the picture: the first handshake goes out at once
     // instead of after the window's usual pause.
     LinkTimings timings = m_link.timings();
-    timings.firstConnectMs = 0;
+    timings.firstConnect = std::chrono::milliseconds::zero();
     m_link.setTimings(timings);
 
     // The first exchange to end is the handshake; a processor that answered it is read next.

@@ -70,6 +70,7 @@ frmEQ::frmEQ(ParamModel& model, SkinImages& skin, DeviceLink& link, UserMessages
     , m_skin(skin)
     , m_link(link)
     , m_messages(messages)
+    , m_linkMessages(link, messages)
     , m_files(files)
     , m_undo(model)
     , m_bulk(link)
@@ -164,17 +165,18 @@ bool frmEQ::takeTimersFromDesign(QString& error)
 {
     // The design holds every interval; the link's own timers and the undo history take theirs.
     const Form& form = *m_form;
-    const auto interval = [&form](const char* name, int fallback) {
+    const auto interval = [&form](const char* name, std::chrono::milliseconds fallback) {
         const QTimer* timer = form.timer(QString::fromLatin1(name));
-        return timer ? timer->interval() : fallback;
+        return timer ? timer->intervalAsDuration() : fallback;
     };
     LinkTimings timings = m_link.timings();
-    timings.acknowledgementMs = interval("TimeOuter1", timings.acknowledgementMs);
-    timings.keepAliveMs = interval("tmrKeepConnect", timings.keepAliveMs);
-    timings.connectTimeoutMs = interval("tmrConnectTimeOut", timings.connectTimeoutMs);
-    timings.firstConnectMs = interval("CommConnect", timings.firstConnectMs);
+    timings.acknowledgement = interval("TimeOuter1", timings.acknowledgement);
+    timings.keepAlive = interval("tmrKeepConnect", timings.keepAlive);
+    timings.connectTimeout = interval("tmrConnectTimeOut", timings.connectTimeout);
+    timings.firstConnect = interval("CommConnect", timings.firstConnect);
     m_link.setTimings(timings);
-    m_undo.setBurstQuietMs(interval("tmrMoveTimeout", UndoHistory::BurstQuietMs));
+    m_undo.setBurstQuietMs(int(
+        interval("tmrMoveTimeout", std::chrono::milliseconds(UndoHistory::BurstQuietMs)).count()));
 
     const auto own = [&form, &error](const char* name) {
         QTimer* timer = form.timer(QString::fromLatin1(name));
@@ -490,6 +492,6 @@ bool frmEQ::isOnline() const
 
 void frmEQ::sendBand(quint8 address)
 {
-    m_link.SendFrame(Frames::ParamWrite, m_model.currentMode(), address, Frames::StoredBytes,
-                     ReplyTimeout::Normal);
+    m_link.SendFrame(Frames::Type::ParamWrite, m_model.currentMode(), ParamAddress(address),
+                     Frames::StoredBytes, ReplyTimeout::Normal);
 }

@@ -6,6 +6,7 @@
 #include "ConnectionSupervisor.h"
 #include "ControlBindings.h"
 #include "EditSender.h"
+#include "LinkMessages.h"
 #include "MainWindowControls.h"
 #include "RefreshFlags.h"
 #include "UndoHistory.h"
@@ -114,6 +115,7 @@ private:
     SkinImages& m_skin;
     DeviceLink& m_link;
     UserMessages& m_messages;
+    LinkMessages m_linkMessages;
     FileChooser& m_files;
     BandTable m_bands;
     UndoHistory m_undo;

@@ -71,7 +71,8 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
                         "it receives them, KIND one of %1; for example silence@5,noise@12. An "
                         "unplugged processor comes back after %2 s; %3.")
              .arg(SimFaultPlan::kindNames())
-             .arg(SimFaultPlan::ReplugDelayMs / 1000)
+             .arg(std::chrono::duration_cast<std::chrono::seconds>(SimFaultPlan::ReplugDelay)
+                      .count())
              .arg(QLatin1String(SimFaultPlan::LostWriteNote)),
          QStringLiteral("FAULTS")});
     parser.addOption({QStringLiteral("screenshot"),
@@ -205,7 +206,7 @@ int main(int argc, char* argv[])
     }
     processor.transport().Connect();
 
-    DeviceLink link(model, processor.transport(), messages);
+    DeviceLink link(model, processor.transport());
     CommLogFollower logFile(link.log());
     if (QString reason; !options.log.isEmpty() && !logFile.open(options.log, reason)) {
         err << "tonvexa: --log " << FileName::shown(options.log) << ": " << reason << Qt::endl;

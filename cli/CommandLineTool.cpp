@@ -6,8 +6,9 @@
 #include "DeviceSession.h"
 #include "EqGroupTable.h"
 #include "FileName.h"
-#include "Frames.h"
+#include "FramePayload.h"
 #include "ImportPreset.h"
+#include "LinkTexts.h"
 #include "MenuShowListing.h"
 #include "NumberArgument.h"
 #include "NumberLiteral.h"
@@ -282,11 +283,11 @@ CommandLineTool::parseFrameRequest(const QStringList& arguments)
     if (!value) {
         return std::nullopt;
     }
-    if (Frames::isBlockType(*type) && !blockAtBase(*address)) {
+    if (Frames::isBlockType(Frames::Type(*type)) && !blockAtBase(*address)) {
         badUsage(QStringLiteral("a block frame needs a block base (%1)").arg(blockBases()));
         return std::nullopt;
     }
-    return FrameRequest{*type, *mode, *address, *value};
+    return FrameRequest{Frames::Type(*type), *mode, ParamAddress(*address), *value};
 }
 
 QCoro::Task<int> CommandLineTool::devicesCommand(const QStringList&)
@@ -312,7 +313,7 @@ QCoro::Task<int> CommandLineTool::frameCommand(const QStringList& arguments)
     ParamModel model;
     model.InitDefaults(ParamModel::FactoryReset);
     const auto frame =
-        Frames::build(request->type, request->mode, request->address, request->value, model);
+        FramePayload::frame(request->type, request->mode, request->address, request->value, model);
     m_out << Frames::hexText(*frame) << '\n';
     co_return Success;
 }
@@ -331,7 +332,7 @@ QCoro::Task<bool> CommandLineTool::bareHandshake(DeviceSession& session)
 {
     const bool connected = co_await session.sendHandshakeFrame();
     if (!connected) {
-        m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
+        m_err << LinkTexts::text(LinkNotice::ExchangeTimedOut).trimmed() << Qt::endl;
         co_return false;
     }
     co_return true;
@@ -341,7 +342,7 @@ QCoro::Task<bool> CommandLineTool::fullHandshake(DeviceSession& session)
 {
     const bool connected = co_await session.Handshake();
     if (!connected) {
-        m_err << DeviceLink::TimeoutMessage.trimmed() << Qt::endl;
+        m_err << LinkTexts::text(LinkNotice::ExchangeTimedOut).trimmed() << Qt::endl;
         co_return false;
     }
     // A synchronisation that failed has said why and left the link offline.
@@ -354,14 +355,14 @@ QCoro::Task<int> CommandLineTool::sendCommand(const QStringList& arguments)
     if (!request) {
         co_return BadUsage;
     }
-    if (!Frames::replyLength(request->type, request->address)) {
+    if (!FramePayload::replyLength(request->type, request->address)) {
         co_return badUsage(
             QStringLiteral("a block read needs a block base (%1)").arg(blockBases()));
     }
     if (request->value == Frames::NotificationByte || request->value == Frames::KeepAliveByte) {
         co_return badUsage(QStringLiteral("253 and 255 cannot be read back from the processor"));
     }
-    if (request->type == Frames::PasswordWrite) {
+    if (request->type == Frames::Type::PasswordWrite) {
         co_return badUsage(
             QStringLiteral("send does not write the password: it would be nine 0x00 bytes"));
     }
@@ -410,8 +411,8 @@ QCoro::Task<int> CommandLineTool::getCommand(const QStringList& arguments)
         if (!connected) {
             co_return Failure;
         }
-        const bool answered = co_await session.link().SendFrame(Frames::BlockRead, mode, block.base,
-                                                                0, ReplyTimeout::Normal);
+        const bool answered = co_await session.link().SendFrame(
+            Frames::Type::BlockRead, mode, ParamAddress(block.base), 0, ReplyTimeout::Normal);
         if (!answered) {
             co_return Failure;
         }
@@ -457,8 +458,9 @@ QCoro::Task<int> CommandLineTool::setCommand(const QStringList& arguments)
         }
         // The frame carries the three fields as they stand in the session's store.
         session.model().store().setFields(mode, address, fields);
-        const bool written = co_await session.link().SendFrame(
-            Frames::ParamWrite, mode, address, Frames::StoredBytes, ReplyTimeout::Normal);
+        const bool written =
+            co_await session.link().SendFrame(Frames::Type::ParamWrite, mode, ParamAddress(address),
+                                              Frames::StoredBytes, ReplyTimeout::Normal);
         co_return written ? Success : Failure;
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliOptions.h"
+#include "Frames.h"
 #include "UploadCheck.h"
 
 #include <QCoro/QCoroTask>
@@ -90,7 +91,10 @@ private:
     // TYPE MODE ADDRESS [VALUE], checked the same way for frame and send.
     struct FrameRequest
     {
-        int type, mode, address, value;
+        Frames::Type type;
+        int mode;
+        ParamAddress address;
+        int value;
     };
     std::optional<FrameRequest> parseFrameRequest(const QStringList& arguments);
 

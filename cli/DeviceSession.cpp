@@ -1,6 +1,7 @@
 #include "DeviceSession.h"
 
 #include "CliOptions.h"
+#include "LinkMessages.h"
 #include "LinkSequence.h"
 #include "USB_Comm.h"
 
@@ -14,7 +15,8 @@ DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
     }
     LinkTimings timings;
     timings.scale = options.timeoutScale;
-    m_link = std::make_unique<DeviceLink>(m_model, m_processor.transport(), m_messages, timings);
+    m_link = std::make_unique<DeviceLink>(m_model, m_processor.transport(), timings);
+    m_linkMessages = std::make_unique<LinkMessages>(*m_link, m_messages);
     m_bulk = std::make_unique<BulkTransfer>(*m_link);
     m_supervisor = std::make_unique<ConnectionSupervisor>(*m_link, *m_bulk);
     if (options.log) {
@@ -30,7 +32,7 @@ DeviceSession::~DeviceSession() = default;
 bool DeviceSession::open()
 {
     const LinkTimings& timings = m_link->timings();
-    if (!m_processor.loadState(timings.scaled(StateFileLock::DefaultWaitMs))) {
+    if (!m_processor.loadState(timings.scaled(StateFileLock::DefaultWait))) {
         return false;
     }
     USB_Comm& transport = m_processor.transport();

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class LinkMessages;
 struct CliOptions;
 
 // The objects one command needs to talk to a processor: the store (factory defaults until the
@@ -41,6 +42,7 @@ private:
     StreamMessages m_messages;
     ProcessorTransport m_processor;
     std::unique_ptr<DeviceLink> m_link;
+    std::unique_ptr<LinkMessages> m_linkMessages;
     std::unique_ptr<BulkTransfer> m_bulk;
     std::unique_ptr<ConnectionSupervisor> m_supervisor;
 };

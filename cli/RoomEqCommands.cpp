@@ -235,8 +235,9 @@ QCoro::Task<bool> RoomEqCommands::writeChanges(DeviceSession& session, int mode,
 {
     after.writeChanges(session.model().store(), mode, before);
     for (const int address : after.changedAddresses(before)) {
-        const bool answered = co_await session.link().SendFrame(
-            Frames::ParamWrite, mode, address, Frames::StoredBytes, ReplyTimeout::Normal);
+        const bool answered =
+            co_await session.link().SendFrame(Frames::Type::ParamWrite, mode, ParamAddress(address),
+                                              Frames::StoredBytes, ReplyTimeout::Normal);
         if (!answered) {
             co_return false;
         }

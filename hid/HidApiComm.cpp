@@ -1,8 +1,8 @@
 #include "HidApiComm.h"
 
 #include "HidApiLibrary.h"
+#include "HidLogging.h"
 #include "HidReadThread.h"
-#include "NumberLiteral.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ HidApiComm::HidApiComm(std::unique_ptr<HidDeviceAccess> access, QObject* parent)
     : USB_Comm(parent)
     , m_access(std::move(access))
 {
-    m_searchTimer.setInterval(SearchIntervalMs);
+    m_searchTimer.setInterval(SearchInterval);
     connect(&m_searchTimer, &QTimer::timeout, this, &HidApiComm::searchTick);
 }
 
@@ -27,15 +27,6 @@ HidApiComm::~HidApiComm()
 {
     m_searchTimer.stop();
     closeDevice();
-}
-
-std::optional<quint16> HidApiComm::usbId(QStringView literal)
-{
-    const std::optional<qint64> value = parseNumberLiteral(literal);
-    if (!value || *value < 0 || *value > 0xFFFF) {
-        return std::nullopt;
-    }
-    return quint16(*value);
 }
 
 bool HidApiComm::Connect()
@@ -52,19 +43,12 @@ bool HidApiComm::Connect()
 
 bool HidApiComm::openFirstMatch()
 {
-    const std::optional<quint16> vendor = usbId(m_vendorID);
-    const std::optional<quint16> product = usbId(m_productID);
-    if (!vendor || !product) {
-        reportSearchFailure(QStringLiteral("the device ids \"%1\" and \"%2\" are not USB ids")
-                                .arg(m_vendorID, m_productID));
-        return false;
-    }
     m_unavailable = Unavailable::NotFound;
-    const QList<HidDeviceInfo> candidates = m_access->devices(*vendor, *product);
+    const QList<HidDeviceInfo> candidates = m_access->devices(m_vendorId, m_productId);
     if (candidates.isEmpty()) {
         reportSearchFailure(QStringLiteral("no device %1:%2 found (%3)")
-                                .arg(*vendor, 4, 16, QChar(u'0'))
-                                .arg(*product, 4, 16, QChar(u'0'))
+                                .arg(m_vendorId, 4, 16, QChar(u'0'))
+                                .arg(m_productId, 4, 16, QChar(u'0'))
                                 .arg(m_access->lastError()));
         return false;
     }
@@ -108,7 +92,7 @@ bool HidApiComm::openFirstMatch()
 void HidApiComm::reportSearchFailure(const QString& reason)
 {
     if (reason != m_lastSearchFailure) {
-        qWarning("USB: %s", qPrintable(reason));
+        qCWarning(lcHid, "USB: %s", qPrintable(reason));
         m_lastSearchFailure = reason;
     }
 }
@@ -169,7 +153,7 @@ void HidApiComm::closeDevice()
 
 void HidApiComm::dropDevice(const QString& reason)
 {
-    qWarning("USB: %s; searching for the device again", qPrintable(reason));
+    qCWarning(lcHid, "USB: %s; searching for the device again", qPrintable(reason));
     closeDevice();
     m_searchTimer.start();
     Q_EMIT Plug(false);
@@ -219,21 +203,18 @@ std::optional<QByteArray> HidApiComm::readOneReport()
     return report;
 }
 
-void HidApiComm::setVendorID(const QString& literal)
+void HidApiComm::setVendorId(quint16 id)
 {
-    if (literal != m_vendorID) {
-        m_vendorID = literal;
+    if (id != m_vendorId) {
+        m_vendorId = id;
         idsChanged();
     }
 }
 
-void HidApiComm::setProductID(const QString& literal)
+void HidApiComm::setProductId(quint16 id)
 {
-    const QString vendor = literal.isEmpty() ? DefaultVendorID : m_vendorID;
-    const QString product = literal.isEmpty() ? DefaultProductID : literal;
-    if (vendor != m_vendorID || product != m_productID) {
-        m_vendorID = vendor;
-        m_productID = product;
+    if (id != m_productId) {
+        m_productId = id;
         idsChanged();
     }
 }
@@ -264,7 +245,7 @@ void HidApiComm::setAutoReadData(bool on)
     }
 }
 
-void HidApiComm::setReadTimeOut(int ms)
+void HidApiComm::setReadTimeOut(std::chrono::milliseconds timeout)
 {
-    m_readTimeOut = qMax(0, ms);
+    m_readTimeOut = std::max(timeout, std::chrono::milliseconds::zero());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HidDeviceAccess.h"
+#include "ProcessorUsbIds.h"
 #include "USB_Comm.h"
 
 #include <QTimer>
@@ -10,27 +11,22 @@
 class HidReadThread;
 
 // The transport to a real processor through hidapi. It opens the first present device with the
-// configured ids twice: one handle for writing on the GUI thread, one for reading, so the
-// reader thread shares no state with the writes.
+// configured ids (the processor's unless set otherwise) twice: one handle for writing on the GUI
+// thread, one for reading, so the reader thread shares no state with the writes.
 //
 // With AutoReadData on, a reader thread waits for input reports and hands each to the GUI
 // thread, where it becomes DataArrival. A failed read or write closes the device (the reader
 // stopped first, so no handle is closed under a blocked read) and starts a search every
-// SearchIntervalMs until the device is back: unplugging and replugging needs no action from the
+// SearchInterval until the device is back: unplugging and replugging needs no action from the
 // owner. Plug is raised at the end of every Connect and whenever the state changes.
 class HidApiComm : public USB_Comm
 {
     Q_OBJECT
-    Q_PROPERTY(QString VendorID READ vendorID WRITE setVendorID)
-    Q_PROPERTY(QString ProductID READ productID WRITE setProductID)
     Q_PROPERTY(bool AutoReadData READ autoReadData WRITE setAutoReadData)
-    Q_PROPERTY(int ReadTimeOut READ readTimeOut WRITE setReadTimeOut)
 
 public:
-    static inline const QString DefaultVendorID = QStringLiteral("&H473");
-    static inline const QString DefaultProductID = QStringLiteral("&H3023");
-    static constexpr int DefaultReadTimeOut = 500;
-    static constexpr int SearchIntervalMs = 500;
+    static constexpr std::chrono::milliseconds DefaultReadTimeOut{500};
+    static constexpr std::chrono::milliseconds SearchInterval{500};
 
     // Uses hidapi.
     explicit HidApiComm(QObject* parent = nullptr);
@@ -44,28 +40,24 @@ public:
     int outputReportLength() const override { return m_outputReportLength; }
     int inputReportLength() const override { return m_inputReportLength; }
 
-    // Reads one input report, waiting up to ReadTimeOut ms, into data without its report id
+    // Reads one input report, waiting up to readTimeOut(), into data without its report id
     // (the length byte, the payload and the padding). Only when AutoReadData is off; false at
     // once otherwise, and false when no report came in time. A failed read reopens the device
     // and reads once more.
     bool ReadData(QByteArray& data);
 
-    QString vendorID() const { return m_vendorID; }
-    void setVendorID(const QString& literal);
-    QString productID() const { return m_productID; }
-    // An empty product id resets both ids to their defaults.
-    void setProductID(const QString& literal);
+    quint16 vendorId() const { return m_vendorId; }
+    void setVendorId(quint16 id);
+    quint16 productId() const { return m_productId; }
+    void setProductId(quint16 id);
     bool autoReadData() const { return m_autoReadData; }
     void setAutoReadData(bool on);
-    int readTimeOut() const { return m_readTimeOut; }
+    std::chrono::milliseconds readTimeOut() const { return m_readTimeOut; }
     // Negative values count as 0: ReadData never waits without end.
-    void setReadTimeOut(int ms);
+    void setReadTimeOut(std::chrono::milliseconds timeout);
 
     QByteArray devicePath() const { return m_devicePath; }
     bool isSearching() const { return m_searchTimer.isActive(); }
-
-    // A USB id written as a number literal ("&H483", "1155"); nothing unless it is 0..65535.
-    static std::optional<quint16> usbId(QStringView literal);
 
 protected:
     bool writeReport(const QByteArray& report) override;
@@ -84,10 +76,10 @@ private:
 
     std::unique_ptr<HidDeviceAccess> m_access;
 
-    QString m_vendorID = DefaultVendorID;
-    QString m_productID = DefaultProductID;
+    quint16 m_vendorId = ProcessorUsbIds::VendorId;
+    quint16 m_productId = ProcessorUsbIds::ProductId;
     bool m_autoReadData = true;
-    int m_readTimeOut = DefaultReadTimeOut;
+    std::chrono::milliseconds m_readTimeOut = DefaultReadTimeOut;
 
     std::unique_ptr<HidDeviceHandle> m_writeHandle;
     std::unique_ptr<HidDeviceHandle> m_readHandle;

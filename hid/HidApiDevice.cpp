@@ -24,11 +24,11 @@ bool HidApiDevice::write(QByteArrayView report)
     return false;
 }
 
-std::optional<QByteArray> HidApiDevice::read(int maxLength, int timeoutMs)
+std::optional<QByteArray> HidApiDevice::read(int maxLength, std::chrono::milliseconds timeout)
 {
     QByteArray report(maxLength, '\0');
     const int received = hid_read_timeout(m_device, reinterpret_cast<unsigned char*>(report.data()),
-                                          report.size(), timeoutMs);
+                                          report.size(), int(timeout.count()));
     if (received < 0) {
         m_lastError = deviceError();
         return std::nullopt;

@@ -15,7 +15,7 @@ public:
     HidApiDevice& operator=(const HidApiDevice&) = delete;
 
     bool write(QByteArrayView report) override;
-    std::optional<QByteArray> read(int maxLength, int timeoutMs) override;
+    std::optional<QByteArray> read(int maxLength, std::chrono::milliseconds timeout) override;
     QString lastError() const override { return m_lastError; }
 
 private:

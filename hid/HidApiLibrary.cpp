@@ -1,6 +1,7 @@
 #include "HidApiLibrary.h"
 
 #include "HidApiDevice.h"
+#include "HidLogging.h"
 
 #include <QSet>
 #include <cerrno>
@@ -21,14 +22,14 @@ HidApiLibrary::HidApiLibrary(HidRawDescriptorReader descriptors)
     m_ready = hid_init() == 0;
     if (!m_ready) {
         m_lastError = QStringLiteral("hidapi cannot start: %1").arg(globalError());
-        qWarning("USB: %s", qPrintable(m_lastError));
+        qCWarning(lcHid, "USB: %s", qPrintable(m_lastError));
     }
 }
 
 HidApiLibrary::~HidApiLibrary()
 {
     if (m_ready && hid_exit() != 0) {
-        qWarning("USB: hidapi did not shut down cleanly: %s", qPrintable(globalError()));
+        qCWarning(lcHid, "USB: hidapi did not shut down cleanly: %s", qPrintable(globalError()));
     }
 }
 

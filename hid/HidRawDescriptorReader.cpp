@@ -1,5 +1,7 @@
 #include "HidRawDescriptorReader.h"
 
+#include "HidLogging.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -26,14 +28,14 @@ std::optional<QByteArray> HidRawDescriptorReader::read(QByteArrayView devicePath
     QFile file(
         QStringLiteral("%1/%2/device/report_descriptor").arg(m_classDirectory, match.captured(1)));
     if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("USB: cannot read the report descriptor %s: %s", qPrintable(file.fileName()),
-                 qPrintable(file.errorString()));
+        qCWarning(lcHid, "USB: cannot read the report descriptor %s: %s",
+                  qPrintable(file.fileName()), qPrintable(file.errorString()));
         return std::nullopt;
     }
     QByteArray descriptor = file.read(MaxDescriptorSize);
     if (file.error() != QFileDevice::NoError) {
-        qWarning("USB: cannot read the report descriptor %s: %s", qPrintable(file.fileName()),
-                 qPrintable(file.errorString()));
+        qCWarning(lcHid, "USB: cannot read the report descriptor %s: %s",
+                  qPrintable(file.fileName()), qPrintable(file.errorString()));
         return std::nullopt;
     }
     return descriptor;

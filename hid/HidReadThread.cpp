@@ -22,7 +22,7 @@ void HidReadThread::stop()
 void HidReadThread::run()
 {
     while (!isInterruptionRequested()) {
-        const std::optional<QByteArray> report = m_device.read(m_reportLength, PollTimeoutMs);
+        const std::optional<QByteArray> report = m_device.read(m_reportLength, PollTimeout);
         if (!report) {
             Q_EMIT readFailed(m_device.lastError());
             return;

@@ -2,18 +2,19 @@
 
 #include <QByteArray>
 #include <QThread>
+#include <chrono>
 
 class HidDeviceHandle;
 
 // The one thread beside the GUI thread: it only waits for input reports on the transport's read
 // handle and hands each one over through a queued signal. Its wait is short, so a stop request
-// is noticed within PollTimeoutMs. It never opens, closes or writes; the handle must outlive it.
+// is noticed within PollTimeout. It never opens, closes or writes; the handle must outlive it.
 class HidReadThread final : public QThread
 {
     Q_OBJECT
 
 public:
-    static constexpr int PollTimeoutMs = 50;
+    static constexpr std::chrono::milliseconds PollTimeout{50};
 
     HidReadThread(HidDeviceHandle& device, int reportLength, QObject* parent = nullptr);
     ~HidReadThread() override;

@@ -1,10 +1,10 @@
 #include "BlockReply.h"
 
-#include "Frames.h"
 #include "ParamBlocks.h"
 #include "ParamModel.h"
 
-bool storeBlockReply(const QByteArray& reply, int type, int mode, int base, ParamModel& model)
+bool storeBlockReply(const QByteArray& reply, Frames::Type type, int mode, int base,
+                     ParamModel& model)
 {
     const ParamBlock block = *blockAtBase(base);
     if (reply.size() < 3 * block.size + 1) {
@@ -14,7 +14,7 @@ bool storeBlockReply(const QByteArray& reply, int type, int mode, int base, Para
         const auto byte = [&](int k) {
             return quint8(reply[3 * i + k]);
         };
-        if (type == Frames::MenuShowRead) {
+        if (type == Frames::Type::MenuShowRead) {
             model.menuShow()[base + i] = byte(0);
         } else {
             model.store().setFields(mode, base + i, {byte(0), byte(1), byte(2)});

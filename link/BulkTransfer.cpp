@@ -6,7 +6,6 @@
 #include "LinkSequence.h"
 #include "ParamBlocks.h"
 #include "ParamModel.h"
-#include "UserMessages.h"
 
 static_assert(BulkTransfer::UploadBlockCount ==
               1 + int(PerModeBlocks.size()) * ParamStore::ModeCount);
@@ -27,7 +26,7 @@ bool BulkTransfer::begin()
 {
     m_completed = false;
     if (!m_link.isOnline()) {
-        m_link.messages().showMessage(UserMessages::Icon::Exclamation, OfflineMessage);
+        m_link.tell(LinkNotice::NotOnline);
         return false;
     }
     m_link.resetProgress();
@@ -76,17 +75,18 @@ void BulkTransfer::finishReading(Outcome outcome)
 {
     end(outcome == Outcome::Completed);
     if (outcome == Outcome::BadReply) {
-        m_link.messages().showMessage(UserMessages::Icon::Critical, ReadErrorMessage);
+        m_link.tell(LinkNotice::BadBlockReply);
     }
 }
 
 QCoro::Task<BulkTransfer::Outcome> BulkTransfer::readEverything(LinkSequence& sequence,
                                                                 ParamModel& into)
 {
-    Outcome outcome = co_await readBlock(sequence, Frames::BlockRead, 0, CommonBlock.base, into);
+    Outcome outcome =
+        co_await readBlock(sequence, Frames::Type::BlockRead, 0, CommonBlock.base, into);
     for (int mode = 0; mode < ParamStore::ModeCount && outcome == Outcome::Completed; ++mode) {
         for (const ParamBlock& block : PerModeBlocks) {
-            outcome = co_await readBlock(sequence, Frames::BlockRead, mode, block.base, into);
+            outcome = co_await readBlock(sequence, Frames::Type::BlockRead, mode, block.base, into);
             if (outcome != Outcome::Completed) {
                 break;
             }
@@ -94,16 +94,18 @@ QCoro::Task<BulkTransfer::Outcome> BulkTransfer::readEverything(LinkSequence& se
     }
     for (const ParamBlock& block : PerModeBlocks) {
         if (outcome == Outcome::Completed) {
-            outcome = co_await readBlock(sequence, Frames::MenuShowRead, 0, block.base, into);
+            outcome = co_await readBlock(sequence, Frames::Type::MenuShowRead, 0, block.base, into);
         }
     }
     co_return outcome;
 }
 
-QCoro::Task<BulkTransfer::Outcome> BulkTransfer::readBlock(LinkSequence& sequence, int type,
-                                                           int mode, int base, ParamModel& into)
+QCoro::Task<BulkTransfer::Outcome> BulkTransfer::readBlock(LinkSequence& sequence,
+                                                           Frames::Type type, int mode, int base,
+                                                           ParamModel& into)
 {
-    const bool answered = co_await sequence.SendFrame(type, mode, base, 0, ReplyTimeout::Normal);
+    const bool answered =
+        co_await sequence.SendFrame(type, mode, ParamAddress(base), 0, ReplyTimeout::Normal);
     if (!answered) {
         co_return Outcome::FrameFailed;
     }
@@ -124,11 +126,12 @@ QCoro::Task<> BulkTransfer::UploadAll(bool endWithModeSelect)
     const Outcome written = co_await writeAllBlocks(sequence);
     bool completed = written == Outcome::Completed;
     if (completed && endWithModeSelect) {
-        completed = co_await sequence.SendFrame(Frames::ModeSelect, m_link.model().currentMode(), 0,
-                                                0, ReplyTimeout::Normal);
-    } else if (completed) {
         completed =
-            co_await sequence.SendFrame(Frames::UploadEnd, 0, 0, 0, ReplyTimeout::UploadEnd);
+            co_await sequence.SendFrame(Frames::Type::ModeSelect, m_link.model().currentMode(),
+                                        ParamAddress(0), 0, ReplyTimeout::Normal);
+    } else if (completed) {
+        completed = co_await sequence.SendFrame(Frames::Type::UploadEnd, 0, ParamAddress(0), 0,
+                                                ReplyTimeout::UploadEnd);
         if (completed) {
             m_link.setProgressCount(ProgressTotal);
             Q_EMIT progressChanged(ProgressTotal);
@@ -139,13 +142,13 @@ QCoro::Task<> BulkTransfer::UploadAll(bool endWithModeSelect)
 
 QCoro::Task<BulkTransfer::Outcome> BulkTransfer::writeAllBlocks(LinkSequence& sequence)
 {
-    bool answered = co_await sequence.SendFrame(Frames::BlockWrite, 0, CommonBlock.base, 0,
-                                                ReplyTimeout::Normal);
+    bool answered = co_await sequence.SendFrame(
+        Frames::Type::BlockWrite, 0, ParamAddress(CommonBlock.base), 0, ReplyTimeout::Normal);
     m_blocksWritten += answered ? 1 : 0;
     for (int mode = 0; mode < ParamStore::ModeCount && answered; ++mode) {
         for (const ParamBlock& block : PerModeBlocks) {
-            answered = co_await sequence.SendFrame(Frames::BlockWrite, mode, block.base, 0,
-                                                   ReplyTimeout::Normal);
+            answered = co_await sequence.SendFrame(
+                Frames::Type::BlockWrite, mode, ParamAddress(block.base), 0, ReplyTimeout::Normal);
             if (!answered) {
                 break;
             }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Frames.h"
+
 #include <QCoro/QCoroTask>
 #include <QObject>
 #include <QString>
@@ -23,11 +25,6 @@ public:
     static constexpr int ProgressTotal = 25;
     // The block writes of an upload: the common block, then three blocks of each of eight modes.
     static constexpr int UploadBlockCount = 25;
-
-    static inline const QString OfflineMessage =
-        QStringLiteral("Please get your device online first.");
-    static inline const QString ReadErrorMessage =
-        QStringLiteral("Error reading data from the device!");
 
     explicit BulkTransfer(DeviceLink& link, QObject* parent = nullptr);
     // A transfer still running when this goes would go on without it: the link closes first,
@@ -75,7 +72,7 @@ private:
     void end(bool completed);
     QCoro::Task<Outcome> readEverything(LinkSequence& sequence, ParamModel& into);
     void finishReading(Outcome outcome);
-    QCoro::Task<Outcome> readBlock(LinkSequence& sequence, int type, int mode, int base,
+    QCoro::Task<Outcome> readBlock(LinkSequence& sequence, Frames::Type type, int mode, int base,
                                    ParamModel& into);
     QCoro::Task<Outcome> writeAllBlocks(LinkSequence& sequence);
 

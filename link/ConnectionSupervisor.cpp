@@ -41,9 +41,9 @@ ConnectionSupervisor::~ConnectionSupervisor()
 void ConnectionSupervisor::applyIntervals()
 {
     const LinkTimings& t = m_link.timings();
-    m_commConnect.setInterval(t.scaled(t.firstConnectMs));
-    m_keepConnect.setInterval(t.scaled(t.keepAliveMs));
-    m_connectTimeOut.setInterval(t.scaled(t.connectTimeoutMs));
+    m_commConnect.setInterval(t.scaled(t.firstConnect));
+    m_keepConnect.setInterval(t.scaled(t.keepAlive));
+    m_connectTimeOut.setInterval(t.scaled(t.connectTimeout));
 }
 
 void ConnectionSupervisor::start()
@@ -67,8 +67,9 @@ QCoro::Task<bool> ConnectionSupervisor::sendHandshakeFrame(LinkSequence& sequenc
 {
     DeviceLink& link = sequence.link();
     link.setHandshakeActive(true);
-    const bool answered = co_await sequence.SendFrame(
-        Frames::Handshake, 0, 0, Frames::HandshakeReply0, ReplyTimeout::Handshake);
+    const bool answered =
+        co_await sequence.SendFrame(Frames::Type::Handshake, 0, ParamAddress(0),
+                                    Frames::HandshakeReply0, ReplyTimeout::Handshake);
     link.setHandshakeActive(false);
     const QByteArray& reply = link.reply();
     const bool handshakeAnswered = answered && reply.size() >= 2 &&
@@ -104,7 +105,7 @@ QCoro::Task<bool> ConnectionSupervisor::Handshake()
 QCoro::Task<> ConnectionSupervisor::commConnectTick()
 {
     const LinkTimings& t = m_link.timings();
-    m_commConnect.setInterval(t.scaled(t.connectRetryMs));
+    m_commConnect.setInterval(t.scaled(t.connectRetry));
     if (!m_link.isOnline()) {
         co_await Handshake();
     }
@@ -129,7 +130,7 @@ void ConnectionSupervisor::connectTimeOutTick()
 {
     // Also when a failed send has taken the link offline meanwhile: that loss has been told, and
     // the link says nothing twice.
-    m_link.reportLoss(LostMessage);
+    m_link.reportLoss(LinkNotice::KeepAliveLost);
 }
 
 void ConnectionSupervisor::trackOfflineEdits(bool track)

@@ -30,7 +30,6 @@ class ConnectionSupervisor : public QObject
 
 public:
     static inline const QString OnlineEntry = QStringLiteral("已进入联机！");
-    static inline const QString LostMessage = QStringLiteral("与目标通信连接超时，已断开连接。");
 
     ConnectionSupervisor(DeviceLink& link, BulkTransfer& bulk, QObject* parent = nullptr);
     // A handshake still running when the supervision goes would go on without it: the link

@@ -1,14 +1,15 @@
 #include "DeviceLink.h"
 
-#include "Frames.h"
+#include "FramePayload.h"
 #include "LinkSequence.h"
 #include "ParamModel.h"
 #include "USB_Comm.h"
-#include "UserMessages.h"
 
-#include <QtDebug>
+#include <QLoggingCategory>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcLink, "tonvexa.link")
 
 constexpr int AttemptCount = 8;
 const QString SentPrefix = QStringLiteral("发送: ");
@@ -22,17 +23,17 @@ const QString KeepAliveSentEntry = QStringLiteral("发送: FF 同步字");
 class DeviceLink::PhaseWait
 {
 public:
-    PhaseWait(DeviceLink& link, Phase phase, QTimer& timer, int timeoutMs)
+    PhaseWait(DeviceLink& link, Phase phase, QTimer& timer, std::chrono::milliseconds timeout)
         : m_link(link)
         , m_phase(phase)
         , m_timer(timer)
-        , m_timeoutMs(timeoutMs)
+        , m_timeout(timeout)
     {}
 
     bool await_ready() const noexcept { return m_link.m_phase != m_phase; }
     void await_suspend(std::coroutine_handle<> exchange)
     {
-        m_timer.start(m_timeoutMs);
+        m_timer.start(m_timeout);
         m_link.m_waiter = exchange;
         m_link.m_waitingIn = m_phase;
     }
@@ -42,15 +43,13 @@ private:
     DeviceLink& m_link;
     Phase m_phase;
     QTimer& m_timer;
-    int m_timeoutMs;
+    std::chrono::milliseconds m_timeout;
 };
 
-DeviceLink::DeviceLink(ParamModel& model, USB_Comm& transport, UserMessages& messages,
-                       LinkTimings timings, QObject* parent)
+DeviceLink::DeviceLink(ParamModel& model, USB_Comm& transport, LinkTimings timings, QObject* parent)
     : QObject(parent)
     , m_model(model)
     , m_transport(transport)
-    , m_messages(messages)
     , m_timings(timings)
 {
     for (QTimer* timer : {&m_acknowledgementTimer, &m_replyTimer}) {
@@ -69,13 +68,13 @@ DeviceLink::~DeviceLink()
     setClosing();
 }
 
-QCoro::Task<bool> DeviceLink::SendFrame(int type, int mode, int address, int value,
-                                        int replyTimeoutMs)
+QCoro::Task<bool> DeviceLink::SendFrame(Frames::Type type, int mode, ParamAddress address,
+                                        int value, std::chrono::milliseconds replyTimeout)
 {
     if (isBusy()) {
-        co_return queueWrite({type, mode, address, value, replyTimeoutMs});
+        co_return queueWrite({type, mode, address, value, replyTimeout});
     }
-    const bool answered = co_await runExchange(type, mode, address, value, replyTimeoutMs);
+    const bool answered = co_await runExchange(type, mode, address, value, replyTimeout);
     // Writes that came in meanwhile go out before anything else may start.
     startPendingWrites();
     co_return answered;
@@ -83,7 +82,7 @@ QCoro::Task<bool> DeviceLink::SendFrame(int type, int mode, int address, int val
 
 bool DeviceLink::queueWrite(const PendingWrite& write)
 {
-    if (write.type != Frames::ParamWrite && write.type != Frames::ModeSelect) {
+    if (write.type != Frames::Type::ParamWrite && write.type != Frames::Type::ModeSelect) {
         return false;
     }
     auto same = std::find_if(m_pending.begin(), m_pending.end(), [&](const PendingWrite& p) {
@@ -110,8 +109,8 @@ void DeviceLink::setOnline(bool online)
     if (!online) {
         // Offline edits stay in the store, as every offline edit does.
         for (const PendingWrite& write : std::exchange(m_pending, {})) {
-            if (write.type == Frames::ParamWrite) {
-                Q_EMIT writeUnconfirmed(write.mode, write.address);
+            if (write.type == Frames::Type::ParamWrite) {
+                Q_EMIT writeUnconfirmed(write.mode, write.address.value());
             }
         }
     }
@@ -119,17 +118,17 @@ void DeviceLink::setOnline(bool online)
         m_online = online;
         Q_EMIT onlineChanged(online);
     }
-    if (online && !m_lossMessage.isEmpty()) {
-        m_messages.withdrawMessage(std::exchange(m_lossMessage, QString()));
+    if (online && m_loss) {
+        Q_EMIT noticeWithdrawn(*std::exchange(m_loss, std::nullopt));
     }
 }
 
-void DeviceLink::reportLoss(const QString& message)
+void DeviceLink::reportLoss(LinkNotice notice)
 {
     setOnline(false);
-    if (m_lossMessage.isEmpty()) {
-        m_lossMessage = message;
-        m_messages.showMessage(UserMessages::Icon::Exclamation, message);
+    if (!m_loss) {
+        m_loss = notice;
+        Q_EMIT noticeRaised(notice);
     }
 }
 
@@ -143,8 +142,8 @@ void DeviceLink::setClosing()
     resumeExchange();
 }
 
-QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int value,
-                                          int replyTimeoutMs)
+QCoro::Task<bool> DeviceLink::runExchange(Frames::Type type, int mode, ParamAddress address,
+                                          int value, std::chrono::milliseconds replyTimeout)
 {
     // One exchange at a time; LinkSequence and SendFrame see to it.
     Q_ASSERT(m_phase == Phase::Idle);
@@ -152,11 +151,11 @@ QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int v
         co_return false;
     }
     Q_EMIT exchangeStarting();
-    const auto frame = Frames::build(type, mode, address, value, m_model);
-    const auto replyLength = Frames::replyLength(type, address);
+    const auto frame = FramePayload::frame(type, mode, address, value, m_model);
+    const auto replyLength = FramePayload::replyLength(type, address);
     if (!frame || !replyLength) {
-        qWarning("SendFrame: no frame of type %d for mode %d, address %d, value %d", type, mode,
-                 address, value);
+        qCWarning(lcLink, "SendFrame: no frame of type %d for mode %d, address %d, value %d",
+                  int(type), mode, address.value(), value);
         co_return false;
     }
     ++m_progress;
@@ -169,27 +168,28 @@ QCoro::Task<bool> DeviceLink::runExchange(int type, int mode, int address, int v
         m_log.append(sentEntry);
         m_phase = Phase::AwaitingAcknowledgement;
         co_await waitWhile(Phase::AwaitingAcknowledgement, m_acknowledgementTimer,
-                           m_timings.scaled(m_timings.acknowledgementMs));
-        co_await waitWhile(Phase::AwaitingData, m_replyTimer, m_timings.scaled(replyTimeoutMs));
+                           m_timings.scaled(m_timings.acknowledgement));
+        co_await waitWhile(Phase::AwaitingData, m_replyTimer, m_timings.scaled(replyTimeout));
         answered = m_phase == Phase::Succeeded;
     }
     m_phase = Phase::Idle;
-    if (!answered && type == Frames::ParamWrite) {
-        Q_EMIT writeUnconfirmed(mode, address);
+    if (!answered && type == Frames::Type::ParamWrite) {
+        Q_EMIT writeUnconfirmed(mode, address.value());
     }
     if (!answered && !m_handshake) {
         if (m_closing) {
             setOnline(false); // a close request is not a lost device; the user asked for it
         } else {
-            reportLoss(TimeoutMessage);
+            reportLoss(LinkNotice::ExchangeTimedOut);
         }
     }
     co_return answered;
 }
 
-DeviceLink::PhaseWait DeviceLink::waitWhile(Phase phase, QTimer& timer, int timeoutMs)
+DeviceLink::PhaseWait DeviceLink::waitWhile(Phase phase, QTimer& timer,
+                                            std::chrono::milliseconds timeout)
 {
-    return PhaseWait(*this, phase, timer, timeoutMs);
+    return PhaseWait(*this, phase, timer, timeout);
 }
 
 void DeviceLink::endPhase(Phase from, Phase to)
@@ -252,7 +252,7 @@ QCoro::Task<> DeviceLink::sendPendingWrites()
         const PendingWrite write = m_pending.takeFirst();
         // A failure takes the link offline, which drops the rest.
         co_await sequence.SendFrame(write.type, write.mode, write.address, write.value,
-                                    write.replyTimeoutMs);
+                                    write.replyTimeout);
     }
 }
 

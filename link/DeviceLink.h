@@ -2,21 +2,24 @@
 
 #include "CommLog.h"
 #include "FrameReceiver.h"
+#include "Frames.h"
+#include "LinkNotice.h"
 #include "LinkTimings.h"
 
 #include <QCoro/QCoroTask>
 #include <QList>
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <coroutine>
+#include <optional>
 
 class ParamModel;
 class USB_Comm;
-class UserMessages;
 
 // One exchange at a time with the processor. SendFrame hands a frame to the transport and
 // completes later: true once the processor has acknowledged it and sent its data frame, false
-// once eight attempts went unanswered (the link is then offline and the user told). Nothing
+// once eight attempts went unanswered (the link is then offline and says so: noticeRaised). Nothing
 // waits on the call stack: the exchange is a coroutine that the receiver or a reply timer resumes
 // from the event loop, and closing resumes at once. Holds the link state every sender reads:
 // online, handshake flag, progress counter, the receiver and the log.
@@ -30,26 +33,27 @@ class DeviceLink : public QObject, private FrameReceiver::Listener
     Q_OBJECT
 
 public:
-    static inline const QString TimeoutMessage =
-        QStringLiteral("Connection for data transmission timed out. The device is disconnected. ");
     static inline const QString ChecksumFailedEntry =
         QStringLiteral("校验失败！从下一个数据开始继续校验。");
 
-    DeviceLink(ParamModel& model, USB_Comm& transport, UserMessages& messages,
-               LinkTimings timings = {}, QObject* parent = nullptr);
+    DeviceLink(ParamModel& model, USB_Comm& transport, LinkTimings timings = {},
+               QObject* parent = nullptr);
     // Closes first: an exchange still waiting fails, and whatever awaited it ends, before the
     // link goes.
     ~DeviceLink() override;
 
-    QCoro::Task<bool> SendFrame(int type, int mode, int address, int value, int replyTimeoutMs);
+    QCoro::Task<bool> SendFrame(Frames::Type type, int mode, ParamAddress address, int value,
+                                std::chrono::milliseconds replyTimeout);
     void SendKeepAlive();
 
     bool isOnline() const { return m_online; }
     void setOnline(bool online);
-    // The processor stopped answering: offline, and message shown, once per loss (a second
-    // symptom of the same loss says nothing). The message is taken back when the link is online
+    // The processor stopped answering: offline, and the notice raised, once per loss (a second
+    // symptom of the same loss says nothing). The notice is withdrawn when the link is online
     // again.
-    void reportLoss(const QString& message);
+    void reportLoss(LinkNotice notice);
+    // Something the user has to hear about that is no loss (a transfer refused or gone wrong).
+    void tell(LinkNotice notice) { Q_EMIT noticeRaised(notice); }
     void setHandshakeActive(bool active) { m_handshake = active; }
     // An exchange runs or a sequence holds the link.
     bool isBusy() const { return m_phase != Phase::Idle || m_sequenceOpen; }
@@ -70,7 +74,6 @@ public:
     void setTimings(const LinkTimings& timings) { m_timings = timings; }
     ParamModel& model() { return m_model; }
     const USB_Comm& transport() const { return m_transport; }
-    UserMessages& messages() { return m_messages; }
     int pendingWriteCount() const { return int(m_pending.size()); }
 
 Q_SIGNALS:
@@ -85,6 +88,9 @@ Q_SIGNALS:
     // A parameter write the processor did not confirm: it failed, or was still waiting its turn
     // when the link went down. The store has the value; the processor may not.
     void writeUnconfirmed(int mode, int address);
+    // What the user has to hear about, and when a loss is over. The front ends word it.
+    void noticeRaised(LinkNotice notice);
+    void noticeWithdrawn(LinkNotice notice);
 
 private:
     friend class LinkSequence;
@@ -100,13 +106,18 @@ private:
 
     struct PendingWrite
     {
-        int type, mode, address, value, replyTimeoutMs;
+        Frames::Type type;
+        int mode;
+        ParamAddress address;
+        int value;
+        std::chrono::milliseconds replyTimeout;
     };
 
     class PhaseWait;
 
-    QCoro::Task<bool> runExchange(int type, int mode, int address, int value, int replyTimeoutMs);
-    PhaseWait waitWhile(Phase phase, QTimer& timer, int timeoutMs);
+    QCoro::Task<bool> runExchange(Frames::Type type, int mode, ParamAddress address, int value,
+                                  std::chrono::milliseconds replyTimeout);
+    PhaseWait waitWhile(Phase phase, QTimer& timer, std::chrono::milliseconds timeout);
     bool queueWrite(const PendingWrite& write);
     void endPhase(Phase from, Phase to);
     void wake();
@@ -127,7 +138,6 @@ private:
 
     ParamModel& m_model;
     USB_Comm& m_transport;
-    UserMessages& m_messages;
     LinkTimings m_timings;
     CommLog m_log;
     FrameReceiver m_receiver;
@@ -143,7 +153,7 @@ private:
     bool m_online = false;
     bool m_handshake = false;
     bool m_closing = false;
-    QString m_lossMessage; // shown for the present loss; empty while none was
+    std::optional<LinkNotice> m_loss; // raised for the present loss
     int m_progress = 0;
     QList<PendingWrite> m_pending;
 };

@@ -18,11 +18,11 @@ LinkSequence::~LinkSequence()
     }
 }
 
-QCoro::Task<bool> LinkSequence::SendFrame(int type, int mode, int address, int value,
-                                          int replyTimeoutMs)
+QCoro::Task<bool> LinkSequence::SendFrame(Frames::Type type, int mode, ParamAddress address,
+                                          int value, std::chrono::milliseconds replyTimeout)
 {
     if (!m_open) {
         co_return false;
     }
-    co_return co_await m_link.runExchange(type, mode, address, value, replyTimeoutMs);
+    co_return co_await m_link.runExchange(type, mode, address, value, replyTimeout);
 }

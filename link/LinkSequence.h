@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Frames.h"
+
 #include <QCoro/QCoroTask>
+#include <chrono>
 
 class DeviceLink;
 
@@ -23,7 +26,8 @@ public:
     bool isOpen() const { return m_open; }
     DeviceLink& link() { return m_link; }
     // Completes false at once when the sequence is not open.
-    QCoro::Task<bool> SendFrame(int type, int mode, int address, int value, int replyTimeoutMs);
+    QCoro::Task<bool> SendFrame(Frames::Type type, int mode, ParamAddress address, int value,
+                                std::chrono::milliseconds replyTimeout);
 
 private:
     DeviceLink& m_link;

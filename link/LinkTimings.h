@@ -1,25 +1,29 @@
 #pragma once
 
 #include <QtGlobal>
+#include <chrono>
 
-// The link's intervals in milliseconds, as the processor expects them. Tests and the command-line
+// The link's intervals, as the processor expects them. Tests and the command-line
 // tool's --timeout-scale shrink them all by one factor, so every time-out still runs on a real
 // timer.
 struct LinkTimings
 {
-    int acknowledgementMs = 300; // wait for FE 23 23 44 after each attempt
-    int keepAliveMs = 1000;      // one 0xFF a second while online
-    int connectTimeoutMs = 5000; // no keep-alive echo for this long: the link is lost
-    int firstConnectMs = 100;    // first handshake after the window appears
-    int connectRetryMs = 2000;   // later handshakes while offline
+    std::chrono::milliseconds acknowledgement{300}; // wait for FE 23 23 44 after each attempt
+    std::chrono::milliseconds keepAlive{1000};      // one 0xFF a second while online
+    std::chrono::milliseconds connectTimeout{5000}; // no keep-alive echo for this long: lost
+    std::chrono::milliseconds firstConnect{100};    // first handshake after the window appears
+    std::chrono::milliseconds connectRetry{2000};   // later handshakes while offline
     double scale = 1.0;
 
-    int scaled(int ms) const { return qMax(1, qRound(ms * scale)); }
+    std::chrono::milliseconds scaled(std::chrono::milliseconds interval) const
+    {
+        return std::chrono::milliseconds(qMax(1, qRound(double(interval.count()) * scale)));
+    }
 };
 
 // Reply time-outs the callers of SendFrame pass.
 namespace ReplyTimeout {
-inline constexpr int Normal = 1000;
-inline constexpr int Handshake = 500;
-inline constexpr int UploadEnd = 4000;
+inline constexpr std::chrono::milliseconds Normal{1000};
+inline constexpr std::chrono::milliseconds Handshake{500};
+inline constexpr std::chrono::milliseconds UploadEnd{4000};
 } // namespace ReplyTimeout

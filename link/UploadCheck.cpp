@@ -63,10 +63,10 @@ QCoro::Task<bool> UploadCheck::readBack(LinkSequence& sequence, ParamModel& held
             if (block.common && mode > 0) {
                 continue;
             }
-            const bool answered = co_await sequence.SendFrame(Frames::BlockRead, mode, block.base,
-                                                              0, ReplyTimeout::Normal);
+            const bool answered = co_await sequence.SendFrame(
+                Frames::Type::BlockRead, mode, ParamAddress(block.base), 0, ReplyTimeout::Normal);
             if (!answered ||
-                !storeBlockReply(m_link.reply(), Frames::BlockRead, mode, block.base, held)) {
+                !storeBlockReply(m_link.reply(), Frames::Type::BlockRead, mode, block.base, held)) {
                 co_return false;
             }
         }
@@ -84,8 +84,8 @@ QCoro::Task<bool> UploadCheck::writeAgain(LinkSequence& sequence,
         }
     }
     for (const auto& [mode, base] : blocks) {
-        const bool answered =
-            co_await sequence.SendFrame(Frames::BlockWrite, mode, base, 0, ReplyTimeout::Normal);
+        const bool answered = co_await sequence.SendFrame(
+            Frames::Type::BlockWrite, mode, ParamAddress(base), 0, ReplyTimeout::Normal);
         if (!answered) {
             co_return false;
         }

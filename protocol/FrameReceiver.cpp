@@ -42,8 +42,9 @@ void FrameReceiver::scanFrames(Listener& listener)
         const int e = m_expectedLength;
         const QByteArrayView frame(reinterpret_cast<const char*>(m_buffer.data()), e);
         const bool valid = Frames::checksum(frame.first(e - 1)) == m_buffer[e - 1];
-        const bool isAcknowledgement =
-            m_buffer[0] == Frames::StartByte && m_buffer[1] == 0x23 && m_buffer[2] == 0x23;
+        const bool isAcknowledgement = m_buffer[0] == Frames::StartByte &&
+                                       m_buffer[1] == Frames::Filler &&
+                                       m_buffer[2] == Frames::Filler;
         if (valid && isAcknowledgement) {
             m_acknowledged = true;
             DropReceived(e);

@@ -1,18 +1,11 @@
 #include "Frames.h"
 
-#include "ParamBlocks.h"
-#include "ParamModel.h"
-
 namespace Frames {
 
 namespace {
 
-constexpr quint8 Filler = 0x23; // fills unused bytes of handshake and menu-show frames
-
-bool isBlockReadType(int type)
-{
-    return type == BlockRead || type == MenuShowRead;
-}
+// A block frame's length byte counts the whole frame.
+constexpr int LongestBlockPayload = 255 - 5;
 
 QByteArray withChecksum(QByteArray frame)
 {
@@ -20,59 +13,16 @@ QByteArray withChecksum(QByteArray frame)
     return frame;
 }
 
-QByteArray buildSingle(int type, int mode, int address, int value, const ParamModel& model)
+bool fits(Type type, QByteArrayView payload)
 {
-    QByteArray frame;
-    frame.reserve(SingleFrameLength);
-    frame.append(char(StartByte));
-    frame.append(char(type * 16 + mode));
-    frame.append(char(address));
-    if (value == StoredBytes) {
-        for (quint8 field : model.store().fields(mode, address)) {
-            frame.append(char(field));
-        }
-    } else {
-        frame.append(char(value));
-        frame.append('\0');
-        frame.append(char(type == Handshake ? Filler : 0));
+    if (type == Type::PasswordWrite) {
+        return payload.size() == PasswordLength;
     }
-    return withChecksum(frame);
-}
-
-QByteArray buildBlock(int type, int mode, const ParamBlock& block, const ParamModel& model)
-{
-    QByteArray frame;
-    frame.reserve(3 * block.size + 5);
-    frame.append(char(StartByte));
-    frame.append(char(type * 16 + mode));
-    frame.append(char(block.base));
-    frame.append(char(3 * block.size + 5));
-    for (int address = block.base; address < block.base + block.size; ++address) {
-        if (type == BlockWrite) {
-            for (quint8 field : model.store().fields(mode, address)) {
-                frame.append(char(field));
-            }
-        } else {
-            frame.append(char(model.menuShow()[address]));
-            frame.append(char(Filler));
-            frame.append(char(Filler));
-        }
+    if (isBlockType(type)) {
+        return !payload.isEmpty() && payload.size() % BytesPerAddress == 0 &&
+               payload.size() <= LongestBlockPayload;
     }
-    return withChecksum(frame);
-}
-
-QByteArray buildPassword(const ParamModel& model)
-{
-    QByteArray frame;
-    frame.reserve(PasswordFrameLength);
-    frame.append(char(StartByte));
-    frame.append(char(PasswordWrite * 16));
-    frame.append('\0');
-    frame.append(char(PasswordFrameLength));
-    for (quint8 c : model.password()) {
-        frame.append(char(c));
-    }
-    return withChecksum(frame);
+    return payload.size() == BytesPerAddress;
 }
 
 } // namespace
@@ -91,45 +41,46 @@ QByteArray acknowledgement()
     return withChecksum(QByteArray::fromRawData("\xFE\x23\x23", 3));
 }
 
-bool isBlockType(int type)
+bool isBlockType(Type type)
 {
-    return type == BlockWrite || type == MenuShowWrite;
+    return type == Type::BlockWrite || type == Type::MenuShowWrite;
 }
 
-bool isWriteType(int type)
+bool isBlockReadType(Type type)
 {
-    return type == ParamWrite || isBlockType(type) || type == PasswordWrite;
+    return type == Type::BlockRead || type == Type::MenuShowRead;
 }
 
-std::optional<QByteArray> build(int type, int mode, int address, int value, const ParamModel& model)
+bool isWriteType(Type type)
 {
-    if (type < 0 || type > 15 || mode < 0 || mode > 7 || address < 0 || address > 255 ||
-        value < 0 || value > 255) {
+    return type == Type::ParamWrite || isBlockType(type) || type == Type::PasswordWrite;
+}
+
+std::optional<QByteArray> build(Type type, int mode, ParamAddress address, QByteArrayView payload)
+{
+    if (quint8(type) > 15 || mode < 0 || mode > 7 || !fits(type, payload)) {
         return std::nullopt;
     }
-    if (type == PasswordWrite) {
-        return buildPassword(model);
+    const bool password = type == Type::PasswordWrite;
+    const bool longFrame = password || isBlockType(type);
+    QByteArray frame;
+    frame.reserve(payload.size() + (longFrame ? 5 : 4));
+    frame.append(char(StartByte));
+    frame.append(char(quint8(type) * 16 + (password ? 0 : mode)));
+    frame.append(char(password ? 0 : address.value()));
+    if (longFrame) {
+        frame.append(char(payload.size() + 5));
     }
-    const auto block = blockAtBase(address);
-    if (isBlockType(type)) {
-        if (!block) {
-            return std::nullopt;
-        }
-        return buildBlock(type, mode, *block, model);
-    }
-    return buildSingle(type, mode, address, value, model);
+    frame.append(payload);
+    return withChecksum(frame);
 }
 
-std::optional<int> replyLength(int type, int address)
+int replyLength(Type type, int blockSize)
 {
     if (isBlockReadType(type)) {
-        const auto block = blockAtBase(address);
-        if (!block) {
-            return std::nullopt;
-        }
-        return 3 * block->size + 1;
+        return BytesPerAddress * blockSize + 1;
     }
-    if (type == PasswordRead) {
+    if (type == Type::PasswordRead) {
         return 10;
     }
     return 4;

@@ -88,5 +88,5 @@ void SimFaultPlan::applyTo(SimProcessor& processor) const
     for (const Entry& entry : m_entries) {
         processor.scheduleFault(entry.firstFrame, entry.lastFrame, entry.fault);
     }
-    processor.setReplugDelayMs(ReplugDelayMs);
+    processor.setReplugDelay(ReplugDelay);
 }

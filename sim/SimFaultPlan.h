@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <chrono>
 #include <optional>
 
 class SimProcessor;
@@ -17,7 +18,7 @@ class SimProcessor;
 class SimFaultPlan
 {
 public:
-    static constexpr int ReplugDelayMs = 3000;
+    static constexpr std::chrono::milliseconds ReplugDelay{3000};
     // The one kind whose name does not say what it does, for the help texts.
     static constexpr char LostWriteNote[] =
         "lostwrite answers a write as usual but keeps the old value";

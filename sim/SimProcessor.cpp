@@ -17,7 +17,7 @@ constexpr int SplitReplyChunk = 3;
 // match what the frame has to carry (its payload would be read past its end).
 std::optional<int> frameLength(QByteArrayView head)
 {
-    const int type = quint8(head[1]) >> 4;
+    const Frames::Type type = Frames::typeOf(head);
     const int lengthByte = quint8(head[3]);
     if (Frames::isBlockType(type)) {
         const auto block = blockAtBase(quint8(head[2]));
@@ -26,7 +26,7 @@ std::optional<int> frameLength(QByteArrayView head)
         }
         return lengthByte;
     }
-    if (type == Frames::PasswordWrite) {
+    if (type == Frames::Type::PasswordWrite) {
         return lengthByte == Frames::PasswordFrameLength ? std::optional<int>(lengthByte)
                                                          : std::nullopt;
     }
@@ -183,8 +183,8 @@ void SimProcessor::handleFrame(const QByteArray& frame)
     }
     if (fault == SimFault::Unplug) {
         unplug();
-        if (m_replugDelayMs > 0) {
-            QTimer::singleShot(m_replugDelayMs, this, &SimProcessor::replug);
+        if (m_replugDelay > std::chrono::milliseconds::zero()) {
+            QTimer::singleShot(m_replugDelay, this, &SimProcessor::replug);
         }
         return;
     }
@@ -216,10 +216,10 @@ void SimProcessor::handleFrame(const QByteArray& frame)
 
 QByteArray SimProcessor::answer(const QByteArray& frame, bool keepMemory)
 {
-    if (keepMemory && Frames::isWriteType(quint8(frame[1]) >> 4)) {
+    if (keepMemory && Frames::isWriteType(Frames::typeOf(frame))) {
         return withChecksum(QByteArray(3, '\0'));
     }
-    const int type = quint8(frame[1]) >> 4;
+    const Frames::Type type = Frames::typeOf(frame);
     const int mode = quint8(frame[1]) & 0x0F;
     const int address = quint8(frame[2]);
     ParamStore& store = m_memory.store();
@@ -227,7 +227,7 @@ QByteArray SimProcessor::answer(const QByteArray& frame, bool keepMemory)
     QByteArray data;
 
     switch (type) {
-    case Frames::ParamWrite:
+    case Frames::Type::ParamWrite:
         store.setValue(0, mode, address, quint8(frame[3]));
         if (EqGroupTable::instance().usesThreeFields(address)) {
             store.setValue(1, mode, address, quint8(frame[4]));
@@ -235,10 +235,10 @@ QByteArray SimProcessor::answer(const QByteArray& frame, bool keepMemory)
         }
         Q_EMIT memoryWritten();
         break;
-    case Frames::BlockRead:
-    case Frames::MenuShowRead:
+    case Frames::Type::BlockRead:
+    case Frames::Type::MenuShowRead:
         for (int a = block ? block->base : address; block && a < block->base + block->size; ++a) {
-            if (type == Frames::BlockRead) {
+            if (type == Frames::Type::BlockRead) {
                 for (quint8 field : store.fields(ParamModel::slotMode(a, mode), a)) {
                     data.append(char(field));
                 }
@@ -251,12 +251,12 @@ QByteArray SimProcessor::answer(const QByteArray& frame, bool keepMemory)
             return withChecksum(data);
         }
         break;
-    case Frames::BlockWrite:
-    case Frames::MenuShowWrite:
+    case Frames::Type::BlockWrite:
+    case Frames::Type::MenuShowWrite:
         for (int i = 0; block && i < block->size; ++i) {
             const int a = block->base + i;
             const char* fields = frame.constData() + 4 + 3 * i;
-            if (type == Frames::BlockWrite) {
+            if (type == Frames::Type::BlockWrite) {
                 store.setFields(mode, a, {quint8(fields[0]), quint8(fields[1]), quint8(fields[2])});
             } else {
                 m_memory.menuShow()[a] = quint8(fields[0]);
@@ -266,19 +266,19 @@ QByteArray SimProcessor::answer(const QByteArray& frame, bool keepMemory)
             Q_EMIT memoryWritten();
         }
         break;
-    case Frames::ModeSelect:
+    case Frames::Type::ModeSelect:
         m_memory.setCurrentMode(mode);
         break;
-    case Frames::PasswordRead:
+    case Frames::Type::PasswordRead:
         for (quint8 c : m_memory.password()) {
             data.append(char(c));
         }
         return withChecksum(data);
-    case Frames::PasswordWrite:
+    case Frames::Type::PasswordWrite:
         std::copy_n(frame.constData() + 4, m_memory.password().size(), m_memory.password().begin());
         Q_EMIT memoryWritten();
         break;
-    case Frames::Handshake:
+    case Frames::Type::Handshake:
         return withChecksum(QByteArray("\x33\x00\x00", 3));
     default:
         break;

@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <array>
+#include <chrono>
 #include <deque>
 
 // A stand-in for the processor at HID-report level. It gathers frames from output reports
@@ -62,7 +63,7 @@ public:
     void scheduleFault(int firstFrame, int lastFrame, SimFault fault);
     // After an Unplug fault the processor comes back by itself after this long; 0: it stays
     // unplugged until replug().
-    void setReplugDelayMs(int ms) { m_replugDelayMs = ms; }
+    void setReplugDelay(std::chrono::milliseconds delay) { m_replugDelay = delay; }
     // Back to a processor without faults: every fault set, queued or scheduled is forgotten.
     void clearFaults();
     int framesReceived() const { return m_frameCount; }
@@ -130,7 +131,7 @@ private:
     QList<ScheduledFault> m_scheduledFaults;
     int m_frameCount = 0;
     std::array<int, SimFaultKindCount> m_faultCounts{};
-    int m_replugDelayMs = 0;
+    std::chrono::milliseconds m_replugDelay{0};
     bool m_echoKeepAlive = true;
     int m_replyChunk = 0;
     double m_latencyMs = 0;

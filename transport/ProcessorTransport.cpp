@@ -22,9 +22,7 @@ ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
                          [this] { m_unsaved = true; });
     } else {
         auto hid = std::make_unique<HidApiComm>();
-        hid->setVendorID(ProcessorUsbIds::literal(ProcessorUsbIds::VendorId));
-        hid->setProductID(ProcessorUsbIds::literal(ProcessorUsbIds::ProductId));
-        hid->setReadTimeOut(0);
+        hid->setReadTimeOut(std::chrono::milliseconds::zero());
         m_transport = std::move(hid);
     }
     QObject::connect(m_transport.get(), &USB_Comm::failureMessage, m_transport.get(),
@@ -35,7 +33,7 @@ ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
 
 ProcessorTransport::~ProcessorTransport() = default;
 
-bool ProcessorTransport::loadState(int lockWaitMs)
+bool ProcessorTransport::loadState(std::chrono::milliseconds lockWait)
 {
     if (m_stateFile.isEmpty()) {
         return true;
@@ -46,7 +44,7 @@ bool ProcessorTransport::loadState(int lockWaitMs)
         LocalPath::folderOf(LocalPath::absolute(FileName::toBytes(m_stateFile))));
     m_lock = std::make_unique<StateFileLock>(m_stateFile);
     QString error;
-    if (!m_lock->acquire(lockWaitMs, error)) {
+    if (!m_lock->acquire(lockWait, error)) {
         m_lock.reset();
         m_messages.showMessage(UserMessages::Icon::Critical, error);
         return false;

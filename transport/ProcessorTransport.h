@@ -22,11 +22,11 @@ public:
     ProcessorTransport(bool simulate, const QString& stateFile, UserMessages& messages);
     ~ProcessorTransport();
 
-    // Locks the state file for as long as this transport lives (waiting up to lockWaitMs for
+    // Locks the state file for as long as this transport lives (waiting up to lockWait for
     // another program to let go) and loads the simulated processor's memory from it; false (said
     // why) when the file is in use, is not a regular file, or cannot be read. A missing file is a
     // factory-fresh processor.
-    bool loadState(int lockWaitMs = StateFileLock::DefaultWaitMs);
+    bool loadState(std::chrono::milliseconds lockWait = StateFileLock::DefaultWait);
     // Writes the simulated processor's memory back when it differs from what the file has (a
     // command that only reads leaves the file as it was); false (said why) when that fails.
     bool saveState();

@@ -5,12 +5,13 @@
 
 #include <QEvent>
 
-SimStateKeeper::SimStateKeeper(ProcessorTransport& processor, int quietMs, QObject* parent)
+SimStateKeeper::SimStateKeeper(ProcessorTransport& processor, std::chrono::milliseconds quiet,
+                               QObject* parent)
     : QObject(parent)
     , m_processor(processor)
 {
     m_quiet.setSingleShot(true);
-    m_quiet.setInterval(quietMs);
+    m_quiet.setInterval(quiet);
     connect(&m_quiet, &QTimer::timeout, this, [this] { save(!m_failing); });
     if (SimProcessor* simulator = processor.simulator()) {
         connect(simulator, &SimProcessor::memoryWritten, &m_quiet, qOverload<>(&QTimer::start));

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 
 class ProcessorTransport;
 
@@ -16,9 +17,10 @@ class SimStateKeeper : public QObject
 
 public:
     // About a second: a fader drag writes the memory many times a second, and is saved once.
-    static constexpr int DefaultQuietMs = 1000;
+    static constexpr std::chrono::milliseconds DefaultQuiet{1000};
 
-    explicit SimStateKeeper(ProcessorTransport& processor, int quietMs = DefaultQuietMs,
+    explicit SimStateKeeper(ProcessorTransport& processor,
+                            std::chrono::milliseconds quiet = DefaultQuiet,
                             QObject* parent = nullptr);
 
     // Saves whenever window receives a close request.

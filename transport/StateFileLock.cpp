@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int PollMs = 50;
+constexpr std::chrono::milliseconds Poll{50};
 constexpr qsizetype MaxLockBytes = 4096;
 
 enum class Verdict
@@ -303,7 +303,7 @@ bool StateFileLock::create(QString& error)
     return true;
 }
 
-bool StateFileLock::acquire(int waitMs, QString& error)
+bool StateFileLock::acquire(std::chrono::milliseconds wait, QString& error)
 {
     const QString file =
         QStringLiteral("The simulator state file \"%1\"").arg(FileName::shown(m_stateFile));
@@ -328,8 +328,8 @@ bool StateFileLock::acquire(int waitMs, QString& error)
             if (!unnamedSince || unnamedSince->first != found.inode) {
                 unnamedSince.emplace(found.inode, clock.elapsed());
             }
-            takeNow = found.ageMs >= UnnamedGraceMs ||
-                      clock.elapsed() - unnamedSince->second >= UnnamedGraceMs;
+            takeNow = found.ageMs >= UnnamedGrace.count() ||
+                      clock.elapsed() - unnamedSince->second >= UnnamedGrace.count();
         }
         QString stuckWhy = found.stuckWhy;
         if (takeNow) {
@@ -343,8 +343,8 @@ bool StateFileLock::acquire(int waitMs, QString& error)
         }
         // Never longer than the grace beyond the wait, even if such locks keep coming.
         const bool waitingForGrace = found.verdict == Verdict::Unnamed && !takeNow &&
-                                     clock.elapsed() < waitMs + UnnamedGraceMs;
-        if (!stuckWhy.isEmpty() || (clock.elapsed() >= waitMs && !waitingForGrace)) {
+                                     clock.elapsed() < (wait + UnnamedGrace).count();
+        if (!stuckWhy.isEmpty() || (clock.elapsed() >= wait.count() && !waitingForGrace)) {
             const QString removal =
                 QStringLiteral("rm %1-- %2")
                     .arg(found.folder ? QStringLiteral("-r ") : QString(), shellQuoted(lock));
@@ -364,6 +364,6 @@ bool StateFileLock::acquire(int waitMs, QString& error)
             }
             return false;
         }
-        QThread::msleep(PollMs);
+        QThread::msleep(Poll.count());
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <chrono>
 
 // Keeps a simulator state file to one program at a time, from before its memory is read until
 // after it has been written back, so that two runs never both read the same memory and the one
@@ -20,20 +21,20 @@ class StateFileLock
 public:
     // Long enough for a command of another tonvexa-cli to end, short enough to answer soon when
     // the window holds the file.
-    static constexpr int DefaultWaitMs = 5000;
+    static constexpr std::chrono::milliseconds DefaultWait{5000};
     // How long a lock that names nobody must stay so before it is taken over: a program that
     // runs names itself in its new lock within microseconds.
-    static constexpr int UnnamedGraceMs = 1000;
+    static constexpr std::chrono::milliseconds UnnamedGrace{1000};
 
     explicit StateFileLock(const QString& stateFile);
     ~StateFileLock();
     StateFileLock(const StateFileLock&) = delete;
     StateFileLock& operator=(const StateFileLock&) = delete;
 
-    // Waits up to waitMs (longer only to judge a lock that names nobody) for another program to
+    // Waits up to wait (longer only to judge a lock that names nobody) for another program to
     // let go. False, with the reason in error (the file and, when it can be told, the program
     // that holds it, or how to remove a lock that cannot be taken over), when it does not.
-    bool acquire(int waitMs, QString& error);
+    bool acquire(std::chrono::milliseconds wait, QString& error);
 
     // The lock file of a state file: beside the file the links lead to, so that two names of one
     // state file share one lock.

@@ -44,7 +44,7 @@ struct MainWindowHarnessOf
 
     explicit MainWindowHarnessOf(const LinkTimings& timings = {})
         : comm(sim)
-        , link(model, comm, messages, timings)
+        , link(model, comm, timings)
         , window(model, skin, link, messages, files)
     {
         skin.InitSkin();

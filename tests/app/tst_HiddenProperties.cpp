@@ -1,5 +1,6 @@
 #include "CmdPassword.h"
 #include "HiddenProperties.h"
+#include "LinkTexts.h"
 #include "MainWindowHarness.h"
 #include "MenuShowFrm.h"
 #include "MenuShowModel.h"
@@ -187,7 +188,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!device.link.isBusy());
         QVERIFY(!dialog.PasswordOK()); // the menu settings never follow a change
         if (frame.isEmpty()) {
-            QCOMPARE(device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
+            QCOMPARE(device.messages.texts(),
+                     QStringList{LinkTexts::text(LinkNotice::ExchangeTimedOut)});
             QCOMPARE(device.model.password(), PasswordRules::bytes(Stored));
             QVERIFY(dialog.isVisible() && dialog.isChangingToNew() && dialog.isEnabled());
             return;
@@ -228,7 +230,7 @@ private Q_SLOTS:
         // of both stay as the processor has them, in the program too.
         QTest::newRow("a lost block keeps the processor's flags")
             << "lost" << both << QList<int>{7, 6, 6, 6, 6, 6, 6, 6, 6, 6} << music
-            << QStringList{DeviceLink::TimeoutMessage};
+            << QStringList{LinkTexts::text(LinkNotice::ExchangeTimedOut)};
     }
 
     void sequence()

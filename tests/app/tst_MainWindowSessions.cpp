@@ -1,6 +1,7 @@
 #include "C_ProgressBar.h"
 #include "CmdPassword.h"
 #include "ConnectionSupervisor.h"
+#include "LinkTexts.h"
 #include "MainCommands.h"
 #include "MainWindowHarness.h"
 #include "MessageBoxMessages.h"
@@ -160,7 +161,7 @@ private Q_SLOTS:
     {
         MainWindowHarness h;
         MainWindowHarness::click(h.c().uploadButton);
-        QCOMPARE(h.messages.texts(), QStringList{BulkTransfer::OfflineMessage});
+        QCOMPARE(h.messages.texts(), QStringList{LinkTexts::text(LinkNotice::NotOnline)});
         h.messages.shown.clear();
         QVERIFY(h.goOnline());
         MainWindowHarness::click(h.c().uploadButton);
@@ -196,7 +197,7 @@ private Q_SLOTS:
         MainWindowHarness::click(import ? h.c().importButton : h.c().uploadButton);
         const QStringList texts = h.messages.texts();
         QCOMPARE(texts.size(), 2);
-        QCOMPARE(texts[0], DeviceLink::TimeoutMessage);
+        QCOMPARE(texts[0], LinkTexts::text(LinkNotice::ExchangeTimedOut));
         QVERIFY2(texts[1].startsWith(u"Only 10 of the upload's 25 frames reached the processor") &&
                      texts[1].contains(said),
                  qPrintable(texts[1]));
@@ -396,8 +397,8 @@ private Q_SLOTS:
         QCOMPARE(h.c().connectionLamp->value(), int(MainWindowControls::LampOffline));
         // The supervision keeps trying under the open box, quietly, for as long as a keep-alive
         // time-out would take.
-        QTest::qWait(h.link.timings().scaled(2 * h.link.timings().connectTimeoutMs));
-        QCOMPARE(h.messages.shown, QStringList{DeviceLink::TimeoutMessage});
+        QTest::qWait(int(h.link.timings().scaled(2 * h.link.timings().connectTimeout).count()));
+        QCOMPARE(h.messages.shown, QStringList{LinkTexts::text(LinkNotice::ExchangeTimedOut)});
         const QPointer<QMessageBox> box = h.messages.openBoxes().first();
         QVERIFY(box->isVisible());
 
@@ -416,7 +417,7 @@ private Q_SLOTS:
         }
         QVERIFY(h.settle());
         QCOMPARE(h.c().connectionLamp->value(), int(MainWindowControls::LampOnline));
-        QCOMPARE(h.messages.shown, QStringList{DeviceLink::TimeoutMessage});
+        QCOMPARE(h.messages.shown, QStringList{LinkTexts::text(LinkNotice::ExchangeTimedOut)});
         QVERIFY(h.sim.memory().store() == h.model.store());
         QVERIFY(h.model.store() == edited);
         QVERIFY(h.window.isEnabled());

@@ -36,7 +36,7 @@ int uploadedTone(MainWindowHarness& h)
     h.sim.clearReceivedFrames();
     MainWindowHarness::click(h.c().uploadButton);
     for (const auto& frame : h.sim.receivedFrames()) {
-        if (frame.type == Frames::BlockWrite && frame.address == 0xC0) {
+        if (frame.type == int(Frames::Type::BlockWrite) && frame.address == 0xC0) {
             return quint8(frame.bytes[4 + 3 * (0xCE - 0xC0)]);
         }
     }

@@ -90,7 +90,7 @@ void tst_XvfbSmoke::faderDraggedWithTheMouseReachesTheProcessor()
     SimProcessor sim;
     SimulatedComm comm(sim);
     RecordingMessages messages;
-    DeviceLink link(model, comm, messages);
+    DeviceLink link(model, comm);
     frmEQ layout(model, skin, link, messages, files);
     QString error;
     QVERIFY2(layout.load(error), qPrintable(error));

@@ -15,8 +15,8 @@ private Q_SLOTS:
         SimulatedDevice device;
         QBENCHMARK
         {
-            QVERIFY(QCoro::waitFor(
-                device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 0x50, ReplyTimeout::Normal)));
+            QVERIFY(QCoro::waitFor(device.link.SendFrame(
+                Frames::Type::ParamWrite, 0, ParamAddress(0x40), 0x50, ReplyTimeout::Normal)));
         }
     }
 
@@ -25,8 +25,8 @@ private Q_SLOTS:
         SimulatedDevice device;
         QBENCHMARK
         {
-            QVERIFY(QCoro::waitFor(
-                device.link.SendFrame(Frames::BlockWrite, 0, 0x00, 0, ReplyTimeout::Normal)));
+            QVERIFY(QCoro::waitFor(device.link.SendFrame(
+                Frames::Type::BlockWrite, 0, ParamAddress(0x00), 0, ReplyTimeout::Normal)));
         }
     }
 };

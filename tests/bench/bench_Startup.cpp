@@ -39,7 +39,7 @@ private Q_SLOTS:
             SimProcessor sim;
             SimulatedComm comm(sim);
             RecordingMessages messages;
-            DeviceLink link(model, comm, messages);
+            DeviceLink link(model, comm);
             NoFiles files;
             skin.InitSkin();
             frmEQ window(model, skin, link, messages, files);

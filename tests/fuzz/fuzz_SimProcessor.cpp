@@ -16,12 +16,13 @@ namespace {
 
 int expectedFrameLength(const SimProcessor::ReceivedFrame& frame)
 {
-    if (frame.type == Frames::BlockWrite || frame.type == Frames::MenuShowWrite) {
+    if (frame.type == int(Frames::Type::BlockWrite) ||
+        frame.type == int(Frames::Type::MenuShowWrite)) {
         const auto block = blockAtBase(frame.address);
         return block ? 3 * block->size + 5 : -1;
     }
-    return frame.type == Frames::PasswordWrite ? Frames::PasswordFrameLength
-                                               : Frames::SingleFrameLength;
+    return frame.type == int(Frames::Type::PasswordWrite) ? Frames::PasswordFrameLength
+                                                          : Frames::SingleFrameLength;
 }
 
 } // namespace

@@ -27,10 +27,11 @@ public:
         return false;
     }
 
-    std::optional<QByteArray> read(int maxLength, int timeoutMs) override
+    std::optional<QByteArray> read(int maxLength, std::chrono::milliseconds timeout) override
     {
         m_reading = true;
-        std::optional<QByteArray> report = m_bus.read(m_path, m_plugCount, maxLength, timeoutMs);
+        std::optional<QByteArray> report =
+            m_bus.read(m_path, m_plugCount, maxLength, int(timeout.count()));
         m_reading = false;
         if (!report) {
             m_lastError = QStringLiteral("fake read error");

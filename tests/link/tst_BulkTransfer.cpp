@@ -1,6 +1,7 @@
 #include "BulkTransfer.h"
 #include "ConnectionSupervisor.h"
 #include "Frames.h"
+#include "LinkTexts.h"
 #include "ParamBlocks.h"
 #include "RecordingTransfers.h"
 #include "SimulatedDevice.h"
@@ -97,7 +98,7 @@ private Q_SLOTS:
         QVERIFY(QCoro::waitFor(t.supervisor.Handshake()));
 
         QStringList expected{QStringLiteral("15/0/00")};
-        expected += blockSequence(Frames::BlockRead);
+        expected += blockSequence(int(Frames::Type::BlockRead));
         expected += QStringList{"5/0/00", "5/0/40", "5/0/80"};
         QCOMPARE(transcript(t.device.sim), expected);
         QCOMPARE(t.device.link.progressCount(), 28);
@@ -135,7 +136,7 @@ private Q_SLOTS:
 
         QCoro::waitFor(t.bulk.UploadAll(endWithModeSelect));
 
-        QStringList expected = blockSequence(Frames::BlockWrite);
+        QStringList expected = blockSequence(int(Frames::Type::BlockWrite));
         expected.append(lastFrame);
         QCOMPARE(transcript(t.device.sim), expected);
         QVERIFY(sameBlockBytes(t.device.model.store(), t.device.sim.memory().store()));
@@ -149,7 +150,7 @@ private Q_SLOTS:
         QCoro::waitFor(t.bulk.UploadAll(false));
         QCoro::waitFor(t.bulk.SyncAll());
         QVERIFY(t.device.sim.receivedFrames().isEmpty());
-        QCOMPARE(t.device.messages.texts(), QStringList(2, BulkTransfer::OfflineMessage));
+        QCOMPARE(t.device.messages.texts(), QStringList(2, LinkTexts::text(LinkNotice::NotOnline)));
         QVERIFY(t.ui.calls.isEmpty());
     }
 
@@ -160,7 +161,8 @@ private Q_SLOTS:
         t.device.sim.setFault(SimFault::Silent);
         QCoro::waitFor(t.bulk.SyncAll());
         QCOMPARE(transcript(t.device.sim), QStringList(8, QStringLiteral("1/0/C0")));
-        QCOMPARE(t.device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
+        QCOMPARE(t.device.messages.texts(),
+                 QStringList{LinkTexts::text(LinkNotice::ExchangeTimedOut)});
         QCOMPARE(t.ui.calls, (QStringList{"started 25", "store read", "failed"}));
         QVERIFY(!t.device.link.isOnline());
     }
@@ -175,7 +177,8 @@ private Q_SLOTS:
                                   SimFault::None, SimFault::Unplug});
         QCoro::waitFor(t.bulk.SyncAll());
         QCOMPARE(t.device.sim.receivedFrames().size(), 6);
-        QCOMPARE(t.device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
+        QCOMPARE(t.device.messages.texts(),
+                 QStringList{LinkTexts::text(LinkNotice::ExchangeTimedOut)});
         QVERIFY(!t.device.link.isOnline());
         // Mode 0 and the common block came through; mode 1's second block did not.
         QCOMPARE(t.device.model.store().fields(1, 0x00),

@@ -1,6 +1,7 @@
 #include "BulkTransfer.h"
 #include "ConnectionSupervisor.h"
 #include "Frames.h"
+#include "LinkTexts.h"
 #include "RecordingTransfers.h"
 #include "SimulatedDevice.h"
 
@@ -14,10 +15,10 @@ namespace {
 LinkTimings quickSupervision()
 {
     LinkTimings t;
-    t.keepAliveMs = 20;
-    t.connectTimeoutMs = 150;
-    t.firstConnectMs = 1;
-    t.connectRetryMs = 40;
+    t.keepAlive = std::chrono::milliseconds(20);
+    t.connectTimeout = std::chrono::milliseconds(150);
+    t.firstConnect = std::chrono::milliseconds(1);
+    t.connectRetry = std::chrono::milliseconds(40);
     return t;
 }
 
@@ -30,7 +31,7 @@ struct Supervised : SimulatedDevice
         , supervisor(link, bulk)
     {}
 
-    int handshakes() const { return framesOfType(Frames::Handshake); }
+    int handshakes() const { return framesOfType(Frames::Type::Handshake); }
 
     BulkTransfer bulk;
     RecordingTransfers ui;
@@ -69,7 +70,7 @@ private Q_SLOTS:
         // The processor still answers frames, so the next handshake brings it back; the
         // message comes once per loss.
         QTRY_VERIFY(!s.messages.shown.isEmpty());
-        QCOMPARE(s.messages.texts().first(), ConnectionSupervisor::LostMessage);
+        QCOMPARE(s.messages.texts().first(), LinkTexts::text(LinkNotice::KeepAliveLost));
         QCOMPARE(online.first().first().toBool(), false);
     }
 
@@ -85,9 +86,9 @@ private Q_SLOTS:
         QTRY_VERIFY(s.link.isOnline());
         QTRY_COMPARE(s.model.store().value(0, 2, 0x40), quint8(33));
         QCOMPARE(s.handshakes(), 2);
-        QCOMPARE(s.messages.texts(), QStringList{ConnectionSupervisor::LostMessage});
+        QCOMPARE(s.messages.texts(), QStringList{LinkTexts::text(LinkNotice::KeepAliveLost)});
         // The message about the loss is taken back once the processor answers again.
-        QCOMPARE(s.messages.withdrawn, QStringList{ConnectionSupervisor::LostMessage});
+        QCOMPARE(s.messages.withdrawn, QStringList{LinkTexts::text(LinkNotice::KeepAliveLost)});
     }
 
     // One loss, one message: the keep-alive time-out tells the user while a send is still
@@ -99,9 +100,11 @@ private Q_SLOTS:
         QTRY_VERIFY(s.link.isOnline());
         s.sim.setEchoKeepAlive(false);
         s.sim.setFault(SimFault::AckOnly);
-        constexpr int ReplyTimeoutMs = 100; // eight attempts: longer than the time-out
-        QVERIFY(!QCoro::waitFor(s.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ReplyTimeoutMs)));
-        QCOMPARE(s.messages.texts(), QStringList{ConnectionSupervisor::LostMessage});
+        constexpr std::chrono::milliseconds ShortReply{
+            100}; // eight attempts: longer than the time-out
+        QVERIFY(!QCoro::waitFor(
+            s.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), 1, ShortReply)));
+        QCOMPARE(s.messages.texts(), QStringList{LinkTexts::text(LinkNotice::KeepAliveLost)});
         QVERIFY(!s.link.isOnline());
     }
 

@@ -1,11 +1,14 @@
 #include "Frames.h"
 #include "LinkSequence.h"
+#include "LinkTexts.h"
 #include "SimulatedDevice.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -48,8 +51,8 @@ private Q_SLOTS:
     void healthyExchangeTakesOneAttempt()
     {
         SimulatedDevice device;
-        QVERIFY(outcome(
-            device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 0x50, ReplyTimeout::Normal)));
+        QVERIFY(outcome(device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), 0x50,
+                                              ReplyTimeout::Normal)));
         QCOMPARE(device.sim.receivedFrames().size(), 1);
         QCOMPARE(device.sim.memory().store().value(0, 0, 0x40), quint8(0x50));
         QCOMPARE(device.link.reply().size(), 4);
@@ -63,8 +66,8 @@ private Q_SLOTS:
         SimulatedDevice device;
         device.sim.memory().store().setFields(3, 0x89, {200, 10, 31});
         device.sim.setReplyChunk(5); // the reply arrives in many small reports
-        QVERIFY(
-            outcome(device.link.SendFrame(Frames::BlockRead, 3, 0x80, 0, ReplyTimeout::Normal)));
+        QVERIFY(outcome(device.link.SendFrame(Frames::Type::BlockRead, 3, ParamAddress(0x80), 0,
+                                              ReplyTimeout::Normal)));
         const QByteArray reply = device.link.reply();
         QCOMPARE(reply.size(), 37);
         QCOMPARE(reply.mid(9 * 3, 3), QByteArray::fromHex("C80A1F"));
@@ -101,8 +104,8 @@ private Q_SLOTS:
         device.sim.setFault(fault);
         QSignalSpy offline(&device.link, &DeviceLink::onlineChanged);
 
-        QVERIFY(
-            !outcome(device.link.SendFrame(Frames::BlockRead, 0, 0x00, 0, ReplyTimeout::Normal)));
+        QVERIFY(!outcome(device.link.SendFrame(Frames::Type::BlockRead, 0, ParamAddress(0x00), 0,
+                                               ReplyTimeout::Normal)));
 
         QCOMPARE(device.sim.receivedFrames().size(), attempts);
         QCOMPARE(device.link.log().text().count(QStringLiteral("发送: FE,10,00")), attempts);
@@ -111,7 +114,8 @@ private Q_SLOTS:
                  acknowledgementsLogged);
         QCOMPARE(device.link.progressCount(), 1);
         if (message) {
-            QCOMPARE(device.messages.texts(), QStringList{DeviceLink::TimeoutMessage});
+            QCOMPARE(device.messages.texts(),
+                     QStringList{LinkTexts::text(LinkNotice::ExchangeTimedOut)});
             QVERIFY(!device.link.isOnline());
             QCOMPARE(offline.count(), 1);
         } else {
@@ -124,8 +128,8 @@ private Q_SLOTS:
     {
         SimulatedDevice device(FailingScale);
         device.sim.queueFaults({SimFault::AckOnly, SimFault::NoiseFirst});
-        QVERIFY(
-            outcome(device.link.SendFrame(Frames::BlockRead, 0, 0xC0, 0, ReplyTimeout::Normal)));
+        QVERIFY(outcome(device.link.SendFrame(Frames::Type::BlockRead, 0, ParamAddress(0xC0), 0,
+                                              ReplyTimeout::Normal)));
         QCOMPARE(device.sim.receivedFrames().size(), 2);
         QCOMPARE(device.link.reply().size(), 49);
         QCOMPARE(quint8(device.link.reply()[0]), quint8(20)); // 0xC0 factory value
@@ -139,15 +143,15 @@ private Q_SLOTS:
         QTimer::singleShot(20, &device.link, [&] { device.link.setClosing(); });
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(
-            !outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ReplyTimeout::Normal)));
+        QVERIFY(!outcome(device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), 1,
+                                               ReplyTimeout::Normal)));
         QVERIFY2(clock.elapsed() < 290, "the 300 ms acknowledgement wait ran to its end");
         QCOMPARE(device.sim.receivedFrames().size(), 1);
         // Closing is not a lost device: no time-out message.
         QVERIFY(device.messages.shown.isEmpty());
         // Later exchanges fail without sending anything.
-        QVERIFY(
-            !outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ReplyTimeout::Normal)));
+        QVERIFY(!outcome(device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), 1,
+                                               ReplyTimeout::Normal)));
         QCOMPARE(device.sim.receivedFrames().size(), 1);
     }
 
@@ -159,25 +163,27 @@ private Q_SLOTS:
         QList<bool> laterResults;
         duringTheNextReply(device.sim, [&] {
             // Each is known at once: a write waits its turn...
-            laterResults.append(
-                outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 3, 1000)));
-            laterResults.append(outcome(device.link.SendFrame(Frames::ModeSelect, 2, 0, 0, 1000)));
+            laterResults.append(outcome(
+                device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x41), 3, 1000ms)));
+            laterResults.append(outcome(
+                device.link.SendFrame(Frames::Type::ModeSelect, 2, ParamAddress(0), 0, 1000ms)));
             // ...and a newer write of the same address replaces the older one.
-            laterResults.append(
-                outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 4, 1000)));
+            laterResults.append(outcome(
+                device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x41), 4, 1000ms)));
             // Anything but a single write is refused outright.
-            laterResults.append(
-                outcome(device.link.SendFrame(Frames::BlockRead, 0, 0xC0, 0, 1000)));
-            laterResults.append(outcome(device.link.SendFrame(Frames::Handshake, 0, 0, 0x33, 500)));
+            laterResults.append(outcome(
+                device.link.SendFrame(Frames::Type::BlockRead, 0, ParamAddress(0xC0), 0, 1000ms)));
+            laterResults.append(outcome(
+                device.link.SendFrame(Frames::Type::Handshake, 0, ParamAddress(0), 0x33, 500ms)));
         });
 
-        QVERIFY(
-            outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 7, ReplyTimeout::Normal)));
+        QVERIFY(outcome(device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), 7,
+                                              ReplyTimeout::Normal)));
         QTRY_VERIFY(!device.link.isBusy());
 
         QCOMPARE(laterResults, (QList<bool>{true, true, true, false, false}));
         QCOMPARE(addressesWritten(device.sim), (QList<int>{0x40, 0x41, 0x00}));
-        QCOMPARE(device.sim.receivedFrames()[2].type, int(Frames::ModeSelect));
+        QCOMPARE(device.sim.receivedFrames()[2].type, int(Frames::Type::ModeSelect));
         QCOMPARE(device.sim.memory().store().value(0, 0, 0x41), quint8(4));
         QCOMPARE(device.sim.memory().currentMode(), 2);
         QCOMPARE(device.link.pendingWriteCount(), 0);
@@ -202,13 +208,14 @@ private Q_SLOTS:
         SimulatedDevice device;
         device.link.setOnline(true);
         duringTheNextReply(device.sim, [&] {
-            device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 3, ReplyTimeout::Normal);
-            device.link.SendFrame(Frames::ParamWrite, secondMode, secondAddress, 4,
+            device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x41), 3,
                                   ReplyTimeout::Normal);
+            device.link.SendFrame(Frames::Type::ParamWrite, secondMode, ParamAddress(secondAddress),
+                                  4, ReplyTimeout::Normal);
         });
 
-        QVERIFY(
-            outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 7, ReplyTimeout::Normal)));
+        QVERIFY(outcome(device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), 7,
+                                              ReplyTimeout::Normal)));
         QTRY_VERIFY(!device.link.isBusy());
 
         QStringList sent;
@@ -227,10 +234,11 @@ private Q_SLOTS:
         device.link.setOnline(true);
         device.sim.setFault(SimFault::Silent);
         QTimer::singleShot(0, &device.link, [&] {
-            device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 3, ReplyTimeout::Normal);
+            device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x41), 3,
+                                  ReplyTimeout::Normal);
         });
-        QVERIFY(
-            !outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 7, ReplyTimeout::Normal)));
+        QVERIFY(!outcome(device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), 7,
+                                               ReplyTimeout::Normal)));
         QCOMPARE(device.sim.receivedFrames().size(), 8);
         QVERIFY(!addressesWritten(device.sim).contains(0x41));
         QCOMPARE(device.link.pendingWriteCount(), 0);
@@ -245,10 +253,10 @@ private Q_SLOTS:
             QVERIFY(sequence.isOpen());
             QVERIFY(device.link.isBusy());
             QVERIFY(!LinkSequence(device.link).isOpen());
-            QVERIFY(outcome(
-                device.link.SendFrame(Frames::ParamWrite, 0, 0x41, 9, ReplyTimeout::Normal)));
-            QVERIFY(
-                outcome(sequence.SendFrame(Frames::BlockRead, 0, 0xC0, 0, ReplyTimeout::Normal)));
+            QVERIFY(outcome(device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x41),
+                                                  9, ReplyTimeout::Normal)));
+            QVERIFY(outcome(sequence.SendFrame(Frames::Type::BlockRead, 0, ParamAddress(0xC0), 0,
+                                               ReplyTimeout::Normal)));
             QCOMPARE(device.sim.receivedFrames().size(), 1);
         }
         QVERIFY(device.link.isBusy()); // the waiting write goes out now
@@ -271,8 +279,8 @@ private Q_SLOTS:
         SimulatedDevice device;
         device.link.log().setEnabled(true);
         device.link.setHandshakeActive(true);
-        QVERIFY(
-            outcome(device.link.SendFrame(Frames::Handshake, 0, 0, 0x33, ReplyTimeout::Handshake)));
+        QVERIFY(outcome(device.link.SendFrame(Frames::Type::Handshake, 0, ParamAddress(0), 0x33,
+                                              ReplyTimeout::Handshake)));
         QCOMPARE(device.link.log().text(), QStringLiteral("\r\n发送: FE,F0,00,33,00,23,44"
                                                           "\r\n接收: FE,23,23,44"
                                                           "\r\n接收: 33,00,00,33"));
@@ -303,8 +311,8 @@ private Q_SLOTS:
         SimulatedDevice device;
         device.sim.setNoiseLength(2);
         device.sim.queueFaults({SimFault::NoiseFirst});
-        QVERIFY(
-            outcome(device.link.SendFrame(Frames::ParamWrite, 0, 0x40, 1, ReplyTimeout::Normal)));
+        QVERIFY(outcome(device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), 1,
+                                              ReplyTimeout::Normal)));
         QCOMPARE(device.link.log().text().count(DeviceLink::ChecksumFailedEntry), 2);
     }
 };

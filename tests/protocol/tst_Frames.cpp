@@ -1,9 +1,24 @@
-#include "Frames.h"
+#include "FramePayload.h"
 #include "ParamModel.h"
 
 #include <QTest>
 
 namespace {
+
+// The frame a SendFrame call sends; an address outside 0..255 cannot even be asked for.
+std::optional<QByteArray> build(int type, int mode, int address, int value, const ParamModel& model)
+{
+    if (address < 0 || address > 255) {
+        return std::nullopt;
+    }
+    return FramePayload::frame(Frames::Type(type), mode, ParamAddress(address), value, model);
+}
+
+std::optional<QByteArray> build(Frames::Type type, int mode, int address, int value,
+                                const ParamModel& model)
+{
+    return build(int(type), mode, address, value, model);
+}
 
 QByteArray hex(const char* text)
 {
@@ -52,7 +67,7 @@ private Q_SLOTS:
         QFETCH(int, address);
         QFETCH(int, value);
         QFETCH(QByteArray, frame);
-        const auto built = Frames::build(type, mode, address, value, m_model);
+        const auto built = build(type, mode, address, value, m_model);
         QVERIFY(built);
         QCOMPARE(Frames::hexText(*built), Frames::hexText(frame));
     }
@@ -85,13 +100,14 @@ private Q_SLOTS:
     {
         QFETCH(int, type);
         QFETCH(int, address);
-        const auto frame = Frames::build(type, 0, address, 0, m_model);
+        const auto frame = build(type, 0, address, 0, m_model);
         QVERIFY(frame);
         QTEST(int(frame->size()), "frameLength");
         QCOMPARE(quint8(frame->back()), Frames::checksum(frame->first(frame->size() - 1)));
-        QTEST(*Frames::replyLength(type, address), "replyLength");
+        QTEST(*FramePayload::replyLength(Frames::Type(type), ParamAddress(address)), "replyLength");
         // A block length byte always tells the whole frame's length.
-        if (Frames::isBlockType(type) || type == Frames::PasswordWrite) {
+        if (Frames::isBlockType(Frames::Type(type)) ||
+            Frames::Type(type) == Frames::Type::PasswordWrite) {
             QCOMPARE(int(quint8((*frame)[3])), int(frame->size()));
         }
     }
@@ -101,10 +117,10 @@ private Q_SLOTS:
         ParamModel model;
         model.InitDefaults(ParamModel::FactoryReset);
         model.menuShow()[0x81] = 1;
-        const QByteArray menu = *Frames::build(Frames::MenuShowWrite, 0, 0x80, 0, model);
+        const QByteArray menu = *build(Frames::Type::MenuShowWrite, 0, 0x80, 0, model);
         QCOMPARE(menu.mid(4, 6), hex("002323012323"));
 
-        const QByteArray block = *Frames::build(Frames::BlockWrite, 5, 0x00, 0, model);
+        const QByteArray block = *build(Frames::Type::BlockWrite, 5, 0x00, 0, model);
         QCOMPARE(quint8(block[1]), quint8(0x25));
         QCOMPARE(block.mid(4, 3), hex("500000"));  // 0x00: balance 80
         QCOMPARE(block.mid(13, 3), hex("134B0E")); // 0x03: music band 1
@@ -115,7 +131,7 @@ private Q_SLOTS:
         ParamModel model;
         const QByteArray password("ABCDEFGHI");
         std::copy(password.begin(), password.end(), model.password().begin());
-        const QByteArray frame = *Frames::build(Frames::PasswordWrite, 3, 9, 9, model);
+        const QByteArray frame = *build(Frames::Type::PasswordWrite, 3, 9, 9, model);
         QCOMPARE(frame.left(4), hex("FE80000E"));
         QCOMPARE(frame.mid(4, 9), password);
     }
@@ -142,13 +158,33 @@ private Q_SLOTS:
         QFETCH(int, mode);
         QFETCH(int, address);
         QFETCH(int, value);
-        QVERIFY(!Frames::build(type, mode, address, value, m_model));
+        QVERIFY(!build(type, mode, address, value, m_model));
+    }
+
+    void payloadsThatDoNotFitBuildNothing_data()
+    {
+        QTest::addColumn<Frames::Type>("type");
+        QTest::addColumn<int>("payloadLength");
+
+        QTest::newRow("single frame, two bytes") << Frames::Type::ParamWrite << 2;
+        QTest::newRow("single frame, four bytes") << Frames::Type::Handshake << 4;
+        QTest::newRow("block, no bytes") << Frames::Type::BlockWrite << 0;
+        QTest::newRow("block, not three per address") << Frames::Type::MenuShowWrite << 31;
+        QTest::newRow("block longer than its length byte") << Frames::Type::BlockWrite << 252;
+        QTest::newRow("password, eight bytes") << Frames::Type::PasswordWrite << 8;
+    }
+
+    void payloadsThatDoNotFitBuildNothing()
+    {
+        QFETCH(Frames::Type, type);
+        QFETCH(int, payloadLength);
+        QVERIFY(!Frames::build(type, 0, ParamAddress(0), QByteArray(payloadLength, '\x01')));
     }
 
     void blockReadOffABaseCannotBeAnswered()
     {
-        QVERIFY(!Frames::replyLength(Frames::BlockRead, 0x41));
-        QVERIFY(!Frames::replyLength(Frames::MenuShowRead, 0xC1));
+        QVERIFY(!FramePayload::replyLength(Frames::Type::BlockRead, ParamAddress(0x41)));
+        QVERIFY(!FramePayload::replyLength(Frames::Type::MenuShowRead, ParamAddress(0xC1)));
     }
 
 private:

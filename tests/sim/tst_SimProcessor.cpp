@@ -1,4 +1,4 @@
-#include "Frames.h"
+#include "FramePayload.h"
 #include "HidReports.h"
 #include "SimFaultPlan.h"
 #include "SimProcessor.h"
@@ -34,9 +34,9 @@ struct Wire
     int reports = 0;
 };
 
-QByteArray frame(int type, int mode, int address, int value, const ParamModel& model)
+QByteArray frame(Frames::Type type, int mode, int address, int value, const ParamModel& model)
 {
-    return *Frames::build(type, mode, address, value, model);
+    return *FramePayload::frame(type, mode, ParamAddress(address), value, model);
 }
 
 QByteArray withChecksum(QByteArray data)
@@ -57,7 +57,7 @@ private Q_SLOTS:
         SimProcessor sim;
         Wire wire(sim);
         ParamModel model;
-        wire.send(frame(Frames::Handshake, 0, 0, 0x33, model));
+        wire.send(frame(Frames::Type::Handshake, 0, 0, 0x33, model));
         QVERIFY(wire.received.isEmpty());
         QTRY_COMPARE(wire.received, Frames::acknowledgement() + QByteArray::fromHex("33000033"));
     }
@@ -82,7 +82,7 @@ private Q_SLOTS:
         const ParamStore::Fields before = sim.memory().store().fields(4, address);
         ParamModel model;
         model.store().setFields(4, address, {100, 20, 31});
-        wire.send(frame(Frames::ParamWrite, 4, address, Frames::StoredBytes, model));
+        wire.send(frame(Frames::Type::ParamWrite, 4, address, Frames::StoredBytes, model));
         QTRY_COMPARE(wire.received.size(), 8);
         const ParamStore::Fields after = sim.memory().store().fields(4, address);
         QCOMPARE(after[0], quint8(100));
@@ -98,8 +98,8 @@ private Q_SLOTS:
         for (int a = 0x40; a < 0x40 + 30; ++a) {
             model.store().setFields(6, a, {quint8(a), quint8(a + 1), quint8(a + 2)});
         }
-        wire.send(frame(Frames::BlockWrite, 6, 0x40, 0, model));
-        wire.send(frame(Frames::BlockRead, 6, 0x40, 0, model));
+        wire.send(frame(Frames::Type::BlockWrite, 6, 0x40, 0, model));
+        wire.send(frame(Frames::Type::BlockRead, 6, 0x40, 0, model));
         QTRY_COMPARE(wire.received.size(), 4 + 4 + 4 + 91);
         const QByteArray reply = wire.received.right(91);
         QCOMPARE(quint8(reply.back()), Frames::checksum(reply.first(90)));
@@ -112,7 +112,7 @@ private Q_SLOTS:
         SimProcessor sim;
         Wire wire(sim);
         ParamModel model;
-        wire.send(frame(Frames::BlockRead, 5, 0xC0, 0, model));
+        wire.send(frame(Frames::Type::BlockRead, 5, 0xC0, 0, model));
         QTRY_COMPARE(wire.received.size(), 4 + 49);
         QCOMPARE(quint8(wire.received[4]), quint8(20));
     }
@@ -125,9 +125,9 @@ private Q_SLOTS:
         model.menuShow()[0x82] = 1;
         const QByteArray password("secret123");
         std::copy(password.begin(), password.end(), model.password().begin());
-        wire.send(frame(Frames::PasswordRead, 0, 0, 0, model));
-        wire.send(frame(Frames::MenuShowWrite, 0, 0x80, 0, model));
-        wire.send(frame(Frames::PasswordWrite, 0, 0, 0, model));
+        wire.send(frame(Frames::Type::PasswordRead, 0, 0, 0, model));
+        wire.send(frame(Frames::Type::MenuShowWrite, 0, 0x80, 0, model));
+        wire.send(frame(Frames::Type::PasswordWrite, 0, 0, 0, model));
         QTRY_COMPARE(wire.received.size(), 14 + 8 + 8);
         QCOMPARE(wire.received.mid(4, 10), withChecksum(SimProcessor::FactoryPassword));
         QCOMPARE(sim.memory().menuShow()[0x82], quint8(1));
@@ -187,7 +187,7 @@ private Q_SLOTS:
         QVERIFY(sim.memory().store() == before.store());
         QCOMPARE(sim.memory().password(), before.password());
         // The next good frame is answered as usual.
-        wire.send(frame(Frames::ParamWrite, 0, 0x40, 1, before));
+        wire.send(frame(Frames::Type::ParamWrite, 0, 0x40, 1, before));
         QTRY_COMPARE(wire.received.size(), 8);
     }
 
@@ -242,7 +242,7 @@ private Q_SLOTS:
         ParamModel model;
         QString error;
         SimFaultPlan::parse(u"silence@2,split@3,lostwrite@4", error)->applyTo(sim);
-        const QByteArray write = frame(Frames::ParamWrite, 0, 0x40, 0x10, model);
+        const QByteArray write = frame(Frames::Type::ParamWrite, 0, 0x40, 0x10, model);
         wire.send(write);
         wire.send(write); // frame 2: lost
         QTRY_COMPARE(wire.received.size(), 8);
@@ -255,7 +255,7 @@ private Q_SLOTS:
         QCOMPARE(wire.received.right(8), wire.received.left(8));
         // Frame 4: answered like any write, but the memory keeps its value.
         model.store().setValue(0, 0, 0x40, 0x20);
-        wire.send(frame(Frames::ParamWrite, 0, 0x40, 0x20, model));
+        wire.send(frame(Frames::Type::ParamWrite, 0, 0x40, 0x20, model));
         QTRY_COMPARE(wire.received.size(), 24);
         QCOMPARE(wire.received.right(8), wire.received.left(8));
         QCOMPARE(sim.memory().store().value(0, 0, 0x40), 0x10);
@@ -268,7 +268,7 @@ private Q_SLOTS:
         ParamModel model;
         sim.setReplyChunk(10);
         sim.setLatencyMs(2);
-        wire.send(frame(Frames::BlockRead, 0, 0x00, 0, model));
+        wire.send(frame(Frames::Type::BlockRead, 0, 0x00, 0, model));
         QTRY_COMPARE(wire.received.size(), 4 + 124);
         QCOMPARE(wire.reports, 1 + 13);
         // Fourteen reports two milliseconds apart keep the line busy at least that long.
@@ -281,7 +281,7 @@ private Q_SLOTS:
         Wire wire(sim);
         ParamModel model;
         sim.queueFaults({SimFault::Silent, SimFault::AckOnly, SimFault::CorruptAck});
-        const QByteArray write = frame(Frames::ParamWrite, 0, 0x40, 0x10, model);
+        const QByteArray write = frame(Frames::Type::ParamWrite, 0, 0x40, 0x10, model);
         wire.send(write); // silent: lost, not applied
         QTest::qWait(20);
         QCOMPARE(sim.memory().store().value(0, 0, 0x40), quint8(80));
@@ -304,7 +304,7 @@ private Q_SLOTS:
             sim.setNoiseSeed(42);
             sim.setNoiseLength(6);
             sim.setFault(SimFault::NoiseFirst);
-            wire.send(frame(Frames::ParamWrite, 0, 0x40, 1, model));
+            wire.send(frame(Frames::Type::ParamWrite, 0, 0x40, 1, model));
             QTRY_COMPARE(wire.received.size(), 6 + 8);
             QVERIFY(!wire.received.left(6).contains(char(0xFF)));
             QVERIFY(!wire.received.left(6).contains(char(0xFD)));
@@ -323,14 +323,14 @@ private Q_SLOTS:
         ParamModel model;
         QSignalSpy plug(&sim, &SimProcessor::plugChanged);
         sim.queueFaults({SimFault::Unplug});
-        wire.send(frame(Frames::ParamWrite, 0, 0x40, 1, model));
+        wire.send(frame(Frames::Type::ParamWrite, 0, 0x40, 1, model));
         QCOMPARE(plug.count(), 1);
         QVERIFY(!sim.isPlugged());
-        wire.send(frame(Frames::ParamWrite, 0, 0x40, 1, model));
+        wire.send(frame(Frames::Type::ParamWrite, 0, 0x40, 1, model));
         QTest::qWait(20);
         QVERIFY(wire.received.isEmpty());
         sim.replug();
-        wire.send(frame(Frames::ParamWrite, 0, 0x40, 1, model));
+        wire.send(frame(Frames::Type::ParamWrite, 0, 0x40, 1, model));
         QTRY_COMPARE(wire.received.size(), 8);
     }
 };

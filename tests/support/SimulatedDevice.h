@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceLink.h"
+#include "LinkMessages.h"
 #include "ParamModel.h"
 #include "RecordingMessages.h"
 #include "SimProcessor.h"
@@ -17,7 +18,8 @@ struct SimulatedDevice
 
     explicit SimulatedDevice(const LinkTimings& timings)
         : comm(sim)
-        , link(model, comm, messages, timings)
+        , link(model, comm, timings)
+        , linkMessages(link, messages)
     {
         model.InitDefaults(ParamModel::FactoryReset);
     }
@@ -30,11 +32,11 @@ struct SimulatedDevice
     }
 
     // Frames of one type the processor received.
-    int framesOfType(int type) const
+    int framesOfType(Frames::Type type) const
     {
         int count = 0;
         for (const auto& frame : sim.receivedFrames()) {
-            count += frame.type == type ? 1 : 0;
+            count += frame.type == int(type) ? 1 : 0;
         }
         return count;
     }
@@ -44,4 +46,5 @@ struct SimulatedDevice
     SimulatedComm comm;
     RecordingMessages messages;
     DeviceLink link;
+    LinkMessages linkMessages;
 };

@@ -1,4 +1,4 @@
-#include "Frames.h"
+#include "FramePayload.h"
 #include "ProcessorTransport.h"
 #include "RecordingMessages.h"
 #include "SimProcessor.h"
@@ -38,7 +38,7 @@ private Q_SLOTS:
         RecordingMessages messages;
         ProcessorTransport processor(true, state, messages);
         QVERIFY(processor.loadState());
-        SimStateKeeper keeper(processor, quietMs);
+        SimStateKeeper keeper(processor, std::chrono::milliseconds(quietMs));
         QObject window;
         keeper.saveOnClose(&window);
         const quint8 loaded = processor.simulator()->memory().store().value(0, 0, 0x40);
@@ -86,7 +86,7 @@ private Q_SLOTS:
         while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
         }
         if (lockFirst) {
-            SimStateKeeper keeper(processor, 20);
+            SimStateKeeper keeper(processor, std::chrono::milliseconds(20));
             QObject window;
             keeper.saveOnClose(&window);
             write(processor, 33);
@@ -112,7 +112,8 @@ private:
     static void write(ProcessorTransport& processor, int value)
     {
         const ParamModel model;
-        processor.transport().SendData(*Frames::build(Frames::ParamWrite, 0, 0x40, value, model));
+        processor.transport().SendData(
+            *FramePayload::frame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), value, model));
     }
 
     QTemporaryDir m_dir;
