@@ -494,7 +494,7 @@ QCoro::Task<int> CommandLineTool::restoreCommand(const QStringList& arguments)
     // Checked before the processor is touched; the import reads the file again.
     if (const RegularFile::Check check = RegularFile::check(path);
         check.status != RegularFile::Status::Regular) {
-        m_err << ImportFailedMessage << '\n' << fileReason(path, check.reason) << Qt::endl;
+        m_err << importFailedMessage() << '\n' << fileReason(path, check.reason) << Qt::endl;
         co_return Failure;
     }
     co_return co_await withSession([&](DeviceSession& session) -> QCoro::Task<int> {
@@ -604,7 +604,7 @@ QCoro::Task<int> CommandLineTool::showCommand(const QStringList& arguments)
     // What restore would say of the same file.
     const QString importProblem = table->importProblem();
     if (!importProblem.isEmpty()) {
-        m_err << "The window would refuse this file: " << ImportFailedMessage << '\n'
+        m_err << "The window would refuse this file: " << importFailedMessage() << '\n'
               << fileReason(arguments[0], importProblem) << Qt::endl;
         co_return Failure;
     }

@@ -113,7 +113,7 @@ std::optional<PresetTable> PresetTable::read(const QString& path, QString& error
     }
     const IniFile ini(*bytes);
     if (ini.value(PresetKeys::Section, PresetKeys::TypeKey) != PresetKeys::TypeTag) {
-        error = PresetKeys::NotAPresetMessage;
+        error = PresetKeys::notAPresetMessage();
         return std::nullopt;
     }
     PresetTable table;
