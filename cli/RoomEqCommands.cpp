@@ -195,7 +195,7 @@ QCoro::Task<int> RoomEqCommands::fitMeasurement(QString path, QString target, in
     const RoomCorrection::Result correction =
         RoomCorrection::wish(*measured.response, goal.response ? &*goal.response : nullptr);
     if (!correction.wish) {
-        co_return fileFailed(correction.error.contains(u"target") ? target : path,
+        co_return fileFailed(correction.targetFailed ? target : path,
                              correction.error);
     }
     co_return co_await fitAndWrite(*correction.wish, {}, mode, group, dryRun);
