@@ -16,13 +16,13 @@
 
 namespace {
 
-const QString CheckCaption = QStringLiteral("Hidden Properties");
-const QString ChangeCaption = QStringLiteral("Change Password");
-const QString SaveCaption = QStringLiteral("Save Password");
-const QString EnterCaption = QStringLiteral("Please enter admin password:");
-const QString NewPasswordCaption =
-    QStringLiteral("Enter a new password: 9 characters, must be numbers and letters");
-const QString ConfirmCaption = QStringLiteral("Enter the new password again:");
+constexpr char CheckCaption[] = QT_TRANSLATE_NOOP("CmdPassword", "Hidden Properties");
+constexpr char ChangeCaption[] = QT_TRANSLATE_NOOP("CmdPassword", "Change Password");
+constexpr char SaveCaption[] = QT_TRANSLATE_NOOP("CmdPassword", "Save Password");
+constexpr char EnterCaption[] = QT_TRANSLATE_NOOP("CmdPassword", "Please enter admin password:");
+constexpr char NewPasswordCaption[] = QT_TRANSLATE_NOOP(
+    "CmdPassword", "Enter a new password: 9 characters, must be numbers and letters");
+constexpr char ConfirmCaption[] = QT_TRANSLATE_NOOP("CmdPassword", "Enter the new password again:");
 
 // The design in twips. Heights of the window are its outer heights, caption and borders
 // included, as the design measures them.
@@ -61,17 +61,17 @@ void place(QWidget* widget, const QRectF& twips)
 CmdPassword::CmdPassword(ParamModel& model, DeviceLink& link, UserMessages& messages,
                          QWidget* parent)
     : QDialog(parent)
-    , prompt(new QLabel(EnterCaption, this))
+    , prompt(new QLabel(tr(EnterCaption), this))
     , passwordEntry(passwordField(this))
-    , confirmPrompt(new QLabel(ConfirmCaption, this))
+    , confirmPrompt(new QLabel(tr(ConfirmCaption), this))
     , confirmEntry(passwordField(this))
-    , checkButton(new QPushButton(CheckCaption, this))
-    , changeButton(new QPushButton(ChangeCaption, this))
+    , checkButton(new QPushButton(tr(CheckCaption), this))
+    , changeButton(new QPushButton(tr(ChangeCaption), this))
     , m_model(model)
     , m_link(link)
     , m_messages(messages)
 {
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     setFont(AppStyle::dialogFont());
     const std::pair<QWidget*, const char*> names[] = {
         {prompt, "Label1"},      {passwordEntry, "Text1"},  {confirmPrompt, "Label2"},
@@ -139,9 +139,9 @@ void CmdPassword::changePassword()
 void CmdPassword::enterSecondStage()
 {
     m_stage = Stage::NewPassword;
-    changeButton->setText(SaveCaption);
+    changeButton->setText(tr(SaveCaption));
     checkButton->setEnabled(false);
-    prompt->setText(NewPasswordCaption);
+    prompt->setText(tr(NewPasswordCaption));
     confirmPrompt->show();
     confirmEntry->show();
     placeButtons(SecondStageButtonTop);
@@ -174,11 +174,11 @@ QCoro::Task<> CmdPassword::saveNewPassword()
         // The processor kept its password (a failed send has said so); so does the program.
         m_model.password() = previous;
         if (busy) {
-            refuse(BusyMessage, passwordEntry);
+            refuse(busyMessage(), passwordEntry);
         }
         co_return;
     }
-    m_messages.showMessage(UserMessages::Icon::Exclamation, ChangedMessage, [this] { accept(); });
+    m_messages.showMessage(UserMessages::Icon::Exclamation, changedMessage(), [this] { accept(); });
 }
 
 void CmdPassword::placeButtons(int topTwips)

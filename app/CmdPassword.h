@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QCoro/QCoroTask>
 #include <QDialog>
 
@@ -22,10 +23,19 @@ class CmdPassword : public QDialog
     Q_OBJECT
 
 public:
-    static inline const QString Caption = QStringLiteral("Password management:");
-    static inline const QString ChangedMessage = QStringLiteral("Password is changed.");
-    static inline const QString BusyMessage =
-        QStringLiteral("The device is busy. Please try again in a moment.");
+    static QString caption()
+    {
+        return QCoreApplication::translate("CmdPassword", "Password management:");
+    }
+    static QString changedMessage()
+    {
+        return QCoreApplication::translate("CmdPassword", "Password is changed.");
+    }
+    static QString busyMessage()
+    {
+        return QCoreApplication::translate("CmdPassword",
+                                           "The device is busy. Please try again in a moment.");
+    }
 
     CmdPassword(ParamModel& model, DeviceLink& link, UserMessages& messages,
                 QWidget* parent = nullptr);

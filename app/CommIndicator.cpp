@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString KeepAliveCaption = QStringLiteral("联机命令显示开关");
+constexpr char KeepAliveCaption[] = QT_TRANSLATE_NOOP("CommIndicator", "联机命令显示开关");
 constexpr QSize InitialSize(640, 420);
 // The text box leaves this much of the inner width and height to the rest (twips).
 constexpr int TextWidthMargin = 100;
@@ -25,12 +25,12 @@ constexpr int StripPadding = 2; // pixels around the button and the file line
 CommIndicator::CommIndicator(CommLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , logText(new QPlainTextEdit(this))
-    , keepAliveButton(new QPushButton(KeepAliveCaption, this))
+    , keepAliveButton(new QPushButton(tr(KeepAliveCaption), this))
     , fileLine(new QLabel(this))
     , m_log(log)
     , m_archive(log, m_file)
 {
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     setFont(AppStyle::dialogFont());
     const std::pair<QWidget*, const char*> names[] = {
         {logText, "Text1"}, {keepAliveButton, "Command1"}, {fileLine, "FileLine"}};

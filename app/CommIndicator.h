@@ -3,6 +3,7 @@
 #include "CommLogArchive.h"
 #include "CommLogFile.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,7 +20,10 @@ class CommIndicator : public QWidget
     Q_OBJECT
 
 public:
-    static inline const QString Caption = QStringLiteral("通信指示器  双击清空显示并保存到文件");
+    static QString caption()
+    {
+        return QCoreApplication::translate("CommIndicator", "通信指示器  双击清空显示并保存到文件");
+    }
     static constexpr int RefreshMs = 200; // Timer1
 
     CommIndicator(CommLog& log, QWidget* parent = nullptr);

@@ -29,23 +29,25 @@ void CommLogFile::start()
 {
     const QString& folder = m_isWritable(m_programDirectory) ? m_programDirectory : m_dataDirectory;
     m_path = QDir::cleanPath(QDir(folder).absoluteFilePath(FileName));
-    m_status = QStringLiteral("Log file: %1").arg(QDir::toNativeSeparators(m_path));
+    m_status = QCoreApplication::translate("CommLogFile", "Log file: %1")
+                   .arg(QDir::toNativeSeparators(m_path));
     QFile file(m_path);
     if (file.exists() && !file.remove()) {
-        fail(QStringLiteral("delete"), file.errorString());
+        fail(QCoreApplication::translate("CommLogFile", "delete"), file.errorString());
     }
 }
 
 bool CommLogFile::append(const QString& text)
 {
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
-        fail(QStringLiteral("write"), QStringLiteral("its folder cannot be created"));
+        fail(QCoreApplication::translate("CommLogFile", "write"),
+             QCoreApplication::translate("CommLogFile", "its folder cannot be created"));
         return false;
     }
     QFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) ||
         file.write(text.toUtf8() + LineBreak) < 0 || !file.flush()) {
-        fail(QStringLiteral("write"), file.errorString());
+        fail(QCoreApplication::translate("CommLogFile", "write"), file.errorString());
         return false;
     }
     return true;
@@ -53,6 +55,6 @@ bool CommLogFile::append(const QString& text)
 
 void CommLogFile::fail(const QString& what, const QString& why)
 {
-    m_status = QStringLiteral("Could not %1 the log file %2: %3")
+    m_status = QCoreApplication::translate("CommLogFile", "Could not %1 the log file %2: %3")
                    .arg(what, QDir::toNativeSeparators(m_path), why);
 }

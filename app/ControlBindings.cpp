@@ -5,6 +5,8 @@
 #include "SimpControl.h"
 #include "SkinnedSlider.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 class BindingReader
@@ -38,18 +40,22 @@ public:
         if (!binding) {
             fail(name, tag);
         } else if ((binding->scope == TagNew::Scope::Common) != isCommonAddress(binding->address)) {
-            fail(name, tag, QStringLiteral("whose scope does not match its address"));
+            fail(name, tag,
+                 QCoreApplication::translate("ControlBindings",
+                                             "whose scope does not match its address"));
         }
         return binding;
     }
 
 private:
     void fail(const QString& name, const QString& tag,
-              const QString& why = QStringLiteral("which does not name a parameter"))
+              const QString& why = QCoreApplication::translate("ControlBindings",
+                                                               "which does not name a parameter"))
     {
         if (ok()) {
-            m_error =
-                QStringLiteral("The window design binds %1 to \"%2\", %3.").arg(name, tag, why);
+            m_error = QCoreApplication::translate("ControlBindings",
+                                                  "The window design binds %1 to \"%2\", %3.")
+                          .arg(name, tag, why);
         }
     }
 

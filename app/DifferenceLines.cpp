@@ -3,6 +3,8 @@
 #include "AddressText.h"
 #include "ParamBlocks.h"
 
+#include <QCoreApplication>
+
 QStringList DifferenceLines::lines(const QList<SettingDifference>& differences,
                                    const QString& otherLabel)
 {
@@ -10,11 +12,13 @@ QStringList DifferenceLines::lines(const QList<SettingDifference>& differences,
     for (const SettingDifference& difference : differences) {
         const int address = difference.key.address;
         const QString where = isCommonAddress(address)
-                                  ? QStringLiteral("common")
-                                  : QStringLiteral("mode %1").arg(difference.key.mode + 1);
-        lines.append(QStringLiteral("%1, %2 %3: the processor has %4, %5 %6")
-                         .arg(where, addressText(address), difference.name(), difference.heldText(),
-                              otherLabel, difference.wantedText()));
+                                  ? QCoreApplication::translate("DifferenceLines", "common")
+                                  : QCoreApplication::translate("DifferenceLines", "mode %1")
+                                        .arg(difference.key.mode + 1);
+        lines.append(
+            QCoreApplication::translate("DifferenceLines", "%1, %2 %3: the processor has %4, %5 %6")
+                .arg(where, addressText(address), difference.name(), difference.heldText(),
+                     otherLabel, difference.wantedText()));
     }
     return lines;
 }

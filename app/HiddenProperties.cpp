@@ -29,7 +29,7 @@ QCoro::Task<> HiddenProperties::run()
 {
     if (!m_context.online()) {
         m_context.messages.showMessage(UserMessages::Icon::Exclamation,
-                                       ParameterEdits::OfflineMessage);
+                                       ParameterEdits::offlineMessage());
         co_return;
     }
     const bool read = co_await readPassword();
@@ -63,7 +63,7 @@ QCoro::Task<> HiddenProperties::run()
                     flags.begin() + menuBlock.base);
     }
     if (written == MenuBlockCount) {
-        m_context.messages.showMessage(UserMessages::Icon::Exclamation, MenuSetMessage);
+        m_context.messages.showMessage(UserMessages::Icon::Exclamation, menuSetMessage());
     }
 }
 
@@ -88,7 +88,7 @@ QCoro::Task<int> HiddenProperties::writeMenuFlags()
 {
     LinkSequence sequence(m_context.link);
     if (!sequence.isOpen()) {
-        m_context.messages.showMessage(UserMessages::Icon::Exclamation, CmdPassword::BusyMessage);
+        m_context.messages.showMessage(UserMessages::Icon::Exclamation, CmdPassword::busyMessage());
         co_return 0;
     }
     m_context.window.setEnabled(false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QCoro/QCoroTask>
 #include <QString>
 
@@ -13,7 +14,10 @@ struct MainWindowContext;
 class HiddenProperties
 {
 public:
-    static inline const QString MenuSetMessage = QStringLiteral("Menu property is set.");
+    static QString menuSetMessage()
+    {
+        return QCoreApplication::translate("HiddenProperties", "Menu property is set.");
+    }
 
     explicit HiddenProperties(MainWindowContext& context);
 

@@ -7,6 +7,7 @@
 #include "SkinnedSlider.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -101,7 +102,9 @@ std::optional<MainWindowControls> MainWindowControls::find(const Form& form, QSt
     f.get(c.resizeGrip, "Label1");
     f.get(c.noticeLine, "Label2");
     if (!f.missing().isEmpty()) {
-        error = QStringLiteral("The window design has no control %1.").arg(f.missing());
+        error = QCoreApplication::translate("MainWindowControls",
+                                            "The window design has no control %1.")
+                    .arg(f.missing());
         return std::nullopt;
     }
     return c;

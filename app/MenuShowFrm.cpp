@@ -12,25 +12,26 @@
 
 namespace {
 
-const QString Hint = QStringLiteral("点击相关菜单项前的复选框来设置显示（打勾）与隐藏（不打勾）。");
-const QString TickAllCaption = QStringLiteral("都选上");
-const QString UntickAllCaption = QStringLiteral("都不选");
-const QString SaveCaption = QStringLiteral("保存设置");
+constexpr char Hint[] = QT_TRANSLATE_NOOP(
+    "MenuShowFrm", "点击相关菜单项前的复选框来设置显示（打勾）与隐藏（不打勾）。");
+constexpr char TickAllCaption[] = QT_TRANSLATE_NOOP("MenuShowFrm", "都选上");
+constexpr char UntickAllCaption[] = QT_TRANSLATE_NOOP("MenuShowFrm", "都不选");
+constexpr char SaveCaption[] = QT_TRANSLATE_NOOP("MenuShowFrm", "保存设置");
 constexpr QSize InitialSize(420, 600);
 
 } // namespace
 
 MenuShowFrm::MenuShowFrm(ParamModel::MenuShowFlags& flags, QWidget* parent)
     : QDialog(parent)
-    , hint(new QLabel(Hint, this))
+    , hint(new QLabel(tr(Hint), this))
     , entryList(new QListView(this))
-    , tickAllButton(new QPushButton(TickAllCaption, this))
-    , untickAllButton(new QPushButton(UntickAllCaption, this))
-    , saveButton(new QPushButton(SaveCaption, this))
+    , tickAllButton(new QPushButton(tr(TickAllCaption), this))
+    , untickAllButton(new QPushButton(tr(UntickAllCaption), this))
+    , saveButton(new QPushButton(tr(SaveCaption), this))
     , m_flags(flags)
     , m_model(new MenuShowModel(MenuTable::instance(), flags, this))
 {
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     setFont(AppStyle::dialogFont());
     const std::pair<QWidget*, const char*> names[] = {{hint, "Label1"},
                                                       {entryList, "List1"},

@@ -2,6 +2,7 @@
 
 #include "ParamModel.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class MenuShowModel;
@@ -17,7 +18,10 @@ class MenuShowFrm : public QDialog
     Q_OBJECT
 
 public:
-    static inline const QString Caption = QStringLiteral("设置单项菜单的显示与隐藏");
+    static QString caption()
+    {
+        return QCoreApplication::translate("MenuShowFrm", "设置单项菜单的显示与隐藏");
+    }
 
     explicit MenuShowFrm(ParamModel::MenuShowFlags& flags, QWidget* parent = nullptr);
 

@@ -103,7 +103,7 @@ void NumericBandEntry::commit()
         box->text(), target.field, m_bands.band(target.band).Kind, model.currentEqGroup());
     using Outcome = BandValueEntry::Result::Outcome;
     if (result.outcome == Outcome::NotNumber) {
-        m_messages.showMessage(UserMessages::Icon::Exclamation, NotNumberMessage);
+        m_messages.showMessage(UserMessages::Icon::Exclamation, notNumberMessage());
     }
     if (result.outcome != Outcome::Stored) {
         discard();

@@ -4,6 +4,7 @@
 #include "RefreshFlags.h"
 #include "TagNew.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <array>
 #include <optional>
@@ -23,7 +24,10 @@ class WindowLayout;
 class NumericBandEntry : public QObject
 {
 public:
-    static inline const QString NotNumberMessage = QStringLiteral("Only numbers are allowed here.");
+    static QString notNumberMessage()
+    {
+        return QCoreApplication::translate("NumericBandEntry", "Only numbers are allowed here.");
+    }
 
     // The read-outs that open the box, the box, and the graph that gets the focus back.
     struct Controls

@@ -131,7 +131,7 @@ QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
 QCoro::Task<> ParameterEdits::lockClicked()
 {
     if (!m_sender.online()) {
-        m_messages.showMessage(UserMessages::Icon::Exclamation, OfflineMessage);
+        m_messages.showMessage(UserMessages::Icon::Exclamation, offlineMessage());
         co_return;
     }
     m_undo.SaveUndo();

@@ -4,6 +4,7 @@
 #include "RefreshFlags.h"
 #include "UndoHistory.h"
 
+#include <QCoreApplication>
 #include <QCoro/QCoroTask>
 #include <QString>
 #include <array>
@@ -23,8 +24,11 @@ struct ControlBindings;
 class ParameterEdits
 {
 public:
-    static inline const QString OfflineMessage =
-        QStringLiteral("Please get your device online first. ");
+    static QString offlineMessage()
+    {
+        return QCoreApplication::translate("ParameterEdits",
+                                           "Please get your device online first. ");
+    }
 
     // The bound sliders and two-way buttons, undo, redo and the lock.
     struct Controls

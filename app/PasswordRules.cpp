@@ -13,13 +13,13 @@ std::optional<PasswordRules::Refusal>
 PasswordRules::check(const QString& typed, const ParamModel::DevicePassword& password)
 {
     if (typed.isEmpty()) {
-        return Refusal{EnterPassword, Field::Password};
+        return Refusal{enterPassword(), Field::Password};
     }
     if (typed.size() != Length) {
-        return Refusal{WrongLength, Field::Password};
+        return Refusal{wrongLength(), Field::Password};
     }
     if (!matches(typed, password)) {
-        return Refusal{WrongPassword, Field::Password};
+        return Refusal{wrongPassword(), Field::Password};
     }
     return std::nullopt;
 }
@@ -28,13 +28,13 @@ std::optional<PasswordRules::Refusal>
 PasswordRules::checkOld(const QString& typed, const ParamModel::DevicePassword& password)
 {
     if (typed.isEmpty()) {
-        return Refusal{EnterOldPassword, Field::Password};
+        return Refusal{enterOldPassword(), Field::Password};
     }
     if (typed.size() != Length) {
-        return Refusal{NineDigits, Field::Password};
+        return Refusal{nineDigits(), Field::Password};
     }
     if (!matches(typed, password)) {
-        return Refusal{WrongPassword, Field::Password};
+        return Refusal{wrongPassword(), Field::Password};
     }
     return std::nullopt;
 }
@@ -43,16 +43,16 @@ std::optional<PasswordRules::Refusal> PasswordRules::checkNew(const QString& typ
                                                               const QString& confirmation)
 {
     if (typed.isEmpty()) {
-        return Refusal{EnterNewPassword, Field::Password};
+        return Refusal{enterNewPassword(), Field::Password};
     }
     if (typed.size() != Length) {
-        return Refusal{NineDigits, Field::Password};
+        return Refusal{nineDigits(), Field::Password};
     }
     if (!std::all_of(typed.begin(), typed.end(), isStorable)) {
-        return Refusal{NotStorable, Field::Password};
+        return Refusal{notStorable(), Field::Password};
     }
     if (confirmation != typed) {
-        return Refusal{ConfirmationDiffers, Field::Confirmation};
+        return Refusal{confirmationDiffers(), Field::Confirmation};
     }
     return std::nullopt;
 }

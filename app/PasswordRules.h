@@ -2,6 +2,7 @@
 
 #include "ParamModel.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -18,18 +19,43 @@ public:
     static constexpr char16_t FirstAllowed = 32;
     static constexpr char16_t LastAllowed = 126;
 
-    static inline const QString EnterPassword = QStringLiteral("Please enter the password!");
-    static inline const QString WrongLength = QStringLiteral("Incorrect password length!");
-    static inline const QString WrongPassword = QStringLiteral("Wrong password!");
-    static inline const QString EnterOldPassword = QStringLiteral("Please enter old password.");
-    static inline const QString NineDigits = QStringLiteral("Please enter 9 digits!");
-    static inline const QString EnterNewPassword =
-        QStringLiteral("Please enter your new password. ");
-    static inline const QString NotStorable = QStringLiteral(
-        "The password may hold only letters, digits, spaces and the punctuation of a US keyboard "
-        "(ASCII characters 32 to 126). Please enter another password.");
-    static inline const QString ConfirmationDiffers =
-        QStringLiteral("Sorry! The password you confirmed is different to your new password!");
+    static QString enterPassword()
+    {
+        return QCoreApplication::translate("PasswordRules", "Please enter the password!");
+    }
+    static QString wrongLength()
+    {
+        return QCoreApplication::translate("PasswordRules", "Incorrect password length!");
+    }
+    static QString wrongPassword()
+    {
+        return QCoreApplication::translate("PasswordRules", "Wrong password!");
+    }
+    static QString enterOldPassword()
+    {
+        return QCoreApplication::translate("PasswordRules", "Please enter old password.");
+    }
+    static QString nineDigits()
+    {
+        return QCoreApplication::translate("PasswordRules", "Please enter 9 digits!");
+    }
+    static QString enterNewPassword()
+    {
+        return QCoreApplication::translate("PasswordRules", "Please enter your new password. ");
+    }
+    static QString notStorable()
+    {
+        return QCoreApplication::translate(
+            "PasswordRules", "The password may hold only letters, digits, spaces and the "
+                             "punctuation of a US keyboard "
+                             "(ASCII characters 32 to 126). Please enter another password.");
+    }
+    static QString confirmationDiffers()
+    {
+        return QCoreApplication::translate(
+            "PasswordRules",
+            "Sorry! The password you confirmed is different to your new password!");
+    }
 
     enum class Field
     {

@@ -1,5 +1,6 @@
 #include "PngWriter.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
@@ -90,7 +91,7 @@ bool PngWriter::save(const QImage& image, const QString& file, QString& error)
 {
     QSaveFile out(file);
     if (image.isNull()) {
-        error = QStringLiteral("no picture");
+        error = QCoreApplication::translate("PngWriter", "no picture");
         return false;
     }
     if (!out.open(QIODevice::WriteOnly) || out.write(encode(image)) < 0 || !out.commit()) {

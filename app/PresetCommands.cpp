@@ -16,6 +16,7 @@
 #include "UploadCheck.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
@@ -69,7 +70,8 @@ QCoro::Task<bool> PresetCommands::upload()
         co_return false;
     }
     co_await m_bulk.UploadAll(false);
-    sayIfPartial(PartialUpload::Source::Window, QStringLiteral("Upload again."));
+    sayIfPartial(PartialUpload::Source::Window,
+                 QCoreApplication::translate("PresetCommands", "Upload again."));
     const bool kept = co_await checkUpload();
     co_return kept;
 }
@@ -140,7 +142,8 @@ QCoro::Task<> PresetCommands::import()
     }
     if (result == ImportResult::Imported && m_link.isOnline()) {
         co_await m_bulk.UploadAll(true);
-        sayIfPartial(PartialUpload::Source::Preset, QStringLiteral("Import the preset again."));
+        sayIfPartial(PartialUpload::Source::Preset,
+                     QCoreApplication::translate("PresetCommands", "Import the preset again."));
         co_await checkUpload();
     }
 }

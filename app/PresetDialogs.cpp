@@ -31,28 +31,28 @@ QCoro::Task<QString> PresetDialogs::choose(QString title, QString filter,
 
 QCoro::Task<QString> PresetDialogs::BrowsePresetFile()
 {
-    co_return co_await choose(OpenTitle, Filter, QFileDialog::AcceptOpen);
+    co_return co_await choose(openTitle(), filter(), QFileDialog::AcceptOpen);
 }
 
 QCoro::Task<QString> PresetDialogs::ChoosePresetSaveFile()
 {
-    co_return co_await choose(SaveTitle, Filter, QFileDialog::AcceptSave);
+    co_return co_await choose(saveTitle(), filter(), QFileDialog::AcceptSave);
 }
 
 QCoro::Task<QString> PresetDialogs::browseFilterFile()
 {
-    co_return co_await choose(QStringLiteral("Import filter file"), FilterFileFilter,
-                              QFileDialog::AcceptOpen);
+    co_return co_await choose(QCoreApplication::translate("PresetDialogs", "Import filter file"),
+                              filterFileFilter(), QFileDialog::AcceptOpen);
 }
 
 QCoro::Task<QString> PresetDialogs::chooseFilterSaveFile()
 {
-    co_return co_await choose(QStringLiteral("Export filter file"), FilterFileFilter,
-                              QFileDialog::AcceptSave);
+    co_return co_await choose(QCoreApplication::translate("PresetDialogs", "Export filter file"),
+                              filterFileFilter(), QFileDialog::AcceptSave);
 }
 
 QCoro::Task<QString> PresetDialogs::browseMeasurementFile()
 {
-    co_return co_await choose(QStringLiteral("Load measurement"), MeasurementFilter,
-                              QFileDialog::AcceptOpen);
+    co_return co_await choose(QCoreApplication::translate("PresetDialogs", "Load measurement"),
+                              measurementFilter(), QFileDialog::AcceptOpen);
 }

@@ -3,6 +3,7 @@
 #include "FileChooser.h"
 #include "PresetFolder.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QSettings>
 
@@ -13,13 +14,27 @@ class QWidget;
 class PresetDialogs : public FileChooser
 {
 public:
-    static inline const QString Filter = QStringLiteral("Preset file (*.PA)");
-    static inline const QString OpenTitle = QStringLiteral("Browse Preset file");
-    static inline const QString SaveTitle = QStringLiteral("Save Preset file");
-    static inline const QString FilterFileFilter =
-        QStringLiteral("Filter file (*.txt);;All files (*)");
-    static inline const QString MeasurementFilter =
-        QStringLiteral("Measurement (*.txt *.csv *.frd);;All files (*)");
+    static QString filter()
+    {
+        return QCoreApplication::translate("PresetDialogs", "Preset file (*.PA)");
+    }
+    static QString openTitle()
+    {
+        return QCoreApplication::translate("PresetDialogs", "Browse Preset file");
+    }
+    static QString saveTitle()
+    {
+        return QCoreApplication::translate("PresetDialogs", "Save Preset file");
+    }
+    static QString filterFileFilter()
+    {
+        return QCoreApplication::translate("PresetDialogs", "Filter file (*.txt);;All files (*)");
+    }
+    static QString measurementFilter()
+    {
+        return QCoreApplication::translate("PresetDialogs",
+                                           "Measurement (*.txt *.csv *.frd);;All files (*)");
+    }
 
     PresetDialogs();
 

@@ -8,22 +8,21 @@
 ReconnectQuestion::ReconnectQuestion(const QList<SettingDifference>& differences, QWidget* parent)
     : QMessageBox(QMessageBox::Question, WindowTitle, question(differences.size()),
                   QMessageBox::NoButton, parent)
-    , m_send(addButton(SendText, QMessageBox::AcceptRole))
-    , m_save(addButton(SaveText, QMessageBox::ActionRole))
+    , m_send(addButton(sendText(), QMessageBox::AcceptRole))
+    , m_save(addButton(saveText(), QMessageBox::ActionRole))
 {
     // No reject role: Escape and the close button do nothing, the choice is the user's.
-    addButton(TakeText, QMessageBox::ApplyRole);
+    addButton(takeText(), QMessageBox::ApplyRole);
     setDefaultButton(qobject_cast<QPushButton*>(m_send));
-    setDetailedText(DifferenceLines::lines(differences, QStringLiteral("here")).join(u'\n'));
+    setDetailedText(DifferenceLines::lines(differences, tr("here")).join(u'\n'));
 }
 
 QString ReconnectQuestion::question(qsizetype count)
 {
-    return QStringLiteral("The processor answers again. While it did not, %1 changed here, and "
-                          "it holds %2 otherwise. Which settings should both keep?")
-        .arg(count == 1 ? QStringLiteral("1 setting was")
-                        : QStringLiteral("%1 settings were").arg(count),
-             count == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+    return tr("The processor answers again. While it did not, %1 changed here, and "
+              "it holds %2 otherwise. Which settings should both keep?")
+        .arg(count == 1 ? tr("1 setting was") : tr("%1 settings were").arg(count),
+             count == 1 ? tr("it") : tr("them"));
 }
 
 ReconnectQuestion::Choice ReconnectQuestion::choice() const

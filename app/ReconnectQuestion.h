@@ -2,6 +2,7 @@
 
 #include "SettingDifferences.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 // Asked when a processor answers again while the window holds settings changed without one that
@@ -21,10 +22,20 @@ public:
         SaveMineFirst,  // a preset of the window's settings, then the synchronisation
     };
 
-    static inline const QString SendText = QStringLiteral("Send mine to the processor");
-    static inline const QString TakeText = QStringLiteral("Take the processor's");
-    static inline const QString SaveText = QStringLiteral("Save mine as a preset, then take the "
-                                                          "processor's");
+    static QString sendText()
+    {
+        return QCoreApplication::translate("ReconnectQuestion", "Send mine to the processor");
+    }
+    static QString takeText()
+    {
+        return QCoreApplication::translate("ReconnectQuestion", "Take the processor's");
+    }
+    static QString saveText()
+    {
+        return QCoreApplication::translate("ReconnectQuestion",
+                                           "Save mine as a preset, then take the "
+                                           "processor's");
+    }
 
     ReconnectQuestion(const QList<SettingDifference>& differences, QWidget* parent);
 

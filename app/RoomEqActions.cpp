@@ -27,15 +27,13 @@ RoomEqActions::RoomEqActions(MainWindowContext& context, EqGraphView& graph, Fil
 {
     m_messageTimer.setSingleShot(true);
     m_messageTimer.setInterval(messageMs);
-    m_menu.addAction(QStringLiteral("Import filter file…"), this, &RoomEqActions::importFilterFile);
-    m_menu.addAction(QStringLiteral("Export filter file…"), this, &RoomEqActions::exportFilterFile);
+    m_menu.addAction(tr("Import filter file…"), this, &RoomEqActions::importFilterFile);
+    m_menu.addAction(tr("Export filter file…"), this, &RoomEqActions::exportFilterFile);
     m_menu.addSeparator();
-    m_menu.addAction(QStringLiteral("Load measurement…"), this, &RoomEqActions::loadMeasurement);
-    m_menu.addAction(QStringLiteral("Load target curve…"), this, &RoomEqActions::loadTarget);
-    m_fit = m_menu.addAction(QStringLiteral("Fit to measurement"), this,
-                             &RoomEqActions::fitToMeasurement);
-    m_clear = m_menu.addAction(QStringLiteral("Clear measurement"), this,
-                               &RoomEqActions::clearMeasurement);
+    m_menu.addAction(tr("Load measurement…"), this, &RoomEqActions::loadMeasurement);
+    m_menu.addAction(tr("Load target curve…"), this, &RoomEqActions::loadTarget);
+    m_fit = m_menu.addAction(tr("Fit to measurement"), this, &RoomEqActions::fitToMeasurement);
+    m_clear = m_menu.addAction(tr("Clear measurement"), this, &RoomEqActions::clearMeasurement);
 }
 
 void RoomEqActions::attach()
@@ -63,7 +61,7 @@ QCoro::Task<> RoomEqActions::importFilterFile()
     }
     const FilterText::Result read = FilterText::readFile(path);
     if (!read.file) {
-        refused(QStringLiteral("The filter file was not imported."), path, read.error);
+        refused(tr("The filter file was not imported."), path, read.error);
         co_return;
     }
     applyFit(Wish::ofFilters(read.file->filters), read.file->filters);
@@ -81,7 +79,7 @@ QCoro::Task<> RoomEqActions::exportFilterFile()
     const QString error = RegularFile::write(
         path, FilterText::write(bands.filters(), bands.title(model.currentMode())).toUtf8());
     if (!error.isEmpty()) {
-        refused(QStringLiteral("The filter file was not written."), path, error);
+        refused(tr("The filter file was not written."), path, error);
     }
 }
 
@@ -92,9 +90,8 @@ std::optional<OverlayCurve> RoomEqActions::readCurve(const QString& path,
     std::optional<OverlayCurve> curve =
         read.response ? RoomCorrection::levelled(*read.response) : std::nullopt;
     if (!curve) {
-        refused(QStringLiteral("The curve was not loaded."), path,
-                read.response ? QStringLiteral("it has no point between 200 Hz and 2 kHz")
-                              : read.error);
+        refused(tr("The curve was not loaded."), path,
+                read.response ? tr("it has no point between 200 Hz and 2 kHz") : read.error);
         return std::nullopt;
     }
     into = read.response;

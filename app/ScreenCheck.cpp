@@ -2,6 +2,7 @@
 
 #include "UserMessages.h"
 
+#include <QCoreApplication>
 #include <QScreen>
 
 bool ScreenCheck::isUsable(const QScreen& screen)
@@ -14,6 +15,7 @@ bool ScreenCheck::confirm(const QScreen& screen, UserMessages& messages)
     if (isUsable(screen)) {
         return true;
     }
-    messages.showMessage(UserMessages::Icon::Exclamation, QStringLiteral("DPI<>96!"));
+    messages.showMessage(UserMessages::Icon::Exclamation,
+                         QCoreApplication::translate("ScreenCheck", "DPI<>96!"));
     return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -19,9 +20,12 @@ public:
         NoDisplay, // nowhere to show the window
     };
 
-    static inline const QString NoDisplayMessage =
-        QStringLiteral("no display to open the window on (DISPLAY is not set); start it on a "
-                       "desktop, or with --screenshot FILE to draw the window offscreen");
+    static QString noDisplayMessage()
+    {
+        return QCoreApplication::translate(
+            "StartMode", "no display to open the window on (DISPLAY is not set); start it on a "
+                         "desktop, or with --screenshot FILE to draw the window offscreen");
+    }
 
     // arguments as main got them, the program first.
     static Kind of(const QStringList& arguments, const QProcessEnvironment& environment);

@@ -181,7 +181,7 @@ bool frmEQ::takeTimersFromDesign(QString& error)
     const auto own = [&form, &error](const char* name) {
         QTimer* timer = form.timer(QString::fromLatin1(name));
         if (!timer && error.isEmpty()) {
-            error = QStringLiteral("The window design has no timer %1.").arg(QLatin1String(name));
+            error = tr("The window design has no timer %1.").arg(QLatin1String(name));
         }
         return timer;
     };
@@ -365,7 +365,7 @@ void frmEQ::closeEvent(QCloseEvent* event)
     if (transferring) {
         // The exchange has been given up already; the window goes once the user has read why.
         event->ignore();
-        m_messages.showMessage(UserMessages::Icon::Exclamation, CloseDuringTransferMessage,
+        m_messages.showMessage(UserMessages::Icon::Exclamation, closeDuringTransferMessage(),
                                [this] { m_endTimer->start(); });
         return;
     }

@@ -12,6 +12,7 @@
 #include "UndoHistory.h"
 #include "WindowLayout.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -48,8 +49,11 @@ class frmEQ : public QWidget, private BandSender
 
 public:
     static inline const QString DesignFile = QStringLiteral(":/app/frmEQ.form");
-    static inline const QString CloseDuringTransferMessage =
-        QStringLiteral("Data transmission will discontinue. Click OK/ENTER to close the software.");
+    static QString closeDuringTransferMessage()
+    {
+        return QCoreApplication::translate(
+            "frmEQ", "Data transmission will discontinue. Click OK/ENTER to close the software.");
+    }
 
     frmEQ(ParamModel& model, SkinImages& skin, DeviceLink& link, UserMessages& messages,
           FileChooser& files, QWidget* parent = nullptr);

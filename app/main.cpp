@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
@@ -55,34 +56,38 @@ void nameProgram()
 std::optional<Options> parseOptions(QStringList arguments, QString& error)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Control program for the karaoke / audio signal processor."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Control program for the karaoke / audio signal processor."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(
         {QStringLiteral("simulate"),
-         QStringLiteral("Use the simulated processor instead of a USB device. It keeps its "
-                        "memory between runs in ~/.local/share/tonvexa/simulator.PA, or in "
-                        "STATE.PA with --simulate=STATE.PA.")});
+         QCoreApplication::translate(
+             "main", "Use the simulated processor instead of a USB device. It keeps its "
+                     "memory between runs in ~/.local/share/tonvexa/simulator.PA, or in "
+                     "STATE.PA with --simulate=STATE.PA.")});
     parser.addOption(
         {QStringLiteral("simulate-faults"),
-         QStringLiteral("Make the simulated processor misbehave (implies --simulate): "
-                        "comma-separated KIND@FRAME or KIND@FIRST-LAST, frames counted from 1 as "
-                        "it receives them, KIND one of %1; for example silence@5,noise@12. An "
-                        "unplugged processor comes back after %2 s; %3.")
+         QCoreApplication::translate(
+             "main", "Make the simulated processor misbehave (implies --simulate): "
+                     "comma-separated KIND@FRAME or KIND@FIRST-LAST, frames counted from 1 as "
+                     "it receives them, KIND one of %1; for example silence@5,noise@12. An "
+                     "unplugged processor comes back after %2 s; %3.")
              .arg(SimFaultPlan::kindNames())
              .arg(std::chrono::duration_cast<std::chrono::seconds>(SimFaultPlan::ReplugDelay)
                       .count())
-             .arg(QLatin1String(SimFaultPlan::LostWriteNote)),
+             .arg(SimFaultPlan::lostWriteNote()),
          QStringLiteral("FAULTS")});
     parser.addOption({QStringLiteral("screenshot"),
-                      QStringLiteral("Start, connect and synchronise, save the window as PNG and "
-                                     "quit."),
+                      QCoreApplication::translate(
+                          "main", "Start, connect and synchronise, save the window as PNG and "
+                                  "quit."),
                       QStringLiteral("FILE")});
     parser.addOption({QStringLiteral("log"),
-                      QStringLiteral("Append every frame sent to and received from the processor "
-                                     "to FILE as it happens, one line each, as the communication "
-                                     "log shows them."),
+                      QCoreApplication::translate(
+                          "main", "Append every frame sent to and received from the processor "
+                                  "to FILE as it happens, one line each, as the communication "
+                                  "log shows them."),
                       QStringLiteral("FILE")});
     // --simulate takes an optional value, which QCommandLineParser cannot express.
     Options options;
@@ -90,7 +95,7 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
         if (argument.startsWith(u"--simulate=")) {
             options.simulatorState = argument.mid(int(sizeof("--simulate=")) - 1);
             if (options.simulatorState.isEmpty()) {
-                error = QStringLiteral("--simulate= needs a state file");
+                error = QCoreApplication::translate("main", "--simulate= needs a state file");
                 return std::nullopt;
             }
             argument = QStringLiteral("--simulate");
@@ -104,7 +109,7 @@ std::optional<Options> parseOptions(QStringList arguments, QString& error)
         const auto faults =
             SimFaultPlan::parse(parser.value(QStringLiteral("simulate-faults")), error);
         if (!faults) {
-            error = QStringLiteral("--simulate-faults: %1").arg(error);
+            error = QCoreApplication::translate("main", "--simulate-faults: %1").arg(error);
             return std::nullopt;
         }
         options.simulate = true;
@@ -139,7 +144,7 @@ int main(int argc, char* argv[])
     const StartMode::Kind start =
         StartMode::of(FileName::arguments(argc, argv), QProcessEnvironment::systemEnvironment());
     if (start == StartMode::Kind::NoDisplay) {
-        QTextStream(stderr) << "tonvexa: " << StartMode::NoDisplayMessage << Qt::endl;
+        QTextStream(stderr) << "tonvexa: " << StartMode::noDisplayMessage() << Qt::endl;
         return 2;
     }
     if (start == StartMode::Kind::TextOnly) {
@@ -157,8 +162,11 @@ int main(int argc, char* argv[])
     if (start == StartMode::Kind::Offscreen) {
         if (!offscreenScreen.open() || offscreenScreen.write(StartMode::offscreenScreen()) < 0 ||
             !offscreenScreen.flush()) {
-            QTextStream(stderr) << "tonvexa: cannot write " << offscreenScreen.fileName() << ": "
-                                << offscreenScreen.errorString() << Qt::endl;
+            QTextStream(stderr) << "tonvexa: "
+                                << QCoreApplication::translate("main", "cannot write %1: %2")
+                                       .arg(offscreenScreen.fileName(),
+                                            offscreenScreen.errorString())
+                                << Qt::endl;
             return 1;
         }
         qputenv("QT_QPA_PLATFORM", StartMode::offscreenPlatform(offscreenScreen.fileName()));
@@ -254,7 +262,8 @@ int main(int argc, char* argv[])
             if (saved) {
                 QTextStream(stdout) << QFileInfo(options.screenshot).absoluteFilePath() << '\n';
             } else {
-                err << "cannot write " << options.screenshot << ": " << screenshot->errorString()
+                err << QCoreApplication::translate("main", "cannot write %1: %2")
+                           .arg(options.screenshot, screenshot->errorString())
                     << Qt::endl;
                 screenshotFailed = 1;
             }

@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include <QCoreApplication>
+
 std::optional<CliOptions> CliOptions::parse(const QStringList& words, QString& error)
 {
     CliOptions options;
@@ -12,14 +14,15 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& words, QString& e
             options.simulate = true;
             options.simulatorState = word.mid(qsizetype(sizeof("--simulate=") - 1));
             if (options.simulatorState.isEmpty()) {
-                error = QStringLiteral("--simulate= needs a state file");
+                error = QCoreApplication::translate("CliOptions", "--simulate= needs a state file");
                 return std::nullopt;
             }
         } else if (word.startsWith(u"--simulate-faults=")) {
             const auto plan =
                 SimFaultPlan::parse(QStringView(word).sliced(word.indexOf(u'=') + 1), error);
             if (!plan) {
-                error = QStringLiteral("--simulate-faults: %1").arg(error);
+                error =
+                    QCoreApplication::translate("CliOptions", "--simulate-faults: %1").arg(error);
                 return std::nullopt;
             }
             options.simulate = true;
@@ -33,12 +36,13 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& words, QString& e
             options.timeoutScale = i + 1 < words.size() ? words[++i].toDouble(&ok) : 0;
             // Written so that NaN fails too: every time-out is converted to whole milliseconds.
             if (!ok || !(options.timeoutScale > 0 && options.timeoutScale <= MaxTimeoutScale)) {
-                error = QStringLiteral("--timeout-scale needs a factor above 0 and at most %1")
+                error = QCoreApplication::translate(
+                            "CliOptions", "--timeout-scale needs a factor above 0 and at most %1")
                             .arg(MaxTimeoutScale);
                 return std::nullopt;
             }
         } else {
-            error = QStringLiteral("unknown option %1").arg(word);
+            error = QCoreApplication::translate("CliOptions", "unknown option %1").arg(word);
             return std::nullopt;
         }
     }

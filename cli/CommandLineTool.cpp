@@ -25,7 +25,6 @@
 namespace {
 
 const char* const ProgramName = "tonvexa-cli";
-const char* const NoProcessorText = "no processor found";
 
 // A setting that differs, as verify prints it: mode, address, name, the processor's value(s),
 // the other value(s).
@@ -66,13 +65,15 @@ QString blockRanges()
 }
 
 // The descriptions that name the blocks, %1 where they do.
-const char* const FrameHelp =
+const char* const FrameHelp = QT_TRANSLATE_NOOP(
+    "CommandLineTool",
     "Print the frame the program sends, built from the factory settings (password: nine zero\n"
     "bytes). VALUE 255 takes the three stored bytes; block types 2 and 6 need a block base\n"
-    "(%1).";
-const char* const GetHelp =
+    "(%1).");
+const char* const GetHelp = QT_TRANSLATE_NOOP(
+    "CommandLineTool",
     "Read the block that holds ADDRESS from the processor and print the address's three\n"
-    "fields in decimal. Common addresses (%1) are read in mode 0.";
+    "fields in decimal. Common addresses (%1) are read in mode 0.");
 
 // The line that says why a file failed: the file, then the key and value or the system's error.
 QString fileReason(const QString& path, const QString& reason)
@@ -91,74 +92,84 @@ const QList<CommandLineTool::Command>& CommandLineTool::commands()
 {
     static const QList<Command> list{
         {"devices", "devices",
-         "List every HID device with the processor's vendor and product id (0483:6850): its path\n"
-         "and report lengths in bytes. With --simulate, the simulated processor.",
+         tr("List every HID device with the processor's vendor and product id (0483:6850): its "
+            "path\n"
+            "and report lengths in bytes. With --simulate, the simulated processor."),
          0, 0, &CommandLineTool::devicesCommand},
-        {"frame", "frame TYPE MODE ADDRESS [VALUE]",
-         QString::fromLatin1(FrameHelp).arg(blockBases()), 3, 4, &CommandLineTool::frameCommand},
+        {"frame", "frame TYPE MODE ADDRESS [VALUE]", tr(FrameHelp).arg(blockBases()), 3, 4,
+         &CommandLineTool::frameCommand},
         {"send", "send TYPE MODE ADDRESS [VALUE]",
-         "Send the handshake frame, then the frame, and print the processor's data frame.\n"
-         "Values 253 and 255 cannot be read back from the processor and are refused, and so is\n"
-         "the password write (type 8), which would set a password of nine 0x00 bytes.",
+         tr("Send the handshake frame, then the frame, and print the processor's data frame.\n"
+            "Values 253 and 255 cannot be read back from the processor and are refused, and so is\n"
+            "the password write (type 8), which would set a password of nine 0x00 bytes."),
          3, 4, &CommandLineTool::sendCommand},
-        {"get", "get MODE ADDRESS", QString::fromLatin1(GetHelp).arg(blockRange(CommonBlock)), 2, 2,
+        {"get", "get MODE ADDRESS", tr(GetHelp).arg(blockRange(CommonBlock)), 2, 2,
          &CommandLineTool::getCommand},
         {"set", "set MODE ADDRESS VALUE [VALUE2 VALUE3]",
-         "Write one parameter: VALUE into field 0 and, for EQ bands and cuts (which need all\n"
-         "three), VALUE2 and VALUE3 into the gain and Q fields; 0 otherwise. Values 253 and 255\n"
-         "cannot be read back from the processor and are refused.",
+         tr("Write one parameter: VALUE into field 0 and, for EQ bands and cuts (which need all\n"
+            "three), VALUE2 and VALUE3 into the gain and Q fields; 0 otherwise. Values 253 and "
+            "255\n"
+            "cannot be read back from the processor and are refused."),
          3, 5, &CommandLineTool::setCommand},
         {"backup", "backup FILE.PA",
-         "Connect (which reads every parameter from the processor) and save them all to a preset\n"
-         "file (\".PA\" is appended unless the name ends in it). An existing file is replaced.\n"
-         "Prints the name of the file written.",
+         tr("Connect (which reads every parameter from the processor) and save them all to a "
+            "preset\n"
+            "file (\".PA\" is appended unless the name ends in it). An existing file is replaced.\n"
+            "Prints the name of the file written."),
          1, 1, &CommandLineTool::backupCommand},
         {"restore", "restore FILE.PA",
-         "Connect, import the preset file and upload every parameter to the processor, then read\n"
-         "the processor back: a setting it did not keep is written once more, and one that still\n"
-         "differs is named on standard error as verify names it (exit status 1). The menu\n"
-         "display flags in the file are not written to the processor.",
+         tr("Connect, import the preset file and upload every parameter to the processor, then "
+            "read\n"
+            "the processor back: a setting it did not keep is written once more, and one that "
+            "still\n"
+            "differs is named on standard error as verify names it (exit status 1). The menu\n"
+            "display flags in the file are not written to the processor."),
          1, 1, &CommandLineTool::restoreCommand},
         {"verify", "verify FILE.PA",
-         "Read the processor and compare it with a preset file by value, writing nothing. Print\n"
-         "the settings that differ, tab-separated: mode (0-7 or COMMON), address, name, the\n"
-         "processor's value(s), the file's value(s). Exit status 0 when none differ, 1 when some\n"
-         "do, 2 when the file does not import or no processor answers. The menu display flags\n"
-         "are not compared (restore does not write them; menushow prints them).",
+         tr("Read the processor and compare it with a preset file by value, writing nothing. "
+            "Print\n"
+            "the settings that differ, tab-separated: mode (0-7 or COMMON), address, name, the\n"
+            "processor's value(s), the file's value(s). Exit status 0 when none differ, 1 when "
+            "some\n"
+            "do, 2 when the file does not import or no processor answers. The menu display flags\n"
+            "are not compared (restore does not write them; menushow prints them)."),
          1, 1, &CommandLineTool::verifyCommand},
         {"show", "show FILE.PA",
-         "Print a preset file as a table, one row per mode and address, tab-separated: mode\n"
-         "(0-7, COMMON or MENUSHOW), address, name, stored value(s) (\"-\" where a key is\n"
-         "missing) and what the value means where the window shows it as something else: EQ\n"
-         "bands and cuts in Hz, dB and Q, the echo delay and reverb time as shown, and the menu\n"
-         "flags as shown or hidden. Exit status 1, after the table, when the file would not\n"
-         "import (a key missing or out of range), with the first such key on standard error.",
+         tr("Print a preset file as a table, one row per mode and address, tab-separated: mode\n"
+            "(0-7, COMMON or MENUSHOW), address, name, stored value(s) (\"-\" where a key is\n"
+            "missing) and what the value means where the window shows it as something else: EQ\n"
+            "bands and cuts in Hz, dB and Q, the echo delay and reverb time as shown, and the "
+            "menu\n"
+            "flags as shown or hidden. Exit status 1, after the table, when the file would not\n"
+            "import (a key missing or out of range), with the first such key on standard error."),
          1, 1, &CommandLineTool::showCommand},
         {"diff", "diff A.PA B.PA",
-         "Print the rows of two preset files that differ: mode, address, name, the values in A,\n"
-         "the values in B. Values are compared as numbers (0x50 and 80 are the same). Exit\n"
-         "status 0 when none differ, 1 when some do, 2 when a file cannot be read or holds a\n"
-         "value that does not read (named on standard error).",
+         tr("Print the rows of two preset files that differ: mode, address, name, the values in "
+            "A,\n"
+            "the values in B. Values are compared as numbers (0x50 and 80 are the same). Exit\n"
+            "status 0 when none differ, 1 when some do, 2 when a file cannot be read or holds a\n"
+            "value that does not read (named on standard error)."),
          2, 2, &CommandLineTool::diffCommand},
         {"menushow", "menushow [FILE.PA]",
-         "Print which entries the processor's front-panel menu shows, in the menu's own order:\n"
-         "a section header as its label, an entry as address, name and \"shown\" or \"hidden\",\n"
-         "tab-separated. Without FILE, the flags are read from the processor; with FILE, from\n"
-         "the preset (\"-\" where it lacks a flag). The flags are changed only in the window.",
+         tr("Print which entries the processor's front-panel menu shows, in the menu's own order:\n"
+            "a section header as its label, an entry as address, name and \"shown\" or "
+            "\"hidden\",\n"
+            "tab-separated. Without FILE, the flags are read from the processor; with FILE, from\n"
+            "the preset (\"-\" where it lacks a flag). The flags are changed only in the window."),
          0, 1, &CommandLineTool::menushowCommand},
         {"curve", "curve FILE.PA MODE GROUP [--at F1,F2,...]",
-         "Print the response the window draws for EQ group GROUP (0 music, 1 microphones 1-2,\n"
-         "2 microphone 3, 3 effect, 4 centre, 5 surround, 6 bass, 7 record) of mode MODE of a\n"
-         "preset file, at the graph's design size: a header line starting with \"*\", then one\n"
-         "row per graph column, \"frequency,dB\" with three decimals (the effect group: the\n"
-         "peaking bands, the high cut and the low cut, each a dB column). With --at the rows\n"
-         "are at the given frequencies in Hz (from 1 up to 24000) instead.",
+         tr("Print the response the window draws for EQ group GROUP (0 music, 1 microphones 1-2,\n"
+            "2 microphone 3, 3 effect, 4 centre, 5 surround, 6 bass, 7 record) of mode MODE of a\n"
+            "preset file, at the graph's design size: a header line starting with \"*\", then one\n"
+            "row per graph column, \"frequency,dB\" with three decimals (the effect group: the\n"
+            "peaking bands, the high cut and the low cut, each a dB column). With --at the rows\n"
+            "are at the given frequencies in Hz (from 1 up to 24000) instead."),
          3, 5, &CommandLineTool::curveCommand},
-        {"eq export", RoomEqCommands::ExportSynopsis, RoomEqCommands::ExportHelp, 2, 2,
+        {"eq export", RoomEqCommands::ExportSynopsis, tr(RoomEqCommands::ExportHelp), 2, 2,
          &CommandLineTool::eqExportCommand},
-        {"eq import", RoomEqCommands::ImportSynopsis, RoomEqCommands::ImportHelp, 3, 4,
+        {"eq import", RoomEqCommands::ImportSynopsis, tr(RoomEqCommands::ImportHelp), 3, 4,
          &CommandLineTool::eqImportCommand},
-        {"eq fit", RoomEqCommands::FitSynopsis, RoomEqCommands::FitHelp, 3, 6,
+        {"eq fit", RoomEqCommands::FitSynopsis, tr(RoomEqCommands::FitHelp), 3, 6,
          &CommandLineTool::eqFitCommand},
     };
     return list;
@@ -176,7 +187,7 @@ QCoro::Task<int> CommandLineTool::run(QStringList words)
         m_options.simulatorState = m_defaultSimulatorState;
     }
     if (m_options.command.isEmpty()) {
-        co_return m_options.help ? printUsage() : badUsage(QStringLiteral("no command given"));
+        co_return m_options.help ? printUsage() : badUsage(tr("no command given"));
     }
     for (const Command& command : commands()) {
         // A name of two words ("eq fit") takes the first argument as its second word.
@@ -193,7 +204,7 @@ QCoro::Task<int> CommandLineTool::run(QStringList words)
         }
         const auto count = m_options.arguments.size();
         if (count < command.minArguments || count > command.maxArguments) {
-            co_return badUsage(QStringLiteral("usage: %1 %2").arg(ProgramName, command.synopsis));
+            co_return badUsage(tr("usage: %1 %2").arg(ProgramName, command.synopsis));
         }
         co_return co_await (this->*command.handler)(m_options.arguments);
     }
@@ -211,46 +222,53 @@ QCoro::Task<int> CommandLineTool::run(QStringList words)
     if (!family.isEmpty()) {
         co_return m_options.help || m_options.arguments.contains(u"--help")
             ? Success
-            : badUsage(QStringLiteral("usage: ") + family.join(QStringLiteral("\n       ")));
+            : badUsage(tr("usage: ") + family.join(QStringLiteral("\n       ")));
     }
-    co_return badUsage(QStringLiteral("unknown command %1").arg(m_options.command));
+    co_return badUsage(tr("unknown command %1").arg(m_options.command));
 }
 
 int CommandLineTool::printUsage()
 {
-    m_out
-        << "usage: " << ProgramName
-        << " [--simulate[=STATE.PA]] [--simulate-faults=FAULTS] [--log] [--timeout-scale F] "
-        << "COMMAND [ARGUMENTS]\n\n"
-        << "Talks to the processor over USB HID, or to the simulated processor with --simulate.\n"
-        << "Numbers are decimal, 0x hex or &H hex.\n\n"
-        << "Options:\n"
-        << "  --simulate[=STATE.PA]     use the simulated processor instead of a USB device;\n"
-        << "                            it keeps its memory between runs in STATE.PA, by default\n"
-        << "                            in ~/.local/share/tonvexa/simulator.PA; one program at a\n"
-        << "                            time uses the file, others wait a few seconds and then\n"
-        << "                            give up\n"
-        << "  --simulate-faults=FAULTS  make the simulated processor misbehave (implies\n"
-        << "                            --simulate): comma-separated KIND@FRAME or\n"
-        << "                            KIND@FIRST-LAST, frames counted from 1 as it receives\n"
-        << "                            them, KIND one of " << SimFaultPlan::kindNames() << "\n"
-        << "                            (for example silence@5,noise@12,corruptdata@20-24);\n"
-        << "                            " << SimFaultPlan::LostWriteNote << "\n"
-        << "  --log                     write every communication log entry to standard error\n"
-        << "  --timeout-scale F         multiply the link's time limits by F (above 0, at most "
-        << CliOptions::MaxTimeoutScale << ")\n"
-        << "  -h, --help                describe the program, or the command after it\n\n"
-        << "Commands:\n";
+    m_out << tr("usage: %1 [--simulate[=STATE.PA]] [--simulate-faults=FAULTS] [--log] "
+                "[--timeout-scale F] COMMAND [ARGUMENTS]\n\n"
+                "Talks to the processor over USB HID, or to the simulated processor with "
+                "--simulate.\n"
+                "Numbers are decimal, 0x hex or &H hex.\n\n"
+                "Options:\n"
+                "  --simulate[=STATE.PA]     use the simulated processor instead of a USB device;\n"
+                "                            it keeps its memory between runs in STATE.PA, by "
+                "default\n"
+                "                            in ~/.local/share/tonvexa/simulator.PA; one program "
+                "at a\n"
+                "                            time uses the file, others wait a few seconds and "
+                "then\n"
+                "                            give up\n"
+                "  --simulate-faults=FAULTS  make the simulated processor misbehave (implies\n"
+                "                            --simulate): comma-separated KIND@FRAME or\n"
+                "                            KIND@FIRST-LAST, frames counted from 1 as it "
+                "receives\n"
+                "                            them, KIND one of %2\n"
+                "                            (for example silence@5,noise@12,corruptdata@20-24);\n"
+                "                            %3\n"
+                "  --log                     write every communication log entry to standard "
+                "error\n"
+                "  --timeout-scale F         multiply the link's time limits by F (above 0, at "
+                "most %4)\n"
+                "  -h, --help                describe the program, or the command after it\n\n"
+                "Commands:\n")
+                 .arg(QLatin1String(ProgramName), SimFaultPlan::kindNames(),
+                      SimFaultPlan::lostWriteNote(), QString::number(CliOptions::MaxTimeoutScale));
     for (const Command& command : commands()) {
         m_out << "  " << command.synopsis << '\n';
     }
-    m_out << "\n" << ProgramName << " COMMAND --help describes a command.\n";
+    m_out << '\n' << tr("%1 COMMAND --help describes a command.\n").arg(QLatin1String(ProgramName));
     return Success;
 }
 
 int CommandLineTool::printCommandHelp(const Command& command)
 {
-    m_out << "usage: " << ProgramName << ' ' << command.synopsis << "\n\n"
+    m_out << tr("usage: %1 %2").arg(QLatin1String(ProgramName), QLatin1String(command.synopsis))
+          << "\n\n"
           << command.description << '\n';
     return Success;
 }
@@ -284,7 +302,7 @@ CommandLineTool::parseFrameRequest(const QStringList& arguments)
         return std::nullopt;
     }
     if (Frames::isBlockType(Frames::Type(*type)) && !blockAtBase(*address)) {
-        badUsage(QStringLiteral("a block frame needs a block base (%1)").arg(blockBases()));
+        badUsage(tr("a block frame needs a block base (%1)").arg(blockBases()));
         return std::nullopt;
     }
     return FrameRequest{Frames::Type(*type), *mode, ParamAddress(*address), *value};
@@ -294,7 +312,7 @@ QCoro::Task<int> CommandLineTool::devicesCommand(const QStringList&)
 {
     const QList<HidDeviceInfo> found = ProcessorTransport::present(m_options.simulate);
     if (found.isEmpty()) {
-        m_err << NoProcessorText << Qt::endl;
+        m_err << tr("no processor found") << Qt::endl;
         co_return Failure;
     }
     for (const HidDeviceInfo& device : found) {
@@ -356,15 +374,13 @@ QCoro::Task<int> CommandLineTool::sendCommand(const QStringList& arguments)
         co_return BadUsage;
     }
     if (!FramePayload::replyLength(request->type, request->address)) {
-        co_return badUsage(
-            QStringLiteral("a block read needs a block base (%1)").arg(blockBases()));
+        co_return badUsage(tr("a block read needs a block base (%1)").arg(blockBases()));
     }
     if (request->value == Frames::NotificationByte || request->value == Frames::KeepAliveByte) {
-        co_return badUsage(QStringLiteral("253 and 255 cannot be read back from the processor"));
+        co_return badUsage(tr("253 and 255 cannot be read back from the processor"));
     }
     if (request->type == Frames::Type::PasswordWrite) {
-        co_return badUsage(
-            QStringLiteral("send does not write the password: it would be nine 0x00 bytes"));
+        co_return badUsage(tr("send does not write the password: it would be nine 0x00 bytes"));
     }
     co_return co_await withSession([&](DeviceSession& session) -> QCoro::Task<int> {
         const bool connected = co_await bareHandshake(session);
@@ -389,8 +405,8 @@ std::optional<QPair<int, int>> CommandLineTool::parseModeAndAddress(const QStrin
         return std::nullopt;
     }
     if (!blockContaining(*address)) {
-        badUsage(QStringLiteral("ADDRESS must lie in a parameter block (%1): %2")
-                     .arg(blockRanges(), arguments[1]));
+        badUsage(
+            tr("ADDRESS must lie in a parameter block (%1): %2").arg(blockRanges(), arguments[1]));
         return std::nullopt;
     }
     return QPair<int, int>{ParamModel::slotMode(*address, *mode), *address};
@@ -425,7 +441,7 @@ QCoro::Task<int> CommandLineTool::getCommand(const QStringList& arguments)
 QCoro::Task<int> CommandLineTool::setCommand(const QStringList& arguments)
 {
     if (arguments.size() == 4) {
-        co_return badUsage(QStringLiteral("give VALUE2 and VALUE3 together"));
+        co_return badUsage(tr("give VALUE2 and VALUE3 together"));
     }
     const auto target = parseModeAndAddress(arguments);
     if (!target) {
@@ -437,7 +453,7 @@ QCoro::Task<int> CommandLineTool::setCommand(const QStringList& arguments)
     const bool threeFields = EqGroupTable::instance().usesThreeFields(address);
     if (threeFields && arguments.size() != 5) {
         // Writing only the frequency would set the band's gain and Q bytes to 0 (+15 dB).
-        co_return badUsage(QStringLiteral("an EQ band or cut takes all three values"));
+        co_return badUsage(tr("an EQ band or cut takes all three values"));
     }
     ParamStore::Fields fields{};
     for (int i = 0; i + 2 < arguments.size(); ++i) {
@@ -446,8 +462,7 @@ QCoro::Task<int> CommandLineTool::setCommand(const QStringList& arguments)
             co_return BadUsage;
         }
         if (*value == Frames::NotificationByte || *value == Frames::KeepAliveByte) {
-            co_return badUsage(
-                QStringLiteral("253 and 255 cannot be read back from the processor"));
+            co_return badUsage(tr("253 and 255 cannot be read back from the processor"));
         }
         fields[i] = quint8(*value);
     }
@@ -468,10 +483,10 @@ QCoro::Task<int> CommandLineTool::setCommand(const QStringList& arguments)
 QCoro::Task<int> CommandLineTool::backupCommand(const QStringList& arguments)
 {
     if (arguments[0].isEmpty()) {
-        co_return badUsage(QStringLiteral("backup needs a file name"));
+        co_return badUsage(tr("backup needs a file name"));
     }
     if (const QString problem = presetNameProblem(arguments[0]); !problem.isEmpty()) {
-        co_return badUsage(QStringLiteral("backup: %1").arg(fileReason(arguments[0], problem)));
+        co_return badUsage(tr("backup: %1").arg(fileReason(arguments[0], problem)));
     }
     co_return co_await withSession([&](DeviceSession& session) -> QCoro::Task<int> {
         const bool connected = co_await fullHandshake(session);
@@ -494,7 +509,7 @@ QCoro::Task<int> CommandLineTool::restoreCommand(const QStringList& arguments)
     // Checked before the processor is touched; the import reads the file again.
     if (const RegularFile::Check check = RegularFile::check(path);
         check.status != RegularFile::Status::Regular) {
-        m_err << ImportFailedMessage << '\n' << fileReason(path, check.reason) << Qt::endl;
+        m_err << importFailedMessage() << '\n' << fileReason(path, check.reason) << Qt::endl;
         co_return Failure;
     }
     co_return co_await withSession([&](DeviceSession& session) -> QCoro::Task<int> {
@@ -515,9 +530,9 @@ QCoro::Task<int> CommandLineTool::restoreCommand(const QStringList& arguments)
         co_await session.bulk().UploadAll(true);
         // An upload that failed part-way has said so and left the link offline; the processor
         // keeps what reached it.
-        if (const QString partial = PartialUpload::message(session.bulk().blocksWritten(),
-                                                           PartialUpload::Source::Preset,
-                                                           QStringLiteral("Run restore again."));
+        if (const QString partial =
+                PartialUpload::message(session.bulk().blocksWritten(),
+                                       PartialUpload::Source::Preset, tr("Run restore again."));
             !partial.isEmpty()) {
             m_err << partial << Qt::endl;
         }
@@ -535,12 +550,17 @@ bool CommandLineTool::reportCheck(const UploadCheck::Result& check)
         return false; // the link has said why
     }
     if (!check.found.isEmpty()) {
-        m_err << ProgramName << ": read back, " << check.found.size()
-              << " setting(s) differed from what was written; written again" << Qt::endl;
+        m_err << ProgramName << ": "
+              << tr("read back, %1 setting(s) differed from what was written; written again")
+                     .arg(check.found.size())
+              << Qt::endl;
     }
     if (!check.remaining.isEmpty()) {
-        m_err << ProgramName << ": the processor did not keep " << check.remaining.size()
-              << " setting(s) (mode, address, name, held, written):" << Qt::endl;
+        m_err << ProgramName << ": "
+              << tr("the processor did not keep %1 setting(s) (mode, address, name, held, "
+                    "written):")
+                     .arg(check.remaining.size())
+              << Qt::endl;
         for (const SettingDifference& difference : check.remaining) {
             m_err << differenceRow(difference) << '\n';
         }
@@ -604,7 +624,7 @@ QCoro::Task<int> CommandLineTool::showCommand(const QStringList& arguments)
     // What restore would say of the same file.
     const QString importProblem = table->importProblem();
     if (!importProblem.isEmpty()) {
-        m_err << "The window would refuse this file: " << ImportFailedMessage << '\n'
+        m_err << tr("The window would refuse this file: %1").arg(importFailedMessage()) << '\n'
               << fileReason(arguments[0], importProblem) << Qt::endl;
         co_return Failure;
     }
@@ -701,15 +721,15 @@ QCoro::Task<int> CommandLineTool::curveCommand(const QStringList& arguments)
         } else if (arguments.size() == 4 && arguments[3].startsWith(u"--at=")) {
             list = arguments[3].mid(qsizetype(sizeof("--at=") - 1));
         } else {
-            co_return badUsage(QStringLiteral("usage: %1 curve FILE.PA MODE GROUP [--at F1,F2,...]")
+            co_return badUsage(tr("usage: %1 curve FILE.PA MODE GROUP [--at F1,F2,...]")
                                    .arg(QLatin1String(ProgramName)));
         }
         frequencies.emplace();
         for (const QString& text : list.split(u',')) {
             const auto hz = parseDecimal(text);
             if (!hz || *hz < LowestFrequency || *hz > HighestFrequency) {
-                co_return badUsage(QStringLiteral("--at needs frequencies in Hz from %1 up to %2, "
-                                                  "separated by commas: %3")
+                co_return badUsage(tr("--at needs frequencies in Hz from %1 up to %2, "
+                                      "separated by commas: %3")
                                        .arg(LowestFrequency)
                                        .arg(HighestFrequency)
                                        .arg(FileName::shown(text)));

@@ -4,6 +4,7 @@
 #include "Frames.h"
 #include "UploadCheck.h"
 
+#include <QCoreApplication>
 #include <QCoro/QCoroTask>
 #include <QStringList>
 #include <QTextStream>
@@ -20,6 +21,8 @@ class RoomEqCommands;
 // event loop.
 class CommandLineTool
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLineTool)
+
 public:
     enum ExitCode
     {

@@ -5,6 +5,8 @@
 #include "LinkSequence.h"
 #include "USB_Comm.h"
 
+#include <QCoreApplication>
+
 DeviceSession::DeviceSession(const CliOptions& options, QTextStream& err)
     : m_messages(err)
     , m_processor(options.simulate, options.simulatorState, m_messages)
@@ -38,7 +40,7 @@ bool DeviceSession::open()
     USB_Comm& transport = m_processor.transport();
     if (!transport.isOpen() && !transport.Connect()) {
         m_messages.showMessage(UserMessages::Icon::Exclamation,
-                               QStringLiteral("no processor found"));
+                               QCoreApplication::translate("DeviceSession", "no processor found"));
         return false;
     }
     return true;

@@ -2,16 +2,19 @@
 
 #include "NumberLiteral.h"
 
+#include <QCoreApplication>
+
 namespace NumberArgument {
 
 std::optional<int> parse(const QString& text, int max, const char* what, QString& error)
 {
     const auto value = parseNumberLiteral(text);
     if (!value || *value < 0 || *value > max) {
-        error = QStringLiteral("%1 must be a number from 0 to %2: %3")
-                    .arg(QLatin1String(what))
-                    .arg(max)
-                    .arg(text);
+        error =
+            QCoreApplication::translate("NumberArgument", "%1 must be a number from 0 to %2: %3")
+                .arg(QLatin1String(what))
+                .arg(max)
+                .arg(text);
         return std::nullopt;
     }
     return int(*value);

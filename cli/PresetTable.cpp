@@ -113,7 +113,7 @@ std::optional<PresetTable> PresetTable::read(const QString& path, QString& error
     }
     const IniFile ini(*bytes);
     if (ini.value(PresetKeys::Section, PresetKeys::TypeKey) != PresetKeys::TypeTag) {
-        error = PresetKeys::NotAPresetMessage;
+        error = PresetKeys::notAPresetMessage();
         return std::nullopt;
     }
     PresetTable table;
@@ -138,7 +138,8 @@ std::optional<PresetTable> PresetTable::read(const QString& path, QString& error
             continue;
         }
         const ParamInfo* info = findParam(key.index);
-        table.m_rows.append({scope, key.index, info ? info->name.toString() : QString(), {value}});
+        table.m_rows.append(
+            {scope, key.index, info ? QString::fromUtf8(info->name) : QString(), {value}});
     }
     return table;
 }

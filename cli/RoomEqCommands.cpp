@@ -48,14 +48,16 @@ QString bandName(const StoredBand& band, int peakingNumber)
 } // namespace
 
 const char* const RoomEqCommands::ExportSynopsis = "eq export MODE GROUP";
-const char* const RoomEqCommands::ExportHelp =
+const char* const RoomEqCommands::ExportHelp = QT_TRANSLATE_NOOP(
+    "CommandLineTool",
     "Read EQ group GROUP (numbered as for curve) of mode MODE from the processor and print its\n"
     "bands as filter text, the lines room-measurement programs and PC equalisers read: a\n"
     "comment naming group and mode, \"Filter N: ON PK Fc F Hz Gain G dB Q Q\" per peaking\n"
     "band, the cuts as HPQ (low cut) and LPQ (high cut) with their fixed Q 0.77, and a last\n"
-    "comment saying how far the text's response lies from the processor's.";
+    "comment saying how far the text's response lies from the processor's.");
 const char* const RoomEqCommands::ImportSynopsis = "eq import FILE MODE GROUP [--dry-run]";
-const char* const RoomEqCommands::ImportHelp =
+const char* const RoomEqCommands::ImportHelp = QT_TRANSLATE_NOOP(
+    "CommandLineTool",
     "Fit the response of a filter file onto EQ group GROUP of mode MODE and write the bands\n"
     "that change to the processor (nothing with --dry-run). The file's filters (PK, PEQ, LP,\n"
     "LPQ, HP, HPQ, LS, LSC, HS, HSC, with Q or BW Oct; decimal points, not commas) make a\n"
@@ -64,17 +66,18 @@ const char* const RoomEqCommands::ImportHelp =
     "has no band of its own and is reached by the peaking bands; a preamp is not applied. A\n"
     "malformed line refuses the file, naming the line. Prints every band before and after\n"
     "(\"band 1: 56 Hz 0.0 dB Q 1.4 -> 63 Hz -3.2 dB Q 2\", \"low cut: 18 Hz -> 30 Hz\"),\n"
-    "then \"max deviation X dB, rms Y dB\": the processor's response against the file's.";
+    "then \"max deviation X dB, rms Y dB\": the processor's response against the file's.");
 const char* const RoomEqCommands::FitSynopsis =
     "eq fit MEASUREMENT MODE GROUP [--target FILE] [--dry-run]";
-const char* const RoomEqCommands::FitHelp =
+const char* const RoomEqCommands::FitHelp = QT_TRANSLATE_NOOP(
+    "CommandLineTool",
     "Fit the correction of a measured room onto EQ group GROUP of mode MODE and write the\n"
     "bands that change (nothing with --dry-run): the target, flat without --target, minus\n"
     "the measurement, each levelled at its mean from 200 Hz to 2 kHz. Both files are the text\n"
     "a room-measurement program exports (\"*\" or \"#\" comment lines, then frequency and dB\n"
     "a line, separated by blanks, tabs or commas, further columns ignored) or CSV with a\n"
     "header naming the columns frequency and raw. Prints as eq import does; the deviation is\n"
-    "that of the correction, where the measurement has points.";
+    "that of the correction, where the measurement has points.");
 
 RoomEqCommands::RoomEqCommands(QTextStream& out, QTextStream& err, Connected connected,
                                BadUsage badUsage)
@@ -111,8 +114,7 @@ QCoro::Task<int> RoomEqCommands::importCommand(QStringList arguments)
 {
     const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
     if (arguments.size() != 3) {
-        co_return m_badUsage(
-            QStringLiteral("usage: tonvexa-cli %1").arg(QLatin1String(ImportSynopsis)));
+        co_return m_badUsage(tr("usage: tonvexa-cli %1").arg(QLatin1String(ImportSynopsis)));
     }
     const auto target = modeAndGroup(arguments[1], arguments[2]);
     if (!target) {
@@ -131,8 +133,7 @@ QCoro::Task<int> RoomEqCommands::fitCommand(QStringList arguments)
         arguments.removeAt(option);
     }
     if (arguments.size() != 3 || arguments.indexOf(QStringLiteral("--target")) >= 0) {
-        co_return m_badUsage(
-            QStringLiteral("usage: tonvexa-cli %1").arg(QLatin1String(FitSynopsis)));
+        co_return m_badUsage(tr("usage: tonvexa-cli %1").arg(QLatin1String(FitSynopsis)));
     }
     const auto target = modeAndGroup(arguments[1], arguments[2]);
     if (!target) {
@@ -169,10 +170,13 @@ QCoro::Task<int> RoomEqCommands::importFile(QString path, int mode, int group, b
     }
     const FilterFile& file = *read.file;
     if (file.skippedLines > 0 || file.filtersOff > 0) {
-        m_err << file.skippedLines << " lines passed over, " << file.filtersOff << " filters off\n";
+        m_err << tr("%1 lines passed over, %2 filters off\n")
+                     .arg(file.skippedLines)
+                     .arg(file.filtersOff);
     }
     if (file.preampDb) {
-        m_err << "preamp " << *file.preampDb << " dB not applied: the EQ has no gain of its own\n";
+        m_err
+            << tr("preamp %1 dB not applied: the EQ has no gain of its own\n").arg(*file.preampDb);
     }
     co_return co_await fitAndWrite(Wish::ofFilters(file.filters), file.filters, mode, group,
                                    dryRun);
@@ -195,8 +199,7 @@ QCoro::Task<int> RoomEqCommands::fitMeasurement(QString path, QString target, in
     const RoomCorrection::Result correction =
         RoomCorrection::wish(*measured.response, goal.response ? &*goal.response : nullptr);
     if (!correction.wish) {
-        co_return fileFailed(correction.error.contains(u"target") ? target : path,
-                             correction.error);
+        co_return fileFailed(correction.targetFailed ? target : path, correction.error);
     }
     co_return co_await fitAndWrite(*correction.wish, {}, mode, group, dryRun);
 }
@@ -211,7 +214,7 @@ QCoro::Task<int> RoomEqCommands::fitAndWrite(Wish wish, FilterList seed, int mod
         m_out << fitted.deviation.text() << '\n';
         m_out.flush();
         if (dryRun) {
-            m_err << "--dry-run: nothing written\n";
+            m_err << tr("--dry-run: nothing written\n");
             co_return CommandLineTool::Success;
         }
         const bool written = co_await writeChanges(session, mode, before, fitted.bands);

@@ -2,6 +2,7 @@
 
 #include "CookbookFilter.h"
 
+#include <QCoreApplication>
 #include <QCoro/QCoroTask>
 #include <QPair>
 #include <QString>
@@ -22,6 +23,8 @@ struct Wish;
 // Every command is a coroutine completed with its exit status.
 class RoomEqCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(RoomEqCommands)
+
 public:
     using Body = std::function<QCoro::Task<int>(DeviceSession&)>;
     using Connected = std::function<QCoro::Task<int>(Body)>;

@@ -20,7 +20,7 @@ QFont messageFont(QFont font, int barHeight)
     font.setBold(true);
     constexpr int probe = 16;
     font.setPixelSize(probe);
-    const int advance = QFontMetrics(font).horizontalAdvance(C_ProgressBar::Message);
+    const int advance = QFontMetrics(font).horizontalAdvance(C_ProgressBar::message());
     if (advance > 0) {
         const int fitting = probe * 2 * MessageLeftOfCentre / advance;
         const int tallest = std::max(barHeight - 2 * MessageTop, MinimumMessagePixels);
@@ -37,8 +37,10 @@ qint16 toInt16(int value)
 
 } // namespace
 
-const QString C_ProgressBar::Message =
-    QStringLiteral("Data synchronization under process. Please wait\u2026");
+QString C_ProgressBar::message()
+{
+    return tr("Data synchronization under process. Please wait…");
+}
 
 C_ProgressBar::C_ProgressBar(SkinImages& skin, QWidget* parent)
     : SkinnedControl(skin, parent)
@@ -79,5 +81,5 @@ void C_ProgressBar::render(QPainter& painter)
     painter.setPen(Qt::black);
     painter.drawText(
         QRect(w / 2 - MessageLeftOfCentre, MessageTop, w + 2 * MessageLeftOfCentre, h - MessageTop),
-        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Message);
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, message());
 }

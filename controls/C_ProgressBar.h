@@ -17,7 +17,7 @@ public:
     static constexpr int MinimumHeight = 25;
     static constexpr QRgb FrameColour = 0xFFFFFF00;
     static constexpr QRgb Background = 0xFFF0F0F0;
-    static const QString Message;
+    static QString message();
 
     explicit C_ProgressBar(SkinImages& skin, QWidget* parent = nullptr);
 

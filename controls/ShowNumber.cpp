@@ -150,8 +150,8 @@ void ShowNumber::readProperties(FormPropertyReader& properties)
     const bool div10 = properties.boolean(u"Div10", false);
     const int backPic = int(properties.integer(u"BackPic", 0, 0, SkinImages::LastSlotId));
     if (backPic != 0 && !SkinImages::hasSlot(backPic)) {
-        properties.fail(u"BackPic", QStringLiteral("BackPic must be 0 (none) or an id from %1 to "
-                                                   "%2")
+        properties.fail(u"BackPic", tr("BackPic must be 0 (none) or an id from %1 to "
+                                       "%2")
                                         .arg(SkinImages::FirstSlotId)
                                         .arg(SkinImages::LastSlotId));
     }

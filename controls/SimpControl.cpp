@@ -125,18 +125,18 @@ void SimpControl::readProperties(FormPropertyReader& properties)
     const std::optional<QList<int>> offsetsY = parseNumberList(posY);
     const std::optional<QList<int>> ids = parseNumberList(pics);
     if (!ids || ids->isEmpty()) {
-        properties.fail(u"Pics", QStringLiteral("Pics must list picture ids, such as \"102\" "
-                                                "or \"101,110\""));
+        properties.fail(u"Pics", tr("Pics must list picture ids, such as \"102\" "
+                                    "or \"101,110\""));
     } else if (std::any_of(ids->begin(), ids->end(),
                            [](int id) { return !SkinImages::hasSlot(id); })) {
-        properties.fail(u"Pics", QStringLiteral("Pics \"%1\" holds an id outside %2 to %3")
+        properties.fail(u"Pics", tr("Pics \"%1\" holds an id outside %2 to %3")
                                      .arg(pics)
                                      .arg(SkinImages::FirstSlotId)
                                      .arg(SkinImages::LastSlotId));
     } else if (!offsetsX || offsetsX->size() < ids->size()) {
-        properties.fail(u"PosX", QStringLiteral("PosX needs one number per picture of Pics"));
+        properties.fail(u"PosX", tr("PosX needs one number per picture of Pics"));
     } else if (!offsetsY || offsetsY->size() < ids->size()) {
-        properties.fail(u"PosY", QStringLiteral("PosY needs one number per picture of Pics"));
+        properties.fail(u"PosY", tr("PosY needs one number per picture of Pics"));
     }
     const int valueIndex = int(properties.integer(u"ValueIndex", 0, INT_MIN, INT_MAX));
     const int value = int(properties.integer(u"Value", 0, 0, ByteMax));

@@ -325,8 +325,8 @@ void SkinnedSlider::readProperties(FormPropertyReader& properties)
     const int minPos = int(properties.integer(u"MinPos", 56, INT_MIN / 4, INT_MAX / 4));
     const int maxPos = int(properties.integer(u"MaxPos", 256, INT_MIN / 4, INT_MAX / 4));
     if (properties.ok() && minPos == maxPos) {
-        properties.fail(u"MaxPos", QStringLiteral("MaxPos must differ from MinPos (%1): the "
-                                                  "thumb needs room to travel")
+        properties.fail(u"MaxPos", tr("MaxPos must differ from MinPos (%1): the "
+                                      "thumb needs room to travel")
                                        .arg(minPos));
     }
     const int stableOtherPos =

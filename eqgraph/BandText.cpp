@@ -2,6 +2,7 @@
 
 #include "BandTable.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace BandText {
@@ -10,13 +11,13 @@ QString name(const EqBand& band, int record)
 {
     switch (band.Kind) {
     case BandKind::HighCut:
-        return QStringLiteral("高切");
+        return QCoreApplication::translate("BandText", "高切");
     case BandKind::LowCut:
-        return QStringLiteral("低切");
+        return QCoreApplication::translate("BandText", "低切");
     case BandKind::Peaking:
         break;
     }
-    return QStringLiteral("EQ %1").arg(record + 1);
+    return QCoreApplication::translate("BandText", "EQ %1").arg(record + 1);
 }
 
 QString frequency(const EqBand& band)

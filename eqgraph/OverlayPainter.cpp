@@ -3,6 +3,7 @@
 #include "GraphOverlay.h"
 #include "SkinImages.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
@@ -87,9 +88,11 @@ void OverlayPainter::drawKey(QPainter& painter, const GraphGeometry& geometry,
         bool shown;
     };
     const Entry entries[] = {
-        {"measured", MeasuredCurve, !overlay.measured.isEmpty()},
-        {"target", TargetCurve, !overlay.target.isEmpty()},
-        {"with the EQ", PredictedCurve, !overlay.measured.isEmpty()},
+        {QT_TRANSLATE_NOOP("OverlayPainter", "measured"), MeasuredCurve,
+         !overlay.measured.isEmpty()},
+        {QT_TRANSLATE_NOOP("OverlayPainter", "target"), TargetCurve, !overlay.target.isEmpty()},
+        {QT_TRANSLATE_NOOP("OverlayPainter", "with the EQ"), PredictedCurve,
+         !overlay.measured.isEmpty()},
     };
     const QFont font = SkinImages::skinTextFont(QStringLiteral("measured"));
     const QFontMetricsF metrics(font);
@@ -105,7 +108,7 @@ void OverlayPainter::drawKey(QPainter& painter, const GraphGeometry& geometry,
         if (!it->shown) {
             continue;
         }
-        const QString text = QString::fromLatin1(it->text);
+        const QString text = QCoreApplication::translate("OverlayPainter", it->text);
         x -= metrics.horizontalAdvance(text);
         painter.setPen(QColor::fromRgba(MessageText));
         painter.drawText(QPointF(x, y + metrics.ascent() / 2 - 1), text);

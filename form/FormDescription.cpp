@@ -1,5 +1,6 @@
 #include "FormDescription.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <array>
@@ -110,6 +111,8 @@ private:
 
 class Parser
 {
+    Q_DECLARE_TR_FUNCTIONS(FormDescription)
+
 public:
     Parser(const QString& fileName, FormError& error)
         : m_fileName(fileName)
@@ -131,8 +134,9 @@ public:
             }
         }
         if (!m_open.isEmpty()) {
-            return failAt(m_open.last().line, QStringLiteral("\"Begin %1\" has no matching \"End\"")
-                                                  .arg(m_open.last().displayName()));
+            return failAt(
+                m_open.last().line,
+                tr("\"Begin %1\" has no matching \"End\"").arg(m_open.last().displayName()));
         }
         return description;
     }
@@ -151,12 +155,12 @@ private:
         }
         if (first.compare(u"End", Qt::CaseInsensitive) == 0) {
             if (!lookahead.atEnd()) {
-                return fail(lineNumber, QStringLiteral("nothing may follow \"End\""));
+                return fail(lineNumber, tr("nothing may follow \"End\""));
             }
             return parseEnd(lineNumber, description);
         }
         if (m_open.isEmpty()) {
-            return fail(lineNumber, QStringLiteral("a property outside any \"Begin\" block"));
+            return fail(lineNumber, tr("a property outside any \"Begin\" block"));
         }
         while (!scan.atEnd()) {
             if (!parseProperty(scan, lineNumber)) {
@@ -172,27 +176,26 @@ private:
         node.line = lineNumber;
         node.className = scan.word().toString();
         if (node.className.isEmpty()) {
-            return fail(lineNumber, QStringLiteral("\"Begin\" needs a class and a name"));
+            return fail(lineNumber, tr("\"Begin\" needs a class and a name"));
         }
         node.name = scan.identifier().toString();
         if (node.name.isEmpty() || node.name.contains(u'.')) {
-            return fail(lineNumber, QStringLiteral("\"Begin %1\" needs a control name, such as "
-                                                   "btnMode or btnMode(2)")
+            return fail(lineNumber, tr("\"Begin %1\" needs a control name, such as "
+                                       "btnMode or btnMode(2)")
                                         .arg(node.className));
         }
         if (scan.take(u'(')) {
             bool ok = false;
             node.index = scan.digits().toInt(&ok);
             if (!ok || !scan.take(u')')) {
-                return fail(lineNumber, QStringLiteral("the element index of %1 must be a whole "
-                                                       "number from 0 in parentheses")
+                return fail(lineNumber, tr("the element index of %1 must be a whole "
+                                           "number from 0 in parentheses")
                                             .arg(node.name));
             }
         }
         if (!scan.atEnd()) {
-            return fail(
-                lineNumber,
-                QStringLiteral("unexpected text after the name of %1").arg(node.displayName()));
+            return fail(lineNumber,
+                        tr("unexpected text after the name of %1").arg(node.displayName()));
         }
         m_open.append(node);
         return true;
@@ -201,7 +204,7 @@ private:
     bool parseEnd(int lineNumber, FormDescription& description)
     {
         if (m_open.isEmpty()) {
-            return fail(lineNumber, QStringLiteral("\"End\" without a \"Begin\""));
+            return fail(lineNumber, tr("\"End\" without a \"Begin\""));
         }
         FormNode node = m_open.takeLast();
         if (!takeGeometry(node)) {
@@ -219,10 +222,10 @@ private:
     {
         const QStringView key = scan.identifier();
         if (key.isEmpty() || key.contains(u'.')) {
-            return fail(lineNumber, QStringLiteral("expected \"Key = value\""));
+            return fail(lineNumber, tr("expected \"Key = value\""));
         }
         if (!scan.take(u'=')) {
-            return fail(lineNumber, QStringLiteral("expected \"=\" after %1").arg(key));
+            return fail(lineNumber, tr("expected \"=\" after %1").arg(key));
         }
         FormProperty property;
         property.key = key.toString();
@@ -230,21 +233,19 @@ private:
         if (scan.atQuote()) {
             const std::optional<QString> text = scan.quoted();
             if (!text) {
-                return fail(lineNumber,
-                            QStringLiteral("the text of %1 has no closing quote").arg(key));
+                return fail(lineNumber, tr("the text of %1 has no closing quote").arg(key));
             }
             property.text = *text;
             property.quoted = true;
         } else {
             property.text = scan.word().toString();
             if (property.text.isEmpty()) {
-                return fail(lineNumber, QStringLiteral("%1 has no value").arg(key));
+                return fail(lineNumber, tr("%1 has no value").arg(key));
             }
         }
         FormNode& node = m_open.last();
         if (node.property(property.key)) {
-            return fail(lineNumber,
-                        QStringLiteral("%1 is given twice for %2").arg(key, node.displayName()));
+            return fail(lineNumber, tr("%1 is given twice for %2").arg(key, node.displayName()));
         }
         node.properties.append(property);
         return true;
@@ -263,13 +264,13 @@ private:
             bool ok = false;
             values[i] = p->text.toDouble(&ok);
             if (!ok || p->quoted) {
-                return fail(p->line, QStringLiteral("%1 of %2 must be a number of twips, not "
-                                                    "\"%3\"")
+                return fail(p->line, tr("%1 of %2 must be a number of twips, not "
+                                        "\"%3\"")
                                          .arg(p->key, node.displayName(), p->text));
             }
             if (i >= 2 && values[i] < 0) {
-                return fail(p->line, QStringLiteral("%1 of %2 must not be negative")
-                                         .arg(p->key, node.displayName()));
+                return fail(p->line,
+                            tr("%1 of %2 must not be negative").arg(p->key, node.displayName()));
             }
             node.geometryLine = p->line;
             ++found;
@@ -278,8 +279,8 @@ private:
             return true;
         }
         if (found < int(GeometryKeys.size())) {
-            return fail(node.line, QStringLiteral("%1 needs all of Left, Top, Width and Height")
-                                       .arg(node.displayName()));
+            return fail(node.line,
+                        tr("%1 needs all of Left, Top, Width and Height").arg(node.displayName()));
         }
         node.geometry = QRectF(values[0], values[1], values[2], values[3]);
         node.properties.removeIf([](const FormProperty& p) {
@@ -367,13 +368,16 @@ std::optional<FormDescription> FormDescription::readFile(const QString& path, Fo
     if (!file.open(QIODevice::ReadOnly)) {
         error = FormError{
             path, 0,
-            QStringLiteral("cannot read the window description: %1").arg(file.errorString())};
+            QCoreApplication::translate("FormDescription", "cannot read the window description: %1")
+                .arg(file.errorString())};
         return std::nullopt;
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder(file.readAll());
     if (decoder.hasError()) {
-        error = FormError{path, 0, QStringLiteral("the window description is not UTF-8 text")};
+        error = FormError{path, 0,
+                          QCoreApplication::translate("FormDescription",
+                                                      "the window description is not UTF-8 text")};
         return std::nullopt;
     }
     return parse(text, path, error);

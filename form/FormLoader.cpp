@@ -75,21 +75,20 @@ bool FormLoader::build(const FormNode& node, QWidget* parent, int parentEntry,
     };
     const FormClass* kind = formClass(node.className);
     if (!kind) {
-        return fail(node.line, QStringLiteral("unknown class %1").arg(node.className));
+        return fail(node.line, tr("unknown class %1").arg(node.className));
     }
     if (form.entry(node.name, node.index)) {
-        return fail(node.line, QStringLiteral("the name is used twice"));
+        return fail(node.line, tr("the name is used twice"));
     }
     const bool isTimer = kind->kind == FormClass::Kind::Timer;
     if (isTimer && node.geometry) {
-        return fail(node.geometryLine, QStringLiteral("a timer has no Left, Top, Width or Height"));
+        return fail(node.geometryLine, tr("a timer has no Left, Top, Width or Height"));
     }
     if (!isTimer && !node.geometry) {
-        return fail(node.line, QStringLiteral("Left, Top, Width and Height are missing"));
+        return fail(node.line, tr("Left, Top, Width and Height are missing"));
     }
     if (kind->kind != FormClass::Kind::Container && !node.children.isEmpty()) {
-        return fail(node.children.first().line,
-                    QStringLiteral("only a Frame can hold other controls"));
+        return fail(node.children.first().line, tr("only a Frame can hold other controls"));
     }
 
     FormPropertyReader properties(node, fileName);
@@ -100,10 +99,9 @@ bool FormLoader::build(const FormNode& node, QWidget* parent, int parentEntry,
     }
     properties.finish();
     if (!properties.ok() || !object) {
-        error = properties.ok()
-                    ? FormError{fileName, node.line,
-                                QStringLiteral("%1: could not be made").arg(node.displayName())}
-                    : properties.error();
+        error = properties.ok() ? FormError{fileName, node.line,
+                                            tr("%1: could not be made").arg(node.displayName())}
+                                : properties.error();
         return false;
     }
 

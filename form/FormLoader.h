@@ -4,6 +4,7 @@
 #include "FormClass.h"
 #include "FormError.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <memory>
 
@@ -16,6 +17,8 @@ class QWidget;
 // class.
 class FormLoader
 {
+    Q_DECLARE_TR_FUNCTIONS(FormLoader)
+
 public:
     FormLoader();
 

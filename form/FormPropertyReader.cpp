@@ -32,14 +32,11 @@ qint64 FormPropertyReader::integer(QStringView key, qint64 fallback, qint64 mini
     }
     const std::optional<qint64> value = parseNumberLiteral(p->text);
     if (!value) {
-        fail(key, QStringLiteral("%1 must be a whole number, not \"%2\"").arg(p->key, p->text));
+        fail(key, tr("%1 must be a whole number, not \"%2\"").arg(p->key, p->text));
         return fallback;
     }
     if (*value < minimum || *value > maximum) {
-        fail(key, QStringLiteral("%1 = %2 is outside %3 to %4")
-                      .arg(p->key, p->text)
-                      .arg(minimum)
-                      .arg(maximum));
+        fail(key, tr("%1 = %2 is outside %3 to %4").arg(p->key, p->text).arg(minimum).arg(maximum));
         return fallback;
     }
     return *value;
@@ -54,14 +51,11 @@ double FormPropertyReader::number(QStringView key, double fallback, double minim
     bool ok = false;
     const double value = p->text.toDouble(&ok);
     if (!ok) {
-        fail(key, QStringLiteral("%1 must be a number, not \"%2\"").arg(p->key, p->text));
+        fail(key, tr("%1 must be a number, not \"%2\"").arg(p->key, p->text));
         return fallback;
     }
     if (!(value >= minimum && value <= maximum)) {
-        fail(key, QStringLiteral("%1 = %2 is outside %3 to %4")
-                      .arg(p->key, p->text)
-                      .arg(minimum)
-                      .arg(maximum));
+        fail(key, tr("%1 = %2 is outside %3 to %4").arg(p->key, p->text).arg(minimum).arg(maximum));
         return fallback;
     }
     return value;
@@ -80,7 +74,7 @@ bool FormPropertyReader::boolean(QStringView key, bool fallback)
     if (value.compare(u"False", Qt::CaseInsensitive) == 0 || value == u"0") {
         return false;
     }
-    fail(key, QStringLiteral("%1 must be True or False, not \"%2\"").arg(p->key, p->text));
+    fail(key, tr("%1 must be True or False, not \"%2\"").arg(p->key, p->text));
     return fallback;
 }
 
@@ -99,7 +93,7 @@ void FormPropertyReader::finish()
 {
     for (const FormProperty& p : m_node.properties) {
         if (!m_read.contains(p.key.toLower())) {
-            fail(p.key, QStringLiteral("%1 has no property %2").arg(m_node.className, p.key));
+            fail(p.key, tr("%1 has no property %2").arg(m_node.className, p.key));
             return;
         }
     }

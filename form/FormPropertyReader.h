@@ -3,6 +3,7 @@
 #include "FormError.h"
 #include "FormNode.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QString>
 
@@ -12,6 +13,8 @@
 // reported by finish(), so that a misspelt key does not pass silently.
 class FormPropertyReader
 {
+    Q_DECLARE_TR_FUNCTIONS(FormPropertyReader)
+
 public:
     FormPropertyReader(const FormNode& node, const QString& fileName);
 

@@ -13,7 +13,7 @@ bool USB_Comm::SendData(const QByteArray& data)
     if (outputReportLength() > HidReports::MaxReportLength) {
         // The write would not fit the report buffer; refuse this write but keep running, so that
         // the user's unsaved edits survive.
-        Q_EMIT failureMessage(QStringLiteral("操作USB设备失败！"));
+        Q_EMIT failureMessage(tr("操作USB设备失败！"));
         return false;
     }
     for (const QByteArray& report : HidReports::buildOutputReports(data, outputReportLength())) {

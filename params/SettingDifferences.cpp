@@ -28,7 +28,7 @@ QString SettingDifference::name() const
     if (!info) {
         return {};
     }
-    return info->name.isEmpty() ? QLatin1String(info->gloss) : info->name.toString();
+    return *info->name == 0 ? QLatin1String(info->gloss) : shownName(*info);
 }
 
 QString SettingDifference::heldText() const

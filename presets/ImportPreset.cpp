@@ -5,15 +5,22 @@
 #include "PresetFile.h"
 #include "RegularFile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 ImportOutcome importFailed(UserMessages& messages, const QString& reason)
 {
-    messages.showMessage(UserMessages::Icon::Critical, ImportFailedMessage);
+    messages.showMessage(UserMessages::Icon::Critical, importFailedMessage());
     return {ImportResult::Failed, reason};
 }
 
 } // namespace
+
+QString importFailedMessage()
+{
+    return QCoreApplication::translate("ImportPreset", "Import failed!");
+}
 
 ImportOutcome ImportPreset(const QString& path, ParamModel& model, UserMessages& messages)
 {
@@ -28,7 +35,7 @@ ImportOutcome ImportPreset(const QString& path, ParamModel& model, UserMessages&
     }
     const IniFile ini(*bytes);
     if (ini.value(PresetKeys::Section, PresetKeys::TypeKey) != PresetKeys::TypeTag) {
-        messages.showMessage(UserMessages::Icon::Critical, PresetKeys::NotAPresetMessage);
+        messages.showMessage(UserMessages::Icon::Critical, PresetKeys::notAPresetMessage());
         return {ImportResult::NotAPreset, {}};
     }
     ParamModel scratch = model;
@@ -49,13 +56,15 @@ QString readPresetKeys(const IniFile& ini, ParamModel& model)
     }
     const std::optional<QByteArray> value = ini.value(PresetKeys::Section, badKey);
     return value ? presetValueProblem(badKey, *value)
-                 : QStringLiteral("%1 is missing").arg(QString::fromLatin1(badKey));
+                 : QCoreApplication::translate("ImportPreset", "%1 is missing")
+                       .arg(QString::fromLatin1(badKey));
 }
 
 QString presetValueProblem(QByteArrayView key, QByteArrayView value)
 {
     // The value as bytes a terminal cannot take for commands.
-    return QStringLiteral("%1=%2 is not a value from 0 to 255 other than 253 and 255")
+    return QCoreApplication::translate("ImportPreset",
+                                       "%1=%2 is not a value from 0 to 255 other than 253 and 255")
         .arg(FileName::shown(FileName::fromBytes(key)),
              FileName::shown(FileName::fromBytes(value)));
 }

@@ -6,7 +6,8 @@
 
 #include <QString>
 
-inline const QString ImportFailedMessage = QStringLiteral("Import failed!");
+// The program's own words when an import fails; the reason, where shown, follows them.
+QString importFailedMessage();
 
 enum class ImportResult
 {

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 #include <span>
 
@@ -37,8 +38,11 @@ public:
     static constexpr QByteArrayView TypeKey = "Type";
     static constexpr QByteArrayView TypeTag = "ZEV001";
     // What the program says of a file whose "Type" is not the tag.
-    static inline const QString NotAPresetMessage =
-        QStringLiteral("The file you imported is not a specific profile.");
+    static QString notAPresetMessage()
+    {
+        return QCoreApplication::translate("PresetKeys",
+                                           "The file you imported is not a specific profile.");
+    }
     static constexpr int MenuShowEntries = 255; // flags 0..254; flag 255 is no menu entry
 
     // Every parameter key in the order a preset file lists them ("Type" comes first, apart).

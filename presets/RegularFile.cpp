@@ -11,7 +11,7 @@
 RegularFile::Check RegularFile::check(const QString& path)
 {
     if (path.isEmpty()) {
-        return {Status::Missing, QStringLiteral("no file name given")};
+        return {Status::Missing, tr("no file name given")};
     }
     const QByteArray name = FileName::toBytes(path);
     struct stat target;
@@ -19,23 +19,22 @@ RegularFile::Check RegularFile::check(const QString& path)
         const int error = errno;
         struct stat link;
         if (error == ELOOP || (error == ENOENT && ::lstat(name.constData(), &link) == 0)) {
-            return {Status::Refused,
-                    QStringLiteral("it is a symbolic link that leads nowhere (a loop, or its "
-                                   "target is missing)")};
+            return {Status::Refused, tr("it is a symbolic link that leads nowhere (a loop, or its "
+                                        "target is missing)")};
         }
         if (error == ENOENT) {
-            return {Status::Missing, QStringLiteral("no such file")};
+            return {Status::Missing, tr("no such file")};
         }
         return {Status::Refused, qt_error_string(error)};
     }
     if (S_ISREG(target.st_mode)) {
         return {Status::Regular, {}};
     }
-    const char* kind = S_ISDIR(target.st_mode)    ? "a directory"
-                       : S_ISFIFO(target.st_mode) ? "a named pipe (FIFO)"
-                       : S_ISSOCK(target.st_mode) ? "a socket"
-                                                  : "a device";
-    return {Status::Refused, QStringLiteral("it is %1, not a file").arg(QLatin1String(kind))};
+    const QString kind = S_ISDIR(target.st_mode)    ? tr("a directory")
+                         : S_ISFIFO(target.st_mode) ? tr("a named pipe (FIFO)")
+                         : S_ISSOCK(target.st_mode) ? tr("a socket")
+                                                    : tr("a device");
+    return {Status::Refused, tr("it is %1, not a file").arg(kind)};
 }
 
 std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes, QString& error)
@@ -69,7 +68,7 @@ std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes
     }
     ::close(fd);
     if (filled > maxBytes) {
-        error = QStringLiteral("it is larger than %1 MB").arg(maxBytes / (1024 * 1024));
+        error = tr("it is larger than %1 MB").arg(maxBytes / (1024 * 1024));
         return std::nullopt;
     }
     bytes.truncate(filled);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -10,6 +11,8 @@
 // must not be taken for a missing file and replaced.
 class RegularFile
 {
+    Q_DECLARE_TR_FUNCTIONS(RegularFile)
+
 public:
     enum class Status
     {

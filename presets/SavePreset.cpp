@@ -4,6 +4,7 @@
 #include "PresetCodec.h"
 #include "PresetFile.h"
 
+#include <QCoreApplication>
 #include <sys/stat.h>
 
 namespace {
@@ -26,10 +27,11 @@ QString presetNameProblem(const QString& chosenPath)
     struct stat info;
     if (name.isEmpty() || name == u"." || name == u".." ||
         (::stat(FileName::toBytes(chosenPath).constData(), &info) == 0 && S_ISDIR(info.st_mode))) {
-        return QStringLiteral("it is a folder, not a file name");
+        return QCoreApplication::translate("SavePreset", "it is a folder, not a file name");
     }
     if (name.compare(Extension, Qt::CaseInsensitive) == 0) {
-        return QStringLiteral("it has no name before \"%1\"").arg(Extension);
+        return QCoreApplication::translate("SavePreset", "it has no name before \"%1\"")
+            .arg(Extension);
     }
     return {};
 }
@@ -52,8 +54,9 @@ std::optional<QString> SavePreset(const QString& chosenPath, const ParamModel& m
     const QString error = problem.isEmpty() ? PresetFile::update(path, fill, existing) : problem;
     if (!error.isEmpty()) {
         messages.showMessage(UserMessages::Icon::Critical,
-                             QStringLiteral("The preset could not be saved to \"%1\": %2.\n"
-                                            "An existing file of that name is unchanged.")
+                             QCoreApplication::translate(
+                                 "SavePreset", "The preset could not be saved to \"%1\": %2.\n"
+                                               "An existing file of that name is unchanged.")
                                  .arg(FileName::shown(path), error));
         return std::nullopt;
     }

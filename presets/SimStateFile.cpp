@@ -40,18 +40,14 @@ std::vector<PresetKey> simulatorKeys()
     return keys;
 }
 
-QString described(const QString& path)
-{
-    return QStringLiteral("The simulator state file \"%1\"").arg(FileName::shown(path));
-}
-
 } // namespace
 
 SimStateFile::LoadResult SimStateFile::load(const QString& path, ParamModel& memory,
                                             UserMessages& messages)
 {
-    const auto fail = [&](const QString& why) {
-        messages.showMessage(UserMessages::Icon::Critical, described(path) + u' ' + why);
+    const QString shown = FileName::shown(path);
+    const auto fail = [&](const QString& message) {
+        messages.showMessage(UserMessages::Icon::Critical, message);
         return LoadResult::Failed;
     };
     // Only nothing at all is a fresh processor; a pipe, a device or a link that leads nowhere is
@@ -62,11 +58,11 @@ SimStateFile::LoadResult SimStateFile::load(const QString& path, ParamModel& mem
     QString error;
     const std::optional<QByteArray> bytes = PresetFile::read(path, error);
     if (!bytes) {
-        return fail(QStringLiteral("could not be read: %1.").arg(error));
+        return fail(tr("The simulator state file \"%1\" could not be read: %2.").arg(shown, error));
     }
     const IniFile ini(*bytes);
     if (ini.value(PresetKeys::Section, PresetKeys::TypeKey) != PresetKeys::TypeTag) {
-        return fail(QStringLiteral("is not a preset file."));
+        return fail(tr("The simulator state file \"%1\" is not a preset file.").arg(shown));
     }
     ParamModel scratch = memory;
     QByteArray badKey;
@@ -76,8 +72,8 @@ SimStateFile::LoadResult SimStateFile::load(const QString& path, ParamModel& mem
                            PresetCodec::ValueRule::AnyByte, scratch, &badKey) ||
         (hasExtras && !PresetCodec::read(ini, Section, extraKeys, PresetCodec::ValueRule::AnyByte,
                                          scratch, &badKey))) {
-        return fail(
-            QStringLiteral("has no number from 0 to 255 for %1.").arg(QString::fromLatin1(badKey)));
+        return fail(tr("The simulator state file \"%1\" has no number from 0 to 255 for %2.")
+                        .arg(shown, QString::fromLatin1(badKey)));
     }
     memory = scratch;
     return LoadResult::Loaded;
@@ -93,8 +89,8 @@ bool SimStateFile::save(const QString& path, const ParamModel& memory, UserMessa
     });
     if (!error.isEmpty()) {
         messages.showMessage(UserMessages::Icon::Critical,
-                             described(path) +
-                                 QStringLiteral(" could not be written: %1.").arg(error));
+                             tr("The simulator state file \"%1\" could not be written: %2.")
+                                 .arg(FileName::shown(path), error));
         return false;
     }
     return true;

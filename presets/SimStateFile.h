@@ -3,6 +3,7 @@
 #include "ParamModel.h"
 #include "UserMessages.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The simulated processor's memory kept in a file across runs of the command-line tool. The
@@ -11,6 +12,8 @@
 // bass band addresses in every mode, and menu-show flag 255.
 class SimStateFile
 {
+    Q_DECLARE_TR_FUNCTIONS(SimStateFile)
+
 public:
     static constexpr QByteArrayView Section = "Simulator";
 

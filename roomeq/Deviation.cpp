@@ -2,6 +2,7 @@
 
 #include "Wish.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -25,7 +26,7 @@ Deviation Deviation::of(const std::vector<double>& response, const Wish& wish)
 
 QString Deviation::text() const
 {
-    return QStringLiteral("max deviation %1 dB, rms %2 dB")
+    return QCoreApplication::translate("Deviation", "max deviation %1 dB, rms %2 dB")
         .arg(maxDb, 0, 'f', 2)
         .arg(rmsDb, 0, 'f', 2);
 }

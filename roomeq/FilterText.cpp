@@ -4,6 +4,7 @@
 #include "FilterResponse.h"
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
@@ -44,6 +45,8 @@ bool isWord(QStringView token, const char* word)
 // nothing, and error() says what went wrong.
 class FilterLine
 {
+    Q_DECLARE_TR_FUNCTIONS(FilterText)
+
 public:
     explicit FilterLine(QStringView rest)
         : m_tokens(rest.toString().split(u' ', Qt::SkipEmptyParts))
@@ -54,14 +57,14 @@ public:
     // The filter; nothing for one that is off or an empty slot, and for a refused line.
     std::optional<CookbookFilter> read()
     {
-        const QString state = take("ON or OFF");
+        const QString state = take(QT_TRANSLATE_NOOP("FilterText", "ON or OFF"));
         if (isWord(state, "OFF")) {
             return std::nullopt;
         }
         if (!isWord(state, "ON")) {
-            fail(QStringLiteral("ON or OFF expected, not \"%1\"").arg(state));
+            fail(tr("ON or OFF expected, not \"%1\"").arg(state));
         }
-        const QString typeName = take("a filter type");
+        const QString typeName = take(QT_TRANSLATE_NOOP("FilterText", "a filter type"));
         if (!m_error.isEmpty() || isWord(typeName, "None")) {
             return std::nullopt;
         }
@@ -95,30 +98,28 @@ private:
         QString problem(FilterType type) const
         {
             if (!hz) {
-                return QStringLiteral("Fc is missing");
+                return tr("Fc is missing");
             }
             if (*hz < LowestHz || *hz >= Nyquist) {
-                return QStringLiteral("Fc must lie from %1 Hz to below %2 Hz")
-                    .arg(LowestHz)
-                    .arg(Nyquist);
+                return tr("Fc must lie from %1 Hz to below %2 Hz").arg(LowestHz).arg(Nyquist);
             }
             if (hasGain(type) && !gain) {
-                return QStringLiteral("Gain is missing");
+                return tr("Gain is missing");
             }
             if (gain && std::abs(*gain) > MaxGainDb) {
-                return QStringLiteral("Gain must lie within %1 dB").arg(MaxGainDb);
+                return tr("Gain must lie within %1 dB").arg(MaxGainDb);
             }
             if (q && bandwidth) {
-                return QStringLiteral("give Q or BW Oct, not both");
+                return tr("give Q or BW Oct, not both");
             }
             if (type == FilterType::Peaking && !q && !bandwidth) {
-                return QStringLiteral("a peaking filter needs Q or BW Oct");
+                return tr("a peaking filter needs Q or BW Oct");
             }
             if (q && (*q < LowestQ || *q > MaxQ)) {
-                return QStringLiteral("Q must lie from %1 to %2").arg(LowestQ).arg(MaxQ);
+                return tr("Q must lie from %1 to %2").arg(LowestQ).arg(MaxQ);
             }
             if (bandwidth && (*bandwidth <= 0 || *bandwidth > MaxBandwidth)) {
-                return QStringLiteral("BW Oct must lie above 0 and at most %1").arg(MaxBandwidth);
+                return tr("BW Oct must lie above 0 and at most %1").arg(MaxBandwidth);
             }
             return {};
         }
@@ -142,7 +143,7 @@ private:
             return {};
         }
         if (m_next >= m_tokens.size()) {
-            fail(QStringLiteral("%1 is missing").arg(QLatin1String(what)));
+            fail(tr("%1 is missing").arg(tr(what)));
             return {};
         }
         return m_tokens[m_next++];
@@ -152,30 +153,30 @@ private:
     {
         const QString token = take(word);
         if (m_error.isEmpty() && !isWord(token, word)) {
-            fail(QStringLiteral("\"%1\" expected, not \"%2\"").arg(QLatin1String(word), token));
+            fail(tr("\"%1\" expected, not \"%2\"").arg(QLatin1String(word), token));
         }
     }
 
     // Reads the number of a field that may be given once.
     void number(std::optional<double>& field, const char* name)
     {
-        const QString text = take("a number");
+        const QString text = take(QT_TRANSLATE_NOOP("FilterText", "a number"));
         if (!m_error.isEmpty()) {
             return;
         }
         const auto value = parseDecimal(text);
         if (!value) {
-            fail(QStringLiteral("%1 needs a number written with a decimal point, not \"%2\"")
+            fail(tr("%1 needs a number written with a decimal point, not \"%2\"")
                      .arg(QLatin1String(name), text));
         } else if (field) {
-            fail(QStringLiteral("%1 is given twice").arg(QLatin1String(name)));
+            fail(tr("%1 is given twice").arg(QLatin1String(name)));
         }
         field = value;
     }
 
     void readField(Fields& fields)
     {
-        const QString key = take("a field");
+        const QString key = take(QT_TRANSLATE_NOOP("FilterText", "a field"));
         if (isWord(key, "Fc")) {
             number(fields.hz, "Fc");
             expect("Hz");
@@ -188,7 +189,7 @@ private:
             expect("Oct");
             number(fields.bandwidth, "BW Oct");
         } else {
-            fail(QStringLiteral("\"%1\" is not Fc, Gain, Q or BW Oct").arg(key));
+            fail(tr("\"%1\" is not Fc, Gain, Q or BW Oct").arg(key));
         }
     }
 
@@ -199,8 +200,8 @@ private:
                 return known.type;
             }
         }
-        fail(QStringLiteral("the filter type \"%1\" is not one of PK, PEQ, LP, LPQ, HP, HPQ, LS, "
-                            "LSC, HS, HSC")
+        fail(tr("the filter type \"%1\" is not one of PK, PEQ, LP, LPQ, HP, HPQ, LS, "
+                "LSC, HS, HSC")
                  .arg(name));
         return FilterType::Peaking;
     }
@@ -260,7 +261,9 @@ Result read(QStringView text)
         const QString line = lines[i].trimmed().toString().replace(u'\t', u' ');
         const auto refused = [&](const QString& reason) {
             return Result{std::nullopt,
-                          QStringLiteral("line %1 (%2): %3").arg(i + 1).arg(line, reason)};
+                          QCoreApplication::translate("FilterText", "line %1 (%2): %3")
+                              .arg(i + 1)
+                              .arg(line, reason)};
         };
         if (line.isEmpty()) {
             continue;
@@ -279,8 +282,9 @@ Result read(QStringView text)
         } else if (const auto gain = preampLine.match(line); gain.hasMatch()) {
             file.preampDb = preamp(gain.captured(1));
             if (!file.preampDb) {
-                return refused(QStringLiteral("Preamp needs a gain in dB within %1 dB, written "
-                                              "with a decimal point")
+                return refused(QCoreApplication::translate(
+                                   "FilterText", "Preamp needs a gain in dB within %1 dB, written "
+                                                 "with a decimal point")
                                    .arg(MaxGainDb));
             }
         } else {

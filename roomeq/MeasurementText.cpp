@@ -2,6 +2,7 @@
 
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
@@ -57,7 +58,9 @@ Result read(QStringView text)
         const QString line = lines[i].trimmed().toString();
         const auto refused = [&](const QString& reason) {
             return Result{std::nullopt,
-                          QStringLiteral("line %1 (%2): %3").arg(i + 1).arg(line, reason)};
+                          QCoreApplication::translate("MeasurementText", "line %1 (%2): %3")
+                              .arg(i + 1)
+                              .arg(line, reason)};
         };
         if (line.isEmpty() || isComment(line)) {
             continue;
@@ -65,7 +68,8 @@ Result read(QStringView text)
         if (first && line.front().isLetter()) {
             const auto named = headerColumns(line);
             if (!named) {
-                return refused(QStringLiteral("a header must name the columns frequency and raw"));
+                return refused(QCoreApplication::translate(
+                    "MeasurementText", "a header must name the columns frequency and raw"));
             }
             columns = *named;
             csv = true;
@@ -75,23 +79,27 @@ Result read(QStringView text)
         first = false;
         const QStringList fields = csv ? line.split(u',') : line.split(separators);
         if (fields.size() <= std::max(columns.first, columns.second)) {
-            return refused(QStringLiteral("a frequency and a level in dB expected"));
+            return refused(QCoreApplication::translate("MeasurementText",
+                                                       "a frequency and a level in dB expected"));
         }
         const auto hz = number(fields[columns.first].trimmed());
         const auto db = number(fields[columns.second].trimmed());
         if (!hz || !db) {
-            return refused(QStringLiteral("a frequency and a level in dB expected, as numbers "
-                                          "with a decimal point"));
+            return refused(QCoreApplication::translate(
+                "MeasurementText", "a frequency and a level in dB expected, as numbers "
+                                   "with a decimal point"));
         }
         if (*hz <= 0 || (!response.hz.empty() && *hz <= response.hz.back())) {
-            return refused(QStringLiteral("the frequencies must be above 0 Hz and rise from line "
-                                          "to line"));
+            return refused(QCoreApplication::translate(
+                "MeasurementText", "the frequencies must be above 0 Hz and rise from line "
+                                   "to line"));
         }
         response.hz.push_back(*hz);
         response.db.push_back(*db);
     }
     if (response.hz.size() < 2) {
-        return {std::nullopt, QStringLiteral("it holds fewer than two measured points")};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "MeasurementText", "it holds fewer than two measured points")};
     }
     return {response, {}};
 }

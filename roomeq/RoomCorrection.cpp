@@ -3,6 +3,8 @@
 #include "FrequencyPoints.h"
 #include "MeasuredResponse.h"
 
+#include <QCoreApplication>
+
 namespace RoomCorrection {
 
 std::optional<double> level(const MeasuredResponse& curve)
@@ -44,11 +46,16 @@ Result wish(const MeasuredResponse& measured, const MeasuredResponse* target)
     const auto measuredLevel = level(measured);
     const auto targetLevel = target ? level(*target) : std::optional<double>(0.0);
     if (!measuredLevel || !targetLevel) {
-        return {std::nullopt,
-                QStringLiteral("the %1 has no point between %2 Hz and %3 Hz to level it at")
-                    .arg(QLatin1String(measuredLevel ? "target" : "measurement"))
-                    .arg(LevelFromHz)
-                    .arg(LevelToHz)};
+        const bool targetFailed = measuredLevel.has_value();
+        const QString error =
+            targetFailed
+                ? QCoreApplication::translate(
+                      "RoomCorrection",
+                      "the target has no point between %1 Hz and %2 Hz to level it at")
+                : QCoreApplication::translate(
+                      "RoomCorrection",
+                      "the measurement has no point between %1 Hz and %2 Hz to level it at");
+        return {std::nullopt, error.arg(LevelFromHz).arg(LevelToHz), targetFailed};
     }
     const FrequencyPoints& points = FrequencyPoints::standard();
     Wish result = measured.at(points);
@@ -59,7 +66,7 @@ Result wish(const MeasuredResponse& measured, const MeasuredResponse* target)
         result.db[i] = (goal.db[i] - *targetLevel) - (result.db[i] - *measuredLevel);
         result.weight[i] *= goal.weight[i];
     }
-    return {result, {}};
+    return {result, {}, false};
 }
 
 } // namespace RoomCorrection

@@ -27,6 +27,7 @@ struct Result
 {
     std::optional<Wish> wish;
     QString error;
+    bool targetFailed = false; // the error is the target's, not the measurement's
 };
 Result wish(const MeasuredResponse& measured, const MeasuredResponse* target);
 

@@ -65,8 +65,8 @@ std::optional<SimFaultPlan> SimFaultPlan::parse(QStringView faults, QString& err
             return kindText.compare(QLatin1String(k.name), Qt::CaseInsensitive) == 0;
         });
         if (kind == KindNames.end()) {
-            error = QStringLiteral("unknown fault \"%1\"; the faults are %2")
-                        .arg(kindText.toString(), kindNames());
+            error =
+                tr("unknown fault \"%1\"; the faults are %2").arg(kindText.toString(), kindNames());
             return std::nullopt;
         }
         const QStringView frames = at < 0 ? QStringView() : item.sliced(at + 1);
@@ -74,7 +74,7 @@ std::optional<SimFaultPlan> SimFaultPlan::parse(QStringView faults, QString& err
         const auto first = frameNumber(dash < 0 ? frames : frames.first(dash));
         const auto last = dash < 0 ? first : frameNumber(frames.sliced(dash + 1));
         if (!first || !last || *last < *first) {
-            error = QStringLiteral("\"%1\" needs @FRAME or @FIRST-LAST, frames counted from 1")
+            error = tr("\"%1\" needs @FRAME or @FIRST-LAST, frames counted from 1")
                         .arg(item.toString());
             return std::nullopt;
         }

@@ -2,6 +2,7 @@
 
 #include "SimFault.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <chrono>
@@ -17,11 +18,14 @@ class SimProcessor;
 // reading it back tells.
 class SimFaultPlan
 {
+    Q_DECLARE_TR_FUNCTIONS(SimFaultPlan)
+
 public:
     static constexpr std::chrono::milliseconds ReplugDelay{3000};
     // The one kind whose name does not say what it does, for the help texts.
-    static constexpr char LostWriteNote[] =
-        "lostwrite answers a write as usual but keeps the old value";
+    static constexpr char LostWriteNote[] = QT_TRANSLATE_NOOP(
+        "SimFaultPlan", "lostwrite answers a write as usual but keeps the old value");
+    static QString lostWriteNote() { return tr(LostWriteNote); }
 
     struct Entry
     {

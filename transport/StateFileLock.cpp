@@ -125,12 +125,14 @@ QByteArray ownRecord()
 
 QString describedOwner(const Owner& owner)
 {
-    const QString program = owner.program.isEmpty() ? QStringLiteral("another program")
-                                                    : FileName::fromBytes(owner.program);
+    const QString program = owner.program.isEmpty()
+                                ? QCoreApplication::translate("StateFileLock", "another program")
+                                : FileName::fromBytes(owner.program);
     const QString host = owner.host.isEmpty() || owner.host == QSysInfo::machineHostName().toUtf8()
                              ? QString()
-                             : QStringLiteral(" on ") + FileName::fromBytes(owner.host);
-    return QStringLiteral("%1 (process %2%3)")
+                             : QCoreApplication::translate("StateFileLock", " on ") +
+                                   FileName::fromBytes(owner.host);
+    return QCoreApplication::translate("StateFileLock", "%1 (process %2%3)")
         .arg(FileName::shown(program))
         .arg(owner.pid)
         .arg(host);
@@ -156,7 +158,7 @@ void judge(Inspection& inspection)
     }
     if (!owner.complete) {
         inspection.verdict = Verdict::Unnamed;
-        inspection.holder = QStringLiteral("naming no program");
+        inspection.holder = QCoreApplication::translate("StateFileLock", "naming no program");
         return;
     }
     const bool thisMachine =
@@ -186,7 +188,7 @@ Inspection inspect(const QByteArray& lockPath)
     if (::lstat(lockPath.constData(), &info) != 0) {
         if (errno != ENOENT) {
             inspection.verdict = Verdict::Stuck;
-            inspection.holder = QStringLiteral("cannot be examined");
+            inspection.holder = QCoreApplication::translate("StateFileLock", "cannot be examined");
             inspection.stuckWhy = qt_error_string(errno);
         }
         return inspection;
@@ -199,14 +201,16 @@ Inspection inspect(const QByteArray& lockPath)
         // Never made by a program that runs: a lock is always a file.
         inspection.verdict = Verdict::Abandoned;
         inspection.folder = S_ISDIR(info.st_mode);
-        inspection.holder =
-            inspection.folder ? QStringLiteral("a folder") : QStringLiteral("a symbolic link");
+        inspection.holder = inspection.folder
+                                ? QCoreApplication::translate("StateFileLock", "a folder")
+                                : QCoreApplication::translate("StateFileLock", "a symbolic link");
         return inspection;
     }
     if (!S_ISREG(info.st_mode)) {
         inspection.verdict = Verdict::Stuck;
-        inspection.holder = QStringLiteral("not a file");
-        inspection.stuckWhy = QStringLiteral("a program never leaves such a thing");
+        inspection.holder = QCoreApplication::translate("StateFileLock", "not a file");
+        inspection.stuckWhy =
+            QCoreApplication::translate("StateFileLock", "a program never leaves such a thing");
         return inspection;
     }
     inspection.file =
@@ -215,7 +219,7 @@ Inspection inspect(const QByteArray& lockPath)
     if (inspection.file.fd() < 0) {
         // Unreadable: nothing tells whether its owner runs.
         inspection.verdict = errno == ENOENT ? Verdict::Vanished : Verdict::Unnamed;
-        inspection.holder = QStringLiteral("unreadable");
+        inspection.holder = QCoreApplication::translate("StateFileLock", "unreadable");
         return inspection;
     }
     if (::fstat(inspection.file.fd(), &opened) != 0 || opened.st_ino != info.st_ino ||
@@ -283,7 +287,8 @@ bool StateFileLock::create(QString& error)
     if (file.fd() < 0) {
         if (errno != EEXIST) {
             error =
-                QStringLiteral("the lock file \"%1\" cannot be created: %2")
+                QCoreApplication::translate("StateFileLock",
+                                            "the lock file \"%1\" cannot be created: %2")
                     .arg(FileName::shown(FileName::fromBytes(m_lockPath)), qt_error_string(errno));
         }
         return false;
@@ -294,7 +299,8 @@ bool StateFileLock::create(QString& error)
     if (written != record.size()) {
         const int why = written < 0 ? errno : ENOSPC;
         ::unlink(m_lockPath.constData());
-        error = QStringLiteral("the lock file \"%1\" cannot be written: %2")
+        error = QCoreApplication::translate("StateFileLock",
+                                            "the lock file \"%1\" cannot be written: %2")
                     .arg(FileName::shown(FileName::fromBytes(m_lockPath)), qt_error_string(why));
         return false;
     }
@@ -306,7 +312,8 @@ bool StateFileLock::create(QString& error)
 bool StateFileLock::acquire(std::chrono::milliseconds wait, QString& error)
 {
     const QString file =
-        QStringLiteral("The simulator state file \"%1\"").arg(FileName::shown(m_stateFile));
+        QCoreApplication::translate("StateFileLock", "The simulator state file \"%1\"")
+            .arg(FileName::shown(m_stateFile));
     const QString lock = FileName::shown(FileName::fromBytes(m_lockPath));
     QElapsedTimer clock;
     clock.start();
@@ -319,7 +326,8 @@ bool StateFileLock::acquire(std::chrono::milliseconds wait, QString& error)
             return true;
         }
         if (!createError.isEmpty()) {
-            error = QStringLiteral("%1 cannot be locked: %2.").arg(file, createError);
+            error = QCoreApplication::translate("StateFileLock", "%1 cannot be locked: %2.")
+                        .arg(file, createError);
             return false;
         }
         const Inspection found = inspect(m_lockPath);
@@ -349,18 +357,25 @@ bool StateFileLock::acquire(std::chrono::milliseconds wait, QString& error)
                 QStringLiteral("rm %1-- %2")
                     .arg(found.folder ? QStringLiteral("-r ") : QString(), shellQuoted(lock));
             if (!stuckWhy.isEmpty()) {
-                error = QStringLiteral("%1 cannot be locked: its lock file \"%2\" (%3) cannot be "
-                                       "taken over: %4. Remove it (%5) when no tonvexa program "
-                                       "uses the file.")
-                            .arg(file, lock, found.holder, stuckWhy, removal);
+                error =
+                    QCoreApplication::translate(
+                        "StateFileLock", "%1 cannot be locked: its lock file \"%2\" (%3) cannot be "
+                                         "taken over: %4. Remove it (%5) when no tonvexa program "
+                                         "uses the file.")
+                        .arg(file, lock, found.holder, stuckWhy, removal);
             } else if (found.elsewhere) {
-                error = QStringLiteral("%1 is in use by %2; try again when it has ended. If it "
-                                       "no longer runs, remove its lock file (%3).")
-                            .arg(file, found.holder, removal);
+                error =
+                    QCoreApplication::translate(
+                        "StateFileLock", "%1 is in use by %2; try again when it has ended. If it "
+                                         "no longer runs, remove its lock file (%3).")
+                        .arg(file, found.holder, removal);
             } else {
-                error = QStringLiteral("%1 is in use by %2; try again when it has ended.")
-                            .arg(file, found.holder.isEmpty() ? QStringLiteral("another program")
-                                                              : found.holder);
+                error =
+                    QCoreApplication::translate("StateFileLock",
+                                                "%1 is in use by %2; try again when it has ended.")
+                        .arg(file, found.holder.isEmpty() ? QCoreApplication::translate(
+                                                                "StateFileLock", "another program")
+                                                          : found.holder);
             }
             return false;
         }

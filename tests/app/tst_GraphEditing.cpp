@@ -430,7 +430,7 @@ private Q_SLOTS:
         const int shown = field == 0 && address == LowCut ? 46 : readout;
         QCOMPARE(c.bandReadouts[shown]->value(), BandTable::readout(h.model, 0, address, field));
         if (refused) {
-            QCOMPARE(h.messages.texts(), QStringList{NumericBandEntry::NotNumberMessage});
+            QCOMPARE(h.messages.texts(), QStringList{NumericBandEntry::notNumberMessage()});
             QCOMPARE(h.frames(), QStringList());
             QCOMPARE(h.window.undoHistory().UndoPos(), undoPoints);
         } else {

@@ -95,39 +95,39 @@ private Q_SLOTS:
         using R = PasswordRules;
         const QStringList secondStage{"type1 " + Stored, "click2"};
         QTest::newRow("check: empty")
-            << QStringList{"click1"} << QStringList{R::EnterPassword} << "Text1" << false;
+            << QStringList{"click1"} << QStringList{R::enterPassword()} << "Text1" << false;
         QTest::newRow("check: short") << QStringList{"type1 12345", "click1"}
-                                      << QStringList{R::WrongLength} << "Text1" << false;
+                                      << QStringList{R::wrongLength()} << "Text1" << false;
         QTest::newRow("check: letter case matters")
-            << QStringList{"type1 tonvexa09", "enter"} << QStringList{R::WrongPassword} << "Text1"
+            << QStringList{"type1 tonvexa09", "enter"} << QStringList{R::wrongPassword()} << "Text1"
             << false;
         QTest::newRow("check: Enter with the right password")
             << QStringList{"type1 " + Stored, "enter"} << QStringList{} << "" << true;
         QTest::newRow("change: empty")
-            << QStringList{"click2"} << QStringList{R::EnterOldPassword} << "Text1" << false;
+            << QStringList{"click2"} << QStringList{R::enterOldPassword()} << "Text1" << false;
         QTest::newRow("change: ten characters do not fit; eight are too few")
-            << QStringList{"type1 12345678", "click2"} << QStringList{R::NineDigits} << "Text1"
+            << QStringList{"type1 12345678", "click2"} << QStringList{R::nineDigits()} << "Text1"
             << false;
         QTest::newRow("change: wrong old password")
-            << QStringList{"type1 Tonvexa00", "click2"} << QStringList{R::WrongPassword} << "Text1"
-            << false;
+            << QStringList{"type1 Tonvexa00", "click2"} << QStringList{R::wrongPassword()}
+            << "Text1" << false;
         QTest::newRow("second stage: empty")
             << secondStage + QStringList{"click2"}
             << QStringList{QStringLiteral("Please enter your new password. ")} << "Text1" << false;
         QTest::newRow("second stage: short") << secondStage + QStringList{"type1 abc", "click2"}
-                                             << QStringList{R::NineDigits} << "Text1" << false;
+                                             << QStringList{R::nineDigits()} << "Text1" << false;
         QTest::newRow("second stage: a character without a one-byte code")
             << secondStage + QStringList{"type1 abcdefgh\u00e9", "type2 abcdefgh\u00e9", "click2"}
-            << QStringList{R::NotStorable} << "Text1" << false;
+            << QStringList{R::notStorable()} << "Text1" << false;
         QTest::newRow("second stage: 0xFF")
             << secondStage + QStringList{"type1 abcdefgh\u00ff", "type2 abcdefgh\u00ff", "click2"}
-            << QStringList{R::NotStorable} << "Text1" << false;
+            << QStringList{R::notStorable()} << "Text1" << false;
         QTest::newRow("second stage: confirmation differs")
             << secondStage + QStringList{"type1 abcdefghi", "type2 abcdefghj", "click2"}
-            << QStringList{R::ConfirmationDiffers} << "Text2" << false;
+            << QStringList{R::confirmationDiffers()} << "Text2" << false;
         QTest::newRow("second stage: Enter saves, not checks")
             << secondStage + QStringList{"type1 " + Stored, "enter"}
-            << QStringList{R::ConfirmationDiffers} << "Text2" << false;
+            << QStringList{R::confirmationDiffers()} << "Text2" << false;
     }
 
     void passwordDialog()
@@ -194,7 +194,7 @@ private Q_SLOTS:
             QVERIFY(dialog.isVisible() && dialog.isChangingToNew() && dialog.isEnabled());
             return;
         }
-        QCOMPARE(device.messages.texts(), QStringList{CmdPassword::ChangedMessage});
+        QCOMPARE(device.messages.texts(), QStringList{CmdPassword::changedMessage()});
         QVERIFY(!dialog.isVisible());
         QCOMPARE(device.sim.receivedFrames().size(), 1);
         QCOMPARE(Frames::hexText(device.sim.receivedFrames()[0].bytes), frame);
@@ -217,15 +217,15 @@ private Q_SLOTS:
         }
         QTest::newRow("wrong password stops")
             << "wrong" << QStringList{"CmdPassword"} << QList<int>{7} << QList<int>{}
-            << QStringList{PasswordRules::WrongPassword};
+            << QStringList{PasswordRules::wrongPassword()};
         QTest::newRow("a changed password opens no menu window")
             << "change" << QStringList{"CmdPassword"} << QList<int>{7, 8} << QList<int>{}
-            << QStringList{CmdPassword::ChangedMessage};
+            << QStringList{CmdPassword::changedMessage()};
         QTest::newRow("closing without saving changes no flag")
             << "close" << both << QList<int>{7} << QList<int>{} << QStringList{};
         QTest::newRow("saving writes the three menu blocks")
             << "save" << both << QList<int>{7, 6, 6, 6} << music + QList<int>{0x87}
-            << QStringList{HiddenProperties::MenuSetMessage};
+            << QStringList{HiddenProperties::menuSetMessage()};
         // The second block goes unanswered eight times: the third is never sent, and the flags
         // of both stay as the processor has them, in the program too.
         QTest::newRow("a lost block keeps the processor's flags")

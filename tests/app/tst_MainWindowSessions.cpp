@@ -211,10 +211,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("shown");      // 0x40 in the window afterwards
         QTest::addColumn<int>("held");       // 0x40 in the processor afterwards
         QTest::newRow("no offline edit, nothing asked") << "" << 50 << 50;
-        QTest::newRow("send mine") << ReconnectQuestion::SendText << 33 << 33;
-        QTest::newRow("take the processor's") << ReconnectQuestion::TakeText << 50 << 50;
+        QTest::newRow("send mine") << ReconnectQuestion::sendText() << 33 << 33;
+        QTest::newRow("take the processor's") << ReconnectQuestion::takeText() << 50 << 50;
         QTest::newRow("save mine, then take the processor's")
-            << ReconnectQuestion::SaveText << 50 << 50;
+            << ReconnectQuestion::saveText() << 50 << 50;
     }
 
     void offlineEditMeetsTheProcessor()
@@ -253,7 +253,7 @@ private Q_SLOTS:
         // Nobody's other settings are lost: the processor's 21 stays, whichever was chosen.
         QCOMPARE(int(h.model.store().value(0, 0, 0x53)), 21);
         QCOMPARE(int(h.sim.memory().store().value(0, 0, 0x53)), 21);
-        QCOMPARE(QFile::exists(saved), answer == ReconnectQuestion::SaveText);
+        QCOMPARE(QFile::exists(saved), answer == ReconnectQuestion::saveText());
         QVERIFY(h.messages.shown.isEmpty());
         QVERIFY(!h.window.supervisor().awaitsOfflineAnswer());
     }
@@ -372,7 +372,7 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(!h->window.close());
-        QCOMPARE(h->messages.texts().last(), frmEQ::CloseDuringTransferMessage);
+        QCOMPARE(h->messages.texts().last(), frmEQ::closeDuringTransferMessage());
         QVERIFY(!h->link.isBusy());
         QVERIFY(h->window.isVisible());
         QVERIFY(h->window.isEnabled());
@@ -411,7 +411,7 @@ private Q_SLOTS:
         const ParamStore edited = h.model.store();
         QVERIFY(h.sim.memory().store() != edited);
         for (QAbstractButton* button : question->buttons()) {
-            if (button->text() == ReconnectQuestion::SendText) {
+            if (button->text() == ReconnectQuestion::sendText()) {
                 button->click();
             }
         }
