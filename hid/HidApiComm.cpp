@@ -3,6 +3,7 @@
 #include "HidApiLibrary.h"
 #include "HidLogging.h"
 #include "HidReadThread.h"
+#include "NumberLiteral.h"
 
 namespace {
 
@@ -29,6 +30,15 @@ HidApiComm::~HidApiComm()
     closeDevice();
 }
 
+std::optional<quint16> HidApiComm::usbId(QStringView literal)
+{
+    const std::optional<qint64> value = parseNumberLiteral(literal);
+    if (!value || *value < 0 || *value > 0xFFFF) {
+        return std::nullopt;
+    }
+    return quint16(*value);
+}
+
 bool HidApiComm::Connect()
 {
     const bool open = isOpen() || openFirstMatch();
@@ -43,12 +53,19 @@ bool HidApiComm::Connect()
 
 bool HidApiComm::openFirstMatch()
 {
+    const std::optional<quint16> vendor = usbId(m_vendorID);
+    const std::optional<quint16> product = usbId(m_productID);
+    if (!vendor || !product) {
+        reportSearchFailure(QStringLiteral("the device ids \"%1\" and \"%2\" are not USB ids")
+                                .arg(m_vendorID, m_productID));
+        return false;
+    }
     m_unavailable = Unavailable::NotFound;
-    const QList<HidDeviceInfo> candidates = m_access->devices(m_vendorId, m_productId);
+    const QList<HidDeviceInfo> candidates = m_access->devices(*vendor, *product);
     if (candidates.isEmpty()) {
         reportSearchFailure(QStringLiteral("no device %1:%2 found (%3)")
-                                .arg(m_vendorId, 4, 16, QChar(u'0'))
-                                .arg(m_productId, 4, 16, QChar(u'0'))
+                                .arg(*vendor, 4, 16, QChar(u'0'))
+                                .arg(*product, 4, 16, QChar(u'0'))
                                 .arg(m_access->lastError()));
         return false;
     }
@@ -203,18 +220,21 @@ std::optional<QByteArray> HidApiComm::readOneReport()
     return report;
 }
 
-void HidApiComm::setVendorId(quint16 id)
+void HidApiComm::setVendorID(const QString& literal)
 {
-    if (id != m_vendorId) {
-        m_vendorId = id;
+    if (literal != m_vendorID) {
+        m_vendorID = literal;
         idsChanged();
     }
 }
 
-void HidApiComm::setProductId(quint16 id)
+void HidApiComm::setProductID(const QString& literal)
 {
-    if (id != m_productId) {
-        m_productId = id;
+    const QString vendor = literal.isEmpty() ? DefaultVendorID : m_vendorID;
+    const QString product = literal.isEmpty() ? DefaultProductID : literal;
+    if (vendor != m_vendorID || product != m_productID) {
+        m_vendorID = vendor;
+        m_productID = product;
         idsChanged();
     }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "HidDeviceAccess.h"
-#include "ProcessorUsbIds.h"
 #include "USB_Comm.h"
 
 #include <QTimer>
@@ -11,8 +10,8 @@
 class HidReadThread;
 
 // The transport to a real processor through hidapi. It opens the first present device with the
-// configured ids (the processor's unless set otherwise) twice: one handle for writing on the GUI
-// thread, one for reading, so the reader thread shares no state with the writes.
+// configured ids twice: one handle for writing on the GUI thread, one for reading, so the reader
+// thread shares no state with the writes.
 //
 // With AutoReadData on, a reader thread waits for input reports and hands each to the GUI
 // thread, where it becomes DataArrival. A failed read or write closes the device (the reader
@@ -22,9 +21,15 @@ class HidReadThread;
 class HidApiComm : public USB_Comm
 {
     Q_OBJECT
+    Q_PROPERTY(QString VendorID READ vendorID WRITE setVendorID)
+    Q_PROPERTY(QString ProductID READ productID WRITE setProductID)
     Q_PROPERTY(bool AutoReadData READ autoReadData WRITE setAutoReadData)
+    Q_PROPERTY(int ReadTimeOut READ readTimeOutMs WRITE setReadTimeOutMs)
 
 public:
+    // The control's own defaults; the owner sets the processor's ids (ProcessorUsbIds).
+    static inline const QString DefaultVendorID = QStringLiteral("&H473");
+    static inline const QString DefaultProductID = QStringLiteral("&H3023");
     static constexpr std::chrono::milliseconds DefaultReadTimeOut{500};
     static constexpr std::chrono::milliseconds SearchInterval{500};
 
@@ -46,18 +51,24 @@ public:
     // and reads once more.
     bool ReadData(QByteArray& data);
 
-    quint16 vendorId() const { return m_vendorId; }
-    void setVendorId(quint16 id);
-    quint16 productId() const { return m_productId; }
-    void setProductId(quint16 id);
+    QString vendorID() const { return m_vendorID; }
+    void setVendorID(const QString& literal);
+    QString productID() const { return m_productID; }
+    // An empty product id resets both ids to their defaults.
+    void setProductID(const QString& literal);
     bool autoReadData() const { return m_autoReadData; }
     void setAutoReadData(bool on);
     std::chrono::milliseconds readTimeOut() const { return m_readTimeOut; }
     // Negative values count as 0: ReadData never waits without end.
     void setReadTimeOut(std::chrono::milliseconds timeout);
+    int readTimeOutMs() const { return int(m_readTimeOut.count()); }
+    void setReadTimeOutMs(int ms) { setReadTimeOut(std::chrono::milliseconds(ms)); }
 
     QByteArray devicePath() const { return m_devicePath; }
     bool isSearching() const { return m_searchTimer.isActive(); }
+
+    // A USB id written as a number literal ("&H483", "1155"); nothing unless it is 0..65535.
+    static std::optional<quint16> usbId(QStringView literal);
 
 protected:
     bool writeReport(const QByteArray& report) override;
@@ -76,8 +87,8 @@ private:
 
     std::unique_ptr<HidDeviceAccess> m_access;
 
-    quint16 m_vendorId = ProcessorUsbIds::VendorId;
-    quint16 m_productId = ProcessorUsbIds::ProductId;
+    QString m_vendorID = DefaultVendorID;
+    QString m_productID = DefaultProductID;
     bool m_autoReadData = true;
     std::chrono::milliseconds m_readTimeOut = DefaultReadTimeOut;
 

@@ -22,6 +22,8 @@ ProcessorTransport::ProcessorTransport(bool simulate, const QString& stateFile,
                          [this] { m_unsaved = true; });
     } else {
         auto hid = std::make_unique<HidApiComm>();
+        hid->setVendorID(ProcessorUsbIds::literal(ProcessorUsbIds::VendorId));
+        hid->setProductID(ProcessorUsbIds::literal(ProcessorUsbIds::ProductId));
         hid->setReadTimeOut(std::chrono::milliseconds::zero());
         m_transport = std::move(hid);
     }

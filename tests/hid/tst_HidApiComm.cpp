@@ -25,9 +25,15 @@ QByteArray inputReport(quint8 id, quint8 length, const QByteArray& payload, int 
     return report;
 }
 
-// The transport on a fake bus, with the ids it has unless told otherwise.
+// The transport on a fake bus, set up as the main window sets it up.
 struct Rig
 {
+    Rig()
+    {
+        comm.setVendorID(QStringLiteral("&H483"));
+        comm.setProductID(QStringLiteral("&H6850"));
+    }
+
     QList<bool> plugs() const
     {
         QList<bool> outcomes;
@@ -53,6 +59,9 @@ class tst_HidApiComm : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void usbId_data();
+    void usbId();
+    void emptyProductIdResetsBothIds();
     void connectMatchesIds_data();
     void connectMatchesIds();
     void connectSkipsDevicesItCannotUse();
@@ -75,34 +84,73 @@ private Q_SLOTS:
     void changingIdsWhileOpenLooksForTheNewDevice();
 };
 
+void tst_HidApiComm::usbId_data()
+{
+    QTest::addColumn<QString>("literal");
+    QTest::addColumn<int>("expected"); // -1: not an id
+
+    QTest::newRow("processor vendor") << "&H483" << 1155;
+    QTest::newRow("processor product") << "&H6850" << 26704;
+    QTest::newRow("lower-case prefix") << "&h473" << 0x473;
+    QTest::newRow("decimal") << "26704" << 26704;
+    QTest::newRow("largest") << "&HFFFF" << 0xFFFF;
+    QTest::newRow("too large") << "&H10000" << -1;
+    QTest::newRow("negative") << "-1" << -1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("not a number") << "USB" << -1;
+}
+
+void tst_HidApiComm::usbId()
+{
+    QFETCH(QString, literal);
+    QFETCH(int, expected);
+    const std::optional<quint16> id = HidApiComm::usbId(literal);
+    QCOMPARE(id.has_value() ? int(*id) : -1, expected);
+}
+
+void tst_HidApiComm::emptyProductIdResetsBothIds()
+{
+    Rig rig;
+    rig.comm.setProductID(QString());
+    QCOMPARE(rig.comm.vendorID(), QStringLiteral("&H473"));
+    QCOMPARE(rig.comm.productID(), QStringLiteral("&H3023"));
+}
+
 void tst_HidApiComm::connectMatchesIds_data()
 {
-    QTest::addColumn<int>("vendor"); // -1: left as it is
-    QTest::addColumn<int>("product");
+    QTest::addColumn<QString>("vendorLiteral");
+    QTest::addColumn<QString>("productLiteral");
     QTest::addColumn<int>("deviceVendor");
     QTest::addColumn<int>("deviceProduct");
     QTest::addColumn<bool>("matches");
 
-    QTest::newRow("processor ids") << 0x483 << 0x6850 << 1155 << 26704 << true;
-    QTest::newRow("other vendor") << 0x484 << 0x6850 << 0x483 << 0x6850 << false;
-    QTest::newRow("other product") << 0x483 << 0x6851 << 0x483 << 0x6850 << false;
-    QTest::newRow("defaults: the processor") << -1 << -1 << 0x483 << 0x6850 << true;
-    QTest::newRow("defaults: no other device") << -1 << -1 << 0x473 << 0x3023 << false;
+    QTest::newRow("processor ids") << "&H483"
+                                   << "&H6850" << 1155 << 26704 << true;
+    QTest::newRow("decimal ids") << "1155"
+                                 << "26704" << 0x483 << 0x6850 << true;
+    QTest::newRow("other vendor") << "&H484"
+                                  << "&H6850" << 0x483 << 0x6850 << false;
+    QTest::newRow("other product") << "&H483"
+                                   << "&H6851" << 0x483 << 0x6850 << false;
+    QTest::newRow("empty product: the defaults") << "&H483"
+                                                 << "" << 0x473 << 0x3023 << true;
+    QTest::newRow("empty product: not the processor") << "&H483"
+                                                      << "" << 0x483 << 0x6850 << false;
+    QTest::newRow("id out of range") << "&H10483"
+                                     << "&H6850" << 0x483 << 0x6850 << false;
 }
 
 void tst_HidApiComm::connectMatchesIds()
 {
-    QFETCH(int, vendor);
-    QFETCH(int, product);
+    QFETCH(QString, vendorLiteral);
+    QFETCH(QString, productLiteral);
     QFETCH(int, deviceVendor);
     QFETCH(int, deviceProduct);
     QFETCH(bool, matches);
 
     Rig rig;
-    if (vendor >= 0) {
-        rig.comm.setVendorId(quint16(vendor));
-        rig.comm.setProductId(quint16(product));
-    }
+    rig.comm.setVendorID(vendorLiteral);
+    rig.comm.setProductID(productLiteral);
     rig.bus.plug({ProcessorPath, quint16(deviceVendor), quint16(deviceProduct), 65, 65});
 
     QCOMPARE(rig.comm.Connect(), matches);
@@ -325,6 +373,8 @@ void tst_HidApiComm::destroyingStopsTheReaderBeforeClosing()
     bus.plug(processor());
     {
         HidApiComm comm(std::make_unique<FakeHidDeviceAccess>(bus));
+        comm.setVendorID(QStringLiteral("&H483"));
+        comm.setProductID(QStringLiteral("&H6850"));
         QVERIFY(comm.Connect());
         QTRY_VERIFY_WITH_TIMEOUT(bus.readsOffMainThread() > 0, WaitMs);
     }
@@ -387,7 +437,7 @@ void tst_HidApiComm::changingIdsWhileOpenLooksForTheNewDevice()
     Rig rig;
     rig.bus.plug(processor());
     QVERIFY(rig.comm.Connect());
-    rig.comm.setProductId(0x6851);
+    rig.comm.setProductID(QStringLiteral("&H6851"));
     QVERIFY(!rig.comm.isOpen());
     QVERIFY(rig.comm.isSearching());
     QCOMPARE(rig.plugs(), (QList<bool>{true, false}));

@@ -42,8 +42,8 @@ void tst_HidApiLibrary::backendSearchesWithoutDevice()
 {
     HidApiComm comm;
     // An id no device has, so that the test does not depend on what is plugged in.
-    comm.setVendorId(0xFFFE);
-    comm.setProductId(0xFFFE);
+    comm.setVendorID(QStringLiteral("&HFFFE"));
+    comm.setProductID(QStringLiteral("&HFFFE"));
     QSignalSpy plug(&comm, &HidApiComm::Plug);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no device fffe:fffe found"));
     QVERIFY(!comm.Connect());
