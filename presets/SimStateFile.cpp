@@ -19,10 +19,10 @@ std::vector<PresetKey> simulatorKeys()
     constexpr int PasswordKeys = int(std::tuple_size_v<ParamModel::DevicePassword>);
     const EqGroup& bass = EqGroupTable::instance().group(BassGroup);
     std::vector<PresetKey> keys;
-    // The password, tone, selector, bass bands and menu-show flags, as they follow.
+    // At most the password, every common parameter, the bass bands and the menu-show flags.
     const std::size_t bandKeys = std::size_t(ParamStore::ModeCount) *
                                  std::size_t(bass.storedBandCount) * ParamStore::FieldCount;
-    keys.reserve(PasswordKeys + 2 + bandKeys + 1);
+    keys.reserve(PasswordKeys + std::size(ParamTable) + bandKeys + 1);
     for (int i = 0; i < PasswordKeys; ++i) {
         keys.push_back(
             {"PASSWORD" + QByteArray::number(i + 1), PresetKey::Target::Password, 0, 0, i});
