@@ -15,7 +15,7 @@ PresetFolder::PresetFolder(QSettings& settings, QString programDirectory,
 
 QString PresetFolder::startFolder() const
 {
-    const QString last = m_settings.value(SettingsKey).toString();
+    QString last = m_settings.value(SettingsKey).toString();
     if (!last.isEmpty() && QFileInfo(last).isDir()) {
         return last;
     }

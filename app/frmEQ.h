@@ -66,19 +66,7 @@ public:
 
     void RefreshControls(int flags, int filter);
 
-    const MainWindowControls& controls() const { return *m_controls; }
-    const Form& form() const { return *m_form; }
-    ConnectionSupervisor& supervisor() { return m_supervisor; }
     BulkTransfer& bulk() { return m_bulk; }
-    UndoHistory& undoHistory() { return m_undo; }
-    BandTable& bands() { return m_bands; }
-    MainCommands& commands() { return *m_commands; }
-    CommIndicator& commIndicator() { return *m_commIndicator; }
-    NumericBandEntry& bandEntry() { return *m_bandEntry; }
-    RedrawRateMeter& redrawRateMeter() { return *m_redrawRateMeter; }
-    // The graph's room-EQ menu and what it draws.
-    RoomEqActions& roomEq() { return *m_roomEq; }
-    const WindowLayout& layout() const { return m_layout; }
     bool isFirstActivationDone() const { return m_activated; }
 
 protected:
@@ -91,6 +79,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Tests look inside through it; the program itself needs none of that.
+    friend struct MainWindowProbe;
+
     void showTransferStarted(int progressMaximum);
     void showTransferFinished();
     void showStoreRead();

@@ -22,7 +22,7 @@ namespace {
 // "56 Hz 0.0 dB Q 1.4" for a peaking band, "18 Hz" for a cut.
 QString bandText(const StoredBand& band)
 {
-    const QString hz = QStringLiteral("%1 Hz").arg(BandEncoding::FreqFromIndex(band.index));
+    QString hz = QStringLiteral("%1 Hz").arg(BandEncoding::FreqFromIndex(band.index));
     if (band.kind != BandKind::Peaking) {
         return hz;
     }

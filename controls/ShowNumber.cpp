@@ -2,7 +2,6 @@
 
 #include "DigitGlyphs.h"
 #include "FormPropertyReader.h"
-#include "FormPropertyWriter.h"
 #include "SkinImages.h"
 #include "Twips.h"
 
@@ -168,15 +167,4 @@ void ShowNumber::readProperties(FormPropertyReader& properties)
     m_tagNew = tagNew;
     m_designHeight = twipsSize().height();
     invalidate();
-}
-
-void ShowNumber::writeProperties(FormPropertyWriter& properties) const
-{
-    properties.integer(QStringLiteral("PicNumber"), m_picNumber);
-    properties.integer(QStringLiteral("PicDig"), m_picDig);
-    properties.integer(QStringLiteral("Value"), m_value);
-    properties.colour(QStringLiteral("BackColor"), quint32(m_backColor));
-    properties.boolean(QStringLiteral("Div10"), m_div10);
-    properties.integer(QStringLiteral("BackPic"), m_backPic);
-    properties.text(QStringLiteral("TagNew"), m_tagNew);
 }

@@ -5,7 +5,6 @@
 #include <QString>
 
 class FormPropertyReader;
-class FormPropertyWriter;
 
 // A signed number as a row of digit pictures, optionally with one decimal place (Div10), centred
 // over an optional background picture. Scales by its height; raises Click when clicked.
@@ -44,7 +43,6 @@ public:
     QList<int> glyphs() const;
 
     void readProperties(FormPropertyReader& properties);
-    void writeProperties(FormPropertyWriter& properties) const;
 
 signals:
     void Click();

@@ -1,7 +1,6 @@
 #include "SimpControl.h"
 
 #include "FormPropertyReader.h"
-#include "FormPropertyWriter.h"
 #include "NumberList.h"
 #include "SkinImages.h"
 #include "Twips.h"
@@ -161,19 +160,6 @@ void SimpControl::readProperties(FormPropertyReader& properties)
     m_tagNew = tagNew;
     setDesignWidthFromPics();
     invalidate();
-}
-
-void SimpControl::writeProperties(FormPropertyWriter& properties) const
-{
-    properties.text(QStringLiteral("PosX"), m_posX);
-    properties.text(QStringLiteral("PosY"), m_posY);
-    properties.text(QStringLiteral("Pics"), m_pics);
-    properties.integer(QStringLiteral("ValueIndex"), m_valueIndex);
-    properties.integer(QStringLiteral("Value"), m_value);
-    properties.integer(QStringLiteral("ActionType"), m_actionType);
-    properties.boolean(QStringLiteral("Enabled"), controlEnabled());
-    properties.colour(QStringLiteral("BackColor"), quint32(m_backColor));
-    properties.text(QStringLiteral("TagNew"), m_tagNew);
 }
 
 void SimpControl::render(QPainter& painter)

@@ -7,7 +7,6 @@
 #include <QTimer>
 
 class FormPropertyReader;
-class FormPropertyWriter;
 
 // The window's general picture control: a push button, toggle, multi-state selector or display,
 // or a static panel. It draws the pictures of Pics at the offsets PosX/PosY, showing its Value as
@@ -66,7 +65,6 @@ public:
     static constexpr int RefusalMs = 450;
 
     void readProperties(FormPropertyReader& properties);
-    void writeProperties(FormPropertyWriter& properties) const;
 
 signals:
     void Click();

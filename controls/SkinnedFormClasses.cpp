@@ -3,7 +3,6 @@
 #include "C_ProgressBar.h"
 #include "FormLoader.h"
 #include "FormPropertyReader.h"
-#include "FormPropertyWriter.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "SkinnedSlider.h"
@@ -27,9 +26,6 @@ FormClass skinnedClass(SkinImages& skin)
         control->readProperties(properties);
         return control;
     };
-    formClass.write = [](const QObject* object, FormPropertyWriter& properties) {
-        qobject_cast<const Control*>(object)->writeProperties(properties);
-    };
     formClass.place = placeSkinned;
     return formClass;
 }
@@ -45,8 +41,6 @@ void addSkinnedFormClasses(FormLoader& loader, SkinImages& skin)
     FormClass progressBar;
     progressBar.create = [&skin](QWidget* parent, FormPropertyReader&) -> QObject* {
         return new C_ProgressBar(skin, parent);
-    };
-    progressBar.write = [](const QObject*, FormPropertyWriter&) {
     };
     progressBar.place = placeSkinned;
     loader.registerClass(QStringLiteral("ZEV_Studio.C_ProgressBar"), progressBar);

@@ -1,7 +1,6 @@
 #include "SkinnedSlider.h"
 
 #include "FormPropertyReader.h"
-#include "FormPropertyWriter.h"
 #include "Rounding.h"
 #include "SkinImages.h"
 #include "SliderMapping.h"
@@ -362,21 +361,4 @@ void SkinnedSlider::readProperties(FormPropertyReader& properties)
         m_designWidth = trackWidth * TwipsPerPixel;
     }
     invalidate();
-}
-
-void SkinnedSlider::writeProperties(FormPropertyWriter& properties) const
-{
-    properties.boolean(QStringLiteral("ChangeMinMax"), m_changeMinMax);
-    properties.integer(QStringLiteral("MaxValue"), m_maxValue);
-    properties.integer(QStringLiteral("MinPos"), m_minPos);
-    properties.integer(QStringLiteral("MaxPos"), m_maxPos);
-    properties.integer(QStringLiteral("Value"), m_position);
-    properties.boolean(QStringLiteral("Enabled"), controlEnabled());
-    properties.integer(QStringLiteral("StableOtherPos"), m_stableOtherPos);
-    properties.integer(QStringLiteral("ValueOffset"), m_valueOffset);
-    properties.integer(QStringLiteral("BackPic"), m_backPic);
-    properties.integer(QStringLiteral("BarPic"), m_barPic);
-    properties.integer(QStringLiteral("DisplayType"), m_displayType);
-    properties.text(QStringLiteral("TagNew"), m_tagNew);
-    properties.boolean(QStringLiteral("isQ"), m_isQ);
 }

@@ -5,7 +5,6 @@
 #include <QString>
 
 class FormPropertyReader;
-class FormPropertyWriter;
 
 // The window's skinned slider, faders and band knobs alike (a knob is a horizontal slider on a
 // knob picture; the descriptions call the class ScrollBar): a track picture and a thumb that
@@ -87,7 +86,6 @@ public:
     double thumbCentre() const;
 
     void readProperties(FormPropertyReader& properties);
-    void writeProperties(FormPropertyWriter& properties) const;
 
 signals:
     void DragStart();

@@ -75,7 +75,8 @@ double QFromByte(quint8 byte)
     if (b <= 30) {
         return b / 10.0;
     }
-    return double((b - 15) / 4); // whole steps: the bytes between two steps give the lower Q
+    const int wholeSteps = (b - 15) / 4; // the bytes between two steps give the lower Q
+    return double(wholeSteps);
 }
 
 namespace {

@@ -50,8 +50,9 @@ Result commit(QStringView text, int field, BandKind kind, int group)
     switch (field) {
     case Frequency: {
         // Whole Hz first, as the steps cut a typed frequency down.
-        const auto hz = double(*count / DecimalCount::Unit);
-        result.byte = BandEncoding::FreqToIndex(BandEncoding::SnapFreq(hz, kind, group));
+        const auto wholeHz = *count / DecimalCount::Unit;
+        result.byte =
+            BandEncoding::FreqToIndex(BandEncoding::SnapFreq(double(wholeHz), kind, group));
         break;
     }
     case Gain:

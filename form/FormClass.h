@@ -5,7 +5,6 @@
 #include <functional>
 
 class FormPropertyReader;
-class FormPropertyWriter;
 class QObject;
 class QWidget;
 
@@ -23,9 +22,6 @@ struct FormClass
     // Makes the object under parent and reads its properties; on a refused value the reader
     // holds the error and the loader throws the object away.
     std::function<QObject*(QWidget* parent, FormPropertyReader& properties)> create;
-    // Writes the properties back in the class's order; when empty, the properties are written
-    // back as they were read.
-    std::function<void(const QObject* object, FormPropertyWriter& properties)> write;
     // Puts a widget at its design place in twips; when empty, at the whole pixels it covers.
     std::function<void(QObject* object, const QRectF& twips)> place;
 };

@@ -8,8 +8,6 @@
 namespace {
 
 constexpr std::array<QStringView, 4> GeometryKeys{u"Left", u"Top", u"Width", u"Height"};
-constexpr int IndentStep = 3;
-constexpr int PreferredLineLength = 96;
 
 bool isIdentifierStart(QChar c)
 {
@@ -310,50 +308,6 @@ private:
     QList<FormNode> m_open;
 };
 
-QString formatNumber(double value)
-{
-    return QString::number(value, 'g', 12);
-}
-
-QString formatValue(const FormProperty& p)
-{
-    if (!p.quoted) {
-        return p.text;
-    }
-    QString text = p.text;
-    text.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + text + u'"';
-}
-
-void appendNode(QString& out, const FormNode& node, int depth)
-{
-    const QString indent(depth * IndentStep, u' ');
-    const QString inner((depth + 1) * IndentStep, u' ');
-    out += indent + QStringLiteral("Begin %1 %2\n").arg(node.className, node.displayName());
-    if (node.geometry) {
-        const QRectF& g = *node.geometry;
-        out += inner + QStringLiteral("Left = %1  Top = %2  Width = %3  Height = %4\n")
-                           .arg(formatNumber(g.left()), formatNumber(g.top()),
-                                formatNumber(g.width()), formatNumber(g.height()));
-    }
-    QString line;
-    for (const FormProperty& p : node.properties) {
-        const QString pair = p.key + QStringLiteral(" = ") + formatValue(p);
-        if (!line.isEmpty() && inner.size() + line.size() + 2 + pair.size() > PreferredLineLength) {
-            out += inner + line + u'\n';
-            line.clear();
-        }
-        line += (line.isEmpty() ? QString() : QStringLiteral("  ")) + pair;
-    }
-    if (!line.isEmpty()) {
-        out += inner + line + u'\n';
-    }
-    for (const FormNode& child : node.children) {
-        appendNode(out, child, depth + 1);
-    }
-    out += indent + QStringLiteral("End\n");
-}
-
 } // namespace
 
 std::optional<FormDescription> FormDescription::parse(QStringView text, const QString& fileName,
@@ -381,13 +335,4 @@ std::optional<FormDescription> FormDescription::readFile(const QString& path, Fo
         return std::nullopt;
     }
     return parse(text, path, error);
-}
-
-QString FormDescription::toText() const
-{
-    QString out;
-    for (const FormNode& node : nodes) {
-        appendNode(out, node, 0);
-    }
-    return out;
 }

@@ -25,7 +25,4 @@ public:
     static std::optional<FormDescription> parse(QStringView text, const QString& fileName,
                                                 FormError& error);
     static std::optional<FormDescription> readFile(const QString& path, FormError& error);
-
-    // The same form, laid out for reading and editing by hand; parsing it gives this description.
-    QString toText() const;
 };

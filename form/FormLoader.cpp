@@ -106,18 +106,10 @@ bool FormLoader::build(const FormNode& node, QWidget* parent, int parentEntry,
     }
 
     Form::Entry entry;
-    entry.className = node.className;
     entry.name = node.name;
     entry.index = node.index;
     entry.object = object;
     entry.parentEntry = parentEntry;
-    entry.designGeometry = node.geometry;
-    entry.write = kind->write;
-    for (const FormProperty& p : node.properties) {
-        if (p.key.compare(VisibleKey, Qt::CaseInsensitive) != 0) {
-            entry.storedProperties.append(p);
-        }
-    }
     form.m_entries.append(entry);
     const int self = int(form.m_entries.size()) - 1;
 

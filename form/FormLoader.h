@@ -2,6 +2,7 @@
 
 #include "Form.h"
 #include "FormClass.h"
+#include "FormDescription.h"
 #include "FormError.h"
 
 #include <QCoreApplication>

@@ -16,8 +16,14 @@ constexpr int BassGroup = 6;
 
 std::vector<PresetKey> simulatorKeys()
 {
+    constexpr int PasswordKeys = int(std::tuple_size_v<ParamModel::DevicePassword>);
+    const EqGroup& bass = EqGroupTable::instance().group(BassGroup);
     std::vector<PresetKey> keys;
-    for (int i = 0; i < int(std::tuple_size_v<ParamModel::DevicePassword>); ++i) {
+    // At most the password, every common parameter, the bass bands and the menu-show flags.
+    const std::size_t bandKeys = std::size_t(ParamStore::ModeCount) *
+                                 std::size_t(bass.storedBandCount) * ParamStore::FieldCount;
+    keys.reserve(PasswordKeys + std::size(ParamTable) + bandKeys + 1);
+    for (int i = 0; i < PasswordKeys; ++i) {
         keys.push_back(
             {"PASSWORD" + QByteArray::number(i + 1), PresetKey::Target::Password, 0, 0, i});
     }
@@ -28,7 +34,6 @@ std::vector<PresetKey> simulatorKeys()
         }
     }
     // The bass group shows no bands, so presets leave out the band addresses it still stores.
-    const EqGroup& bass = EqGroupTable::instance().group(BassGroup);
     for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
         for (int band = 0; band < bass.storedBandCount; ++band) {
             for (int field = 0; field < ParamStore::FieldCount; ++field) {

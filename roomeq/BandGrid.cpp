@@ -19,7 +19,7 @@ constexpr std::array<quint8, 42> QBytes = [] {
         bytes[std::size_t(i)] = quint8(i + 1); // Q 0.1 to 3.0
     }
     for (int i = 0; i < 12; ++i) {
-        bytes[std::size_t(30 + i)] = quint8(31 + 4 * i); // Q 4 to 15
+        bytes[30 + std::size_t(i)] = quint8(31 + 4 * i); // Q 4 to 15
     }
     return bytes;
 }();

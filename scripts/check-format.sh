@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/ensure-deps.sh
-ensure_deps clang-format
+ensure_deps "${tonvexa_check_tools[@]}"
 mapfile -d '' sources < <(find . -path './build*' -prune -o -path './.git' -prune -o \
     \( -name '*.cpp' -o -name '*.h' \) -type f -print0 | sort -z)
 unformatted=()

@@ -20,6 +20,9 @@ tonvexa_package_tools=(dpkg-dev file)
 tonvexa_test_tools=("${tonvexa_package_tools[@]}" desktop-file-utils appstream groff-base xvfb xdotool
     xauth)
 
+# What the source checks of CI need: scripts/check-format.sh and scripts/check-tidy.sh.
+tonvexa_check_tools=(clang-format clang-tidy)
+
 ensure_deps() {
     local missing=()
     local pkg

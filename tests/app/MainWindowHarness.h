@@ -4,6 +4,7 @@
 #include "FileChooser.h"
 #include "Frames.h"
 #include "MainWindowControls.h"
+#include "MainWindowProbe.h"
 #include "ParamModel.h"
 #include "RecordingMessages.h"
 #include "RunUntil.h"
@@ -58,18 +59,27 @@ struct MainWindowHarnessOf
         window.show();
         window.activateWindow();
         activated = QTest::qWaitForWindowActive(&window) && window.isFirstActivationDone();
-        window.supervisor().stop();
+        supervisor().stop();
         QTRY_VERIFY(!link.isBusy());
         sim.replug();
         window.resize(DesignWidth, DesignHeight);
     }
 
-    const MainWindowControls& c() const { return window.controls(); }
+    const MainWindowControls& c() const { return MainWindowProbe::controls(window); }
+    const Form& form() const { return MainWindowProbe::form(window); }
+    ConnectionSupervisor& supervisor() { return MainWindowProbe::supervisor(window); }
+    UndoHistory& undoHistory() { return MainWindowProbe::undoHistory(window); }
+    BandTable& bands() { return MainWindowProbe::bands(window); }
+    MainCommands& commands() { return MainWindowProbe::commands(window); }
+    CommIndicator& commIndicator() { return MainWindowProbe::commIndicator(window); }
+    RedrawRateMeter& redrawRateMeter() { return MainWindowProbe::redrawRateMeter(window); }
+    RoomEqActions& roomEq() { return MainWindowProbe::roomEq(window); }
+    const WindowLayout& layout() const { return MainWindowProbe::layout(window); }
 
     // Hands the link its handshake and synchronisation, then forgets the frames they took.
     bool goOnline()
     {
-        const bool online = QCoro::waitFor(window.supervisor().Handshake()) && link.isOnline();
+        const bool online = QCoro::waitFor(supervisor().Handshake()) && link.isOnline();
         sim.clearReceivedFrames();
         return online;
     }

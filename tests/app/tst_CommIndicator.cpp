@@ -40,13 +40,13 @@ private Q_SLOTS:
         QFETCH(bool, shown);
         MainWindowHarness h;
         QTemporaryDir folder;
-        CommIndicator& window = h.window.commIndicator();
+        CommIndicator& window = h.commIndicator();
         window.setLogFile(CommLogFile(folder.path(), folder.path()));
         // A keep-alive every 100 ms instead of every second.
         LinkTimings timings = h.link.timings();
         timings.scale = 0.1;
         h.link.setTimings(timings);
-        h.window.supervisor().start();
+        h.supervisor().start();
         QTRY_VERIFY(h.link.isOnline() && !h.link.isBusy()); // synchronised too
         QTest::keyClick(&h.window, 'w');
         QVERIFY(window.isVisible());
@@ -57,7 +57,7 @@ private Q_SLOTS:
         const int sentBefore = h.sim.keepAlivesReceived();
         QSignalSpy echoes(&h.link, &DeviceLink::keepAliveEchoed);
         QTRY_VERIFY(h.sim.keepAlivesReceived() >= sentBefore + 3);
-        h.window.supervisor().stop();
+        h.supervisor().stop();
         const int sent = h.sim.keepAlivesReceived() - sentBefore;
         QTRY_COMPARE(echoes.count(), sent);
         QVERIFY(h.link.log().text().startsWith(before));
@@ -77,7 +77,7 @@ private Q_SLOTS:
         const QString program = folder.filePath(QStringLiteral("bin"));
         const QString data = folder.filePath(QStringLiteral("data"));
         QVERIFY(QDir().mkpath(program));
-        CommIndicator& window = h.window.commIndicator();
+        CommIndicator& window = h.commIndicator();
         // Installed: the program's directory is read-only, so the file goes to the data folder.
         window.setLogFile(CommLogFile(program, data, [](const QString&) { return false; }));
         const QString path = QDir(data).filePath(CommLogFile::FileName);

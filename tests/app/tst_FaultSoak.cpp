@@ -209,8 +209,8 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
     h.sim.setNoiseSeed(seed);
     // The soak is the link's: every reconnection reads the processor, as without offline edits
     // (the question they raise has tests of its own).
-    h.window.supervisor().trackOfflineEdits(false);
-    h.window.supervisor().start();
+    h.supervisor().trackOfflineEdits(false);
+    h.supervisor().start();
     QTRY_VERIFY_WITH_TIMEOUT(h.link.isOnline() && !h.link.isBusy(), 10000);
 
     const QList<EditKind> kinds = editKinds(h);
@@ -328,11 +328,11 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
     h.sim.clearFaults();
     QTest::qWait(50); // the deferred edits still to come
     QTRY_VERIFY_WITH_TIMEOUT(!h.link.isBusy(), 20000);
-    h.window.supervisor().stop();
+    h.supervisor().stop();
     h.link.setTimings(LinkTimings{});
-    h.window.supervisor().start();
+    h.supervisor().start();
     QTRY_VERIFY_WITH_TIMEOUT(h.link.isOnline() && !h.link.isBusy(), 20000);
-    h.window.supervisor().stop();
+    h.supervisor().stop();
 
     const Drift before = drift();
     qInfo("soak: before the final upload and sync, %d of %d store bytes differ (%d more by "
@@ -343,7 +343,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
     QSignalSpy finished(&h.window.bulk(), &BulkTransfer::transferFinished);
     const int messagesBefore = int(h.messages.shown.size());
     MainWindowHarness::click(h.c().uploadButton);
-    QVERIFY(QCoro::waitFor(h.window.supervisor().Handshake()));
+    QVERIFY(QCoro::waitFor(h.supervisor().Handshake()));
     QCOMPARE(finished.size(), 2);
     QVERIFY(finished[0][0].toBool() && finished[1][0].toBool());
     QCOMPARE(h.messages.texts().mid(messagesBefore), QStringList());
@@ -387,7 +387,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
     // Nothing stays disabled once the sends are over.
     QVERIFY(h.window.isEnabled());
     QVERIFY(!h.c().transferProgress->isVisible());
-    for (const Form::Entry& entry : h.window.form().entries()) {
+    for (const Form::Entry& entry : h.form().entries()) {
         if (const auto* control = qobject_cast<SkinnedControl*>(entry.object.data())) {
             QVERIFY2(control->controlEnabled(),
                      qPrintable(entry.name + QStringLiteral("(%1)").arg(entry.index)));

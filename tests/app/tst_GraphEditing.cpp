@@ -29,7 +29,7 @@ EqGraphView* graphOf(const MainWindowHarness& h)
 // Where a band record's marker is drawn.
 QPoint markerOf(MainWindowHarness& h, int record)
 {
-    const EqBand& band = h.window.bands().band(record);
+    const EqBand& band = h.bands().band(record);
     const GraphGeometry& g = graphOf(h)->geometry();
     return {qRound(g.FreqToX(band.Frequency)), qRound(g.DbToY(band.Gain))};
 }
@@ -63,7 +63,7 @@ void dragTo(QWidget* widget, QPoint at, Qt::KeyboardModifiers modifiers = Qt::No
 // Timer7 steps the band a little after the last notch.
 void waitForWheelSteps(const MainWindowHarness& h)
 {
-    const QTimer* wheelStep = h.window.form().timer(QStringLiteral("Timer7"));
+    const QTimer* wheelStep = h.form().timer(QStringLiteral("Timer7"));
     QTest::qWait(2 * wheelStep->interval());
     QTRY_VERIFY(!wheelStep->isActive());
 }
@@ -95,7 +95,7 @@ private Q_SLOTS:
         EqGraphView* graph = graphOf(h);
         QTest::mousePress(graph, Qt::LeftButton, {}, markerOf(h, 3) + offset);
         QTest::mouseRelease(graph, Qt::LeftButton, {}, markerOf(h, 3) + offset);
-        QCOMPARE(h.window.bands().CurrentBand(), selects ? 3 : 0);
+        QCOMPARE(h.bands().CurrentBand(), selects ? 3 : 0);
         QCOMPARE(h.c().bandMarkers[3]->value(), selects ? 1 : 0);
         QVERIFY(graph->hasFocus());
     }
@@ -131,7 +131,7 @@ private Q_SLOTS:
         QTEST(int(h.model.store().value(0, 0, address)), "frequencyIndex");
         QTEST(int(h.model.store().value(1, 0, address)), "gainByte");
         // The band record, its marker and the knobs follow the store.
-        const EqBand& band = h.window.bands().band(record);
+        const EqBand& band = h.bands().band(record);
         QCOMPARE(int(band.Frequency),
                  BandEncoding::FreqFromIndex(h.model.store().value(0, 0, address)));
         QCOMPARE(h.c().frequencyKnob->value(), int(h.model.store().value(0, 0, address)));
@@ -166,7 +166,7 @@ private Q_SLOTS:
         QFETCH(bool, shift);
         MainWindowHarness h;
         EqGraphView* graph = graphOf(h);
-        const int address = h.window.bands().band(record).Address;
+        const int address = h.bands().band(record).Address;
         const QPoint press = markerOf(h, record) + grabbedAt;
         QTest::mousePress(graph, Qt::LeftButton, shift ? Qt::ShiftModifier : Qt::NoModifier, press);
         for (int step = 1; step <= 10; ++step) {
@@ -188,7 +188,7 @@ private Q_SLOTS:
         dragTo(graph, below);
         QTRY_COMPARE(graph->PendingSendBand(), int(EqGraphView::NoBand));
         const QStringList frames = h.frames();
-        const int undoPos = h.window.undoHistory().UndoPos();
+        const int undoPos = h.undoHistory().UndoPos();
         const int redraws = graph->redrawCount();
         for (int move = 0; move < 300; ++move) {
             dragTo(graph, below + QPoint(0, move % 40));
@@ -197,7 +197,7 @@ private Q_SLOTS:
         QTest::mouseRelease(graph, Qt::LeftButton, {}, below);
         QCOMPARE(int(h.model.store().value(1, 0, 0x06)), 150);
         QCOMPARE(h.frames(), frames);
-        QCOMPARE(h.window.undoHistory().UndoPos(), undoPos);
+        QCOMPARE(h.undoHistory().UndoPos(), undoPos);
         QCOMPARE(graph->redrawCount(), redraws);
     }
 
@@ -274,7 +274,7 @@ private Q_SLOTS:
         QVERIFY(h.model.store().fields(0, 0x05) != before);
         MainWindowHarness::click(h.c().undoButton);
         QCOMPARE(h.model.store().fields(0, 0x05), before);
-        QCOMPARE(h.window.bands().band(2).Gain, 0.0f);
+        QCOMPARE(h.bands().band(2).Gain, 0.0f);
     }
 
     // A press beside the selected marker steps its frequency towards the press; a double click
@@ -420,7 +420,7 @@ private Q_SLOTS:
         QVERIFY(c.bandValueEntry->isVisible());
         QVERIFY(c.bandValueEntry->hasFocus());
         QCOMPARE(c.bandValueEntry->selectedText(), c.bandValueEntry->text());
-        const int undoPoints = h.window.undoHistory().UndoPos();
+        const int undoPoints = h.undoHistory().UndoPos();
         QTest::keyClicks(c.bandValueEntry, typed);
         QTest::keyClick(c.bandValueEntry, Qt::Key_Return);
 
@@ -432,13 +432,13 @@ private Q_SLOTS:
         if (refused) {
             QCOMPARE(h.messages.texts(), QStringList{NumericBandEntry::notNumberMessage()});
             QCOMPARE(h.frames(), QStringList());
-            QCOMPARE(h.window.undoHistory().UndoPos(), undoPoints);
+            QCOMPARE(h.undoHistory().UndoPos(), undoPoints);
         } else {
             QCOMPARE(h.messages.texts(), QStringList());
             QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(
                                      0, 0, address, h.model.store().value(0, 0, address))});
             QCOMPARE(int(h.sim.memory().store().value(field, 0, address)), byte);
-            QCOMPARE(h.window.undoHistory().UndoPos(), undoPoints + 1);
+            QCOMPARE(h.undoHistory().UndoPos(), undoPoints + 1);
         }
     }
 
@@ -487,7 +487,7 @@ private Q_SLOTS:
         }
         QWidget* focused = QApplication::focusWidget();
         QTest::keyClick(focused ? focused : &h.window, Qt::Key_Space);
-        QCOMPARE(h.window.redrawRateMeter().isRunning(), onTheBox);
+        QCOMPARE(h.redrawRateMeter().isRunning(), onTheBox);
     }
 
     // The redraw-rate test writes redraws per second into its caption until it is cleared or
@@ -503,18 +503,18 @@ private Q_SLOTS:
     {
         QFETCH(bool, closeWindow);
         auto h = std::make_unique<MainWindowHarness>();
-        h->window.form().timer(QStringLiteral("Timer1"))->setInterval(100);
+        h->form().timer(QStringLiteral("Timer1"))->setInterval(100);
         QCheckBox* box = h->c().redrawMeterCheck;
         EqGraphView* graph = graphOf(*h);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-        QVERIFY(h->window.redrawRateMeter().isRunning());
+        QVERIFY(h->redrawRateMeter().isRunning());
         QTRY_VERIFY(box->text().toInt() > 0);
         if (closeWindow) {
             QVERIFY(h->window.close());
         } else {
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
         }
-        QVERIFY(!h->window.redrawRateMeter().isRunning());
+        QVERIFY(!h->redrawRateMeter().isRunning());
         QVERIFY(!box->isChecked());
         QCOMPARE(box->text(), QStringLiteral("帧率测试"));
         const int redraws = graph->redrawCount();

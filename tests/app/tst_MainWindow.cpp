@@ -102,7 +102,7 @@ private Q_SLOTS:
     void skinnedControlsAreTheirPicturesSize()
     {
         MainWindowHarness h;
-        for (const Form::Entry& entry : h.window.form().entries()) {
+        for (const Form::Entry& entry : h.form().entries()) {
             QSize picture;
             if (const auto* button = qobject_cast<SimpControl*>(entry.object)) {
                 picture = h.skin.naturalSize(button->pics().section(u',', 0, 0).toInt());
@@ -192,7 +192,7 @@ private Q_SLOTS:
         QCOMPARE(c.connectionLamp->value(), 6);
         QCOMPARE(c.bandName->value(), 0);
         // What the window shows is what the controls hold now, not a picture from before.
-        for (const Form::Entry& entry : h.window.form().entries()) {
+        for (const Form::Entry& entry : h.form().entries()) {
             if (auto* control = qobject_cast<SkinnedControl*>(entry.object)) {
                 const QImage shown = control->grab().toImage();
                 control->Refresh();
@@ -219,7 +219,7 @@ private Q_SLOTS:
         MainWindowHarness::click(h.c().modeDown); // mode 1, so per-mode and common differ
         h.sim.clearReceivedFrames();
         SkinnedSlider* slider = h.c().sliders[index];
-        h.window.commands().showParameterPanels();
+        h.commands().showParameterPanels();
         const int start = slider->value();
         const QList<int> taken = MainWindowHarness::drag(
             slider, {qMax(0, start - 3), qMax(0, start - 6), qMin(slider->maxValue(), start + 2)});
@@ -294,9 +294,9 @@ private Q_SLOTS:
             MainWindowHarness::click(c.modeChangeButtons[1]);
         } else if (command == u"four-way down") {
             MainWindowHarness::click(c.fourWayDown);
-            QCOMPARE(h.window.undoHistory().UndoPos(), 0);
+            QCOMPARE(h.undoHistory().UndoPos(), 0);
         } else if (command == u"effect into centre on") {
-            h.window.commands().showParameterPanels();
+            h.commands().showParameterPanels();
             MainWindowHarness::click(c.twoWayButtons[1]);
             QCOMPARE(c.twoWayButtons[0]->value(), 0);
         } else if (command == u"eq on") {
@@ -398,11 +398,11 @@ private Q_SLOTS:
         MainWindowHarness h;
         const MainWindowControls& c = h.c();
         MainWindowHarness::click(c.previousBand);
-        QCOMPARE(h.window.bands().CurrentBand(), 7); // the music low cut
+        QCOMPARE(h.bands().CurrentBand(), 7); // the music low cut
         QCOMPARE(c.bandMarkers[16]->value(), 1);
         QCOMPARE(c.frequencyKnob->value(), 0);
         MainWindowHarness::click(c.nextBand);
-        QCOMPARE(h.window.bands().CurrentBand(), 0);
+        QCOMPARE(h.bands().CurrentBand(), 0);
         QCOMPARE(c.bandMarkers[0]->value(), 1);
     }
 
@@ -424,7 +424,7 @@ private Q_SLOTS:
         MainWindowHarness h;
         const MainWindowControls& c = h.c();
         MainWindowHarness::click(c.bandMarkers[16]); // the music low cut
-        QCOMPARE(h.window.bands().current().Kind, BandKind::LowCut);
+        QCOMPARE(h.bands().current().Kind, BandKind::LowCut);
         MainWindowHarness::drag(c.frequencyKnob, {200, 241});
         QCOMPARE(c.frequencyKnob->value(), 54); // 230 Hz at most
         QCOMPARE(int(h.model.store().value(0, 0, 0x01)), 54);
@@ -460,7 +460,7 @@ private Q_SLOTS:
         MainWindowHarness::click(c.groupTabs[group]);
         h.sim.clearReceivedFrames();
         const EqGroup& g = EqGroupTable::instance().group(group);
-        QCOMPARE(h.window.bands().band(0).Address, g.firstBand);
+        QCOMPARE(h.bands().band(0).Address, g.firstBand);
         MainWindowHarness::drag(c.gainKnob, {60});
         QCOMPARE(int(h.model.store().value(1, 3, g.firstBand)), 60);
         QCOMPARE(
@@ -491,7 +491,7 @@ private Q_SLOTS:
         for (int step = 0; step < stepsLeft; ++step) {
             MainWindowHarness::click(c.previousBand);
         }
-        const EqBand& band = h.window.bands().current();
+        const EqBand& band = h.bands().current();
         QVERIFY(band.Kind != BandKind::Peaking);
         QCOMPARE(c.frequencyKnob->value(), int(h.model.store().value(0, 0, band.Address)));
         QCOMPARE(c.gainKnob->value(), 75); // 0 dB
@@ -522,7 +522,7 @@ private Q_SLOTS:
         QVERIFY(!c.bandPanel->isVisibleTo(&h.window));
         QTest::mousePress(c.panelTabStrips[0], Qt::LeftButton, {}, press);
         const int shown = tab < 0 ? 0 : tab;
-        QCOMPARE(h.window.commands().currentTab(), shown);
+        QCOMPARE(h.commands().currentTab(), shown);
         for (int k = 0; k < 3; ++k) {
             QCOMPARE(c.parameterPanels[k]->isVisibleTo(&h.window), k == shown);
         }
@@ -559,16 +559,16 @@ private Q_SLOTS:
     {
         MainWindowHarness h;
         QTemporaryDir folder;
-        h.window.commIndicator().setLogFile(CommLogFile(folder.path(), folder.path()));
+        h.commIndicator().setLogFile(CommLogFile(folder.path(), folder.path()));
         // Only the lower-case letters are commands.
         QTest::keyClicks(&h.window, QStringLiteral("WQx"));
-        QVERIFY(!h.window.commIndicator().isVisible());
+        QVERIFY(!h.commIndicator().isVisible());
         QVERIFY(h.messages.shown.isEmpty());
         QTest::keyClicks(&h.window, QStringLiteral("q"));
         QCOMPARE(h.messages.texts(),
                  QStringList{QStringLiteral("Please get your device online first. ")});
         QTest::keyClicks(&h.window, QStringLiteral("w"));
-        QVERIFY(h.window.commIndicator().isVisible());
+        QVERIFY(h.commIndicator().isVisible());
     }
 };
 

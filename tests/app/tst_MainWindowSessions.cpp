@@ -63,7 +63,7 @@ private Q_SLOTS:
         MainWindowHarness::click(c.redoButton); // redo
         QCOMPARE(master->value(), edited);
         QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(0, 0, 0xC0, edited)});
-        QCOMPARE(h.window.undoHistory().UndoPos(), 0);
+        QCOMPARE(h.undoHistory().UndoPos(), 0);
     }
 
     void aDragIsOneUndoPointAndQuietSecondsSeparateThem()
@@ -72,10 +72,10 @@ private Q_SLOTS:
         SkinnedSlider* fader = h.c().sliders[25];
         MainWindowHarness::drag(fader, {24});
         MainWindowHarness::drag(fader, {28}); // within the second: the same burst
-        QCOMPARE(h.window.undoHistory().UndoPos(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!h.window.undoHistory().isEditPending(), 3000);
+        QCOMPARE(h.undoHistory().UndoPos(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!h.undoHistory().isEditPending(), 3000);
         MainWindowHarness::drag(fader, {32});
-        QCOMPARE(h.window.undoHistory().UndoPos(), 1);
+        QCOMPARE(h.undoHistory().UndoPos(), 1);
         MainWindowHarness::click(h.c().undoButton);
         QVERIFY(qAbs(fader->value() - 28) <= 1);
     }
@@ -90,9 +90,9 @@ private Q_SLOTS:
             c.fourWayDisplay->setValue(0);
             MainWindowHarness::click(c.fourWayDown);
         }
-        QCOMPARE(h.window.undoHistory().UndoPos(), UndoHistory::SlotCount - 1);
+        QCOMPARE(h.undoHistory().UndoPos(), UndoHistory::SlotCount - 1);
         int undone = 0;
-        while (h.window.undoHistory().UndoPos() >= 0 && undone < 40) {
+        while (h.undoHistory().UndoPos() >= 0 && undone < 40) {
             MainWindowHarness::click(c.undoButton);
             ++undone;
         }
@@ -141,7 +141,7 @@ private Q_SLOTS:
         QCOMPARE(h.sim.receivedFrames()[25].type, 4);
         QCOMPARE(h.sim.receivedFrames().back().type, 1);
         QCOMPARE(h.sim.memory().store().value(0, 0, 0x40), quint8(33));
-        QCOMPARE(h.window.undoHistory().UndoPos(), -1);
+        QCOMPARE(h.undoHistory().UndoPos(), -1);
         QVERIFY(h.messages.shown.isEmpty());
         QVERIFY(!h.c().transferProgress->isVisible());
         QVERIFY(h.window.isEnabled());
@@ -232,7 +232,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString saved = dir.filePath(QStringLiteral("mine.PA"));
         h.files.savePath = saved;
-        QVERIFY(QCoro::waitFor(h.window.supervisor().Handshake()));
+        QVERIFY(QCoro::waitFor(h.supervisor().Handshake()));
         QList<ReconnectQuestion*> asked = h.window.findChildren<ReconnectQuestion*>();
         QCOMPARE(asked.size(), answer.isEmpty() ? 0 : 1);
         if (!answer.isEmpty()) {
@@ -255,7 +255,7 @@ private Q_SLOTS:
         QCOMPARE(int(h.sim.memory().store().value(0, 0, 0x53)), 21);
         QCOMPARE(QFile::exists(saved), answer == ReconnectQuestion::saveText());
         QVERIFY(h.messages.shown.isEmpty());
-        QVERIFY(!h.window.supervisor().awaitsOfflineAnswer());
+        QVERIFY(!h.supervisor().awaitsOfflineAnswer());
     }
 
     // After the upload button the processor is read back: aux music volume (0x0B, in mode 0's
@@ -361,7 +361,7 @@ private Q_SLOTS:
             QTest::mouseClick(h->c().uploadButton, Qt::LeftButton, {}, QPoint(5, 5));
             QVERIFY(h->window.bulk().isActive());
         } else if (sequence == u"sync") {
-            h->window.supervisor().Handshake();
+            h->supervisor().Handshake();
             QTRY_VERIFY(h->window.bulk().isActive()); // past the handshake frame
         } else {
             QTest::keyClick(&h->window, 'q');
@@ -387,7 +387,7 @@ private Q_SLOTS:
         quick.scale = 0.1;
         MainWindowHarnessOf<WatchedBoxes> h(quick);
         h.messages.setOwner(&h.window);
-        h.window.supervisor().start();
+        h.supervisor().start();
         QTRY_VERIFY(h.link.isOnline() && !h.link.isBusy());
         SkinnedSlider* gain = h.c().gainKnob; // the selected band's
         MainWindowHarness::drag(gain, {60});

@@ -70,7 +70,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, addresses);
         MainWindowHarness h;
         QVERIFY(h.goOnline());
-        h.window.commands().selectGroup(group);
+        h.commands().selectGroup(group);
         for (int address : addresses) {
             h.model.store().setFields(0, address, {100, 20, 30});
         }
@@ -90,7 +90,7 @@ private Q_SLOTS:
             h.sim.memory().store().setFields(0, address, {100, 20, 30});
         }
         QTimer::singleShot(0, &h.window, [&h] {
-            h.window.commands().selectGroup(1);
+            h.commands().selectGroup(1);
             MainWindowHarness::click(h.c().modeDown);
         });
         MainWindowHarness::click(h.c().groupResetButton);
@@ -154,19 +154,19 @@ private Q_SLOTS:
         QFETCH(int, undoPos);
         MainWindowHarness h;
         QVERIFY(h.goOnline());
-        h.window.commands().selectGroup(group);
+        h.commands().selectGroup(group);
         for (int address : EqGroupTable::instance().group(group).resetAddresses()) {
             h.model.store().setFields(0, address, {90, 30, 20});
             h.sim.memory().store().setFields(0, address, {90, 30, 20});
         }
         if (QTest::currentDataTag() == QByteArrayLiteral("undo is refused and changes nothing")) {
-            h.window.undoHistory().SaveUndo();
+            h.undoHistory().SaveUndo();
         }
         ParamStore before = h.model.store();
         before.setValue(0, 0, 0x14, 1); // the slow two-way button's own write
         const int beforeMode = h.model.currentMode();
 
-        h.window.commands().showParameterPanels();
+        h.commands().showParameterPanels();
         h.sim.setLatencyMs(100);
         bool ran = false;
         QTimer::singleShot(30, &h.window, [&] {
@@ -185,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(h.sim.memory().currentMode(), h.model.currentMode());
         const bool changed = !(h.model.store() == before) || h.model.currentMode() != beforeMode;
         QCOMPARE(changed, !sentAfter.isEmpty());
-        QCOMPARE(h.window.undoHistory().UndoPos(), undoPos);
+        QCOMPARE(h.undoHistory().UndoPos(), undoPos);
         QVERIFY(h.window.isEnabled());
         QVERIFY(h.link.isOnline());
     }
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QTest::mouseRelease(reset, Qt::LeftButton, {}, releasedAt);
         QCOMPARE(h.model.store() == before, !resets);
         QCOMPARE(h.sim.receivedFrames().isEmpty(), !resets);
-        QCOMPARE(h.window.undoHistory().UndoPos(), resets ? 0 : -1);
+        QCOMPARE(h.undoHistory().UndoPos(), resets ? 0 : -1);
     }
 
     void toneReachesTheNextUpload()

@@ -39,7 +39,7 @@ private Q_SLOTS:
                          "Filter 2: ON PK Fc 1000 Hz Gain 3.0 dB Q 1.0\n");
         text.close();
         h.files.openPath = file;
-        RoomEqActions& room = h.window.roomEq();
+        RoomEqActions& room = h.roomEq();
         if (fit) {
             room.loadMeasurement();
             room.fitToMeasurement();
@@ -59,7 +59,7 @@ private Q_SLOTS:
         }
         QVERIFY(expected.size() >= 2);
         QCOMPARE(h.frames(), online ? expected : QStringList());
-        QCOMPARE(h.window.undoHistory().UndoPos(), 0);
+        QCOMPARE(h.undoHistory().UndoPos(), 0);
 
         MainWindowHarness::click(h.c().undoButton); // undo
         QVERIFY(h.model.store() == before);
@@ -72,7 +72,7 @@ private Q_SLOTS:
         auto* graph = qobject_cast<EqGraphView*>(h.c().graph);
         QVERIFY(graph);
         const ParamStore before = h.model.store();
-        const EqBand& band = h.window.bands().current();
+        const EqBand& band = h.bands().current();
         const QPoint beside(qRound(graph->geometry().FreqToX(band.Frequency)) + 30,
                             qRound(graph->geometry().DbToY(band.Gain)));
         QTest::mouseClick(graph, Qt::RightButton, {}, beside);

@@ -17,7 +17,7 @@ namespace {
 QList<QWidget*> scaledControls(MainWindowHarness& h)
 {
     QList<QWidget*> controls;
-    for (const Form::Entry& entry : h.window.form().entries()) {
+    for (const Form::Entry& entry : h.form().entries()) {
         auto* widget = qobject_cast<QWidget*>(entry.object.data());
         if (widget && widget != h.c().groupMarker && widget != h.c().transferProgress) {
             controls.append(widget);
@@ -63,7 +63,7 @@ private Q_SLOTS:
         const double sy = size.height() / 900.0;
         h.window.resize(size);
         for (QWidget* control : scaledControls(h)) {
-            const QRectF design = h.window.layout().designGeometry(control);
+            const QRectF design = h.layout().designGeometry(control);
             const QRectF now = WindowLayout::twipsGeometry(control);
             // Plain widgets sit on whole pixels: one pixel of slack.
             const double slack = TwipsPerPixel;
@@ -117,8 +117,7 @@ private Q_SLOTS:
         h.window.resize(700, 500);
         h.window.resize(1582, 900);
         for (QWidget* control : scaledControls(h)) {
-            QCOMPARE(WindowLayout::twipsGeometry(control),
-                     h.window.layout().designGeometry(control));
+            QCOMPARE(WindowLayout::twipsGeometry(control), h.layout().designGeometry(control));
         }
     }
 

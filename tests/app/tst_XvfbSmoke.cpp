@@ -94,7 +94,7 @@ void tst_XvfbSmoke::faderDraggedWithTheMouseReachesTheProcessor()
     frmEQ layout(model, skin, link, messages, files);
     QString error;
     QVERIFY2(layout.load(error), qPrintable(error));
-    const MainWindowControls& c = layout.controls();
+    const MainWindowControls& c = MainWindowProbe::controls(layout);
     SkinnedSlider* fader = c.sliders[FaderIndex];
     const auto inWindow = [&layout](QWidget* control, QPoint point) {
         return control->mapTo(&layout, point);

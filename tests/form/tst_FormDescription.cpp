@@ -1,5 +1,6 @@
 #include "FormDescription.h"
 #include "FormPropertyReader.h"
+#include "FormText.h"
 
 #include <QTest>
 
@@ -61,10 +62,10 @@ private slots:
         FormError error;
         const auto form = FormDescription::parse(Sample, QStringLiteral("main.frm"), error);
         QVERIFY(form);
-        const QString text = form->toText();
+        const QString text = formText(*form);
         const auto again = FormDescription::parse(text, QStringLiteral("again.frm"), error);
         QVERIFY2(again, qPrintable(error.toString()));
-        QCOMPARE(again->toText(), text);
+        QCOMPARE(formText(*again), text);
         QVERIFY2(text.contains(u"   Begin ZEV_Studio.ScrollBar MyScrollBar(17)\n"),
                  qPrintable(text));
         QVERIFY(text.contains(u"Left = 1800  Top = 7200  Width = 2385.5  Height = 435\n"));

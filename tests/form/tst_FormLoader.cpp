@@ -1,7 +1,9 @@
 #include "C_ProgressBar.h"
 #include "FormLoader.h"
 #include "FormPropertyReader.h"
+#include "FormText.h"
 #include "FormTimer.h"
+#include "FormWriteBack.h"
 #include "ShowNumber.h"
 #include "SimpControl.h"
 #include "SkinnedFormClasses.h"
@@ -67,6 +69,7 @@ struct Fixture
     SkinImages skin;
     QWidget window;
     FormLoader loader;
+    std::optional<FormDescription> design; // the one loaded last
 
     Fixture()
     {
@@ -76,8 +79,8 @@ struct Fixture
     }
     std::unique_ptr<Form> load(const QString& text, FormError& error)
     {
-        const auto description = FormDescription::parse(text, QStringLiteral("main.frm"), error);
-        return description ? loader.load(*description, &window, error) : nullptr;
+        design = FormDescription::parse(text, QStringLiteral("main.frm"), error);
+        return design ? loader.load(*design, &window, error) : nullptr;
     }
     int builtWidgets() const { return int(window.findChildren<QWidget*>().size()); }
 };
@@ -110,7 +113,7 @@ private slots:
         QVERIFY(frame && slider);
         QCOMPARE(slider->parentWidget(), frame);
         QCOMPARE(slider->geometry(), QRect(120, 50, 159, 29));
-        QCOMPARE(form->designGeometry(slider), QRectF(1800, 750, 2385, 435));
+        QCOMPARE(designGeometry(*form, *f.design, slider), QRectF(1800, 750, 2385, 435));
         QCOMPARE(slider->tagNew(), QStringLiteral("Group,&H00"));
         QCOMPARE(slider->value(), 80);
 
@@ -133,10 +136,12 @@ private slots:
         QVERIFY(keepAlive);
         QVERIFY2(!keepAlive->isActive(), "timers are made stopped");
         QCOMPARE(keepAlive->interval(), 1000);
-        QVERIFY(form->timerEnabledAtStart(QStringLiteral("tmrKeepConnect")));
-        QVERIFY(!form->timerEnabledAtStart(QStringLiteral("tmrEnd")));
-        QCOMPARE(form->timerNote(QStringLiteral("tmrKeepConnect")),
-                 QStringLiteral("keep-alive once a second"));
+        const auto* keepAliveDesign = form->find<FormTimer>(QStringLiteral("tmrKeepConnect"));
+        const auto* endDesign = form->find<FormTimer>(QStringLiteral("tmrEnd"));
+        QVERIFY(keepAliveDesign && endDesign);
+        QVERIFY(keepAliveDesign->enabledAtStart());
+        QVERIFY(!endDesign->enabledAtStart());
+        QCOMPARE(keepAliveDesign->note(), QStringLiteral("keep-alive once a second"));
     }
 
     void aHiddenFrameHidesItsControls()
@@ -251,7 +256,8 @@ private slots:
         FormError error;
         const auto form = f.load(Design, error);
         QVERIFY(form);
-        const FormDescription written = form->describe(QStringLiteral("written.frm"));
+        const FormDescription written =
+            describeForm(*form, *f.design, QStringLiteral("written.frm"));
         QCOMPARE(keys(written.nodes[0].children[0]),
                  (QStringList{"ChangeMinMax", "MaxValue", "MinPos", "MaxPos", "Value", "Enabled",
                               "StableOtherPos", "ValueOffset", "BackPic", "BarPic", "DisplayType",
@@ -263,11 +269,11 @@ private slots:
                                                       "Div10", "BackPic", "TagNew"}));
         QCOMPARE(keys(written.nodes[3]), QStringList{"Visible"});
 
-        const QString text = written.toText();
+        const QString text = formText(written);
         Fixture other;
         const auto again = other.load(text, error);
         QVERIFY2(again, qPrintable(error.toString() + u'\n' + text));
-        QCOMPARE(again->describe().toText(), text);
+        QCOMPARE(formText(describeForm(*again, *other.design)), text);
         QCOMPARE(other.builtWidgets(), f.builtWidgets());
     }
 

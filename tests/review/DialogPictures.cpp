@@ -61,13 +61,13 @@ void drawDialogPictures(PictureFolder& folder)
     folder.save(QStringLiteral("dialog-menushow"), menuPicture);
     menu.hide();
 
-    CommIndicator& log = h.window.commIndicator();
+    CommIndicator& log = h.commIndicator();
     log.setLogFile(CommLogFile(logFolder.path(), logFolder.path()));
     log.open();
     h.link.setOnline(false);
     // The handshake and the whole synchronisation, logged.
-    QCoro::waitFor(h.window.supervisor().Handshake());
-    h.window.supervisor().start();
+    QCoro::waitFor(h.supervisor().Handshake());
+    h.supervisor().start();
     QTest::qWait(2300); // two keep-alives and their echoes
     const QImage logPicture = log.grab().toImage();
     folder.save(QStringLiteral("dialog-commlog"), logPicture);

@@ -53,7 +53,7 @@ void storeBands(MainWindowHarness& h, const BandBytes (&bands)[N], int bypassAdd
 // Selects a band the way the user does: a press on its marker.
 void pressMarker(MainWindowHarness& h, EqGraphView* graph, int record)
 {
-    const EqBand& band = h.window.bands().band(record);
+    const EqBand& band = h.bands().band(record);
     const QPoint at(qRound(graph->geometry().FreqToX(band.Frequency)),
                     qRound(graph->geometry().DbToY(band.Gain)));
     QTest::mousePress(graph, Qt::LeftButton, {}, at);
@@ -108,7 +108,7 @@ void drawGraphPictures(PictureFolder& folder)
     h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     saveGraph(folder, h, graph, QStringLiteral("graph-music-bypassed"));
 
-    h.window.commands().selectGroup(3);
+    h.commands().selectGroup(3);
     storeBands(h, EffectBands, 0x88);
     saveGraph(folder, h, graph, QStringLiteral("graph-effect"));
     pressMarker(h, graph, 0);

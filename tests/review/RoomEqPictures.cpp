@@ -62,7 +62,7 @@ void drawRoomEqPictures(PictureFolder& folder)
         return;
     }
     h.model.store().setValue(0, 0, 0x02, 1); // the music EQ on: no banner
-    RoomEqActions& actions = h.window.roomEq();
+    RoomEqActions& actions = h.roomEq();
 
     // The measured room, the house curve, and the music group fitted to correct it.
     h.files.openPath = room;
@@ -80,7 +80,7 @@ void drawRoomEqPictures(PictureFolder& folder)
     folder.save(QStringLiteral("roomeq-import-music"), graph->grab().toImage());
 
     // The effect group fitted to the room, its cuts drawn apart.
-    h.window.commands().selectGroup(3);
+    h.commands().selectGroup(3);
     h.model.store().setValue(0, 0, 0x88, 1);
     h.files.openPath = room;
     actions.loadMeasurement();

@@ -13,7 +13,7 @@ QImage tabStrips(MainWindowHarness& h)
 {
     const MainWindowControls& c = h.c();
     // The toolbar and the rail under it, where the group marker rides.
-    const auto* toolbar = h.window.form().find<SimpControl>(QStringLiteral("SimpControl1"));
+    const auto* toolbar = h.form().find<SimpControl>(QStringLiteral("SimpControl1"));
     const QRect strip = toolbar->geometry().united(c.groupMarker->geometry());
     QImage sheet(strip.width(), strip.height() * MainWindowControls::GroupTabCount,
                  QImage::Format_RGB32);

@@ -51,8 +51,8 @@ void drawWindowPictures(PictureFolder& folder)
     MainWindowHarness::click(h.c().panelsTab);
     for (int tab = 0; tab < MainWindowControls::PanelCount; ++tab) {
         // The tab strip is drawn into every panel's art; press the tab on the panel shown.
-        QTest::mousePress(h.c().panelTabStrips[h.window.commands().currentTab()], Qt::LeftButton,
-                          {}, QPoint(760 + 120 * tab, 36));
+        QTest::mousePress(h.c().panelTabStrips[h.commands().currentTab()], Qt::LeftButton, {},
+                          QPoint(760 + 120 * tab, 36));
         folder.save(QStringLiteral("window-panel-%1").arg(tab), h.window.grab().toImage());
     }
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -17,7 +18,7 @@ QColor withAlpha(QColor c, int alpha)
 
 int clampChannel(double v)
 {
-    return std::clamp(static_cast<int>(v + 0.5), 0, 255);
+    return int(std::clamp(std::lround(v), 0L, 255L));
 }
 
 bool holdsCjk(const QString& text)
