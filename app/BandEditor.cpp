@@ -178,7 +178,7 @@ void BandEditor::knobChanged(int field)
     const auto byte = quint8(knob->value());
     m_bands.setCurrentField(field, byte);
     const int mode = m_model.currentMode();
-    m_model.store().setValue(field, mode, band.Address, byte);
+    m_model.setValue(field, mode, band.Address, byte);
     m_refresh(RefreshFlags::Curve | RefreshFlags::BandReadouts, m_bands.CurrentBand());
     m_sender.sendWhileDisabled(knob, mode, band.Address, Frames::StoredBytes);
 }
@@ -196,8 +196,7 @@ void BandEditor::bypassClicked()
     m_undo.SaveUndo();
     SimpControl* button = m_controls.bypassButton;
     if (m_bypassAddress != EqGroup::None) {
-        m_model.store().setValue(0, m_model.currentMode(), m_bypassAddress,
-                                 quint8(button->value()));
+        m_model.setValue(0, m_model.currentMode(), m_bypassAddress, quint8(button->value()));
         m_sender.sendWithWindowDisabled(m_model.currentMode(), m_bypassAddress, button->value());
     } else {
         button->setValue(0);

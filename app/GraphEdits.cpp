@@ -81,8 +81,7 @@ void GraphEdits::moved(QPointF point, bool fine)
         return; // no undo point, no redraw, no frame
     }
     m_undo.NoteChange();
-    model.store().setValue(0, mode, address, dragged.frequencyIndex);
-    model.store().setValue(1, mode, address, dragged.gainByte);
+    model.setFields(mode, address, {dragged.frequencyIndex, dragged.gainByte, stored[2]});
     bands.setCurrentField(0, dragged.frequencyIndex);
     bands.setCurrentField(1, dragged.gainByte);
     // Sent once the events waiting have run: however fast the mouse, one send per turn.

@@ -139,8 +139,7 @@ QCoro::Task<> MainCommands::stepInput(int element)
     SimpControl* arrow = m_controls.inputArrows[element];
     arrow->setControlEnabled(false);
     const int address = m_bindings.input;
-    ParamStore& store = m_model.store();
-    const int before = store.value(0, 0, address);
+    const int before = m_model.store().value(0, 0, address);
     int after = before;
     if (element == 1 && before < ParamRanges::InputMax) {
         after = before + 1;
@@ -148,7 +147,7 @@ QCoro::Task<> MainCommands::stepInput(int element)
         after = before - 1;
     }
     if (after != before) {
-        store.setValue(0, 0, address, quint8(after));
+        m_model.setValue(0, 0, address, quint8(after));
         m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
         co_await m_sender.write(0, address, after);
     }
@@ -158,12 +157,11 @@ QCoro::Task<> MainCommands::stepInput(int element)
 void MainCommands::stepStartMode(int element)
 {
     const int address = m_bindings.startMode;
-    ParamStore& store = m_model.store();
-    const int byte = store.value(0, 0, address);
+    const int byte = m_model.store().value(0, 0, address);
     if (element == 1 && byte < ParamRanges::StartModeMax) {
-        store.setValue(0, 0, address, quint8(byte + 1));
+        m_model.setValue(0, 0, address, quint8(byte + 1));
     } else if (element == 0 && byte > 0) {
-        store.setValue(0, 0, address, quint8(byte - 1));
+        m_model.setValue(0, 0, address, quint8(byte - 1));
     }
     // Not sent: the processor gets it with the next whole upload.
     m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
@@ -171,7 +169,7 @@ void MainCommands::stepStartMode(int element)
 
 void MainCommands::setSaveMode(int element)
 {
-    m_model.store().setValue(0, 0, m_bindings.saveMode, quint8(element));
+    m_model.setValue(0, 0, m_bindings.saveMode, quint8(element));
     m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
 }
 
@@ -179,7 +177,7 @@ void MainCommands::setModeChange(int element)
 {
     SimpControl* button = m_controls.modeChangeButtons[element];
     const int address = m_bindings.modeChange;
-    m_model.store().setValue(0, 0, address, quint8(element));
+    m_model.setValue(0, 0, address, quint8(element));
     m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
     m_sender.sendWhileDisabled(button, 0, address, element);
 }
@@ -192,7 +190,7 @@ void MainCommands::stepFourWay(int delta)
     }
     display->setValue(qBound(0, display->value() + delta, ParamRanges::FourWayMax));
     const int address = m_bindings.fourWay;
-    m_model.store().setValue(0, 0, address, quint8(display->value()));
+    m_model.setValue(0, 0, address, quint8(display->value()));
     m_sender.sendWithWindowDisabled(0, address, display->value());
 }
 
@@ -221,7 +219,7 @@ QCoro::Task<> MainCommands::toneMoved()
     if (sent) {
         // The next whole upload carries the key the processor now has, not the one read when
         // the link came up.
-        m_model.store().setValue(0, 0, ParamRanges::ToneAddress, quint8(value));
+        m_model.setValue(0, 0, ParamRanges::ToneAddress, quint8(value));
     }
 }
 
@@ -229,7 +227,7 @@ void MainCommands::toneReturnedToNeutral()
 {
     // The processor's notification: its key is neutral again, and so is the stored byte.
     m_controls.toneKey->setValue(ParamRanges::ToneNeutral);
-    m_model.store().setValue(0, 0, ParamRanges::ToneAddress, ParamRanges::ToneNeutral);
+    m_model.setValue(0, 0, ParamRanges::ToneAddress, ParamRanges::ToneNeutral);
 }
 
 void MainCommands::toneResetTick()

@@ -115,7 +115,7 @@ void NumericBandEntry::commit()
     }
     const int mode = model.currentMode();
     m_bands.setCurrentBand(target.band);
-    model.store().setValue(target.field, mode, target.address, result.byte);
+    model.setValue(target.field, mode, target.address, result.byte);
     m_refresh(RefreshFlags::BandList | RefreshFlags::Curve | RefreshFlags::Knobs |
                   RefreshFlags::BandReadouts,
               RefreshFlags::AllAddresses);

@@ -66,7 +66,7 @@ void ParameterEdits::sliderMoved(int index)
     SkinnedSlider* slider = m_controls.sliders[index];
     m_undo.NoteChange();
     const int mode = m_model.slotMode(binding->address);
-    m_model.store().setValue(0, mode, binding->address, quint8(slider->value()));
+    m_model.setValue(0, mode, binding->address, quint8(slider->value()));
     m_refresh(RefreshFlags::Displays, binding->address);
     if (index >= FirstUnsentSlider && index <= LastUnsentSlider) {
         return;
@@ -79,7 +79,7 @@ void ParameterEdits::buttonClicked(int index)
     SimpControl* button = m_controls.twoWayButtons[index];
     const int address = m_bindings.buttons[index];
     const int mode = m_model.currentMode();
-    m_model.store().setValue(0, mode, address, quint8(index % 2));
+    m_model.setValue(0, mode, address, quint8(index % 2));
     m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
     m_sender.sendWhileDisabled(button, mode, address, Frames::StoredBytes);
 }
@@ -140,11 +140,11 @@ QCoro::Task<> ParameterEdits::lockClicked()
     const int value = 1 - previous;
     lock->setValue(value);
     const int address = m_bindings.lock;
-    m_model.store().setValue(0, 0, address, quint8(value));
+    m_model.setValue(0, 0, address, quint8(value));
     const bool sent = co_await m_sender.sendWithWindowDisabled(0, address, value);
     if (!sent) {
         // The processor kept its lock (the failure has been told); so does the program.
         lock->setValue(previous);
-        m_model.store().setValue(0, 0, address, quint8(previous));
+        m_model.setValue(0, 0, address, quint8(previous));
     }
 }

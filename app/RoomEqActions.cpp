@@ -154,7 +154,9 @@ void RoomEqActions::applyFit(const Wish& wish, const FilterList& seed)
     }
     // One undo step, sent as a group reset is.
     m_context.undo.SaveUndo();
-    fitted.bands.writeChanges(model.store(), mode, before);
+    ParamStore written = model.store();
+    fitted.bands.writeChanges(written, mode, before);
+    model.setStore(written);
     m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     m_context.sender.sendAddresses(mode, changed);
 }
