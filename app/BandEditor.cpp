@@ -114,7 +114,7 @@ void BandEditor::SelectBand(int index)
         ShowBandIndicator();
         ShowBandDots();
     }
-    m_refresh(RefreshFlags::Curve, RefreshFlags::AllAddresses);
+    m_refresh(Refresh::Curve);
 }
 
 void BandEditor::bindGroup()
@@ -179,7 +179,7 @@ void BandEditor::knobChanged(int field)
     m_bands.setCurrentField(field, byte);
     const int mode = m_model.currentMode();
     m_model.setValue(field, mode, band.Address, byte);
-    m_refresh(RefreshFlags::Curve | RefreshFlags::BandReadouts, m_bands.CurrentBand());
+    m_refresh(Refresh::Curve);
     m_sender.sendWhileDisabled(knob, mode, band.Address, Frames::StoredBytes);
 }
 
@@ -188,7 +188,7 @@ void BandEditor::step(int band)
     m_bands.setCurrentBand(band);
     ShowBandIndicator();
     ShowBandDots();
-    m_refresh(RefreshFlags::Curve | RefreshFlags::Knobs, RefreshFlags::AllAddresses);
+    m_refresh(Refresh::Curve | Refresh::Knobs);
 }
 
 void BandEditor::bypassClicked()
@@ -201,5 +201,5 @@ void BandEditor::bypassClicked()
     } else {
         button->setValue(0);
     }
-    m_refresh(RefreshFlags::Curve, RefreshFlags::AllAddresses);
+    m_refresh(Refresh::Curve);
 }

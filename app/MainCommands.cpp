@@ -102,7 +102,7 @@ void MainCommands::selectGroup(int group)
     c.bandValueEntry->hide();
     placeGroupMarker();
     m_bands.bindGroup();
-    m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    m_refresh(Refresh::Everything);
 }
 
 void MainCommands::placeGroupMarker()
@@ -129,7 +129,7 @@ void MainCommands::stepMode(int delta, SimpControl* arrow)
     ParamModel& model = m_model;
     model.setCurrentMode(qBound(0, model.currentMode() + delta, ParamStore::ModeCount - 1));
     m_controls.modeNumber->setValue(model.currentMode());
-    m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    m_refresh(Refresh::Everything);
     // The processor switches modes even when the window's mode stayed at its limit.
     m_sender.sendWhileDisabled(arrow, model.currentMode(), 0, 0, Frames::Type::ModeSelect);
 }
@@ -148,7 +148,6 @@ QCoro::Task<> MainCommands::stepInput(int element)
     }
     if (after != before) {
         m_model.setValue(0, 0, address, quint8(after));
-        m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
         co_await m_sender.write(0, address, after);
     }
     arrow->setControlEnabled(true);
@@ -164,13 +163,11 @@ void MainCommands::stepStartMode(int element)
         m_model.setValue(0, 0, address, quint8(byte - 1));
     }
     // Not sent: the processor gets it with the next whole upload.
-    m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
 }
 
 void MainCommands::setSaveMode(int element)
 {
     m_model.setValue(0, 0, m_bindings.saveMode, quint8(element));
-    m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
 }
 
 void MainCommands::setModeChange(int element)
@@ -178,7 +175,6 @@ void MainCommands::setModeChange(int element)
     SimpControl* button = m_controls.modeChangeButtons[element];
     const int address = m_bindings.modeChange;
     m_model.setValue(0, 0, address, quint8(element));
-    m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
     m_sender.sendWhileDisabled(button, 0, address, element);
 }
 
@@ -202,7 +198,8 @@ void MainCommands::resetGroup()
     const int mode = model.currentMode();
     m_undo.SaveUndo();
     model.InitDefaults(ParamModel::EqGroupReset);
-    m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    // The bound controls have followed the store; the band list and curve are drawn from it.
+    m_refresh(Refresh::BandList | Refresh::Curve);
     m_sender.sendAddresses(mode, EqGroupTable::instance().group(group).resetAddresses());
 }
 

@@ -157,7 +157,6 @@ void RoomEqActions::applyFit(const Wish& wish, const FilterList& seed)
     ParamStore written = model.store();
     fitted.bands.writeChanges(written, mode, before);
     model.setStore(written);
-    m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
     m_context.sender.sendAddresses(mode, changed);
 }
 
