@@ -112,8 +112,7 @@ bool frmEQ::load(QString& error, const QString& designFile)
         return false;
     }
     m_context.reset(new MainWindowContext{*this, *m_controls, *m_bindings, m_model, m_link,
-                                          m_sender, m_messages, m_undo, m_bands,
-                                          controlsRefresh()});
+                                          m_sender, m_messages, m_undo, m_bands});
     m_bandEditor = std::make_unique<BandEditor>(m_bands, m_model, m_undo, controlsRefresh(),
                                                 m_sender, BandEditor::Controls::of(*m_controls));
     m_refresher = std::make_unique<ControlRefresher>(*m_context, *m_bandEditor);
