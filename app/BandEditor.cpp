@@ -114,7 +114,7 @@ void BandEditor::SelectBand(int index)
         ShowBandIndicator();
         ShowBandDots();
     }
-    m_refresh(RefreshFlags::Curve, RefreshFlags::AllAddresses);
+    m_refresh(Refresh::Curve);
 }
 
 void BandEditor::bindGroup()
@@ -178,8 +178,8 @@ void BandEditor::knobChanged(int field)
     const auto byte = quint8(knob->value());
     m_bands.setCurrentField(field, byte);
     const int mode = m_model.currentMode();
-    m_model.store().setValue(field, mode, band.Address, byte);
-    m_refresh(RefreshFlags::Curve | RefreshFlags::BandReadouts, m_bands.CurrentBand());
+    m_model.setValue(field, mode, band.Address, byte);
+    m_refresh(Refresh::Curve);
     m_sender.sendWhileDisabled(knob, mode, band.Address, Frames::StoredBytes);
 }
 
@@ -188,7 +188,7 @@ void BandEditor::step(int band)
     m_bands.setCurrentBand(band);
     ShowBandIndicator();
     ShowBandDots();
-    m_refresh(RefreshFlags::Curve | RefreshFlags::Knobs, RefreshFlags::AllAddresses);
+    m_refresh(Refresh::Curve | Refresh::Knobs);
 }
 
 void BandEditor::bypassClicked()
@@ -196,11 +196,10 @@ void BandEditor::bypassClicked()
     m_undo.SaveUndo();
     SimpControl* button = m_controls.bypassButton;
     if (m_bypassAddress != EqGroup::None) {
-        m_model.store().setValue(0, m_model.currentMode(), m_bypassAddress,
-                                 quint8(button->value()));
+        m_model.setValue(0, m_model.currentMode(), m_bypassAddress, quint8(button->value()));
         m_sender.sendWithWindowDisabled(m_model.currentMode(), m_bypassAddress, button->value());
     } else {
         button->setValue(0);
     }
-    m_refresh(RefreshFlags::Curve, RefreshFlags::AllAddresses);
+    m_refresh(Refresh::Curve);
 }

@@ -19,15 +19,14 @@
 
 namespace {
 
-// A pair of selector buttons shows one stored byte: element 0 lit for 0, element 1 for 1; any
-// other byte leaves the pair as it is.
+constexpr int AnyByte = 0xFF; // the EQ on/off button shows whatever is stored
+
+// A pair of selector buttons shows one stored byte, 0 or 1: element 0 lit for 0, element 1 for 1.
 template <class Pair>
 void showPair(const Pair& pair, int byte)
 {
-    if (byte <= 1) {
-        pair[0]->setValue(1 - byte);
-        pair[1]->setValue(byte);
-    }
+    pair[0]->setValue(1 - byte);
+    pair[1]->setValue(byte);
 }
 
 } // namespace
@@ -37,38 +36,52 @@ ControlRefresher::ControlRefresher(MainWindowContext& context, BandEditor& bands
     , m_bands(bands)
 {}
 
-void ControlRefresher::RefreshControls(int flags, int filter)
+void ControlRefresher::RefreshControls(RefreshFlags flags)
 {
-    namespace Flag = RefreshFlags;
-    if (flags & Flag::BandList) {
+    if (flags & Refresh::BandList) {
         m_bands.LoadGroupBands();
         m_bands.ShowBandKnobs();
         m_bands.ShowBandIndicator();
     }
-    if (flags & Flag::Displays) {
-        refreshDisplays(filter);
+    if (flags & Refresh::Displays) {
+        refreshDisplays({});
     }
-    if (flags & Flag::Sliders) {
-        refreshSliders();
+    if (flags & Refresh::Sliders) {
+        refreshSliders({});
     }
-    if (flags & Flag::Buttons) {
-        refreshButtons();
+    if (flags & Refresh::Buttons) {
+        refreshButtons({});
     }
-    if (flags & Flag::BandReadouts) {
-        refreshBandReadouts(filter);
+    if (flags & Refresh::BandReadouts) {
+        refreshBandReadouts({});
     }
-    if (flags & Flag::Knobs) {
+    if (flags & Refresh::Knobs) {
         refreshKnobs();
     }
 }
 
-void ControlRefresher::refreshDisplays(int filter)
+void ControlRefresher::showAddress(int mode, int address)
+{
+    if (mode != m_context.model.slotMode(address)) {
+        return; // another mode's slot: nothing shows it
+    }
+    const Addresses written{address};
+    refreshDisplays(written);
+    refreshSliders(written);
+    refreshButtons(written);
+    refreshBandReadouts(written);
+    if (address == m_context.bands.current().Address) {
+        refreshKnobs();
+    }
+}
+
+void ControlRefresher::refreshDisplays(Addresses addresses)
 {
     ParamModel& model = m_context.model;
     const MainWindowControls& c = m_context.controls;
     for (std::size_t i = 0; i < c.digitDisplays.size(); ++i) {
         const auto& binding = m_context.bindings.displays[i];
-        if (!binding || (filter != RefreshFlags::AllAddresses && binding->address != filter)) {
+        if (!binding || !addresses.take(binding->address)) {
             continue;
         }
         c.digitDisplays[i]->setValue(
@@ -77,64 +90,78 @@ void ControlRefresher::refreshDisplays(int filter)
     }
 }
 
-void ControlRefresher::refreshSliders()
+void ControlRefresher::refreshSliders(Addresses addresses)
 {
     const ParamModel& model = m_context.model;
     const MainWindowControls& c = m_context.controls;
     for (std::size_t i = 0; i < c.sliders.size(); ++i) {
-        if (const auto& binding = m_context.bindings.sliders[i]) {
+        const auto& binding = m_context.bindings.sliders[i];
+        if (binding && addresses.take(binding->address)) {
             c.sliders[i]->setValue(
                 model.store().value(0, model.slotMode(binding->address), binding->address));
         }
     }
 }
 
-void ControlRefresher::refreshButtons()
+void ControlRefresher::refreshButtons(Addresses addresses)
 {
     const ParamModel& model = m_context.model;
     const ControlBindings& b = m_context.bindings;
     MainWindowControls& c = m_context.controls;
-    const auto common = [&model](int address) {
-        return model.store().value(0, 0, address);
-    };
     // A selector shows only the states it has pictures for; any other byte leaves it as it is.
-    if (const int input = common(b.input); input <= ParamRanges::InputMax) {
-        c.inputDisplay->setValue(input);
+    const auto shown = [&](int mode, int address, int highest) -> std::optional<int> {
+        const int byte = model.store().value(0, mode, address);
+        if (!addresses.take(address) || byte > highest) {
+            return std::nullopt;
+        }
+        return byte;
+    };
+    const int mode = model.currentMode();
+    if (const auto input = shown(0, b.input, ParamRanges::InputMax)) {
+        c.inputDisplay->setValue(*input);
     }
-    showPair(c.saveModeButtons, common(b.saveMode));
-    showPair(c.modeChangeButtons, common(b.modeChange));
+    if (const auto saveMode = shown(0, b.saveMode, 1)) {
+        showPair(c.saveModeButtons, *saveMode);
+    }
+    if (const auto modeChange = shown(0, b.modeChange, 1)) {
+        showPair(c.modeChangeButtons, *modeChange);
+    }
 
     const int bypass = m_bands.bypassAddress();
-    c.bypassButton->setValue(
-        bypass == EqGroup::None ? 0 : model.store().value(0, model.currentMode(), bypass));
+    if (bypass == EqGroup::None) {
+        if (!addresses.only) {
+            c.bypassButton->setValue(0);
+        }
+    } else if (const auto on = shown(mode, bypass, AnyByte)) {
+        c.bypassButton->setValue(*on);
+    }
 
     for (std::size_t i = 0; i < c.twoWayButtons.size(); ++i) {
-        const int byte = model.store().value(0, model.currentMode(), b.buttons[i]);
-        if (byte <= 1) {
-            c.twoWayButtons[i]->setValue(i % 2 == 0 ? 1 - byte : byte);
+        if (const auto byte = shown(mode, b.buttons[i], 1)) {
+            c.twoWayButtons[i]->setValue(i % 2 == 0 ? 1 - *byte : *byte);
         }
     }
-    if (const int startMode = common(b.startMode); startMode <= ParamRanges::StartModeMax) {
-        c.startModeDisplay->setValue(startMode);
+    if (const auto startMode = shown(0, b.startMode, ParamRanges::StartModeMax)) {
+        c.startModeDisplay->setValue(*startMode);
     }
-    if (const int fourWay = common(b.fourWay); fourWay <= ParamRanges::FourWayMax) {
-        c.fourWayDisplay->setValue(fourWay);
+    if (const auto fourWay = shown(0, b.fourWay, ParamRanges::FourWayMax)) {
+        c.fourWayDisplay->setValue(*fourWay);
     }
     // The lock shows the processor's lock state too, or its first press after a synchronisation
     // with a locked processor would lock it again instead of unlocking it.
-    if (const int lock = common(b.lock); lock <= 1) {
-        c.lockButton->setValue(lock);
+    if (const auto lock = shown(0, b.lock, 1)) {
+        c.lockButton->setValue(*lock);
     }
 }
 
-void ControlRefresher::refreshBandReadouts(int filter)
+void ControlRefresher::refreshBandReadouts(Addresses addresses)
 {
     m_bands.ShowBandDots();
     ParamModel& model = m_context.model;
     const MainWindowControls& c = m_context.controls;
     for (std::size_t i = 0; i < c.bandReadouts.size(); ++i) {
         const auto& binding = m_bands.readoutBinding(int(i));
-        if (binding && (filter == RefreshFlags::AllAddresses || binding->band == filter)) {
+        if (binding && addresses.take(binding->address)) {
             c.bandReadouts[i]->setValue(
                 BandTable::readout(model, model.currentMode(), binding->address, binding->field));
         }

@@ -81,13 +81,13 @@ void GraphEdits::moved(QPointF point, bool fine)
         return; // no undo point, no redraw, no frame
     }
     m_undo.NoteChange();
-    model.store().setValue(0, mode, address, dragged.frequencyIndex);
-    model.store().setValue(1, mode, address, dragged.gainByte);
+    // The band table first: the markers and read-outs that follow the store show both.
     bands.setCurrentField(0, dragged.frequencyIndex);
     bands.setCurrentField(1, dragged.gainByte);
+    model.setFields(mode, address, {dragged.frequencyIndex, dragged.gainByte, stored[2]});
     // Sent once the events waiting have run: however fast the mouse, one send per turn.
     m_graph.setPendingSendBand(band);
-    m_refresh(RefreshFlags::Curve | RefreshFlags::Knobs | RefreshFlags::BandReadouts, band);
+    m_refresh(Refresh::Curve);
 }
 
 void GraphEdits::StepTowardsClick()
@@ -133,7 +133,8 @@ void GraphEdits::keyDown(ArrowKey key)
     case ArrowKey::None:
         break;
     }
-    m_refresh(RefreshFlags::BandReadouts, m_bands.CurrentBand());
+    // At a limit nothing is written; the read-outs show the store all the same.
+    m_refresh(Refresh::BandReadouts);
 }
 
 void GraphEdits::stepQ(int steps)

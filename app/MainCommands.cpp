@@ -102,7 +102,7 @@ void MainCommands::selectGroup(int group)
     c.bandValueEntry->hide();
     placeGroupMarker();
     m_bands.bindGroup();
-    m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    m_refresh(Refresh::Everything);
 }
 
 void MainCommands::placeGroupMarker()
@@ -129,7 +129,7 @@ void MainCommands::stepMode(int delta, SimpControl* arrow)
     ParamModel& model = m_model;
     model.setCurrentMode(qBound(0, model.currentMode() + delta, ParamStore::ModeCount - 1));
     m_controls.modeNumber->setValue(model.currentMode());
-    m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    m_refresh(Refresh::Everything);
     // The processor switches modes even when the window's mode stayed at its limit.
     m_sender.sendWhileDisabled(arrow, model.currentMode(), 0, 0, Frames::Type::ModeSelect);
 }
@@ -139,8 +139,7 @@ QCoro::Task<> MainCommands::stepInput(int element)
     SimpControl* arrow = m_controls.inputArrows[element];
     arrow->setControlEnabled(false);
     const int address = m_bindings.input;
-    ParamStore& store = m_model.store();
-    const int before = store.value(0, 0, address);
+    const int before = m_model.store().value(0, 0, address);
     int after = before;
     if (element == 1 && before < ParamRanges::InputMax) {
         after = before + 1;
@@ -148,8 +147,7 @@ QCoro::Task<> MainCommands::stepInput(int element)
         after = before - 1;
     }
     if (after != before) {
-        store.setValue(0, 0, address, quint8(after));
-        m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+        m_model.setValue(0, 0, address, quint8(after));
         co_await m_sender.write(0, address, after);
     }
     arrow->setControlEnabled(true);
@@ -158,29 +156,25 @@ QCoro::Task<> MainCommands::stepInput(int element)
 void MainCommands::stepStartMode(int element)
 {
     const int address = m_bindings.startMode;
-    ParamStore& store = m_model.store();
-    const int byte = store.value(0, 0, address);
+    const int byte = m_model.store().value(0, 0, address);
     if (element == 1 && byte < ParamRanges::StartModeMax) {
-        store.setValue(0, 0, address, quint8(byte + 1));
+        m_model.setValue(0, 0, address, quint8(byte + 1));
     } else if (element == 0 && byte > 0) {
-        store.setValue(0, 0, address, quint8(byte - 1));
+        m_model.setValue(0, 0, address, quint8(byte - 1));
     }
     // Not sent: the processor gets it with the next whole upload.
-    m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
 }
 
 void MainCommands::setSaveMode(int element)
 {
-    m_model.store().setValue(0, 0, m_bindings.saveMode, quint8(element));
-    m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+    m_model.setValue(0, 0, m_bindings.saveMode, quint8(element));
 }
 
 void MainCommands::setModeChange(int element)
 {
     SimpControl* button = m_controls.modeChangeButtons[element];
     const int address = m_bindings.modeChange;
-    m_model.store().setValue(0, 0, address, quint8(element));
-    m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+    m_model.setValue(0, 0, address, quint8(element));
     m_sender.sendWhileDisabled(button, 0, address, element);
 }
 
@@ -192,7 +186,7 @@ void MainCommands::stepFourWay(int delta)
     }
     display->setValue(qBound(0, display->value() + delta, ParamRanges::FourWayMax));
     const int address = m_bindings.fourWay;
-    m_model.store().setValue(0, 0, address, quint8(display->value()));
+    m_model.setValue(0, 0, address, quint8(display->value()));
     m_sender.sendWithWindowDisabled(0, address, display->value());
 }
 
@@ -204,7 +198,8 @@ void MainCommands::resetGroup()
     const int mode = model.currentMode();
     m_undo.SaveUndo();
     model.InitDefaults(ParamModel::EqGroupReset);
-    m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    // The bound controls have followed the store; the band list and curve are drawn from it.
+    m_refresh(Refresh::BandList | Refresh::Curve);
     m_sender.sendAddresses(mode, EqGroupTable::instance().group(group).resetAddresses());
 }
 
@@ -221,7 +216,7 @@ QCoro::Task<> MainCommands::toneMoved()
     if (sent) {
         // The next whole upload carries the key the processor now has, not the one read when
         // the link came up.
-        m_model.store().setValue(0, 0, ParamRanges::ToneAddress, quint8(value));
+        m_model.setValue(0, 0, ParamRanges::ToneAddress, quint8(value));
     }
 }
 
@@ -229,7 +224,7 @@ void MainCommands::toneReturnedToNeutral()
 {
     // The processor's notification: its key is neutral again, and so is the stored byte.
     m_controls.toneKey->setValue(ParamRanges::ToneNeutral);
-    m_model.store().setValue(0, 0, ParamRanges::ToneAddress, ParamRanges::ToneNeutral);
+    m_model.setValue(0, 0, ParamRanges::ToneAddress, ParamRanges::ToneNeutral);
 }
 
 void MainCommands::toneResetTick()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "RefreshFlags.h"
-
 class BandTable;
 class DeviceLink;
 class EditSender;
@@ -13,8 +11,7 @@ struct ControlBindings;
 struct MainWindowControls;
 
 // What the main window's broader parts share: the window, its controls and their bindings, the
-// store, the link and how edits reach it, the undo history and the band table, and the one way
-// stored values reach the controls.
+// store, the link and how edits reach it, the undo history and the band table.
 struct MainWindowContext
 {
     QWidget& window;
@@ -26,7 +23,6 @@ struct MainWindowContext
     UserMessages& messages;
     UndoHistory& undo;
     BandTable& bands;
-    ControlsRefresh RefreshControls;
 
     bool online() const;
 };

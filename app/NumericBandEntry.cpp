@@ -115,10 +115,8 @@ void NumericBandEntry::commit()
     }
     const int mode = model.currentMode();
     m_bands.setCurrentBand(target.band);
-    model.store().setValue(target.field, mode, target.address, result.byte);
-    m_refresh(RefreshFlags::BandList | RefreshFlags::Curve | RefreshFlags::Knobs |
-                  RefreshFlags::BandReadouts,
-              RefreshFlags::AllAddresses);
+    model.setValue(target.field, mode, target.address, result.byte);
+    m_refresh(Refresh::BandList | Refresh::Curve);
     // On its way, or waiting its turn; the box closes without waiting for the answer.
     m_sender.write(mode, target.address, Frames::StoredBytes);
     discard();

@@ -66,8 +66,7 @@ void ParameterEdits::sliderMoved(int index)
     SkinnedSlider* slider = m_controls.sliders[index];
     m_undo.NoteChange();
     const int mode = m_model.slotMode(binding->address);
-    m_model.store().setValue(0, mode, binding->address, quint8(slider->value()));
-    m_refresh(RefreshFlags::Displays, binding->address);
+    m_model.setValue(0, mode, binding->address, quint8(slider->value()));
     if (index >= FirstUnsentSlider && index <= LastUnsentSlider) {
         return;
     }
@@ -79,8 +78,7 @@ void ParameterEdits::buttonClicked(int index)
     SimpControl* button = m_controls.twoWayButtons[index];
     const int address = m_bindings.buttons[index];
     const int mode = m_model.currentMode();
-    m_model.store().setValue(0, mode, address, quint8(index % 2));
-    m_refresh(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+    m_model.setValue(0, mode, address, quint8(index % 2));
     m_sender.sendWhileDisabled(button, mode, address, Frames::StoredBytes);
 }
 
@@ -99,8 +97,7 @@ QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
     UndoHistory& history = m_undo;
     if (!m_sender.online()) {
         if (std::optional<SnapshotRestore> restore = (history.*step)()) {
-            restore->finish();
-            m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+            restore->finish(); // the window follows the replaced store
         }
         co_return;
     }
@@ -125,7 +122,8 @@ QCoro::Task<> ParameterEdits::restore(HistoryStep step, SimpControl* button)
         }
     }
     m_window.setEnabled(true);
-    m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    // The bound controls have followed each address; the band list and curve are drawn from it.
+    m_refresh(Refresh::BandList | Refresh::Curve);
 }
 
 QCoro::Task<> ParameterEdits::lockClicked()
@@ -138,13 +136,11 @@ QCoro::Task<> ParameterEdits::lockClicked()
     SimpControl* lock = m_controls.lockButton;
     const int previous = lock->value();
     const int value = 1 - previous;
-    lock->setValue(value);
     const int address = m_bindings.lock;
-    m_model.store().setValue(0, 0, address, quint8(value));
+    m_model.setValue(0, 0, address, quint8(value));
     const bool sent = co_await m_sender.sendWithWindowDisabled(0, address, value);
     if (!sent) {
         // The processor kept its lock (the failure has been told); so does the program.
-        lock->setValue(previous);
-        m_model.store().setValue(0, 0, address, quint8(previous));
+        m_model.setValue(0, 0, address, quint8(previous));
     }
 }

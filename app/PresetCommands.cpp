@@ -85,8 +85,9 @@ QCoro::Task<bool> PresetCommands::checkUpload()
     const UploadCheck::Result check = co_await UploadCheck(m_link).run();
     m_window.setEnabled(true);
     if (!check.remaining.isEmpty()) {
-        // The store has taken what the processor holds; the window shows it.
-        m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+        // The store has taken what the processor holds, and the bound controls show it; the
+        // band list and curve are drawn from it.
+        m_refresh(Refresh::BandList | Refresh::Curve);
         m_messages.showMessage(UserMessages::Icon::Exclamation,
                                ReadBackReport::message(check.remaining));
     }
@@ -134,7 +135,6 @@ QCoro::Task<> PresetCommands::import()
     const ParamModel before = m_model;
     const ImportResult result = ImportPreset(path, m_model, m_messages).result;
     if (result == ImportResult::Imported) {
-        m_refresh(RefreshFlags::Everything, RefreshFlags::AllAddresses);
         showNotice(ImportNotice::text(before, m_model, m_lockAddress));
     }
     if (result == ImportResult::Imported || result == ImportResult::Failed) {

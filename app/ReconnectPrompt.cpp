@@ -40,7 +40,6 @@ QCoro::Task<> ReconnectPrompt::ask(QList<SettingDifference> differences)
         }
         if (choice == Choice::SendMine) {
             m_supervisor.takeMine();
-            m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
             m_context.undo.UndoRedoInit();
             const bool kept = co_await m_presets.upload();
             if (kept) {

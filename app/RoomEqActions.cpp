@@ -154,8 +154,9 @@ void RoomEqActions::applyFit(const Wish& wish, const FilterList& seed)
     }
     // One undo step, sent as a group reset is.
     m_context.undo.SaveUndo();
-    fitted.bands.writeChanges(model.store(), mode, before);
-    m_context.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    ParamStore written = model.store();
+    fitted.bands.writeChanges(written, mode, before);
+    model.setStore(written);
     m_context.sender.sendAddresses(mode, changed);
 }
 

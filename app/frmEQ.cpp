@@ -112,11 +112,15 @@ bool frmEQ::load(QString& error, const QString& designFile)
         return false;
     }
     m_context.reset(new MainWindowContext{*this, *m_controls, *m_bindings, m_model, m_link,
-                                          m_sender, m_messages, m_undo, m_bands,
-                                          controlsRefresh()});
+                                          m_sender, m_messages, m_undo, m_bands});
     m_bandEditor = std::make_unique<BandEditor>(m_bands, m_model, m_undo, controlsRefresh(),
                                                 m_sender, BandEditor::Controls::of(*m_controls));
     m_refresher = std::make_unique<ControlRefresher>(*m_context, *m_bandEditor);
+    // The bound controls follow the store; a store replaced as a whole redraws the window.
+    connect(&m_model.changes(), &StoreChanges::changed, this,
+            [this](int mode, int address) { m_refresher->showAddress(mode, address); });
+    connect(&m_model.changes(), &StoreChanges::replaced, this,
+            [this] { RefreshControls(Refresh::Everything); });
     m_commands = std::make_unique<MainCommands>(
         m_model, *m_bindings, m_undo, controlsRefresh(), m_sender, m_link, *m_bandEditor, m_layout,
         *this, *m_toneReset, MainCommands::Controls::of(*m_controls));
@@ -143,8 +147,8 @@ bool frmEQ::load(QString& error, const QString& designFile)
 
 ControlsRefresh frmEQ::controlsRefresh()
 {
-    return [this](int flags, int filter) {
-        RefreshControls(flags, filter);
+    return [this](RefreshFlags flags) {
+        RefreshControls(flags);
     };
 }
 
@@ -311,19 +315,18 @@ void frmEQ::startUp()
     resize(qRound(size.width()), qRound(size.height()));
     applyWindowSize();
     m_commands->selectGroup(0);
-    RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    RefreshControls(Refresh::Everything);
     m_link.log().setShowsKeepAlive(true);
     // The arrow keys edit the selected band from the start.
     m_controls->graph->setFocus(Qt::OtherFocusReason);
 }
 
-void frmEQ::RefreshControls(int flags, int filter)
+void frmEQ::RefreshControls(RefreshFlags flags)
 {
-    if ((flags & RefreshFlags::Curve) && m_graph) {
+    if ((flags & Refresh::Curve) && m_graph) {
         m_graph->DrawCurves();
     }
-    flags &= ~RefreshFlags::Curve;
-    m_refresher->RefreshControls(flags, filter);
+    m_refresher->RefreshControls(flags);
 }
 
 bool frmEQ::event(QEvent* event)
@@ -466,7 +469,7 @@ void frmEQ::showTransferFinished()
 
 void frmEQ::showStoreRead()
 {
-    RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    // The window has followed the replaced store already.
     m_undo.UndoRedoInit();
 }
 

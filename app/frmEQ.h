@@ -64,7 +64,7 @@ public:
     // every control showing the store. False, with the reason in error, when the design is bad.
     bool load(QString& error, const QString& designFile = DesignFile);
 
-    void RefreshControls(int flags, int filter);
+    void RefreshControls(RefreshFlags flags);
 
     BulkTransfer& bulk() { return m_bulk; }
     bool isFirstActivationDone() const { return m_activated; }

@@ -56,7 +56,11 @@ QCoro::Task<> BulkTransfer::SyncAll(LinkSequence& sequence)
     if (!begin()) {
         co_return;
     }
-    const Outcome outcome = co_await readEverything(sequence, m_link.model());
+    // Read into a copy and taken over whole, so that whoever shows the store is told once.
+    ParamModel read = m_link.model();
+    const Outcome outcome = co_await readEverything(sequence, read);
+    m_link.model().setStore(read.store());
+    m_link.model().menuShow() = read.menuShow();
     Q_EMIT storeRead();
     finishReading(outcome);
 }

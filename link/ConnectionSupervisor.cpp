@@ -172,7 +172,7 @@ void ConnectionSupervisor::takeMine()
     m_awaitingAnswer = false;
     ParamModel& model = m_link.model();
     const QList<SettingKey> edited = m_offlineEdits.edited(model.store());
-    model.store() = OfflineEdits::merged(m_processor.store(), model.store(), edited);
+    model.setStore(OfflineEdits::merged(m_processor.store(), model.store(), edited));
     model.menuShow() = m_processor.menuShow();
     // What differs from the processor's settings from now on is what it has still to get.
     m_offlineEdits.clear();

@@ -50,8 +50,7 @@ QCoro::Task<UploadCheck::Result> UploadCheck::run()
     }
     result.completed = true;
     for (const SettingDifference& difference : std::as_const(result.remaining)) {
-        m_link.model().store().setFields(difference.key.mode, difference.key.address,
-                                         difference.held);
+        m_link.model().setFields(difference.key.mode, difference.key.address, difference.held);
     }
     co_return result;
 }

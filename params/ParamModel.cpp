@@ -21,6 +21,24 @@ int ParamModel::slotMode(int address, int mode)
     return isCommonAddress(address) ? 0 : mode;
 }
 
+void ParamModel::setValue(int field, int mode, int address, quint8 value)
+{
+    m_store.setValue(field, mode, address, value);
+    Q_EMIT m_changes.notifier->changed(mode, address);
+}
+
+void ParamModel::setFields(int mode, int address, const ParamStore::Fields& fields)
+{
+    m_store.setFields(mode, address, fields);
+    Q_EMIT m_changes.notifier->changed(mode, address);
+}
+
+void ParamModel::setStore(const ParamStore& store)
+{
+    m_store = store;
+    Q_EMIT m_changes.notifier->replaced();
+}
+
 void ParamModel::InitDefaults(int scope)
 {
     if (scope == FactoryReset) {
@@ -35,17 +53,21 @@ void ParamModel::InitDefaults(int scope)
                 writeEqDefaults(group, mode);
             }
         }
+        Q_EMIT m_changes.notifier->replaced();
     } else if (scope == EqGroupReset) {
-        writeEqDefaults(m_currentEqGroup, m_currentMode);
+        for (int address : writeEqDefaults(m_currentEqGroup, m_currentMode)) {
+            Q_EMIT m_changes.notifier->changed(m_currentMode, address);
+        }
         return;
     }
     // Entry 255 is not a menu entry and keeps whatever the processor reported.
     std::fill(m_menuShow.begin(), m_menuShow.end() - 1, quint8(0));
 }
 
-void ParamModel::writeEqDefaults(int group, int mode)
+QList<int> ParamModel::writeEqDefaults(int group, int mode)
 {
-    for (int address : EqGroupTable::instance().group(group).resetAddresses()) {
+    QList<int> addresses = EqGroupTable::instance().group(group).resetAddresses();
+    for (int address : addresses) {
         const ParamInfo& info = *findParam(address);
         if (info.kind == ParamKind::Band) {
             m_store.setFields(mode, address, {*info.factory, BandGain, BandQ});
@@ -53,4 +75,5 @@ void ParamModel::writeEqDefaults(int group, int mode)
             m_store.setValue(0, mode, address, *info.factory);
         }
     }
+    return addresses;
 }

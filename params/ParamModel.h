@@ -1,12 +1,20 @@
 #pragma once
 
 #include "ParamStore.h"
+#include "StoreChanges.h"
 
+#include <QList>
 #include <array>
+#include <memory>
 
 // Everything the program knows about the processor's settings: the parameter store, the mode
 // and EQ group the window works on, the front-panel menu-show flags and the device password.
 // One instance is created by main and passed by reference; tests build their own.
+//
+// The window's writes go through setValue, setFields and setStore, which tell changes(); a
+// write through store() tells nobody, for the models nobody shows (the simulator's memory, the
+// command line's, copies read or merged before they are taken over) and for the corrections a
+// reader makes to a byte it is showing.
 class ParamModel
 {
 public:
@@ -19,6 +27,11 @@ public:
 
     ParamStore& store() { return m_store; }
     const ParamStore& store() const { return m_store; }
+    const StoreChanges& changes() const { return *m_changes.notifier; }
+
+    void setValue(int field, int mode, int address, quint8 value);
+    void setFields(int mode, int address, const ParamStore::Fields& fields);
+    void setStore(const ParamStore& store);
 
     int currentMode() const { return m_currentMode; }
     void setCurrentMode(int mode);
@@ -42,8 +55,20 @@ public:
     int slotMode(int address) const { return slotMode(address, m_currentMode); }
 
 private:
-    void writeEqDefaults(int group, int mode);
+    // Whoever follows a model follows that one: a copy starts without listeners.
+    struct Listeners
+    {
+        Listeners() = default;
+        Listeners(const Listeners&) {}
+        Listeners& operator=(const Listeners&) { return *this; }
 
+        std::unique_ptr<StoreChanges> notifier = std::make_unique<StoreChanges>();
+    };
+
+    // Untold; returns the addresses written.
+    QList<int> writeEqDefaults(int group, int mode);
+
+    Listeners m_changes;
     ParamStore m_store;
     int m_currentMode = 0;
     int m_currentEqGroup = 0;

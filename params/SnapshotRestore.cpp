@@ -1,21 +1,37 @@
 #include "SnapshotRestore.h"
 
-SnapshotRestore::SnapshotRestore(ParamStore& store, const ParamStore::Bytes& snapshot)
-    : m_store(store)
+#include "ParamModel.h"
+
+namespace {
+
+constexpr int End = ParamStore::ModeCount * ParamStore::AddressCount;
+
+// Positions run mode-major: the addresses of mode 0, then of mode 1, ...
+int modeAt(int position)
+{
+    return position / ParamStore::AddressCount;
+}
+
+int addressAt(int position)
+{
+    return position % ParamStore::AddressCount;
+}
+
+} // namespace
+
+SnapshotRestore::SnapshotRestore(ParamModel& model, const ParamStore::Bytes& snapshot)
+    : m_model(model)
     , m_snapshot(snapshot)
 {}
 
 std::optional<SnapshotRestore::Address> SnapshotRestore::next()
 {
-    constexpr int End = ParamStore::ModeCount * ParamStore::AddressCount;
     while (m_position < End) {
-        const int mode = m_position / ParamStore::AddressCount;
-        const int address = m_position % ParamStore::AddressCount;
-        ++m_position;
-        const int at = ParamStore::offset(0, mode, address);
-        const ParamStore::Fields wanted{m_snapshot[at], m_snapshot[at + 1], m_snapshot[at + 2]};
-        if (m_store.fields(mode, address) != wanted) {
-            m_store.setFields(mode, address, wanted);
+        const int mode = modeAt(m_position);
+        const int address = addressAt(m_position);
+        const ParamStore::Fields fields = wanted(m_position++);
+        if (m_model.store().fields(mode, address) != fields) {
+            m_model.setFields(mode, address, fields);
             return Address{mode, address};
         }
     }
@@ -24,6 +40,16 @@ std::optional<SnapshotRestore::Address> SnapshotRestore::next()
 
 void SnapshotRestore::finish()
 {
-    while (next()) {
+    // The addresses before the position hold the snapshot already.
+    ParamStore restored = m_model.store();
+    for (; m_position < End; ++m_position) {
+        restored.setFields(modeAt(m_position), addressAt(m_position), wanted(m_position));
     }
+    m_model.setStore(restored);
+}
+
+ParamStore::Fields SnapshotRestore::wanted(int position) const
+{
+    const int at = ParamStore::offset(0, modeAt(position), addressAt(position));
+    return {m_snapshot[at], m_snapshot[at + 1], m_snapshot[at + 2]};
 }

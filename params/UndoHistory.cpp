@@ -79,5 +79,5 @@ std::optional<SnapshotRestore> UndoHistory::RedoStep()
 
 SnapshotRestore UndoHistory::RestoreSnapshot(int slot)
 {
-    return SnapshotRestore(m_model.store(), m_slots[slot]);
+    return SnapshotRestore(m_model, m_slots[slot]);
 }

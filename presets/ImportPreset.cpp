@@ -42,7 +42,7 @@ ImportOutcome ImportPreset(const QString& path, ParamModel& model, UserMessages&
     if (const QString problem = readPresetKeys(ini, scratch); !problem.isEmpty()) {
         return importFailed(messages, problem);
     }
-    model.store() = scratch.store();
+    model.setStore(scratch.store());
     model.menuShow() = scratch.menuShow();
     return {ImportResult::Imported, {}};
 }

@@ -38,7 +38,7 @@ QPoint markerOf(MainWindowHarness& h, int record)
 void setBand(MainWindowHarness& h, int address, ParamStore::Fields fields)
 {
     h.model.store().setFields(0, address, fields);
-    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    h.window.RefreshControls(Refresh::Everything);
 }
 
 void turnWheel(QWidget* widget, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier,

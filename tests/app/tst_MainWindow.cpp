@@ -97,6 +97,39 @@ private Q_SLOTS:
         QVERIFY(c.bandPanel->isVisibleTo(&h.window));
     }
 
+    // A store write shows in the controls bound to that address in the slot the window shows,
+    // and sends nothing.
+    void storeWritesShowInTheControlsBoundToThem_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("byte");
+
+        QTest::newRow("a slider of the mode shown") << 0 << 0x0A << 12;
+        QTest::newRow("a selector") << 0 << 0xCB << 1;
+        QTest::newRow("the selected band") << 0 << 0x03 << 40;
+    }
+
+    void storeWritesShowInTheControlsBoundToThem()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, address);
+        QFETCH(int, byte);
+        MainWindowHarness h;
+        QVERIFY(h.goOnline());
+        const MainWindowControls& c = h.c();
+        h.model.setValue(0, mode, address, quint8(byte));
+        for (SkinnedSlider* slider : c.sliders) {
+            if (!slider->tagNew().isEmpty()) {
+                QCOMPARE(slider->value(), storedFor(h.model, slider));
+            }
+        }
+        QCOMPARE(c.saveModeButtons[1]->value(), int(h.model.store().value(0, 0, 0xCB)));
+        QCOMPARE(c.bandReadouts[0]->value(), BandTable::readout(h.model, 0, 0x03, 0));
+        QCOMPARE(c.frequencyKnob->value(), int(h.model.store().value(0, 0, 0x03)));
+        QVERIFY(h.frames().isEmpty());
+    }
+
     // At the design size every skinned control is exactly its first picture's size: a design
     // that disagrees stretches the art.
     void skinnedControlsAreTheirPicturesSize()
@@ -373,10 +406,10 @@ private Q_SLOTS:
         // The EQ button follows the group's own bypass byte.
         const int bypass = EqGroupTable::instance().group(group).bypass;
         h.model.store().setValue(0, h.model.currentMode(), bypass, 1);
-        h.window.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+        h.window.RefreshControls(Refresh::Buttons);
         QCOMPARE(c.bypassButton->value(), 1);
         h.model.store().setValue(0, h.model.currentMode(), bypass, 0);
-        h.window.RefreshControls(RefreshFlags::Buttons, RefreshFlags::AllAddresses);
+        h.window.RefreshControls(Refresh::Buttons);
         QCOMPARE(c.bypassButton->value(), 0);
         QCOMPARE(c.groupTabs[group]->value(), 1);
         QCOMPARE(h.model.store().value(0, 0, 0x40),

@@ -2,8 +2,11 @@
 #include "FactoryDefaults.h"
 #include "ParamBlocks.h"
 #include "ParamModel.h"
+#include "SnapshotRestore.h"
 
+#include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -17,7 +20,12 @@ void fillWith(ParamModel& model, quint8 marker)
     model.menuShow().fill(1);
 }
 
+using ModelWrite = std::function<void(ParamModel&)>;
+using Told = QList<QVariantList>; // (mode, address) of each address told, in order
+
 } // namespace
+
+Q_DECLARE_METATYPE(ModelWrite)
 
 class tst_ParamModel : public QObject
 {
@@ -120,6 +128,57 @@ private Q_SLOTS:
         QVERIFY(model.store() == before);
         QCOMPARE(model.menuShow()[0x80], quint8(0));
         QCOMPARE(model.menuShow()[255], quint8(1));
+    }
+
+    void writesAreToldToWhoeverShowsTheStore_data()
+    {
+        QTest::addColumn<ModelWrite>("write");
+        QTest::addColumn<Told>("told");
+        QTest::addColumn<int>("replaced");
+
+        QTest::newRow("a value") << ModelWrite([](ParamModel& m) { m.setValue(1, 3, 0x10, 7); })
+                                 << Told{{3, 0x10}} << 0;
+        QTest::newRow("the byte it held already")
+            << ModelWrite([](ParamModel& m) { m.setValue(0, 0, 0xC0, 0); }) << Told{{0, 0xC0}} << 0;
+        QTest::newRow("a group reset, address by address") << ModelWrite([](ParamModel& m) {
+            m.setCurrentMode(4);
+            m.setCurrentEqGroup(7);
+            m.InitDefaults(ParamModel::EqGroupReset);
+        }) << Told{{4, 0x26}, {4, 0x27}, {4, 0x28}} << 0;
+        QTest::newRow("the whole store")
+            << ModelWrite([](ParamModel& m) { m.setStore(ParamStore()); }) << Told{} << 1;
+        QTest::newRow("a factory reset")
+            << ModelWrite([](ParamModel& m) { m.InitDefaults(ParamModel::FactoryReset); }) << Told{}
+            << 1;
+        QTest::newRow("a copy's writes") << ModelWrite([](ParamModel& m) {
+            ParamModel copy = m;
+            copy.setValue(0, 0, 0xC0, 1);
+            copy.setStore(ParamStore());
+        }) << Told{} << 0;
+        QTest::newRow("an undo step sent") << ModelWrite([](ParamModel& m) {
+            ParamStore::Bytes snapshot{};
+            snapshot[ParamStore::offset(2, 1, 0x05)] = 9;
+            snapshot[ParamStore::offset(0, 6, 0x05)] = 9;
+            SnapshotRestore restore(m, snapshot);
+            while (restore.next()) {
+            }
+        }) << Told{{1, 0x05}, {6, 0x05}} << 0;
+        QTest::newRow("an undo step kept")
+            << ModelWrite([](ParamModel& m) { SnapshotRestore(m, ParamStore::Bytes{1}).finish(); })
+            << Told{} << 1;
+    }
+
+    void writesAreToldToWhoeverShowsTheStore()
+    {
+        QFETCH(ModelWrite, write);
+        QFETCH(int, replaced);
+
+        ParamModel model;
+        QSignalSpy changed(&model.changes(), &StoreChanges::changed);
+        QSignalSpy replacedSpy(&model.changes(), &StoreChanges::replaced);
+        write(model);
+        QTEST(Told(changed), "told");
+        QCOMPARE(replacedSpy.count(), replaced);
     }
 
     void groupTableReadsTheTextConstants_data()

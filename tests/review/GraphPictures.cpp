@@ -47,7 +47,7 @@ void storeBands(MainWindowHarness& h, const BandBytes (&bands)[N], int bypassAdd
         h.model.store().setFields(0, band.address, band.fields);
     }
     h.model.store().setValue(0, 0, bypassAddress, 1); // the equaliser on: no banner
-    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    h.window.RefreshControls(Refresh::Everything);
 }
 
 // Selects a band the way the user does: a press on its marker.
@@ -99,13 +99,13 @@ void drawGraphPictures(PictureFolder& folder)
     // Two neighbours at +15 dB, Q 0.5: the sum passes +16 dB and runs along the top edge.
     h.model.store().setFields(0, 0x06, {131, 0, 5});
     h.model.store().setFields(0, 0x07, {146, 0, 5});
-    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    h.window.RefreshControls(Refresh::Everything);
     saveGraph(folder, h, graph, QStringLiteral("graph-music-beyond-range"));
 
     // The music group bypassed: the banner under the dimmed curve.
     storeBands(h, MusicBands, 0x02);
     h.model.store().setValue(0, 0, 0x02, 0);
-    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    h.window.RefreshControls(Refresh::Everything);
     saveGraph(folder, h, graph, QStringLiteral("graph-music-bypassed"));
 
     h.commands().selectGroup(3);
@@ -117,6 +117,6 @@ void drawGraphPictures(PictureFolder& folder)
     // The effect group at the factory: flat, its sum over its two cuts.
     h.model.InitDefaults(ParamModel::FactoryReset);
     h.model.store().setValue(0, 0, 0x88, 1);
-    h.window.RefreshControls(RefreshFlags::Everything, RefreshFlags::AllAddresses);
+    h.window.RefreshControls(Refresh::Everything);
     saveGraph(folder, h, graph, QStringLiteral("graph-effect-flat"));
 }
