@@ -314,8 +314,8 @@ void frmEQ::startUp()
         WindowGeometry::initialSize(screen()->size(), screen()->availableGeometry().size());
     resize(qRound(size.width()), qRound(size.height()));
     applyWindowSize();
+    // Selecting the first group brings every control up to date.
     m_commands->selectGroup(0);
-    RefreshControls(Refresh::Everything);
     m_link.log().setShowsKeepAlive(true);
     // The arrow keys edit the selected band from the start.
     m_controls->graph->setFocus(Qt::OtherFocusReason);
