@@ -46,22 +46,23 @@ QString blockRange(const ParamBlock& block)
     return addressText(block.base) + QStringLiteral("..") + addressText(block.last());
 }
 
+QString eachBlock(QString (*text)(const ParamBlock&))
+{
+    QStringList texts;
+    for (const ParamBlock& block : ParamBlocks) {
+        texts.append(text(block));
+    }
+    return texts.join(QStringLiteral(", "));
+}
+
 QString blockBases()
 {
-    QStringList bases;
-    for (const ParamBlock& block : ParamBlocks) {
-        bases.append(addressText(block.base));
-    }
-    return bases.join(QStringLiteral(", "));
+    return eachBlock([](const ParamBlock& block) { return addressText(block.base); });
 }
 
 QString blockRanges()
 {
-    QStringList ranges;
-    for (const ParamBlock& block : ParamBlocks) {
-        ranges.append(blockRange(block));
-    }
-    return ranges.join(QStringLiteral(", "));
+    return eachBlock(blockRange);
 }
 
 // The descriptions that name the blocks, %1 where they do.
