@@ -225,6 +225,11 @@ private:
         if (!scan.take(u'=')) {
             return fail(lineNumber, tr("expected \"=\" after %1").arg(key));
         }
+        // Written back, "Begin = x" would open a block: the keywords are no property names.
+        if (key.compare(u"Begin", Qt::CaseInsensitive) == 0 ||
+            key.compare(u"End", Qt::CaseInsensitive) == 0) {
+            return fail(lineNumber, tr("%1 is a keyword, not a property").arg(key));
+        }
         FormProperty property;
         property.key = key.toString();
         property.line = lineNumber;

@@ -98,6 +98,8 @@ private slots:
             << 2 << "negative";
         QTest::newRow("partial geometry") << "Begin Label a\n Left = 0  Top = 0\nEnd\n"
                                           << 1 << "Height";
+        QTest::newRow("keyword as a key") << "Begin Label a\n Caption = x  end= y\nEnd\n"
+                                          << 2 << "keyword";
         QTest::newRow("text after End") << "Begin Label a\nEnd junk\n" << 2 << "End";
     }
     void malformedTextNamesFileAndLine()
