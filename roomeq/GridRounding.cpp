@@ -56,11 +56,12 @@ bool GridRounding::othersMoveFor(int parameter) const
 // Each of the two grid values is judged with the parameters that may move at their best for it.
 void GridRounding::placeOnGrid(std::size_t b, int parameter)
 {
-    const FitBand band = m_bands[b];
+    const std::vector<FitBand> before = m_bands; // both grid values start from the same place
+    const FitBand band = before[b];
     const bool othersMove = othersMoveFor(parameter);
     std::optional<double> best;
     for (const quint8 value : gridAround(band, parameter)) {
-        std::vector<FitBand> trial = m_bands;
+        std::vector<FitBand> trial = before;
         if (!othersMove) {
             for (FitBand& other : trial) {
                 other.hold(true);
