@@ -9,6 +9,7 @@
 #include "Wish.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -61,10 +62,24 @@ GridFit::Result GridFit::fit(const Wish& wish, const GroupBands& current, const 
     const ContinuousFit fit(points, wish);
     ContinuousStart start(fit, current, seed);
     const std::vector<FitBand> continuous = start.run();
-    GroupBands bands = GridRounding(fit, current, continuous).run();
     GridPolish polish(points, wish);
-    polish.run(bands);
     ProcessorModel model(points);
+    // The grid's frequency steps cost most. Judged with all bands moving, a step is often made
+    // up for by the neighbours; judged band by band, a response the grid can make is found
+    // again more surely. Both are rounded and the closer kept, the first on a tie.
+    std::optional<GroupBands> rounded;
+    double cost = 0;
+    for (const auto trial :
+         {GridRounding::FrequencyTrial::BandAlone, GridRounding::FrequencyTrial::AllFree}) {
+        GroupBands candidate = GridRounding(fit, current, continuous, trial).run();
+        polish.run(candidate);
+        const double candidateCost = wish.squaredDeviation(model.group(candidate));
+        if (!rounded || candidateCost < cost) {
+            rounded = std::move(candidate);
+            cost = candidateCost;
+        }
+    }
+    GroupBands bands = *rounded;
     Deviation deviation = Deviation::of(model.group(bands), wish);
     if (start.seededCount() > 0) {
         // Never further off at its worst point than the seed's filters rounded one by one.

@@ -15,8 +15,9 @@ constexpr int RefitIterations = 30;
 } // namespace
 
 GridRounding::GridRounding(const ContinuousFit& fit, const GroupBands& current,
-                           std::vector<FitBand> bands)
+                           std::vector<FitBand> bands, FrequencyTrial frequencyTrial)
     : m_fit(fit)
+    , m_frequencyTrial(frequencyTrial)
     , m_result(current)
     , m_bands(std::move(bands))
 {}
@@ -38,25 +39,34 @@ GroupBands GridRounding::run()
         for (const std::size_t b : order) {
             if (m_bands[b].moves(parameter)) {
                 placeOnGrid(b, parameter);
-                m_bands[b].held[std::size_t(parameter)] = true;
-                m_fit.optimise(m_bands, RefitIterations);
+                if (!othersMoveFor(parameter)) { // else its trial has moved them already
+                    m_fit.optimise(m_bands, RefitIterations);
+                }
             }
         }
     }
     return m_result;
 }
 
-// Each of the two grid values is judged with the band's other free parameters moved to their
-// best for it and every other band held where it is.
+bool GridRounding::othersMoveFor(int parameter) const
+{
+    return parameter == FitBand::Frequency && m_frequencyTrial == FrequencyTrial::AllFree;
+}
+
+// Each of the two grid values is judged with the parameters that may move at their best for it.
 void GridRounding::placeOnGrid(std::size_t b, int parameter)
 {
-    const FitBand band = m_bands[b];
-    std::vector<FitBand> trial = m_bands;
-    for (FitBand& other : trial) {
-        other.hold(true);
-    }
+    const std::vector<FitBand> before = m_bands; // both grid values start from the same place
+    const FitBand band = before[b];
+    const bool othersMove = othersMoveFor(parameter);
     std::optional<double> best;
     for (const quint8 value : gridAround(band, parameter)) {
+        std::vector<FitBand> trial = before;
+        if (!othersMove) {
+            for (FitBand& other : trial) {
+                other.hold(true);
+            }
+        }
         StoredBand candidate = m_result.bands()[b];
         FitBand& moved = trial[b];
         moved = band;
@@ -75,15 +85,18 @@ void GridRounding::placeOnGrid(std::size_t b, int parameter)
             break;
         }
         moved.held[std::size_t(parameter)] = true;
-        m_fit.optimise(trial, OneBandIterations);
+        m_fit.optimise(trial, othersMove ? RefitIterations : OneBandIterations);
         const double cost = m_fit.cost(trial);
         if (!best || cost < *best) {
             best = cost;
-            m_bands[b] = trial[b];
+            if (othersMove) {
+                m_bands = std::move(trial);
+            } else {
+                m_bands[b] = trial[b];
+            }
             m_result.bands()[b] = candidate;
         }
     }
-    m_bands[b].held = band.held;
 }
 
 std::array<quint8, 2> GridRounding::gridAround(const FitBand& band, int parameter) const
