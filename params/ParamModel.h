@@ -30,11 +30,6 @@ public:
     const StoreChanges& changes() const { return *m_changes.notifier; }
 
     void setValue(ParamField field, int mode, int address, quint8 value);
-    // Until every caller names its field.
-    void setValue(int field, int mode, int address, quint8 value)
-    {
-        setValue(AllParamFields.at(field), mode, address, value);
-    }
     void setFields(int mode, int address, const ParamStore::Fields& fields);
     void setStore(const ParamStore& store);
 

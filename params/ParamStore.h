@@ -41,24 +41,6 @@ public:
         return m_bytes[checked(field, mode, address)];
     }
 
-    // Until every caller names its field.
-    static constexpr int offset(int field, int mode, int address)
-    {
-        return offset(AllParamFields[field], mode, address);
-    }
-    quint8 value(int field, int mode, int address) const
-    {
-        return value(AllParamFields.at(field), mode, address);
-    }
-    void setValue(int field, int mode, int address, quint8 value)
-    {
-        setValue(AllParamFields.at(field), mode, address, value);
-    }
-    quint8& entry(int field, int mode, int address)
-    {
-        return entry(AllParamFields.at(field), mode, address);
-    }
-
     Fields fields(int mode, int address) const;
     void setFields(int mode, int address, const Fields& fields);
 
