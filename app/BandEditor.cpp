@@ -55,7 +55,7 @@ void BandEditor::attach()
         QObject::connect(c.markers[marker], &SimpControl::Click, c.markers[marker],
                          [this, marker] { markerClicked(marker); });
     }
-    for (int field = 0; field < 3; ++field) {
+    for (ParamField field : AllParamFields) {
         SkinnedSlider* knob = c.knobs.field(field);
         QObject::connect(knob, &SkinnedSlider::Scroll, knob, [this, field] { knobChanged(field); });
     }
@@ -132,23 +132,23 @@ void BandEditor::bindGroup()
     const BandTable& bands = m_bands;
     for (int i = 0; i < bands.BandCount(); ++i) {
         const EqBand& band = bands.band(i);
-        const auto bindReadout = [&](int readout, int field) {
+        const auto bindReadout = [&](int readout, ParamField field) {
             m_readouts[readout] = TagNew::BandDisplayBinding{band.Address, field, i};
         };
         switch (band.Kind) {
         case BandKind::LowCut:
             m_markerBands[LowCutMarker] = i;
-            bindReadout(LowCutReadout, 0);
+            bindReadout(LowCutReadout, ParamField::Value);
             break;
         case BandKind::HighCut:
             c.markers[i]->setUserHightCutPic(true);
             m_markerBands[i] = i;
-            bindReadout(3 * i, 0);
+            bindReadout(3 * i, ParamField::Value);
             break;
         case BandKind::Peaking:
             m_markerBands[i] = i;
-            for (int field = 0; field < 3; ++field) {
-                bindReadout(3 * i + field, field);
+            for (ParamField field : AllParamFields) {
+                bindReadout(3 * i + fieldIndex(field), field);
             }
             break;
         }
@@ -161,14 +161,14 @@ void BandEditor::bindGroup()
     }
 }
 
-void BandEditor::knobChanged(int field)
+void BandEditor::knobChanged(ParamField field)
 {
     SkinnedSlider* knob = m_controls.knobs.field(field);
     const EqBand& band = m_bands.current();
     const int group = m_model.currentEqGroup();
     // A cut filter has only a frequency, within its group's range (its gain and Q knobs are
     // disabled).
-    if (band.Kind != BandKind::Peaking && field == 0) {
+    if (band.Kind != BandKind::Peaking && field == ParamField::Value) {
         const auto value = quint8(knob->value());
         knob->setValue(band.Kind == BandKind::LowCut
                            ? BandEncoding::ClampLowCutIndex(value, group)
@@ -196,7 +196,8 @@ void BandEditor::bypassClicked()
     m_undo.SaveUndo();
     SimpControl* button = m_controls.bypassButton;
     if (m_bypassAddress != EqGroup::None) {
-        m_model.setValue(0, m_model.currentMode(), m_bypassAddress, quint8(button->value()));
+        m_model.setValue(ParamField::Value, m_model.currentMode(), m_bypassAddress,
+                         quint8(button->value()));
         m_sender.sendWithWindowDisabled(m_model.currentMode(), m_bypassAddress, button->value());
     } else {
         button->setValue(0);

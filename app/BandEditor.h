@@ -67,7 +67,7 @@ public:
 
     // A knob turned: the current band's field follows it, within what the band allows, and goes
     // to the processor.
-    void knobChanged(int field);
+    void knobChanged(ParamField field);
 
 private:
     void step(int band);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainWindowControls.h"
+#include "ParamField.h"
 
 class SkinnedSlider;
 
@@ -15,6 +16,8 @@ struct BandKnobs
     {
         return {c.frequencyKnob, c.gainKnob, c.qKnob};
     }
-    // Field 0 is the frequency, 1 the gain, 2 the Q.
-    SkinnedSlider* field(int field) const { return field == 0 ? frequency : field == 1 ? gain : q; }
+    SkinnedSlider* field(ParamField field) const
+    {
+        return field == ParamField::Value ? frequency : field == ParamField::Gain ? gain : q;
+    }
 };

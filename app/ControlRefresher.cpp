@@ -2,6 +2,7 @@
 
 #include "BandEditor.h"
 #include "BandEncoding.h"
+#include "BandKnobs.h"
 #include "BandTable.h"
 #include "ControlBindings.h"
 #include "EqGroupTable.h"
@@ -85,7 +86,8 @@ void ControlRefresher::refreshDisplays(Addresses addresses)
             continue;
         }
         c.digitDisplays[i]->setValue(
-            FormatParam(model.store().entry(0, model.slotMode(binding->address), binding->address),
+            FormatParam(model.store().entry(ParamField::Value, model.slotMode(binding->address),
+                                            binding->address),
                         binding->field));
     }
 }
@@ -97,8 +99,8 @@ void ControlRefresher::refreshSliders(Addresses addresses)
     for (std::size_t i = 0; i < c.sliders.size(); ++i) {
         const auto& binding = m_context.bindings.sliders[i];
         if (binding && addresses.take(binding->address)) {
-            c.sliders[i]->setValue(
-                model.store().value(0, model.slotMode(binding->address), binding->address));
+            c.sliders[i]->setValue(model.store().value(
+                ParamField::Value, model.slotMode(binding->address), binding->address));
         }
     }
 }
@@ -110,7 +112,7 @@ void ControlRefresher::refreshButtons(Addresses addresses)
     MainWindowControls& c = m_context.controls;
     // A selector shows only the states it has pictures for; any other byte leaves it as it is.
     const auto shown = [&](int mode, int address, int highest) -> std::optional<int> {
-        const int byte = model.store().value(0, mode, address);
+        const int byte = model.store().value(ParamField::Value, mode, address);
         if (!addresses.take(address) || byte > highest) {
             return std::nullopt;
         }
@@ -176,11 +178,12 @@ void ControlRefresher::refreshKnobs()
     if (band.Kind != BandKind::Peaking) {
         // A cut filter's address holds only its frequency; the gain and Q knobs show the flat
         // 0 dB and Q 1.4 of its band record, not the unused bytes beside it.
-        fields[1] = BandEncoding::GainToByte(band.Gain);
-        fields[2] = BandEncoding::QToByte(band.Q);
+        fields[fieldIndex(ParamField::Gain)] = BandEncoding::GainToByte(band.Gain);
+        fields[fieldIndex(ParamField::Q)] = BandEncoding::QToByte(band.Q);
     }
-    m_context.controls.frequencyKnob->setValue(fields[0]);
-    m_context.controls.gainKnob->setValue(fields[1]);
-    m_context.controls.qKnob->setValue(fields[2]);
+    const BandKnobs knobs = BandKnobs::of(m_context.controls);
+    for (ParamField field : AllParamFields) {
+        knobs.field(field)->setValue(fields[fieldIndex(field)]);
+    }
     m_bands.enableBandKnobs();
 }

@@ -77,14 +77,16 @@ void GraphEdits::moved(QPointF point, bool fine)
     const int mode = model.currentMode();
     const GraphGestures::DraggedBand dragged = m_drag->moveTo(point, fine);
     const ParamStore::Fields stored = model.store().fields(mode, address);
-    if (dragged == GraphGestures::DraggedBand{stored[0], stored[1]}) {
+    const quint8 storedQ = stored[fieldIndex(ParamField::Q)];
+    if (dragged == GraphGestures::DraggedBand{stored[fieldIndex(ParamField::Value)],
+                                              stored[fieldIndex(ParamField::Gain)]}) {
         return; // no undo point, no redraw, no frame
     }
     m_undo.NoteChange();
     // The band table first: the markers and read-outs that follow the store show both.
-    bands.setCurrentField(0, dragged.frequencyIndex);
-    bands.setCurrentField(1, dragged.gainByte);
-    model.setFields(mode, address, {dragged.frequencyIndex, dragged.gainByte, stored[2]});
+    bands.setCurrentField(ParamField::Value, dragged.frequencyIndex);
+    bands.setCurrentField(ParamField::Gain, dragged.gainByte);
+    model.setFields(mode, address, {dragged.frequencyIndex, dragged.gainByte, storedQ});
     // Sent once the events waiting have run: however fast the mouse, one send per turn.
     m_graph.setPendingSendBand(band);
     m_refresh(Refresh::Curve);
@@ -112,22 +114,22 @@ void GraphEdits::keyDown(ArrowKey key)
     switch (key) {
     case ArrowKey::Down:
         gain->setValue(gain->value() + 1); // held at the knob's maximum
-        m_editor.knobChanged(1);
+        m_editor.knobChanged(ParamField::Gain);
         break;
     case ArrowKey::Up:
         if (gain->value() != 0) {
             gain->setValue(gain->value() - 1);
-            m_editor.knobChanged(1);
+            m_editor.knobChanged(ParamField::Gain);
         }
         break;
     case ArrowKey::Right:
         frequency->setValue(frequency->value() + 1);
-        m_editor.knobChanged(0);
+        m_editor.knobChanged(ParamField::Value);
         break;
     case ArrowKey::Left:
         if (frequency->value() != 0) {
             frequency->setValue(frequency->value() - 1);
-            m_editor.knobChanged(0);
+            m_editor.knobChanged(ParamField::Value);
         }
         break;
     case ArrowKey::None:
@@ -148,7 +150,7 @@ void GraphEdits::stepQ(int steps)
     const int byte = SliderMapping::positionToQ(position);
     if (byte != q->value()) {
         q->setValue(byte);
-        m_editor.knobChanged(2);
+        m_editor.knobChanged(ParamField::Q);
     }
 }
 

@@ -139,7 +139,7 @@ QCoro::Task<> MainCommands::stepInput(int element)
     SimpControl* arrow = m_controls.inputArrows[element];
     arrow->setControlEnabled(false);
     const int address = m_bindings.input;
-    const int before = m_model.store().value(0, 0, address);
+    const int before = m_model.store().value(ParamField::Value, 0, address);
     int after = before;
     if (element == 1 && before < ParamRanges::InputMax) {
         after = before + 1;
@@ -147,7 +147,7 @@ QCoro::Task<> MainCommands::stepInput(int element)
         after = before - 1;
     }
     if (after != before) {
-        m_model.setValue(0, 0, address, quint8(after));
+        m_model.setValue(ParamField::Value, 0, address, quint8(after));
         co_await m_sender.write(0, address, after);
     }
     arrow->setControlEnabled(true);
@@ -156,25 +156,25 @@ QCoro::Task<> MainCommands::stepInput(int element)
 void MainCommands::stepStartMode(int element)
 {
     const int address = m_bindings.startMode;
-    const int byte = m_model.store().value(0, 0, address);
+    const int byte = m_model.store().value(ParamField::Value, 0, address);
     if (element == 1 && byte < ParamRanges::StartModeMax) {
-        m_model.setValue(0, 0, address, quint8(byte + 1));
+        m_model.setValue(ParamField::Value, 0, address, quint8(byte + 1));
     } else if (element == 0 && byte > 0) {
-        m_model.setValue(0, 0, address, quint8(byte - 1));
+        m_model.setValue(ParamField::Value, 0, address, quint8(byte - 1));
     }
     // Not sent: the processor gets it with the next whole upload.
 }
 
 void MainCommands::setSaveMode(int element)
 {
-    m_model.setValue(0, 0, m_bindings.saveMode, quint8(element));
+    m_model.setValue(ParamField::Value, 0, m_bindings.saveMode, quint8(element));
 }
 
 void MainCommands::setModeChange(int element)
 {
     SimpControl* button = m_controls.modeChangeButtons[element];
     const int address = m_bindings.modeChange;
-    m_model.setValue(0, 0, address, quint8(element));
+    m_model.setValue(ParamField::Value, 0, address, quint8(element));
     m_sender.sendWhileDisabled(button, 0, address, element);
 }
 
@@ -186,7 +186,7 @@ void MainCommands::stepFourWay(int delta)
     }
     display->setValue(qBound(0, display->value() + delta, ParamRanges::FourWayMax));
     const int address = m_bindings.fourWay;
-    m_model.setValue(0, 0, address, quint8(display->value()));
+    m_model.setValue(ParamField::Value, 0, address, quint8(display->value()));
     m_sender.sendWithWindowDisabled(0, address, display->value());
 }
 
@@ -216,7 +216,7 @@ QCoro::Task<> MainCommands::toneMoved()
     if (sent) {
         // The next whole upload carries the key the processor now has, not the one read when
         // the link came up.
-        m_model.setValue(0, 0, ParamRanges::ToneAddress, quint8(value));
+        m_model.setValue(ParamField::Value, 0, ParamRanges::ToneAddress, quint8(value));
     }
 }
 
@@ -224,7 +224,7 @@ void MainCommands::toneReturnedToNeutral()
 {
     // The processor's notification: its key is neutral again, and so is the stored byte.
     m_controls.toneKey->setValue(ParamRanges::ToneNeutral);
-    m_model.setValue(0, 0, ParamRanges::ToneAddress, ParamRanges::ToneNeutral);
+    m_model.setValue(ParamField::Value, 0, ParamRanges::ToneAddress, ParamRanges::ToneNeutral);
 }
 
 void MainCommands::toneResetTick()

@@ -66,7 +66,7 @@ void ParameterEdits::sliderMoved(int index)
     SkinnedSlider* slider = m_controls.sliders[index];
     m_undo.NoteChange();
     const int mode = m_model.slotMode(binding->address);
-    m_model.setValue(0, mode, binding->address, quint8(slider->value()));
+    m_model.setValue(ParamField::Value, mode, binding->address, quint8(slider->value()));
     if (index >= FirstUnsentSlider && index <= LastUnsentSlider) {
         return;
     }
@@ -78,7 +78,7 @@ void ParameterEdits::buttonClicked(int index)
     SimpControl* button = m_controls.twoWayButtons[index];
     const int address = m_bindings.buttons[index];
     const int mode = m_model.currentMode();
-    m_model.setValue(0, mode, address, quint8(index % 2));
+    m_model.setValue(ParamField::Value, mode, address, quint8(index % 2));
     m_sender.sendWhileDisabled(button, mode, address, Frames::StoredBytes);
 }
 
@@ -137,10 +137,10 @@ QCoro::Task<> ParameterEdits::lockClicked()
     const int previous = lock->value();
     const int value = 1 - previous;
     const int address = m_bindings.lock;
-    m_model.setValue(0, 0, address, quint8(value));
+    m_model.setValue(ParamField::Value, 0, address, quint8(value));
     const bool sent = co_await m_sender.sendWithWindowDisabled(0, address, value);
     if (!sent) {
         // The processor kept its lock (the failure has been told); so does the program.
-        m_model.setValue(0, 0, address, quint8(previous));
+        m_model.setValue(ParamField::Value, 0, address, quint8(previous));
     }
 }

@@ -132,8 +132,8 @@ std::optional<PresetTable> PresetTable::read(const QString& path, QString& error
         }
         const QString scope = scopeOf(key);
         // The three fields of a band are three keys of one row.
-        if (key.field > 0 && !table.m_rows.isEmpty() && table.m_rows.back().scope == scope &&
-            table.m_rows.back().address == key.index) {
+        if (key.field != ParamField::Value && !table.m_rows.isEmpty() &&
+            table.m_rows.back().scope == scope && table.m_rows.back().address == key.index) {
             table.m_rows.back().values.append(value);
             continue;
         }

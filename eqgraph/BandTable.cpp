@@ -15,7 +15,7 @@ constexpr int OfflineStateOffset = 18;
 // The Q byte of an address, corrected from 0 to 1 in the store as it is read.
 quint8 qByte(ParamModel& model, int mode, int address)
 {
-    quint8& byte = model.store().entry(2, mode, address);
+    quint8& byte = model.store().entry(ParamField::Q, mode, address);
     if (byte == 0) {
         byte = 1;
     }
@@ -40,24 +40,24 @@ void BandTable::LoadGroupBands(ParamModel& model, int mode, int groupIndex)
     m_bandCount = 0;
     for (int i = 0; i < group.bandCount; ++i) {
         const int address = group.firstBand + i;
-        m_bands[m_bandCount++] =
-            EqBand{float(BandEncoding::FreqFromIndex(store.value(0, mode, address))),
-                   float(BandEncoding::GainFromByte(store.value(1, mode, address))),
-                   float(BandEncoding::QFromByte(qByte(model, mode, address))),
-                   BandKind::Peaking,
-                   true,
-                   quint8(address)};
+        m_bands[m_bandCount++] = EqBand{
+            float(BandEncoding::FreqFromIndex(store.value(ParamField::Value, mode, address))),
+            float(BandEncoding::GainFromByte(store.value(ParamField::Gain, mode, address))),
+            float(BandEncoding::QFromByte(qByte(model, mode, address))),
+            BandKind::Peaking,
+            true,
+            quint8(address)};
     }
     for (const auto& [address, kind] :
          {std::pair{group.highCut, BandKind::HighCut}, std::pair{group.lowCut, BandKind::LowCut}}) {
         if (address != EqGroup::None) {
-            m_bands[m_bandCount++] =
-                EqBand{float(BandEncoding::FreqFromIndex(store.value(0, mode, address))),
-                       CutGain,
-                       CutQ,
-                       kind,
-                       true,
-                       address};
+            m_bands[m_bandCount++] = EqBand{
+                float(BandEncoding::FreqFromIndex(store.value(ParamField::Value, mode, address))),
+                CutGain,
+                CutQ,
+                kind,
+                true,
+                address};
         }
     }
     if (m_currentBand >= m_bandCount) {
@@ -76,17 +76,17 @@ const EqBand& BandTable::band(int index) const
     return m_bands[qBound(0, index, Capacity - 1)];
 }
 
-void BandTable::setCurrentField(int field, quint8 byte)
+void BandTable::setCurrentField(ParamField field, quint8 byte)
 {
     EqBand& band = m_bands[qBound(0, m_currentBand, Capacity - 1)];
     switch (field) {
-    case 0:
+    case ParamField::Value:
         band.Frequency = float(BandEncoding::FreqFromIndex(byte));
         break;
-    case 1:
+    case ParamField::Gain:
         band.Gain = float(BandEncoding::GainFromByte(byte));
         break;
-    default:
+    case ParamField::Q:
         band.Q = float(BandEncoding::QFromByte(byte));
         break;
     }
@@ -113,18 +113,19 @@ int BandTable::indicatorValue(bool online) const
     return online ? state : state + OfflineStateOffset;
 }
 
-int BandTable::readout(ParamModel& model, int mode, int address, int field)
+int BandTable::readout(ParamModel& model, int mode, int address, ParamField field)
 {
     const ParamStore& store = model.store();
     switch (field) {
-    case 0:
-        return BandEncoding::FreqFromIndex(store.value(0, mode, address));
-    case 1:
+    case ParamField::Value:
+        return BandEncoding::FreqFromIndex(store.value(ParamField::Value, mode, address));
+    case ParamField::Gain:
         // Single precision, as the read-outs always showed it: byte 3 (+14.4 dB) shows 144.
-        return int(std::nearbyint(float(BandEncoding::GainFromByte(store.value(1, mode, address))) *
-                                  10.0f));
-    default:
-        return int(
-            std::nearbyint(float(BandEncoding::QFromByte(qByte(model, mode, address))) * 10.0f));
+        return int(std::nearbyint(
+            float(BandEncoding::GainFromByte(store.value(ParamField::Gain, mode, address))) *
+            10.0f));
+    case ParamField::Q:
+        break;
     }
+    return int(std::nearbyint(float(BandEncoding::QFromByte(qByte(model, mode, address))) * 10.0f));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ParamField.h"
+
 #include <QtGlobal>
 #include <array>
 
@@ -44,9 +46,8 @@ public:
     const EqBand& band(int index) const;
     const EqBand& current() const { return band(m_currentBand); }
 
-    // A knob changed one stored field of the current band: the record follows (field 0 frequency
-    // index, 1 gain byte, 2 Q byte).
-    void setCurrentField(int field, quint8 byte);
+    // A knob changed one stored field of the current band: the record follows.
+    void setCurrentField(ParamField field, quint8 byte);
 
     // Band stepping, wrapping at both ends.
     int nextBand() const;
@@ -56,9 +57,9 @@ public:
     // 18 further on for the offline pictures.
     int indicatorValue(bool online) const;
 
-    // What a band read-out shows for field 0 (Hz), 1 (dB x 10) or 2 (Q x 10) of an address in a
-    // mode; reading a Q byte of 0 corrects it to 1 in the store.
-    static int readout(ParamModel& model, int mode, int address, int field);
+    // What a band read-out shows for a field of an address in a mode: the frequency in Hz, the
+    // gain in dB x 10 or the Q x 10; reading a Q byte of 0 corrects it to 1 in the store.
+    static int readout(ParamModel& model, int mode, int address, ParamField field);
 
 private:
     std::array<EqBand, Capacity> m_bands{};

@@ -3,6 +3,9 @@
 #include "BandEncoding.h"
 #include "BandTable.h"
 #include "DecimalNumber.h"
+#include "ParamStore.h"
+
+#include <array>
 
 namespace BandValueEntry {
 
@@ -14,20 +17,21 @@ struct Limits
 {
     QStringView low, high;
 };
-constexpr Limits FieldLimits[] = {{u"18", u"20000"}, {u"-15", u"15"}, {u"0.1", u"15"}};
+constexpr std::array<Limits, ParamStore::FieldCount> FieldLimits{
+    {{u"18", u"20000"}, {u"-15", u"15"}, {u"0.1", u"15"}}};
 constexpr int TenthsPerUnit = 10;
 
 } // namespace
 
-QString openingText(int field, int value)
+QString openingText(ParamField field, int value)
 {
-    if (field == Frequency) {
+    if (field == ParamField::Value) {
         return QString::number(value);
     }
     return QString::number(value / double(TenthsPerUnit), 'f', 1);
 }
 
-Result commit(QStringView text, int field, BandKind kind, int group)
+Result commit(QStringView text, ParamField field, BandKind kind, int group)
 {
     Result result;
     if (text.isEmpty()) {
@@ -38,8 +42,7 @@ Result commit(QStringView text, int field, BandKind kind, int group)
         result.outcome = Result::Outcome::NotNumber;
         return result;
     }
-    field = qBound(0, field, 2);
-    const Limits limits = FieldLimits[field];
+    const Limits limits = FieldLimits[fieldIndex(field)];
     const qint64 low = *DecimalCount::parse(limits.low);
     const qint64 high = *DecimalCount::parse(limits.high);
     if (*count < low || *count > high) {
@@ -48,17 +51,17 @@ Result commit(QStringView text, int field, BandKind kind, int group)
     }
     result.outcome = Result::Outcome::Stored;
     switch (field) {
-    case Frequency: {
+    case ParamField::Value: {
         // Whole Hz first, as the steps cut a typed frequency down.
         const auto wholeHz = *count / DecimalCount::Unit;
         result.byte =
             BandEncoding::FreqToIndex(BandEncoding::SnapFreq(double(wholeHz), kind, group));
         break;
     }
-    case Gain:
+    case ParamField::Gain:
         result.byte = BandEncoding::GainCountToByte(*count);
         break;
-    default:
+    case ParamField::Q:
         result.byte = BandEncoding::QCountToByte(*count);
         break;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ParamField.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -12,17 +14,9 @@ enum class BandKind : int;
 // typed (0.3 dB goes to the even byte, +0.2 dB), never on binary rounding.
 namespace BandValueEntry {
 
-// A band read-out's field: 0 frequency in Hz, 1 gain in dB, 2 Q (the stored field's number).
-enum Field : int
-{
-    Frequency = 0,
-    Gain = 1,
-    Q = 2
-};
-
-// The box's text for a read-out showing value: Hz as a whole number, dB and Q (shown in tenths)
-// with one decimal place.
-QString openingText(int field, int value);
+// The box's text for a read-out of a band's field showing value: the frequency in Hz as a whole
+// number, dB and Q (shown in tenths) with one decimal place.
+QString openingText(ParamField field, int value);
 
 struct Result
 {
@@ -40,6 +34,6 @@ struct Result
 };
 
 // What the typed text stores in the field of a band of this kind in this group.
-Result commit(QStringView text, int field, BandKind kind, int group);
+Result commit(QStringView text, ParamField field, BandKind kind, int group);
 
 } // namespace BandValueEntry

@@ -125,7 +125,7 @@ bool EqGraphView::bypassed() const
     }
     const quint8 address = EqGroupTable::instance().group(m_model->currentEqGroup()).bypass;
     return address != EqGroup::None &&
-           m_model->store().value(0, m_model->currentMode(), address) == 0;
+           m_model->store().value(ParamField::Value, m_model->currentMode(), address) == 0;
 }
 
 void EqGraphView::followWidth()

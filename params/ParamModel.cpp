@@ -21,7 +21,7 @@ int ParamModel::slotMode(int address, int mode)
     return isCommonAddress(address) ? 0 : mode;
 }
 
-void ParamModel::setValue(int field, int mode, int address, quint8 value)
+void ParamModel::setValue(ParamField field, int mode, int address, quint8 value)
 {
     m_store.setValue(field, mode, address, value);
     Q_EMIT m_changes.notifier->changed(mode, address);
@@ -43,11 +43,11 @@ void ParamModel::InitDefaults(int scope)
 {
     if (scope == FactoryReset) {
         for (const auto& [address, value] : FactoryDefaults::Common) {
-            m_store.setValue(0, 0, address, value);
+            m_store.setValue(ParamField::Value, 0, address, value);
         }
         for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
             for (const auto& [address, value] : FactoryDefaults::PerMode) {
-                m_store.setValue(0, mode, address, value);
+                m_store.setValue(ParamField::Value, mode, address, value);
             }
             for (int group = 0; group < EqGroupTable::GroupCount; ++group) {
                 writeEqDefaults(group, mode);
@@ -72,7 +72,7 @@ QList<int> ParamModel::writeEqDefaults(int group, int mode)
         if (info.kind == ParamKind::Band) {
             m_store.setFields(mode, address, {*info.factory, BandGain, BandQ});
         } else {
-            m_store.setValue(0, mode, address, *info.factory);
+            m_store.setValue(ParamField::Value, mode, address, *info.factory);
         }
     }
     return addresses;

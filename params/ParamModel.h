@@ -29,7 +29,7 @@ public:
     const ParamStore& store() const { return m_store; }
     const StoreChanges& changes() const { return *m_changes.notifier; }
 
-    void setValue(int field, int mode, int address, quint8 value);
+    void setValue(ParamField field, int mode, int address, quint8 value);
     void setFields(int mode, int address, const ParamStore::Fields& fields);
     void setStore(const ParamStore& store);
 

@@ -27,8 +27,8 @@ struct ParamInfo
 {
     quint8 address;
     ParamKind kind;
-    // What a factory reset writes into field 0: for an EQ band its frequency index (gain and Q
-    // are BandGain and BandQ). Empty where only the processor sets the value (tone, four-way
+    // What a factory reset writes into the value field: for an EQ band its frequency index (gain
+    // and Q are BandGain and BandQ). Empty where only the processor sets the value (tone, four-way
     // selector); preset files leave such a parameter out.
     std::optional<quint8> factory;
     // The program's own name, which is also the front-panel menu's label, as UTF-8 marked for

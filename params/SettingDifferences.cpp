@@ -5,17 +5,18 @@
 
 namespace {
 
-bool usesField(int address, int field)
+bool usesField(int address, ParamField field)
 {
-    return field == 0 || EqGroupTable::instance().usesThreeFields(address);
+    return field == ParamField::Value || EqGroupTable::instance().usesThreeFields(address);
 }
 
 QString fieldsText(int address, const ParamStore::Fields& fields)
 {
-    const int shown = usesField(address, 1) ? ParamStore::FieldCount : 1;
     QStringList numbers;
-    for (int field = 0; field < shown; ++field) {
-        numbers.append(QString::number(fields[field]));
+    for (ParamField field : AllParamFields) {
+        if (usesField(address, field)) {
+            numbers.append(QString::number(fields[fieldIndex(field)]));
+        }
     }
     return numbers.join(u' ');
 }
@@ -64,7 +65,7 @@ const QList<SettingKey>& allSettings()
 
 bool sameValue(const ParamStore& a, const ParamStore& b, const SettingKey& key)
 {
-    for (int field = 0; field < ParamStore::FieldCount; ++field) {
+    for (ParamField field : AllParamFields) {
         if (usesField(key.address, field) &&
             a.value(field, key.mode, key.address) != b.value(field, key.mode, key.address)) {
             return false;

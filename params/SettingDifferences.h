@@ -23,15 +23,15 @@ struct SettingDifference
 
     // The program's name of the address, or its English gloss where it has none.
     QString name() const;
-    // The values compared, as numbers separated by spaces: field 0, and the gain and Q bytes of
+    // The values compared, as numbers separated by spaces: the value, and the gain and Q bytes of
     // a band or cut.
     QString heldText() const;
     QString wantedText() const;
 };
 
-// Compares settings by value: field 0 of every address the processor exchanges, and fields 1
-// and 2 where an address uses them (EQ bands and cuts). The other bytes of the store mean
-// nothing to the processor and are not compared.
+// Compares settings by value: the value field of every address the processor exchanges, and
+// the gain and Q fields where an address uses them (EQ bands and cuts). The other bytes of the
+// store mean nothing to the processor and are not compared.
 namespace SettingDifferences {
 
 // Every setting in the processor's four blocks, common block first, then mode by mode.

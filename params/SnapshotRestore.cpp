@@ -50,6 +50,6 @@ void SnapshotRestore::finish()
 
 ParamStore::Fields SnapshotRestore::wanted(int position) const
 {
-    const int at = ParamStore::offset(0, modeAt(position), addressAt(position));
+    const int at = ParamStore::offset(ParamField::Value, modeAt(position), addressAt(position));
     return {m_snapshot[at], m_snapshot[at + 1], m_snapshot[at + 2]};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ParamField.h"
+
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -42,7 +44,7 @@ struct DisplayBinding
 struct BandDisplayBinding
 {
     int address;
-    int field; // 0 frequency, 1 gain, 2 Q
+    ParamField field;
     int band;
 };
 

@@ -7,8 +7,8 @@
 QString ImportNotice::text(const ParamModel& before, const ParamModel& after, int lockAddress)
 {
     QStringList changes;
-    const quint8 lock = after.store().value(0, 0, lockAddress);
-    if (lock != before.store().value(0, 0, lockAddress)) {
+    const quint8 lock = after.store().value(ParamField::Value, 0, lockAddress);
+    if (lock != before.store().value(ParamField::Value, 0, lockAddress)) {
         changes.append(lock == 0
                            ? QCoreApplication::translate("ImportNotice", "unlocked the front panel")
                            : QCoreApplication::translate("ImportNotice", "locked the front panel"));

@@ -16,7 +16,7 @@ std::vector<PresetKey> buildKeyList()
             const EqGroup& group = groups.group(g);
             // The table's band count: the bass group's three band addresses are not in presets.
             for (int band = 0; band < group.bandCount; ++band) {
-                for (int field = 0; field < ParamStore::FieldCount; ++field) {
+                for (ParamField field : AllParamFields) {
                     keys.push_back(PresetKeys::band(mode, group.firstBand + band, field));
                 }
             }
@@ -79,24 +79,25 @@ std::span<const PresetKey> PresetKeys::all()
     return keys;
 }
 
-PresetKey PresetKeys::band(int mode, int address, int field)
+PresetKey PresetKeys::band(int mode, int address, ParamField field)
 {
-    return {groupPrefix(mode, address) + ".DATA" + QByteArray::number(field + 1),
+    return {groupPrefix(mode, address) + ".DATA" + QByteArray::number(fieldIndex(field) + 1),
             PresetKey::Target::Store, field, mode, address};
 }
 
 PresetKey PresetKeys::perMode(int mode, int address)
 {
-    return {groupPrefix(mode, address), PresetKey::Target::Store, 0, mode, address};
+    return {groupPrefix(mode, address), PresetKey::Target::Store, ParamField::Value, mode, address};
 }
 
 PresetKey PresetKeys::common(int address)
 {
-    return {"COMMON.ADDR" + QByteArray::number(address), PresetKey::Target::Store, 0, 0, address};
+    return {"COMMON.ADDR" + QByteArray::number(address), PresetKey::Target::Store,
+            ParamField::Value, 0, address};
 }
 
 PresetKey PresetKeys::menuShow(int address)
 {
-    return {"MENUSHOW.ADDR" + QByteArray::number(address), PresetKey::Target::MenuShow, 0, 0,
-            address};
+    return {"MENUSHOW.ADDR" + QByteArray::number(address), PresetKey::Target::MenuShow,
+            ParamField::Value, 0, address};
 }

@@ -20,7 +20,7 @@ struct PresetKey
 
     QByteArray name;
     Target target;
-    int field = 0;
+    ParamField field = ParamField::Value;
     int mode = 0;
     int index = 0; // the address; for the password, the character position
 
@@ -49,8 +49,8 @@ public:
     // A cut address that is also a per-mode parameter appears twice, with the same target.
     static std::span<const PresetKey> all();
 
-    static PresetKey band(int mode, int address, int field); // GROUPg.ADDRa.DATA1..3
-    static PresetKey perMode(int mode, int address);         // GROUPg.ADDRa
-    static PresetKey common(int address);                    // COMMON.ADDRa
-    static PresetKey menuShow(int address);                  // MENUSHOW.ADDRa
+    static PresetKey band(int mode, int address, ParamField field); // GROUPg.ADDRa.DATA1..3
+    static PresetKey perMode(int mode, int address);                // GROUPg.ADDRa
+    static PresetKey common(int address);                           // COMMON.ADDRa
+    static PresetKey menuShow(int address);                         // MENUSHOW.ADDRa
 };

@@ -24,8 +24,8 @@ std::vector<PresetKey> simulatorKeys()
                                  std::size_t(bass.storedBandCount) * ParamStore::FieldCount;
     keys.reserve(PasswordKeys + std::size(ParamTable) + bandKeys + 1);
     for (int i = 0; i < PasswordKeys; ++i) {
-        keys.push_back(
-            {"PASSWORD" + QByteArray::number(i + 1), PresetKey::Target::Password, 0, 0, i});
+        keys.push_back({"PASSWORD" + QByteArray::number(i + 1), PresetKey::Target::Password,
+                        ParamField::Value, 0, i});
     }
     // The common parameters only the processor sets (only common ones lack a factory value).
     for (const ParamInfo& info : ParamTable) {
@@ -36,7 +36,7 @@ std::vector<PresetKey> simulatorKeys()
     // The bass group shows no bands, so presets leave out the band addresses it still stores.
     for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
         for (int band = 0; band < bass.storedBandCount; ++band) {
-            for (int field = 0; field < ParamStore::FieldCount; ++field) {
+            for (ParamField field : AllParamFields) {
                 keys.push_back(PresetKeys::band(mode, bass.firstBand + band, field));
             }
         }

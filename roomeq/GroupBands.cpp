@@ -49,8 +49,9 @@ GroupBands GroupBands::read(const ParamStore& store, int mode, int group)
     GroupBands result;
     result.m_group = group;
     const auto stored = [&](BandKind kind, int address) {
-        return StoredBand{kind, quint8(address), store.value(0, mode, address),
-                          store.value(1, mode, address), store.value(2, mode, address)};
+        return StoredBand{kind, quint8(address), store.value(ParamField::Value, mode, address),
+                          store.value(ParamField::Gain, mode, address),
+                          store.value(ParamField::Q, mode, address)};
     };
     for (int i = 0; i < g.bandCount; ++i) {
         result.m_bands.push_back(stored(BandKind::Peaking, g.firstBand + i));

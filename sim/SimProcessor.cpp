@@ -228,10 +228,10 @@ QByteArray SimProcessor::answer(const QByteArray& frame, bool keepMemory)
 
     switch (type) {
     case Frames::Type::ParamWrite:
-        store.setValue(0, mode, address, quint8(frame[3]));
+        store.setValue(ParamField::Value, mode, address, quint8(frame[3]));
         if (EqGroupTable::instance().usesThreeFields(address)) {
-            store.setValue(1, mode, address, quint8(frame[4]));
-            store.setValue(2, mode, address, quint8(frame[5]));
+            store.setValue(ParamField::Gain, mode, address, quint8(frame[4]));
+            store.setValue(ParamField::Q, mode, address, quint8(frame[5]));
         }
         Q_EMIT memoryWritten();
         break;

@@ -239,7 +239,7 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
         Drift found;
         const int lastDelay = int(EchoDelayTable.size()) - 1;
         for (int i = 0; i < ParamStore::ByteCount; ++i) {
-            const int field = i / (256 * ParamStore::ModeCount);
+            const ParamField field = AllParamFields[i / (256 * ParamStore::ModeCount)];
             const int mode = i / 256 % ParamStore::ModeCount;
             const int address = i % 256;
             const int shown = h.model.store().value(field, mode, address);
@@ -248,14 +248,14 @@ void tst_FaultSoak::editsThroughFaultsEndInAgreement()
                 continue;
             }
             const auto name = findParam(address);
-            if ((field == 0 && mode == 0 && address >= 0xC4 && address <= 0xCA) ||
-                (field == 0 && name && name->kind == ParamKind::EchoDelay && shown == lastDelay &&
-                 held > lastDelay) ||
-                (field == 2 && shown == 1 && held == 0)) {
+            if ((field == ParamField::Value && mode == 0 && address >= 0xC4 && address <= 0xCA) ||
+                (field == ParamField::Value && name && name->kind == ParamKind::EchoDelay &&
+                 shown == lastDelay && held > lastDelay) ||
+                (field == ParamField::Q && shown == 1 && held == 0)) {
                 ++found.byDesign;
             } else {
                 found.lost.append(QStringLiteral("%1/%2/0x%3: %4, %5")
-                                      .arg(field)
+                                      .arg(fieldIndex(field))
                                       .arg(mode)
                                       .arg(address, 2, 16, QLatin1Char('0'))
                                       .arg(shown)

@@ -128,13 +128,14 @@ private Q_SLOTS:
         QTest::mousePress(graph, Qt::LeftButton, {}, markerOf(h, record));
         QTest::mouseMove(graph, to);
         QTest::mouseRelease(graph, Qt::LeftButton, {}, to);
-        QTEST(int(h.model.store().value(0, 0, address)), "frequencyIndex");
-        QTEST(int(h.model.store().value(1, 0, address)), "gainByte");
+        QTEST(int(h.model.store().value(ParamField::Value, 0, address)), "frequencyIndex");
+        QTEST(int(h.model.store().value(ParamField::Gain, 0, address)), "gainByte");
         // The band record, its marker and the knobs follow the store.
         const EqBand& band = h.bands().band(record);
         QCOMPARE(int(band.Frequency),
-                 BandEncoding::FreqFromIndex(h.model.store().value(0, 0, address)));
-        QCOMPARE(h.c().frequencyKnob->value(), int(h.model.store().value(0, 0, address)));
+                 BandEncoding::FreqFromIndex(h.model.store().value(ParamField::Value, 0, address)));
+        QCOMPARE(h.c().frequencyKnob->value(),
+                 int(h.model.store().value(ParamField::Value, 0, address)));
     }
 
     // Taking hold of a marker moves nothing: a drag moves the band as far as the pointer moved
@@ -173,8 +174,8 @@ private Q_SLOTS:
             dragTo(graph, press + moved * step / 10, shift ? Qt::ShiftModifier : Qt::NoModifier);
         }
         QTest::mouseRelease(graph, Qt::LeftButton, {}, press + moved);
-        QTEST(int(h.model.store().value(0, 0, address)), "frequencyIndex");
-        QTEST(int(h.model.store().value(1, 0, address)), "gainByte");
+        QTEST(int(h.model.store().value(ParamField::Value, 0, address)), "frequencyIndex");
+        QTEST(int(h.model.store().value(ParamField::Gain, 0, address)), "gainByte");
     }
 
     // A drag step that changes no byte does nothing: no frame, no undo point, no redraw.
@@ -195,7 +196,7 @@ private Q_SLOTS:
         }
         QTest::qWait(20);
         QTest::mouseRelease(graph, Qt::LeftButton, {}, below);
-        QCOMPARE(int(h.model.store().value(1, 0, 0x06)), 150);
+        QCOMPARE(int(h.model.store().value(ParamField::Gain, 0, 0x06)), 150);
         QCOMPARE(h.frames(), frames);
         QCOMPARE(h.undoHistory().UndoPos(), undoPos);
         QCOMPARE(graph->redrawCount(), redraws);
@@ -226,7 +227,7 @@ private Q_SLOTS:
         h.window.setEnabled(true);
         QTest::mouseClick(graph, Qt::LeftButton, {}, markerOf(h, 0) + QPoint(3, 18));
         QVERIFY(graph->hasFocus());
-        QTEST(int(h.model.store().value(1, 0, Band0)), "gainByte");
+        QTEST(int(h.model.store().value(ParamField::Gain, 0, Band0)), "gainByte");
     }
 
     // A fast drag is sent by the redraws, not by the moves: one frame per redraw however many
@@ -246,8 +247,8 @@ private Q_SLOTS:
                 at += QPoint(7, 1);
                 QTest::mouseMove(graph, at);
             }
-            expected.append(
-                MainWindowHarness::frame(0, 0, Band0, h.model.store().value(0, 0, Band0)));
+            expected.append(MainWindowHarness::frame(
+                0, 0, Band0, h.model.store().value(ParamField::Value, 0, Band0)));
             // The redraw timer's turn, and the processor's answer, as between two bursts of
             // mouse input.
             QTRY_COMPARE(graph->PendingSendBand(), int(EqGraphView::NoBand));
@@ -298,8 +299,9 @@ private Q_SLOTS:
             QTest::mouseDClick(graph, Qt::LeftButton, {}, press);
             QTest::mouseRelease(graph, Qt::LeftButton, {}, press);
         }
-        QTEST(int(h.model.store().value(0, 0, Band0)), "frequencyIndex");
-        QCOMPARE(h.c().bandReadouts[0]->value(), BandTable::readout(h.model, 0, Band0, 0));
+        QTEST(int(h.model.store().value(ParamField::Value, 0, Band0)), "frequencyIndex");
+        QCOMPARE(h.c().bandReadouts[0]->value(),
+                 BandTable::readout(h.model, 0, Band0, ParamField::Value));
     }
 
     // The arrow keys step the selected band; at a limit they change nothing but the read-outs
@@ -327,11 +329,12 @@ private Q_SLOTS:
         MainWindowHarness h;
         setBand(h, Band0, {quint8(frequencyIndex), quint8(gainByte), 14});
         // A Q the read-outs have not been told of: the key refreshes them.
-        h.model.store().setValue(2, 0, Band0, 30);
+        h.model.store().setValue(ParamField::Q, 0, Band0, 30);
         QTest::keyClick(graphOf(h), Qt::Key(key));
-        QTEST(int(h.model.store().value(0, 0, Band0)), "frequencyAfter");
-        QTEST(int(h.model.store().value(1, 0, Band0)), "gainAfter");
-        QCOMPARE(h.c().bandReadouts[1]->value(), BandTable::readout(h.model, 0, Band0, 1));
+        QTEST(int(h.model.store().value(ParamField::Value, 0, Band0)), "frequencyAfter");
+        QTEST(int(h.model.store().value(ParamField::Gain, 0, Band0)), "gainAfter");
+        QCOMPARE(h.c().bandReadouts[1]->value(),
+                 BandTable::readout(h.model, 0, Band0, ParamField::Gain));
         QCOMPARE(h.c().bandReadouts[2]->value(), 30);
     }
 
@@ -371,8 +374,8 @@ private Q_SLOTS:
                       alt ? QPointF(markerOf(h, 3)) : QPointF(-1, -1));
         }
         waitForWheelSteps(h);
-        QTEST(int(h.model.store().value(1, 0, Band0)), "gainByte");
-        QTEST(int(h.model.store().value(2, 0, 0x06)), "qByte");
+        QTEST(int(h.model.store().value(ParamField::Gain, 0, Band0)), "gainByte");
+        QTEST(int(h.model.store().value(ParamField::Q, 0, 0x06)), "qByte");
     }
 
     // A typed value is held to its limits and stored through its field's encoding, shown and
@@ -382,27 +385,32 @@ private Q_SLOTS:
         QTest::addColumn<int>("readout");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("address");
-        QTest::addColumn<int>("field");
+        QTest::addColumn<ParamField>("field");
         QTest::addColumn<int>("byte");
         QTest::addColumn<QString>("boxText");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("10 Hz: index 0 (18 Hz)") << 0 << "10" << Band0 << 0 << 0 << "18" << false;
+        QTest::newRow("10 Hz: index 0 (18 Hz)")
+            << 0 << "10" << Band0 << ParamField::Value << 0 << "18" << false;
         QTest::newRow("25000 Hz: index 241 (20 kHz)")
-            << 0 << "25000" << Band0 << 0 << 241 << "20000" << false;
+            << 0 << "25000" << Band0 << ParamField::Value << 241 << "20000" << false;
         QTest::newRow("1234 Hz: index 133 (1200 Hz)")
-            << 0 << "1234" << Band0 << 0 << 133 << "1234" << false;
+            << 0 << "1234" << Band0 << ParamField::Value << 133 << "1234" << false;
         QTest::newRow("500 Hz for the music low cut: index 54 (230 Hz)")
-            << 46 << "500" << LowCut << 0 << 54 << "500" << false;
+            << 46 << "500" << LowCut << ParamField::Value << 54 << "500" << false;
         QTest::newRow("2.5 dB: byte 62 (+2.6 dB)")
-            << 1 << "2.5" << Band0 << 1 << 62 << "2.5" << false;
-        QTest::newRow("-20 dB: -15, byte 150") << 1 << "-20" << Band0 << 1 << 150 << "-15" << false;
-        QTest::newRow("+.5 dB: byte 72") << 1 << " +.5 " << Band0 << 1 << 72 << " +.5 " << false;
+            << 1 << "2.5" << Band0 << ParamField::Gain << 62 << "2.5" << false;
+        QTest::newRow("-20 dB: -15, byte 150")
+            << 1 << "-20" << Band0 << ParamField::Gain << 150 << "-15" << false;
+        QTest::newRow("+.5 dB: byte 72")
+            << 1 << " +.5 " << Band0 << ParamField::Gain << 72 << " +.5 " << false;
         QTest::newRow("Q 3.4: byte 30 (Q 3.0, the nearest)")
-            << 2 << "3.4" << Band0 << 2 << 30 << "3.4" << false;
-        QTest::newRow("Q 5: byte 35") << 2 << "5" << Band0 << 2 << 35 << "5" << false;
-        QTest::newRow("Q 0: 0.1, byte 1") << 2 << "0" << Band0 << 2 << 1 << "0.1" << false;
-        QTest::newRow("letters") << 1 << "abc" << Band0 << 1 << 75 << "abc" << true;
-        QTest::newRow("a decimal comma") << 1 << "2,5" << Band0 << 1 << 75 << "2,5" << true;
+            << 2 << "3.4" << Band0 << ParamField::Q << 30 << "3.4" << false;
+        QTest::newRow("Q 5: byte 35") << 2 << "5" << Band0 << ParamField::Q << 35 << "5" << false;
+        QTest::newRow("Q 0: 0.1, byte 1")
+            << 2 << "0" << Band0 << ParamField::Q << 1 << "0.1" << false;
+        QTest::newRow("letters") << 1 << "abc" << Band0 << ParamField::Gain << 75 << "abc" << true;
+        QTest::newRow("a decimal comma")
+            << 1 << "2,5" << Band0 << ParamField::Gain << 75 << "2,5" << true;
     }
 
     void numericEntry()
@@ -410,7 +418,7 @@ private Q_SLOTS:
         QFETCH(int, readout);
         QFETCH(QString, typed);
         QFETCH(int, address);
-        QFETCH(int, field);
+        QFETCH(ParamField, field);
         QFETCH(int, byte);
         QFETCH(bool, refused);
         MainWindowHarness h;
@@ -427,7 +435,7 @@ private Q_SLOTS:
         QVERIFY(!c.bandValueEntry->isVisible());
         QTEST(c.bandValueEntry->text(), "boxText");
         QCOMPARE(int(h.model.store().value(field, 0, address)), byte);
-        const int shown = field == 0 && address == LowCut ? 46 : readout;
+        const int shown = field == ParamField::Value && address == LowCut ? 46 : readout;
         QCOMPARE(c.bandReadouts[shown]->value(), BandTable::readout(h.model, 0, address, field));
         if (refused) {
             QCOMPARE(h.messages.texts(), QStringList{NumericBandEntry::notNumberMessage()});
@@ -435,8 +443,9 @@ private Q_SLOTS:
             QCOMPARE(h.undoHistory().UndoPos(), undoPoints);
         } else {
             QCOMPARE(h.messages.texts(), QStringList());
-            QCOMPARE(h.frames(), QStringList{MainWindowHarness::frame(
-                                     0, 0, address, h.model.store().value(0, 0, address))});
+            QCOMPARE(h.frames(),
+                     QStringList{MainWindowHarness::frame(
+                         0, 0, address, h.model.store().value(ParamField::Value, 0, address))});
             QCOMPARE(int(h.sim.memory().store().value(field, 0, address)), byte);
             QCOMPARE(h.undoHistory().UndoPos(), undoPoints + 1);
         }
@@ -467,7 +476,7 @@ private Q_SLOTS:
         }
         QVERIFY(!c.bandValueEntry->isVisible());
         QTest::keyClick(c.bandValueEntry, Qt::Key_Return);
-        QCOMPARE(int(h.model.store().value(1, 0, Band0)), 75);
+        QCOMPARE(int(h.model.store().value(ParamField::Gain, 0, Band0)), 75);
     }
 
     // Of the keys, only Space on the focused meter box starts it.

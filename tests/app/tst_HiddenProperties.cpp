@@ -336,13 +336,14 @@ private Q_SLOTS:
         h.sim.setFault(answered ? SimFault::None : SimFault::Silent);
         QList<QPair<bool, int>> atSend;
         connect(&h.link, &DeviceLink::exchangeStarting, this, [&] {
-            atSend.append({h.window.isEnabled(), h.model.store().value(0, 0, 0xCC)});
+            atSend.append(
+                {h.window.isEnabled(), h.model.store().value(ParamField::Value, 0, 0xCC)});
         });
         MainWindowHarness::click(h.c().lockButton);
         QVERIFY(h.settle());
         QCOMPARE(atSend.first(), (QPair<bool, int>{false, 1}));
         QCOMPARE(h.frames().first(), MainWindowHarness::frame(0, 0, 0xCC, 1));
-        QTEST(int(h.model.store().value(0, 0, 0xCC)), "after");
+        QTEST(int(h.model.store().value(ParamField::Value, 0, 0xCC)), "after");
         QTEST(h.c().lockButton->value(), "after");
         QVERIFY(h.window.isEnabled());
     }

@@ -31,20 +31,21 @@ void changeProcessorMemory(SimProcessor& sim, quint32 seed)
     for (int address : {0x02, 0x0D, 0x0E, 0x14, 0x15, 0x1B, 0x1E, 0x24, 0x25, 0x43, 0x56, 0x88,
                         0xCB, 0xCC, 0xCD}) {
         for (int mode = 0; mode < 8; ++mode) {
-            store.setValue(0, mode, address, quint8(random.bounded(2)));
+            store.setValue(ParamField::Value, mode, address, quint8(random.bounded(2)));
         }
     }
-    store.setValue(0, 0, 0xC3, 4);
-    store.setValue(0, 0, 0xC4, 6);
-    store.setValue(0, 0, 0xCF, 2);
-    store.setValue(0, 0, 0xCC, 1);
+    store.setValue(ParamField::Value, 0, 0xC3, 4);
+    store.setValue(ParamField::Value, 0, 0xC4, 6);
+    store.setValue(ParamField::Value, 0, 0xCF, 2);
+    store.setValue(ParamField::Value, 0, 0xCC, 1);
 }
 
 // What a bound slider should show: the store byte its binding names, in the current mode.
 int storedFor(const ParamModel& model, const SkinnedSlider* slider)
 {
     const auto binding = TagNew::parseSlider(slider->tagNew());
-    return model.store().value(0, binding->scope == TagNew::Scope::Group ? model.currentMode() : 0,
+    return model.store().value(ParamField::Value,
+                               binding->scope == TagNew::Scope::Group ? model.currentMode() : 0,
                                binding->address);
 }
 
@@ -118,15 +119,17 @@ private Q_SLOTS:
         MainWindowHarness h;
         QVERIFY(h.goOnline());
         const MainWindowControls& c = h.c();
-        h.model.setValue(0, mode, address, quint8(byte));
+        h.model.setValue(ParamField::Value, mode, address, quint8(byte));
         for (SkinnedSlider* slider : c.sliders) {
             if (!slider->tagNew().isEmpty()) {
                 QCOMPARE(slider->value(), storedFor(h.model, slider));
             }
         }
-        QCOMPARE(c.saveModeButtons[1]->value(), int(h.model.store().value(0, 0, 0xCB)));
-        QCOMPARE(c.bandReadouts[0]->value(), BandTable::readout(h.model, 0, 0x03, 0));
-        QCOMPARE(c.frequencyKnob->value(), int(h.model.store().value(0, 0, 0x03)));
+        QCOMPARE(c.saveModeButtons[1]->value(),
+                 int(h.model.store().value(ParamField::Value, 0, 0xCB)));
+        QCOMPARE(c.bandReadouts[0]->value(),
+                 BandTable::readout(h.model, 0, 0x03, ParamField::Value));
+        QCOMPARE(c.frequencyKnob->value(), int(h.model.store().value(ParamField::Value, 0, 0x03)));
         QVERIFY(h.frames().isEmpty());
     }
 
@@ -213,15 +216,17 @@ private Q_SLOTS:
         for (SkinnedSlider* slider : c.sliders) {
             if (const auto binding = TagNew::parseSlider(slider->tagNew())) {
                 const int mode = binding->scope == TagNew::Scope::Group ? 3 : 0;
-                QCOMPARE(slider->value(), int(device.value(0, mode, binding->address)));
+                QCOMPARE(slider->value(),
+                         int(device.value(ParamField::Value, mode, binding->address)));
             }
         }
         QCOMPARE(c.inputDisplay->value(), 4);
         QCOMPARE(c.startModeDisplay->value(), 6);
         QCOMPARE(c.fourWayDisplay->value(), 2);
-        QCOMPARE(c.lockButton->value(), int(device.value(0, 0, 0xCC)));
-        QCOMPARE(c.twoWayButtons[1]->value(), int(device.value(0, 3, 0x14)));
-        QCOMPARE(c.bandReadouts[0]->value(), BandTable::readout(h.model, 3, 0x03, 0));
+        QCOMPARE(c.lockButton->value(), int(device.value(ParamField::Value, 0, 0xCC)));
+        QCOMPARE(c.twoWayButtons[1]->value(), int(device.value(ParamField::Value, 3, 0x14)));
+        QCOMPARE(c.bandReadouts[0]->value(),
+                 BandTable::readout(h.model, 3, 0x03, ParamField::Value));
         QCOMPARE(c.connectionLamp->value(), 6);
         QCOMPARE(c.bandName->value(), 0);
         // What the window shows is what the controls hold now, not a picture from before.
@@ -267,7 +272,8 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(h.frames(), expected);
-        QCOMPARE(int(h.model.store().value(0, mode, binding->address)), taken.back());
+        QCOMPARE(int(h.model.store().value(ParamField::Value, mode, binding->address)),
+                 taken.back());
         QVERIFY(slider->controlEnabled());
     }
 
@@ -311,17 +317,17 @@ private Q_SLOTS:
             MainWindowHarness::click(c.inputArrows[1]);
             QCOMPARE(c.inputDisplay->value(), 2);
         } else if (command == u"input 6, up") {
-            h.model.store().setValue(0, 0, 0xC3, 6);
+            h.model.store().setValue(ParamField::Value, 0, 0xC3, 6);
             MainWindowHarness::click(c.inputArrows[1]);
-            QCOMPARE(int(h.model.store().value(0, 0, 0xC3)), 6);
+            QCOMPARE(int(h.model.store().value(ParamField::Value, 0, 0xC3)), 6);
         } else if (command == u"start mode up") {
-            h.model.store().setValue(0, 0, 0xC4, 3);
+            h.model.store().setValue(ParamField::Value, 0, 0xC4, 3);
             MainWindowHarness::click(c.startModeArrows[1]);
-            QCOMPARE(int(h.model.store().value(0, 0, 0xC4)), 4);
+            QCOMPARE(int(h.model.store().value(ParamField::Value, 0, 0xC4)), 4);
             QCOMPARE(c.startModeDisplay->value(), 4);
         } else if (command == u"save mode 1") {
             MainWindowHarness::click(c.saveModeButtons[1]);
-            QCOMPARE(int(h.model.store().value(0, 0, 0xCB)), 1);
+            QCOMPARE(int(h.model.store().value(ParamField::Value, 0, 0xCB)), 1);
             QCOMPARE(c.saveModeButtons[0]->value(), 0);
         } else if (command == u"mode change 1") {
             MainWindowHarness::click(c.modeChangeButtons[1]);
@@ -340,8 +346,8 @@ private Q_SLOTS:
             QCOMPARE(h.model.store().fields(0, 0x05), (ParamStore::Fields{71, 75, 14}));
             QStringList expected;
             for (int address : {3, 4, 5, 6, 7, 8, 9, 1}) {
-                expected.append(
-                    MainWindowHarness::frame(0, 0, address, h.model.store().value(0, 0, address)));
+                expected.append(MainWindowHarness::frame(
+                    0, 0, address, h.model.store().value(ParamField::Value, 0, address)));
             }
             QCOMPARE(h.frames(), expected);
             return;
@@ -405,14 +411,14 @@ private Q_SLOTS:
         QCOMPARE(visibleMarkers, markers);
         // The EQ button follows the group's own bypass byte.
         const int bypass = EqGroupTable::instance().group(group).bypass;
-        h.model.store().setValue(0, h.model.currentMode(), bypass, 1);
+        h.model.store().setValue(ParamField::Value, h.model.currentMode(), bypass, 1);
         h.window.RefreshControls(Refresh::Buttons);
         QCOMPARE(c.bypassButton->value(), 1);
-        h.model.store().setValue(0, h.model.currentMode(), bypass, 0);
+        h.model.store().setValue(ParamField::Value, h.model.currentMode(), bypass, 0);
         h.window.RefreshControls(Refresh::Buttons);
         QCOMPARE(c.bypassButton->value(), 0);
         QCOMPARE(c.groupTabs[group]->value(), 1);
-        QCOMPARE(h.model.store().value(0, 0, 0x40),
+        QCOMPARE(h.model.store().value(ParamField::Value, 0, 0x40),
                  quint8(80)); // selecting sends and changes nothing
         QVERIFY(h.frames().isEmpty());
     }
@@ -446,8 +452,9 @@ private Q_SLOTS:
         const MainWindowControls& c = h.c();
         // Band 0 of the music group, 56 Hz: up in frequency.
         const QList<int> taken = MainWindowHarness::drag(c.frequencyKnob, {25, 30});
-        QCOMPARE(int(h.model.store().value(0, 0, 0x03)), taken.back());
-        QCOMPARE(c.bandReadouts[0]->value(), BandTable::readout(h.model, 0, 0x03, 0));
+        QCOMPARE(int(h.model.store().value(ParamField::Value, 0, 0x03)), taken.back());
+        QCOMPARE(c.bandReadouts[0]->value(),
+                 BandTable::readout(h.model, 0, 0x03, ParamField::Value));
         QCOMPARE(h.frames().size(), taken.size());
         QCOMPARE(h.frames().back(), MainWindowHarness::frame(0, 0, 0x03, taken.back()));
     }
@@ -460,7 +467,7 @@ private Q_SLOTS:
         QCOMPARE(h.bands().current().Kind, BandKind::LowCut);
         MainWindowHarness::drag(c.frequencyKnob, {200, 241});
         QCOMPARE(c.frequencyKnob->value(), 54); // 230 Hz at most
-        QCOMPARE(int(h.model.store().value(0, 0, 0x01)), 54);
+        QCOMPARE(int(h.model.store().value(ParamField::Value, 0, 0x01)), 54);
         // Its gain and Q cannot change: their knobs are disabled and stay put.
         const ParamStore::Fields fields = h.model.store().fields(0, 0x01);
         QVERIFY(!c.qKnob->isEnabled());
@@ -495,10 +502,10 @@ private Q_SLOTS:
         const EqGroup& g = EqGroupTable::instance().group(group);
         QCOMPARE(h.bands().band(0).Address, g.firstBand);
         MainWindowHarness::drag(c.gainKnob, {60});
-        QCOMPARE(int(h.model.store().value(1, 3, g.firstBand)), 60);
-        QCOMPARE(
-            h.frames().back(),
-            MainWindowHarness::frame(0, 3, g.firstBand, h.model.store().value(0, 3, g.firstBand)));
+        QCOMPARE(int(h.model.store().value(ParamField::Gain, 3, g.firstBand)), 60);
+        QCOMPARE(h.frames().back(),
+                 MainWindowHarness::frame(
+                     0, 3, g.firstBand, h.model.store().value(ParamField::Value, 3, g.firstBand)));
         MainWindowHarness::click(c.bypassButton);
         QCOMPARE(h.frames().back(), MainWindowHarness::frame(0, 3, g.bypass, 1));
         QVERIFY(h.sim.memory().store() == h.model.store());
@@ -526,7 +533,8 @@ private Q_SLOTS:
         }
         const EqBand& band = h.bands().current();
         QVERIFY(band.Kind != BandKind::Peaking);
-        QCOMPARE(c.frequencyKnob->value(), int(h.model.store().value(0, 0, band.Address)));
+        QCOMPARE(c.frequencyKnob->value(),
+                 int(h.model.store().value(ParamField::Value, 0, band.Address)));
         QCOMPARE(c.gainKnob->value(), 75); // 0 dB
         QCOMPARE(c.qKnob->value(), 14);    // Q 1.4
         QVERIFY(h.frames().isEmpty());

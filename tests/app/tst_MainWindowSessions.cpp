@@ -86,7 +86,7 @@ private Q_SLOTS:
         const MainWindowControls& c = h.c();
         // 31 undo points from the four-way selector's down step (one each, no burst).
         for (int i = 0; i < 31; ++i) {
-            h.model.store().setValue(0, 0, 0xCF, 0);
+            h.model.store().setValue(ParamField::Value, 0, 0xCF, 0);
             c.fourWayDisplay->setValue(0);
             MainWindowHarness::click(c.fourWayDown);
         }
@@ -108,7 +108,7 @@ private Q_SLOTS:
         const int edit = MainWindowHarness::drag(fader, {34}).back();
         MainWindowHarness::click(h.c().redoButton);
         QCOMPARE(fader->value(), edit);
-        QCOMPARE(int(h.model.store().value(0, 0, 0xC0)), edit);
+        QCOMPARE(int(h.model.store().value(ParamField::Value, 0, 0xC0)), edit);
     }
 
     void presetsRoundTripThroughTheButtons()
@@ -116,14 +116,14 @@ private Q_SLOTS:
         MainWindowHarness h;
         QVERIFY(h.goOnline());
         QTemporaryDir dir;
-        h.model.store().setValue(0, 0, 0x40, 33);
+        h.model.store().setValue(ParamField::Value, 0, 0x40, 33);
         h.files.savePath = dir.filePath(QStringLiteral("live"));
         MainWindowHarness::click(h.c().saveButton);
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("live.PA"))));
 
-        h.model.store().setValue(0, 0, 0x40, 70);
+        h.model.store().setValue(ParamField::Value, 0, 0x40, 70);
         // Locked since, and an entry hidden: the preset undoes both, and says so.
-        h.model.store().setValue(0, 0, 0xCC, 1);
+        h.model.store().setValue(ParamField::Value, 0, 0xCC, 1);
         h.model.menuShow()[0x40] = 1;
         h.files.openPath = dir.filePath(QStringLiteral("live.PA"));
         QVERIFY(h.c().noticeLine->isHidden());
@@ -133,14 +133,14 @@ private Q_SLOTS:
                                 "entries the front-panel menu shows (1; the menu window, key q, "
                                 "sends them to the processor)."));
         QVERIFY(h.c().noticeLine->isVisible());
-        QCOMPARE(int(h.model.store().value(0, 0, 0x40)), 33);
+        QCOMPARE(int(h.model.store().value(ParamField::Value, 0, 0x40)), 33);
         QCOMPARE(h.c().sliders[7]->value(), 33);
         // The import went to the processor: 25 blocks and the mode select, then 25 block reads
         // to see that it kept them.
         QCOMPARE(h.sim.receivedFrames().size(), 26 + 25);
         QCOMPARE(h.sim.receivedFrames()[25].type, 4);
         QCOMPARE(h.sim.receivedFrames().back().type, 1);
-        QCOMPARE(h.sim.memory().store().value(0, 0, 0x40), quint8(33));
+        QCOMPARE(h.sim.memory().store().value(ParamField::Value, 0, 0x40), quint8(33));
         QCOMPARE(h.undoHistory().UndoPos(), -1);
         QVERIFY(h.messages.shown.isEmpty());
         QVERIFY(!h.c().transferProgress->isVisible());
@@ -225,10 +225,10 @@ private Q_SLOTS:
         h.link.setOnline(false);
         if (!answer.isEmpty()) {
             MainWindowHarness::drag(h.c().sliders[7], {33});
-            QCOMPARE(int(h.model.store().value(0, 0, 0x40)), 33);
+            QCOMPARE(int(h.model.store().value(ParamField::Value, 0, 0x40)), 33);
         }
-        h.sim.memory().store().setValue(0, 0, 0x40, 50);
-        h.sim.memory().store().setValue(0, 0, 0x53, 21);
+        h.sim.memory().store().setValue(ParamField::Value, 0, 0x40, 50);
+        h.sim.memory().store().setValue(ParamField::Value, 0, 0x53, 21);
         QTemporaryDir dir;
         const QString saved = dir.filePath(QStringLiteral("mine.PA"));
         h.files.savePath = saved;
@@ -247,12 +247,12 @@ private Q_SLOTS:
             }
             QVERIFY(h.settle());
         }
-        QTEST(int(h.model.store().value(0, 0, 0x40)), "shown");
-        QTEST(int(h.sim.memory().store().value(0, 0, 0x40)), "held");
+        QTEST(int(h.model.store().value(ParamField::Value, 0, 0x40)), "shown");
+        QTEST(int(h.sim.memory().store().value(ParamField::Value, 0, 0x40)), "held");
         QTEST(h.c().sliders[7]->value(), "shown");
         // Nobody's other settings are lost: the processor's 21 stays, whichever was chosen.
-        QCOMPARE(int(h.model.store().value(0, 0, 0x53)), 21);
-        QCOMPARE(int(h.sim.memory().store().value(0, 0, 0x53)), 21);
+        QCOMPARE(int(h.model.store().value(ParamField::Value, 0, 0x53)), 21);
+        QCOMPARE(int(h.sim.memory().store().value(ParamField::Value, 0, 0x53)), 21);
         QCOMPARE(QFile::exists(saved), answer == ReconnectQuestion::saveText());
         QVERIFY(h.messages.shown.isEmpty());
         QVERIFY(!h.supervisor().awaitsOfflineAnswer());
@@ -279,11 +279,11 @@ private Q_SLOTS:
         for (int frame : lost) {
             h.sim.scheduleFault(connected + frame, connected + frame, SimFault::LostWrite);
         }
-        h.model.store().setValue(0, 0, 0x0B, 33);
+        h.model.store().setValue(ParamField::Value, 0, 0x0B, 33);
         MainWindowHarness::click(h.c().uploadButton);
         QVERIFY(h.settle());
-        QCOMPARE(int(h.sim.memory().store().value(0, 0, 0x0B)), held);
-        QCOMPARE(int(h.model.store().value(0, 0, 0x0B)), held);
+        QCOMPARE(int(h.sim.memory().store().value(ParamField::Value, 0, 0x0B)), held);
+        QCOMPARE(int(h.model.store().value(ParamField::Value, 0, 0x0B)), held);
         const QList<SettingDifference> remaining{{{0, 0x0B}, {80, 0, 0}, {33, 0, 0}}};
         QCOMPARE(h.messages.texts(),
                  held == 33 ? QStringList{} : QStringList{ReadBackReport::message(remaining)});

@@ -136,7 +136,7 @@ private Q_SLOTS:
         QTest::newRow("import is refused before the store changes")
             << 0 << Command([](MainWindowHarness& h) {
                    ParamModel other = h.model;
-                   other.store().setValue(0, 0, 0x40, 7);
+                   other.store().setValue(ParamField::Value, 0, 0x40, 7);
                    h.files.openPath = QDir::temp().filePath(
                        QStringLiteral("tonvexa-%1.PA").arg(QCoreApplication::applicationPid()));
                    QVERIFY(SavePreset(h.files.openPath, other, h.messages));
@@ -163,7 +163,7 @@ private Q_SLOTS:
             h.undoHistory().SaveUndo();
         }
         ParamStore before = h.model.store();
-        before.setValue(0, 0, 0x14, 1); // the slow two-way button's own write
+        before.setValue(ParamField::Value, 0, 0x14, 1); // the slow two-way button's own write
         const int beforeMode = h.model.currentMode();
 
         h.commands().showParameterPanels();

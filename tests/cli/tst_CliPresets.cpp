@@ -48,7 +48,7 @@ private Q_SLOTS:
         SimProcessor b;
         QCOMPARE(SimStateFile::load(path("B.PA"), b.memory(), messages),
                  SimStateFile::LoadResult::Loaded);
-        for (int field = 0; field < 3; ++field) {
+        for (ParamField field : AllParamFields) {
             for (int mode = 0; mode < 8; ++mode) {
                 for (int address = 0; address < 256; ++address) {
                     if (PresetTestSupport::presetCovers(field, mode, address)) {
@@ -66,7 +66,8 @@ private Q_SLOTS:
     void backupWritesNothingWhenTheSyncFails()
     {
         SimProcessor a;
-        a.memory().store().setValue(0, 0, 0xC0, 255); // a byte the receiver cannot carry
+        a.memory().store().setValue(ParamField::Value, 0, 0xC0,
+                                    255); // a byte the receiver cannot carry
         RecordingMessages messages;
         QVERIFY(SimStateFile::save(path("A.PA"), a.memory(), messages));
         const ToolRun run = ToolRun::of(
@@ -91,7 +92,7 @@ private Q_SLOTS:
         QFETCH(QStringList, command);
         QFETCH(bool, rewritten);
         SimProcessor a;
-        a.memory().store().setValue(0, 0, 0x40, 7);
+        a.memory().store().setValue(ParamField::Value, 0, 0x40, 7);
         RecordingMessages messages;
         QVERIFY(SimStateFile::save(path("A.PA"), a.memory(), messages));
         // An hour back, so that a rewrite within the same second still shows.
@@ -299,8 +300,8 @@ private Q_SLOTS:
         SimProcessor processor;
         ParamStore& store = processor.memory().store();
         store.setFields(2, 0x89, {131, 15, 10});
-        store.setValue(0, 2, 0x87, 41);
-        store.setValue(0, 2, 0x82, 221);
+        store.setValue(ParamField::Value, 2, 0x87, 41);
+        store.setValue(ParamField::Value, 2, 0x82, 221);
         RecordingMessages messages;
         QVERIFY(SimStateFile::save(path("fx.PA"), processor.memory(), messages));
         const ToolRun run =

@@ -174,11 +174,11 @@ private Q_SLOTS:
     // say (never their binary neighbour); a Q between 3 and 4 to the nearer of 3.0 and 4.
     void typedValues_data()
     {
-        QTest::addColumn<int>("field");
+        QTest::addColumn<ParamField>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("byte"); // -1: no number
-        const int gain = BandValueEntry::Gain;
-        const int q = BandValueEntry::Q;
+        const ParamField gain = ParamField::Gain;
+        const ParamField q = ParamField::Q;
         QTest::newRow("0.3 dB: +0.2") << gain << "0.3" << 74;
         QTest::newRow("0.9 dB: +1.0") << gain << "0.9" << 70;
         QTest::newRow("14.9 dB: +15.0") << gain << "14.9" << 0;
@@ -194,7 +194,7 @@ private Q_SLOTS:
 
     void typedValues()
     {
-        QFETCH(int, field);
+        QFETCH(ParamField, field);
         QFETCH(QString, typed);
         QFETCH(int, byte);
         using Outcome = BandValueEntry::Result::Outcome;

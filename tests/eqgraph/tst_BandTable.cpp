@@ -81,11 +81,11 @@ private Q_SLOTS:
     void zeroQByteIsCorrectedInTheStore()
     {
         ParamModel model = factoryModel(0);
-        model.store().setValue(2, 0, 0x05, 0);
+        model.store().setValue(ParamField::Q, 0, 0x05, 0);
         BandTable table;
         table.LoadGroupBands(model);
         QCOMPARE(table.band(2).Q, 0.1f);
-        QCOMPARE(model.store().value(2, 0, 0x05), quint8(1));
+        QCOMPARE(model.store().value(ParamField::Q, 0, 0x05), quint8(1));
     }
 
     void steppingWraps()
@@ -123,19 +123,19 @@ private Q_SLOTS:
 
     void readouts_data()
     {
-        QTest::addColumn<int>("field");
+        QTest::addColumn<ParamField>("field");
         QTest::addColumn<int>("byte");
         QTest::addColumn<int>("shown");
-        QTest::newRow("20 kHz") << 0 << 241 << 20000;
-        QTest::newRow("+14.4 dB") << 1 << 3 << 144;
-        QTest::newRow("-15 dB") << 1 << 150 << -150;
-        QTest::newRow("Q 1.4") << 2 << 14 << 14;
-        QTest::newRow("Q 4 from an in-between byte") << 2 << 33 << 40;
+        QTest::newRow("20 kHz") << ParamField::Value << 241 << 20000;
+        QTest::newRow("+14.4 dB") << ParamField::Gain << 3 << 144;
+        QTest::newRow("-15 dB") << ParamField::Gain << 150 << -150;
+        QTest::newRow("Q 1.4") << ParamField::Q << 14 << 14;
+        QTest::newRow("Q 4 from an in-between byte") << ParamField::Q << 33 << 40;
     }
 
     void readouts()
     {
-        QFETCH(int, field);
+        QFETCH(ParamField, field);
         QFETCH(int, byte);
         ParamModel model = factoryModel(0);
         model.store().setValue(field, 1, 0x10, quint8(byte));

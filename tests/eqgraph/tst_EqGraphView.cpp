@@ -40,7 +40,8 @@ struct GraphFixture
         model.InitDefaults(ParamModel::FactoryReset);
         model.setCurrentEqGroup(group);
         // The equaliser on, so that no banner covers the curves.
-        model.store().setValue(0, 0, EqGroupTable::instance().group(group).bypass, 1);
+        model.store().setValue(ParamField::Value, 0, EqGroupTable::instance().group(group).bypass,
+                               1);
         view.resize(GraphGeometry::DesignWidth, GraphGeometry::DesignHeight);
     }
     // Loads the bands and takes the picture a paint shows.
@@ -109,8 +110,8 @@ private Q_SLOTS:
         GraphFixture f(group);
         if (!flat) {
             f.model.store().setFields(0, 0x89, {131, 45, 10});
-            f.model.store().setValue(0, 0, 0x82, 141);
-            f.model.store().setValue(0, 0, 0x87, 81);
+            f.model.store().setValue(ParamField::Value, 0, 0x82, 141);
+            f.model.store().setValue(ParamField::Value, 0, 0x87, 81);
         }
         const QImage picture = f.picture();
         const QPoint at = f.onCurve(CurveRole(role), hz);
@@ -134,7 +135,8 @@ private Q_SLOTS:
         QFETCH(int, gainByte);
         QFETCH(int, side);
         GraphFixture f(0);
-        f.model.store().setValue(0, 0, 0x01, 0); // the low cut at 18 Hz: the left end within
+        f.model.store().setValue(ParamField::Value, 0, 0x01,
+                                 0); // the low cut at 18 Hz: the left end within
         f.model.store().setFields(0, 0x06, {131, quint8(gainByte), 10}); // 1 kHz, Q 1
         f.model.store().setFields(0, 0x07, {146, quint8(gainByte), 5});  // 2.5 kHz, Q 0.5
         const QImage picture = f.picture();
@@ -168,7 +170,7 @@ private Q_SLOTS:
         QFETCH(bool, bypassed);
         GraphFixture f(2);
         f.model.setCurrentMode(4);
-        f.model.store().setValue(0, 4, EqGroupTable::instance().group(2).bypass,
+        f.model.store().setValue(ParamField::Value, 4, EqGroupTable::instance().group(2).bypass,
                                  quint8(bypassByte));
         f.model.store().setFields(4, 0x57, {131, 135, 10}); // 1 kHz -12 dB Q 1: over the banner
         const QImage picture = f.picture();

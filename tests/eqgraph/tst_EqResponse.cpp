@@ -202,8 +202,8 @@ private Q_SLOTS:
         model.InitDefaults(ParamModel::FactoryReset);
         // Mode 5 is read; the model's own mode and group stay as they are.
         const EqGroup& g = EqGroupTable::instance().group(group);
-        model.store().setFields(5, g.firstBand, {131, 15, 10}); // 1 kHz, +12 dB, Q 1
-        model.store().setValue(0, 5, g.lowCut, 50);             // 190 Hz
+        model.store().setFields(5, g.firstBand, {131, 15, 10});     // 1 kHz, +12 dB, Q 1
+        model.store().setValue(ParamField::Value, 5, g.lowCut, 50); // 190 Hz
         EqResponse response;
         const std::vector<ResponseCurve> curves = response.groupCurves(model, 5, group);
         QCOMPARE(model.currentMode(), 0);

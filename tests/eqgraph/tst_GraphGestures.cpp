@@ -26,7 +26,7 @@ private Q_SLOTS:
         const GraphGeometry g;
         const QPointF lowCut(g.FreqToX(18), g.DbToY(0));
         QCOMPARE(GraphGestures::HitTestBands(bands, g, lowCut), std::optional<int>(0));
-        model.store().setValue(0, 0, 0x03, 19);
+        model.store().setValue(ParamField::Value, 0, 0x03, 19);
         bands.LoadGroupBands(model);
         QCOMPARE(GraphGestures::HitTestBands(bands, g, lowCut), std::optional<int>(7));
         QCOMPARE(GraphGestures::HitTestBands(bands, g, lowCut + QPointF(0, 40)), std::nullopt);

@@ -132,7 +132,7 @@ private Q_SLOTS:
         t.device.link.setOnline(true);
         t.device.model.setCurrentMode(5);
         t.device.model.store().setFields(5, 0x44, {1, 2, 3});
-        t.device.model.store().setValue(0, 0, 0xC7, 44);
+        t.device.model.store().setValue(ParamField::Value, 0, 0xC7, 44);
 
         QCoro::waitFor(t.bulk.UploadAll(endWithModeSelect));
 

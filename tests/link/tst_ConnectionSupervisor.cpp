@@ -81,10 +81,10 @@ private Q_SLOTS:
         QTRY_VERIFY(s.link.isOnline());
         s.sim.unplug();
         QTRY_VERIFY(!s.link.isOnline());
-        s.sim.memory().store().setValue(0, 2, 0x40, 33);
+        s.sim.memory().store().setValue(ParamField::Value, 2, 0x40, 33);
         s.sim.replug();
         QTRY_VERIFY(s.link.isOnline());
-        QTRY_COMPARE(s.model.store().value(0, 2, 0x40), quint8(33));
+        QTRY_COMPARE(s.model.store().value(ParamField::Value, 2, 0x40), quint8(33));
         QCOMPARE(s.handshakes(), 2);
         QCOMPARE(s.messages.texts(), QStringList{LinkTexts::text(LinkNotice::KeepAliveLost)});
         // The message about the loss is taken back once the processor answers again.

@@ -54,7 +54,7 @@ private Q_SLOTS:
         QVERIFY(outcome(device.link.SendFrame(Frames::Type::ParamWrite, 0, ParamAddress(0x40), 0x50,
                                               ReplyTimeout::Normal)));
         QCOMPARE(device.sim.receivedFrames().size(), 1);
-        QCOMPARE(device.sim.memory().store().value(0, 0, 0x40), quint8(0x50));
+        QCOMPARE(device.sim.memory().store().value(ParamField::Value, 0, 0x40), quint8(0x50));
         QCOMPARE(device.link.reply().size(), 4);
         QCOMPARE(device.link.progressCount(), 1);
         QVERIFY(device.messages.shown.isEmpty());
@@ -184,7 +184,7 @@ private Q_SLOTS:
         QCOMPARE(laterResults, (QList<bool>{true, true, true, false, false}));
         QCOMPARE(addressesWritten(device.sim), (QList<int>{0x40, 0x41, 0x00}));
         QCOMPARE(device.sim.receivedFrames()[2].type, int(Frames::Type::ModeSelect));
-        QCOMPARE(device.sim.memory().store().value(0, 0, 0x41), quint8(4));
+        QCOMPARE(device.sim.memory().store().value(ParamField::Value, 0, 0x41), quint8(4));
         QCOMPARE(device.sim.memory().currentMode(), 2);
         QCOMPARE(device.link.pendingWriteCount(), 0);
     }

@@ -36,7 +36,8 @@ private Q_SLOTS:
         QVERIFY(edits.edited(model.store()).isEmpty());
         edits.begin(model.store());
         for (qsizetype i = 0; i + 3 < writes.size(); i += 4) {
-            model.store().setValue(writes[i], writes[i + 1], writes[i + 2], quint8(writes[i + 3]));
+            model.store().setValue(AllParamFields[writes[i]], writes[i + 1], writes[i + 2],
+                                   quint8(writes[i + 3]));
         }
         if (unconfirmed >= 0) {
             edits.markUnconfirmed({2, unconfirmed});
@@ -49,7 +50,7 @@ private Q_SLOTS:
         QCOMPARE(found, edited);
         // Sending mine writes my edits over the processor's memory and nothing else of mine.
         ParamModel processor;
-        processor.store().setValue(0, 5, 0x41, 3);
+        processor.store().setValue(ParamField::Value, 5, 0x41, 3);
         const ParamStore merged = OfflineEdits::merged(processor.store(), model.store(), keys);
         QCOMPARE(SettingDifferences::between(merged, model.store()).size(),
                  SettingDifferences::between(processor.store(), model.store()).size() -

@@ -34,11 +34,11 @@ class tst_ParamModel : public QObject
 private Q_SLOTS:
     void flatLayoutKeepsFieldsThenModesTogether()
     {
-        QCOMPARE(ParamStore::offset(0, 0, 0), 0);
-        QCOMPARE(ParamStore::offset(2, 0, 0), 2);
-        QCOMPARE(ParamStore::offset(0, 1, 0), 3);
-        QCOMPARE(ParamStore::offset(0, 0, 1), 24);
-        QCOMPARE(ParamStore::offset(2, 7, 255), ParamStore::ByteCount - 1);
+        QCOMPARE(ParamStore::offset(ParamField::Value, 0, 0), 0);
+        QCOMPARE(ParamStore::offset(ParamField::Q, 0, 0), 2);
+        QCOMPARE(ParamStore::offset(ParamField::Value, 1, 0), 3);
+        QCOMPARE(ParamStore::offset(ParamField::Value, 0, 1), 24);
+        QCOMPARE(ParamStore::offset(ParamField::Q, 7, 255), ParamStore::ByteCount - 1);
     }
 
     void factoryResetWritesTheSameValuesInEveryMode()
@@ -51,22 +51,22 @@ private Q_SLOTS:
 
         for (int mode = 0; mode < 8; ++mode) {
             for (const auto& [address, value] : FactoryDefaults::PerMode) {
-                QCOMPARE(store.value(0, mode, address), value);
+                QCOMPARE(store.value(ParamField::Value, mode, address), value);
             }
             // Music band 1 (18 + 2*19 = 56 Hz), 0 dB, Q 1.4.
             QCOMPARE(store.fields(mode, 0x03), (ParamStore::Fields{19, 75, 14}));
             QCOMPARE(store.fields(mode, 0x52), (ParamStore::Fields{233, 75, 14}));
             QCOMPARE(store.fields(mode, 0x21), (ParamStore::Fields{47, 75, 14}));
-            QCOMPARE(store.value(0, mode, 0x82), quint8(181));
+            QCOMPARE(store.value(ParamField::Value, mode, 0x82), quint8(181));
         }
         for (const auto& [address, value] : FactoryDefaults::Common) {
-            QCOMPARE(store.value(0, 0, address), value);
+            QCOMPARE(store.value(ParamField::Value, 0, address), value);
             // Only the mode-0 slot holds common values.
-            QCOMPARE(store.value(0, 1, address), quint8(0xAA));
+            QCOMPARE(store.value(ParamField::Value, 1, address), quint8(0xAA));
         }
         // Tone and four-way selector have no factory value; only the device fills them.
-        QCOMPARE(store.value(0, 0, 0xCE), quint8(0xAA));
-        QCOMPARE(store.value(0, 0, 0xCF), quint8(0xAA));
+        QCOMPARE(store.value(ParamField::Value, 0, 0xCE), quint8(0xAA));
+        QCOMPARE(store.value(ParamField::Value, 0, 0xCF), quint8(0xAA));
         QCOMPARE(model.menuShow()[0], quint8(0));
         QCOMPARE(model.menuShow()[254], quint8(0));
         QCOMPARE(model.menuShow()[255], quint8(1));
@@ -76,8 +76,8 @@ private Q_SLOTS:
     {
         ParamModel model;
         model.InitDefaults(ParamModel::FactoryReset);
-        QCOMPARE(model.store().value(0, 0, 0xCE), quint8(0));
-        QCOMPARE(model.store().value(0, 0, 0xCF), quint8(0));
+        QCOMPARE(model.store().value(ParamField::Value, 0, 0xCE), quint8(0));
+        QCOMPARE(model.store().value(ParamField::Value, 0, 0xCF), quint8(0));
     }
 
     void groupResetTouchesOneGroupInOneMode_data()
@@ -109,11 +109,12 @@ private Q_SLOTS:
         model.InitDefaults(ParamModel::EqGroupReset);
 
         for (int address : restored) {
-            QCOMPARE(model.store().value(0, 3, address), reference.store().value(0, 3, address));
-            QCOMPARE(model.store().value(0, 2, address), quint8(0xAA));
+            QCOMPARE(model.store().value(ParamField::Value, 3, address),
+                     reference.store().value(ParamField::Value, 3, address));
+            QCOMPARE(model.store().value(ParamField::Value, 2, address), quint8(0xAA));
         }
         for (int address : kept) {
-            QCOMPARE(model.store().value(0, 3, address), quint8(0xAA));
+            QCOMPARE(model.store().value(ParamField::Value, 3, address), quint8(0xAA));
         }
         // A group reset must not unhide front-panel menu entries.
         QCOMPARE(model.menuShow()[0x57], quint8(1));
@@ -136,10 +137,12 @@ private Q_SLOTS:
         QTest::addColumn<Told>("told");
         QTest::addColumn<int>("replaced");
 
-        QTest::newRow("a value") << ModelWrite([](ParamModel& m) { m.setValue(1, 3, 0x10, 7); })
-                                 << Told{{3, 0x10}} << 0;
+        QTest::newRow("a value") << ModelWrite([](ParamModel& m) {
+            m.setValue(ParamField::Gain, 3, 0x10, 7);
+        }) << Told{{3, 0x10}} << 0;
         QTest::newRow("the byte it held already")
-            << ModelWrite([](ParamModel& m) { m.setValue(0, 0, 0xC0, 0); }) << Told{{0, 0xC0}} << 0;
+            << ModelWrite([](ParamModel& m) { m.setValue(ParamField::Value, 0, 0xC0, 0); })
+            << Told{{0, 0xC0}} << 0;
         QTest::newRow("a group reset, address by address") << ModelWrite([](ParamModel& m) {
             m.setCurrentMode(4);
             m.setCurrentEqGroup(7);
@@ -152,13 +155,13 @@ private Q_SLOTS:
             << 1;
         QTest::newRow("a copy's writes") << ModelWrite([](ParamModel& m) {
             ParamModel copy = m;
-            copy.setValue(0, 0, 0xC0, 1);
+            copy.setValue(ParamField::Value, 0, 0xC0, 1);
             copy.setStore(ParamStore());
         }) << Told{} << 0;
         QTest::newRow("an undo step sent") << ModelWrite([](ParamModel& m) {
             ParamStore::Bytes snapshot{};
-            snapshot[ParamStore::offset(2, 1, 0x05)] = 9;
-            snapshot[ParamStore::offset(0, 6, 0x05)] = 9;
+            snapshot[ParamStore::offset(ParamField::Q, 1, 0x05)] = 9;
+            snapshot[ParamStore::offset(ParamField::Value, 6, 0x05)] = 9;
             SnapshotRestore restore(m, snapshot);
             while (restore.next()) {
             }

@@ -16,13 +16,13 @@ struct History
         undo.UndoRedoInit();
     }
 
-    int volume() const { return model.store().value(0, 0, Volume); }
+    int volume() const { return model.store().value(ParamField::Value, 0, Volume); }
 
     // One slider move: the burst's undo point, then the new value.
     void move(int value)
     {
         undo.NoteChange();
-        model.store().setValue(0, 0, Volume, quint8(value));
+        model.store().setValue(ParamField::Value, 0, Volume, quint8(value));
     }
 
     // A complete burst: the move, then a quiet period that ends the burst.
@@ -138,7 +138,7 @@ private Q_SLOTS:
         History h(60000);
         for (int value = 1; value <= 31; ++value) {
             h.undo.SaveUndo(); // one burst each
-            h.model.store().setValue(0, 0, Volume, quint8(value));
+            h.model.store().setValue(ParamField::Value, 0, Volume, quint8(value));
         }
         QCOMPARE(h.undo.UndoPos(), UndoHistory::SlotCount - 1);
         // Walking back restores 30, 29, ... down to the oldest state still kept.
@@ -155,10 +155,10 @@ private Q_SLOTS:
         History h;
         h.undo.SaveUndo();
         ParamStore& store = h.model.store();
-        store.setValue(0, 3, 0x40, 1);
-        store.setValue(2, 1, 0x50, 1); // a Q byte counts as a change of its address
-        store.setValue(0, 0, 0xC5, 1);
-        store.setValue(0, 1, 0x0B, 1);
+        store.setValue(ParamField::Value, 3, 0x40, 1);
+        store.setValue(ParamField::Q, 1, 0x50, 1); // a Q byte counts as a change of its address
+        store.setValue(ParamField::Value, 0, 0xC5, 1);
+        store.setValue(ParamField::Value, 1, 0x0B, 1);
         QVERIFY(h.undoStep());
         QCOMPARE(h.sent, (QList<QPair<int, int>>{{0, 0xC5}, {1, 0x0B}, {1, 0x50}, {3, 0x40}}));
     }
@@ -167,12 +167,13 @@ private Q_SLOTS:
     {
         History h;
         h.undo.SaveUndo();
-        h.model.store().setValue(0, 0, 0x40, 1);
-        h.model.store().setValue(0, 0, 0x41, 1);
+        h.model.store().setValue(ParamField::Value, 0, 0x40, 1);
+        h.model.store().setValue(ParamField::Value, 0, 0x41, 1);
         QVERIFY(h.step(h.undo.UndoStep(), 0));
         QVERIFY(h.sent.isEmpty());
-        QCOMPARE(h.model.store().value(0, 0, 0x40), quint8(80));
-        QCOMPARE(h.model.store().value(0, 0, 0x41), quint8(1)); // neither restored nor sent
+        QCOMPARE(h.model.store().value(ParamField::Value, 0, 0x40), quint8(80));
+        QCOMPARE(h.model.store().value(ParamField::Value, 0, 0x41),
+                 quint8(1)); // neither restored nor sent
     }
 
     void offlineRestoreChangesTheStoreOnly()

@@ -172,8 +172,8 @@ void tst_ImportPreset::importsHandEditedFiles_data()
 void tst_ImportPreset::importsHandEditedFiles()
 {
     QFETCH(FileEdit, edit);
-    m_source.store().setValue(0, 0, 192, 20);
-    m_source.store().setValue(0, 0, 193, 25);
+    m_source.store().setValue(ParamField::Value, 0, 192, 20);
+    m_source.store().setValue(ParamField::Value, 0, 193, 25);
     QVERIFY(SavePreset(path("source.PA"), m_source, m_messages));
     writeFile(path("edited.PA"), edit(readFile(path("source.PA"))));
 

@@ -152,7 +152,7 @@ void tst_SavePreset::roundTripRestoresEveryCoveredByte()
     QCOMPARE(ImportPreset(path("all.PA"), imported, m_messages).result, ImportResult::Imported);
 
     int covered = 0;
-    for (int field = 0; field < ParamStore::FieldCount; ++field) {
+    for (ParamField field : AllParamFields) {
         for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
             for (int address = 0; address < ParamStore::AddressCount; ++address) {
                 const bool inFile = presetCovers(field, mode, address);
@@ -161,7 +161,7 @@ void tst_SavePreset::roundTripRestoresEveryCoveredByte()
                 QVERIFY2(imported.store().value(field, mode, address) ==
                              expected.store().value(field, mode, address),
                          qPrintable(QStringLiteral("field %1 mode %2 address %3")
-                                        .arg(field)
+                                        .arg(fieldIndex(field))
                                         .arg(mode)
                                         .arg(address)));
             }
@@ -206,14 +206,16 @@ void tst_SavePreset::keepsOtherContentOfAnExistingFile()
     QVERIFY(!bytes.contains('\r'));
     QVERIFY(bytes.startsWith("; kept by hand\n[Notes]\nowner=studio 2\n\n[main]\ntype = ZEV001\n"
                              "group0.addr0 = " +
-                             QByteArray::number(model.store().value(0, 0, 0)) + "\nCustom=yes\n"));
+                             QByteArray::number(model.store().value(ParamField::Value, 0, 0)) +
+                             "\nCustom=yes\n"));
     QVERIFY(bytes.endsWith("\nMENUSHOW.ADDR254=" + QByteArray::number(model.menuShow()[254]) +
                            "\n" + tail));
     QVERIFY(!bytes.contains("GROUP0.ADDR0="));
 
     ParamModel imported;
     QCOMPARE(ImportPreset(path("edited.pa"), imported, m_messages).result, ImportResult::Imported);
-    QCOMPARE(imported.store().value(0, 0, 0), model.store().value(0, 0, 0));
+    QCOMPARE(imported.store().value(ParamField::Value, 0, 0),
+             model.store().value(ParamField::Value, 0, 0));
     QVERIFY(m_messages.shown.isEmpty());
 }
 

@@ -15,10 +15,10 @@ using namespace PresetTestSupport;
 namespace {
 
 // Store bytes the state file carries beyond a preset: the bass bands and 0xCE/0xCF.
-bool stateCovers(int field, int mode, int address)
+bool stateCovers(ParamField field, int mode, int address)
 {
     return presetCovers(field, mode, address) || (address >= 0x1F && address <= 0x21) ||
-           (field == 0 && mode == 0 && (address == 0xCE || address == 0xCF));
+           (field == ParamField::Value && mode == 0 && (address == 0xCE || address == 0xCF));
 }
 
 } // namespace
@@ -70,7 +70,7 @@ void tst_SimStateFile::keepsTheDeviceAcrossRuns()
     QVERIFY(m_messages.shown.isEmpty());
 
     const ParamModel& loaded = secondRun.memory();
-    for (int field = 0; field < ParamStore::FieldCount; ++field) {
+    for (ParamField field : AllParamFields) {
         for (int mode = 0; mode < ParamStore::ModeCount; ++mode) {
             for (int address = 0; address < ParamStore::AddressCount; ++address) {
                 const ParamModel& expected =
@@ -78,7 +78,7 @@ void tst_SimStateFile::keepsTheDeviceAcrossRuns()
                 QVERIFY2(loaded.store().value(field, mode, address) ==
                              expected.store().value(field, mode, address),
                          qPrintable(QStringLiteral("field %1 mode %2 address %3")
-                                        .arg(field)
+                                        .arg(fieldIndex(field))
                                         .arg(mode)
                                         .arg(address)));
             }
@@ -101,8 +101,10 @@ void tst_SimStateFile::stateFileIsAPreset()
 
     ParamModel model;
     QCOMPARE(ImportPreset(path("state.PA"), model, m_messages).result, ImportResult::Imported);
-    QCOMPARE(model.store().value(1, 6, 0x44), device.memory().store().value(1, 6, 0x44));
-    QCOMPARE(model.store().value(0, 0, 0x1F), quint8(0)); // the bass bands are not a preset's
+    QCOMPARE(model.store().value(ParamField::Gain, 6, 0x44),
+             device.memory().store().value(ParamField::Gain, 6, 0x44));
+    QCOMPARE(model.store().value(ParamField::Value, 0, 0x1F),
+             quint8(0)); // the bass bands are not a preset's
 }
 
 void tst_SimStateFile::plainPresetLoadsAsState()
@@ -115,7 +117,8 @@ void tst_SimStateFile::plainPresetLoadsAsState()
     const ParamModel fresh = device.memory();
     QCOMPARE(SimStateFile::load(path("live.PA"), device.memory(), m_messages),
              SimStateFile::LoadResult::Loaded);
-    QCOMPARE(device.memory().store().value(2, 3, 0x57), preset.store().value(2, 3, 0x57));
+    QCOMPARE(device.memory().store().value(ParamField::Q, 3, 0x57),
+             preset.store().value(ParamField::Q, 3, 0x57));
     QCOMPARE(device.memory().password(), fresh.password());
     QCOMPARE(device.memory().store().fields(4, 0x20), fresh.store().fields(4, 0x20));
 }
@@ -229,20 +232,20 @@ void tst_SimStateFile::onlyARegularFileIsState()
 void tst_SimStateFile::linkToAFileIsFollowed()
 {
     SimProcessor saved;
-    saved.memory().store().setValue(0, 2, 0x40, 33);
+    saved.memory().store().setValue(ParamField::Value, 2, 0x40, 33);
     QVERIFY(SimStateFile::save(path("target.PA"), saved.memory(), m_messages));
     QVERIFY(QFile::link(path("target.PA"), path("state.PA")));
     SimProcessor device;
     QCOMPARE(SimStateFile::load(path("state.PA"), device.memory(), m_messages),
              SimStateFile::LoadResult::Loaded);
-    QCOMPARE(device.memory().store().value(0, 2, 0x40), quint8(33));
-    device.memory().store().setValue(0, 3, 0x40, 7);
+    QCOMPARE(device.memory().store().value(ParamField::Value, 2, 0x40), quint8(33));
+    device.memory().store().setValue(ParamField::Value, 3, 0x40, 7);
     QVERIFY(SimStateFile::save(path("state.PA"), device.memory(), m_messages));
     QVERIFY(QFileInfo(path("state.PA")).isSymLink());
     SimProcessor again;
     QCOMPARE(SimStateFile::load(path("target.PA"), again.memory(), m_messages),
              SimStateFile::LoadResult::Loaded);
-    QCOMPARE(again.memory().store().value(0, 3, 0x40), quint8(7));
+    QCOMPARE(again.memory().store().value(ParamField::Value, 3, 0x40), quint8(7));
 }
 
 QTEST_GUILESS_MAIN(tst_SimStateFile)

@@ -46,7 +46,7 @@ void storeBands(MainWindowHarness& h, const BandBytes (&bands)[N], int bypassAdd
     for (const BandBytes& band : bands) {
         h.model.store().setFields(0, band.address, band.fields);
     }
-    h.model.store().setValue(0, 0, bypassAddress, 1); // the equaliser on: no banner
+    h.model.store().setValue(ParamField::Value, 0, bypassAddress, 1); // the equaliser on: no banner
     h.window.RefreshControls(Refresh::Everything);
 }
 
@@ -104,7 +104,7 @@ void drawGraphPictures(PictureFolder& folder)
 
     // The music group bypassed: the banner under the dimmed curve.
     storeBands(h, MusicBands, 0x02);
-    h.model.store().setValue(0, 0, 0x02, 0);
+    h.model.store().setValue(ParamField::Value, 0, 0x02, 0);
     h.window.RefreshControls(Refresh::Everything);
     saveGraph(folder, h, graph, QStringLiteral("graph-music-bypassed"));
 
@@ -116,7 +116,7 @@ void drawGraphPictures(PictureFolder& folder)
 
     // The effect group at the factory: flat, its sum over its two cuts.
     h.model.InitDefaults(ParamModel::FactoryReset);
-    h.model.store().setValue(0, 0, 0x88, 1);
+    h.model.store().setValue(ParamField::Value, 0, 0x88, 1);
     h.window.RefreshControls(Refresh::Everything);
     saveGraph(folder, h, graph, QStringLiteral("graph-effect-flat"));
 }

@@ -61,7 +61,7 @@ void drawRoomEqPictures(PictureFolder& folder)
                              : h.loadError);
         return;
     }
-    h.model.store().setValue(0, 0, 0x02, 1); // the music EQ on: no banner
+    h.model.store().setValue(ParamField::Value, 0, 0x02, 1); // the music EQ on: no banner
     RoomEqActions& actions = h.roomEq();
 
     // The measured room, the house curve, and the music group fitted to correct it.
@@ -81,7 +81,7 @@ void drawRoomEqPictures(PictureFolder& folder)
 
     // The effect group fitted to the room, its cuts drawn apart.
     h.commands().selectGroup(3);
-    h.model.store().setValue(0, 0, 0x88, 1);
+    h.model.store().setValue(ParamField::Value, 0, 0x88, 1);
     h.files.openPath = room;
     actions.loadMeasurement();
     actions.fitToMeasurement();

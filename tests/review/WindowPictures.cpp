@@ -16,19 +16,19 @@ void changeProcessorMemory(SimProcessor& sim)
     ParamStore& store = sim.memory().store();
     for (int mode = 0; mode < 8; ++mode) {
         for (int address = 0x40; address < 0x5E; ++address) {
-            store.setValue(0, mode, address, quint8(20 + address % 50));
+            store.setValue(ParamField::Value, mode, address, quint8(20 + address % 50));
         }
         for (int band = 0; band < 7; ++band) {
             store.setFields(mode, 0x03 + band,
                             {quint8(19 + 30 * band), quint8(40 + 10 * band), 20});
         }
-        store.setValue(0, mode, 0x00, 100);
+        store.setValue(ParamField::Value, mode, 0x00, 100);
     }
     for (int address : {0xC0, 0xC1, 0xC2, 0xC5, 0xC6, 0xC7, 0xC8, 0xC9, 0xCA}) {
-        store.setValue(0, 0, address, quint8(address - 0xB0));
+        store.setValue(ParamField::Value, 0, address, quint8(address - 0xB0));
     }
-    store.setValue(0, 0, 0xC3, 3);
-    store.setValue(0, 0, 0xC4, 2);
+    store.setValue(ParamField::Value, 0, 0xC3, 3);
+    store.setValue(ParamField::Value, 0, 0xC4, 2);
 }
 
 } // namespace

@@ -38,9 +38,10 @@ ParamModel editedModel()
     store.setFields(2, 0x44, {60, 20, 50});
     store.setFields(2, 0x50, {200, 95, 8});
     store.setFields(2, 0x89, {100, 60, 30});
-    store.setValue(0, 2, 0x41, 30); // a low cut at 78 Hz with the factory's empty gain and Q
-    store.setValue(0, 2, 0x82, 210);
-    store.setValue(0, 2, 0x1C, 20);
+    store.setValue(ParamField::Value, 2, 0x41,
+                   30); // a low cut at 78 Hz with the factory's empty gain and Q
+    store.setValue(ParamField::Value, 2, 0x82, 210);
+    store.setValue(ParamField::Value, 2, 0x1C, 20);
     return model;
 }
 

@@ -157,7 +157,7 @@ private Q_SLOTS:
         QTest::qWait(20);
         QVERIFY(wire.received.isEmpty());
         QCOMPARE(sim.badFrames(), 1);
-        QCOMPARE(sim.memory().store().value(0, 0, 0x40), quint8(80));
+        QCOMPARE(sim.memory().store().value(ParamField::Value, 0, 0x40), quint8(80));
     }
 
     void hostileFramesAreRefused_data()
@@ -254,11 +254,11 @@ private Q_SLOTS:
         QCOMPARE(wire.reports, 2 + 4);
         QCOMPARE(wire.received.right(8), wire.received.left(8));
         // Frame 4: answered like any write, but the memory keeps its value.
-        model.store().setValue(0, 0, 0x40, 0x20);
+        model.store().setValue(ParamField::Value, 0, 0x40, 0x20);
         wire.send(frame(Frames::Type::ParamWrite, 0, 0x40, 0x20, model));
         QTRY_COMPARE(wire.received.size(), 24);
         QCOMPARE(wire.received.right(8), wire.received.left(8));
-        QCOMPARE(sim.memory().store().value(0, 0, 0x40), 0x10);
+        QCOMPARE(sim.memory().store().value(ParamField::Value, 0, 0x40), 0x10);
     }
 
     void repliesAreSplitAndPaced()
@@ -284,14 +284,14 @@ private Q_SLOTS:
         const QByteArray write = frame(Frames::Type::ParamWrite, 0, 0x40, 0x10, model);
         wire.send(write); // silent: lost, not applied
         QTest::qWait(20);
-        QCOMPARE(sim.memory().store().value(0, 0, 0x40), quint8(80));
+        QCOMPARE(sim.memory().store().value(ParamField::Value, 0, 0x40), quint8(80));
         wire.send(write); // acknowledged only
         wire.send(write); // damaged acknowledgement, then the data
         wire.send(write); // healthy again
         QTRY_COMPARE(wire.received.size(), 4 + 8 + 8);
         QCOMPARE(wire.received.left(4), Frames::acknowledgement());
         QVERIFY(wire.received.mid(4, 4) != Frames::acknowledgement());
-        QCOMPARE(sim.memory().store().value(0, 0, 0x40), quint8(0x10));
+        QCOMPARE(sim.memory().store().value(ParamField::Value, 0, 0x40), quint8(0x10));
     }
 
     void seededNoiseRepeats()

@@ -10,7 +10,7 @@ inline void loadBusiestGroup(ParamModel& model, BandTable& bands)
     model.InitDefaults(ParamModel::FactoryReset);
     model.setCurrentEqGroup(1);
     for (int address = 0x44; address <= 0x52; ++address) {
-        model.store().setValue(1, 0, address, quint8(address % 2 == 0 ? 40 : 110));
+        model.store().setValue(ParamField::Gain, 0, address, quint8(address % 2 == 0 ? 40 : 110));
     }
     bands.LoadGroupBands(model);
 }

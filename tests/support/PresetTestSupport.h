@@ -42,12 +42,12 @@ inline constexpr int PerModeList[] = {0,  1,  2,  10, 11,  12,  13,  14,  18,  1
                                       83, 84, 85, 86, 128, 129, 130, 131, 132, 133, 134, 135, 136};
 
 // Whether a preset file holds store byte (field, mode, address).
-inline bool presetCovers(int field, int mode, int address)
+inline bool presetCovers(ParamField field, int mode, int address)
 {
     if (presetBandAddresses().count(address)) {
         return true;
     }
-    if (field != 0) {
+    if (field != ParamField::Value) {
         return false;
     }
     if (address >= 192 && address <= 205) {

@@ -41,7 +41,8 @@ private Q_SLOTS:
         SimStateKeeper keeper(processor, std::chrono::milliseconds(quietMs));
         QObject window;
         keeper.saveOnClose(&window);
-        const quint8 loaded = processor.simulator()->memory().store().value(0, 0, 0x40);
+        const quint8 loaded =
+            processor.simulator()->memory().store().value(ParamField::Value, 0, 0x40);
         write(processor, 7);
         write(processor, 33);
         QVERIFY(!QFile::exists(state)); // not for every write of a drag
@@ -52,7 +53,7 @@ private Q_SLOTS:
         SimProcessor saved;
         const auto savedValue = [&] {
             SimStateFile::load(state, saved.memory(), messages);
-            return saved.memory().store().value(0, 0, 0x40);
+            return saved.memory().store().value(ParamField::Value, 0, 0x40);
         };
         QTRY_COMPARE(savedValue(), quint8(33));
         if (takenBack) {
