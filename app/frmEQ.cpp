@@ -436,6 +436,12 @@ void frmEQ::keyPressEvent(QKeyEvent* event)
 void frmEQ::paintEvent(QPaintEvent*)
 {
     QPainter(this).fillRect(rect(), QColor::fromRgb(WindowBackground));
+    if (m_activated && !m_skinPagesReleased) {
+        m_skinPagesReleased = true;
+        // The controls paint after the window; once they have, the pictures shown live in their
+        // buffers and the skin's pages are not needed until one is drawn anew.
+        QTimer::singleShot(0, this, [this] { m_skin.releaseDrawnPages(); });
+    }
 }
 
 bool frmEQ::eventFilter(QObject* watched, QEvent* event)

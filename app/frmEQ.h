@@ -147,4 +147,5 @@ private:
     QTimer* m_wheelStep = nullptr;     // Timer7
     QTimer* m_redrawRate = nullptr;    // Timer1
     bool m_activated = false;
+    bool m_skinPagesReleased = false;
 };
