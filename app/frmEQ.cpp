@@ -133,7 +133,6 @@ bool frmEQ::load(QString& error, const QString& designFile)
     m_hiddenProperties = std::make_unique<HiddenProperties>(*m_context);
     m_reconnectPrompt =
         std::make_unique<ReconnectPrompt>(*m_context, m_supervisor, *m_presets, m_files);
-    m_commIndicator = new CommIndicator(m_link.log(), this);
     m_bandEditor->attach();
     m_commands->attach();
     m_edits->attach();
@@ -413,12 +412,20 @@ void frmEQ::applyWindowSize()
     m_commands->placeGroupMarker();
 }
 
+CommIndicator& frmEQ::commIndicator()
+{
+    if (!m_commIndicator) {
+        m_commIndicator = new CommIndicator(m_link.log(), this);
+    }
+    return *m_commIndicator;
+}
+
 void frmEQ::keyPressEvent(QKeyEvent* event)
 {
     const QString key = event->text();
     // Lower case only: the upper-case letters do nothing.
-    if (key == u"w" && m_commIndicator) {
-        m_commIndicator->open();
+    if (key == u"w" && m_controls) {
+        commIndicator().open();
     } else if (key == u"q" && m_hiddenProperties) {
         m_hiddenProperties->run();
     } else {
@@ -429,6 +436,12 @@ void frmEQ::keyPressEvent(QKeyEvent* event)
 void frmEQ::paintEvent(QPaintEvent*)
 {
     QPainter(this).fillRect(rect(), QColor::fromRgb(WindowBackground));
+    if (m_activated && !m_skinPagesReleased) {
+        m_skinPagesReleased = true;
+        // The controls paint after the window; once they have, the pictures shown live in their
+        // buffers and the skin's pages are not needed until one is drawn anew.
+        QTimer::singleShot(0, this, [this] { m_skin.releaseDrawnPages(); });
+    }
 }
 
 bool frmEQ::eventFilter(QObject* watched, QEvent* event)

@@ -105,6 +105,9 @@ private:
     void connectWindowCommands();
     void attachGraphEditing();
     void attachRoomEq();
+    // The log window, made the first time it is asked for: most runs never open it, and its
+    // text box would load two more fonts at start.
+    CommIndicator& commIndicator();
 
     ParamModel& m_model;
     SkinImages& m_skin;
@@ -129,7 +132,8 @@ private:
     std::unique_ptr<PresetCommands> m_presets;
     std::unique_ptr<HiddenProperties> m_hiddenProperties;
     std::unique_ptr<ReconnectPrompt> m_reconnectPrompt;
-    CommIndicator* m_commIndicator = nullptr; // a window of its own, owned as our child
+    CommIndicator* m_commIndicator =
+        nullptr; // a window of its own, owned as our child, or none yet
 
     std::unique_ptr<NumericBandEntry> m_bandEntry;
     std::unique_ptr<GraphEdits> m_graphEdits;
@@ -143,4 +147,5 @@ private:
     QTimer* m_wheelStep = nullptr;     // Timer7
     QTimer* m_redrawRate = nullptr;    // Timer1
     bool m_activated = false;
+    bool m_skinPagesReleased = false;
 };

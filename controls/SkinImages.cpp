@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QResource>
 #include <QStringList>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -59,6 +61,9 @@ void SkinImages::InitSkin()
                              size.width() * SkinCatalog::BytesPerPixel,
                              QImage::Format_ARGB32_Premultiplied);
         m_images[id - FirstSlotId] = aligned ? inPlace : inPlace.copy();
+    }
+    if (aligned) {
+        m_pixels = QByteArrayView(block, pixels.size());
     }
 }
 
@@ -135,6 +140,20 @@ void SkinImages::DrawSkinText(QPainter& painter, const QString& text, QRgb argb,
     painter.drawText(skinTextBox(QPointF(x, y), text.size()),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
     painter.restore();
+}
+
+void SkinImages::releaseDrawnPages() const
+{
+    // Only whole pages inside the block. They are read-only pages of the program file, never
+    // written: one that went is mapped again from the file, unchanged, when next touched.
+    const auto page = quintptr(sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<quintptr>(m_pixels.data());
+    const quintptr first = (start + page - 1) / page * page;
+    const quintptr end = (start + quintptr(m_pixels.size())) / page * page;
+    if (m_pixels.isEmpty() || end <= first) {
+        return;
+    }
+    madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
 }
 
 void SkinImages::setWindowActivated(bool activated)

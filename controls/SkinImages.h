@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QFont>
 #include <QImage>
 #include <QObject>
@@ -47,6 +48,12 @@ public:
                       const QString& position) const;
     static QFont skinTextFont(const QString& text);
 
+    // The pictures drawn so far are kept by whoever drew them (the controls' buffers, the
+    // graph's grid): the pages of the program file they were read from go back to the system,
+    // which reads them again should a picture be drawn once more. Nothing when the pictures are
+    // copies.
+    void releaseDrawnPages() const;
+
     bool windowActivated() const { return m_windowActivated; }
     void setWindowActivated(bool activated);
 
@@ -60,6 +67,7 @@ private:
     static constexpr int SlotCount = LastSlotId - FirstSlotId + 1;
 
     std::array<QImage, SlotCount> m_images;
+    QByteArrayView m_pixels; // the embedded pictures where they lie, when used in place
     bool m_loaded = false;
     bool m_windowActivated = false;
 };

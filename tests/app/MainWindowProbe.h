@@ -12,7 +12,7 @@ struct MainWindowProbe
     static UndoHistory& undoHistory(frmEQ& w) { return w.m_undo; }
     static BandTable& bands(frmEQ& w) { return w.m_bands; }
     static MainCommands& commands(frmEQ& w) { return *w.m_commands; }
-    static CommIndicator& commIndicator(frmEQ& w) { return *w.m_commIndicator; }
+    static CommIndicator& commIndicator(frmEQ& w) { return w.commIndicator(); }
     static RedrawRateMeter& redrawRateMeter(frmEQ& w) { return *w.m_redrawRateMeter; }
     static RoomEqActions& roomEq(frmEQ& w) { return *w.m_roomEq; }
     static const WindowLayout& layout(const frmEQ& w) { return w.m_layout; }

@@ -3,11 +3,15 @@
 #include "SkinnedSlider.h"
 #include "TestSkin.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTest>
+#include <algorithm>
 #include <functional>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -22,6 +26,22 @@ QRect paintedArea(const QImage& image)
         }
     }
     return area;
+}
+
+// How many pages of a picture's pixels the process holds in memory.
+qsizetype residentPages(const QImage& picture)
+{
+    const auto page = quintptr(sysconf(_SC_PAGESIZE));
+    const auto first = quintptr(picture.constBits()) / page;
+    const auto last = (quintptr(picture.constBits()) + quintptr(picture.sizeInBytes()) - 1) / page;
+    std::vector<quint64> entries(last - first + 1);
+    QFile map(QStringLiteral("/proc/self/pagemap"));
+    const auto bytes = qint64(entries.size() * sizeof(quint64));
+    if (!map.open(QIODevice::ReadOnly) || !map.seek(qint64(first * sizeof(quint64))) ||
+        map.read(reinterpret_cast<char*>(entries.data()), bytes) != bytes) {
+        return -1;
+    }
+    return std::count_if(entries.begin(), entries.end(), [](quint64 entry) { return entry >> 63; });
 }
 
 QImage canvas()
@@ -61,6 +81,17 @@ private slots:
         skin.setImage(155, solidPicture(QSize(30, 23), qRgb(255, 0, 0)));
         skin.InitSkin();
         QCOMPARE(skin.image(155).pixel(0, 0), qRgb(255, 0, 0));
+    }
+
+    void releasedPagesComeBackUnchanged()
+    {
+        SkinImages skin;
+        skin.InitSkin();
+        const QImage& panel = skin.image(251);
+        const QImage drawn = panel.copy();
+        skin.releaseDrawnPages();
+        QCOMPARE(residentPages(panel), 0);
+        QCOMPARE(panel, drawn);
     }
 
     void drawSkinImage_data()
