@@ -7,6 +7,7 @@ tonvexa_packages=(
     qt6-svg-dev
     qcoro-qt6-dev
     libhidapi-dev
+    zlib1g-dev
     libeigen3-dev
     fonts-noto-cjk fonts-dejavu-core
 )

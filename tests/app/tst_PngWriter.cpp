@@ -13,17 +13,24 @@ private Q_SLOTS:
     void readsBackAsWritten_data()
     {
         QTest::addColumn<QImage>("image");
+        QTest::addColumn<int>("pieces");
         // Rows whose byte count is no multiple of four (Qt pads its rows, PNG does not).
-        QTest::newRow("opaque, odd width") << noise(QSize(37, 11), QImage::Format_RGB32);
-        QTest::newRow("translucent") << noise(QSize(16, 9), QImage::Format_ARGB32);
-        QTest::newRow("one pixel") << noise(QSize(1, 1), QImage::Format_RGB32);
+        QTest::newRow("opaque, odd width") << noise(QSize(37, 11), QImage::Format_RGB32) << 1;
+        QTest::newRow("translucent") << noise(QSize(16, 9), QImage::Format_ARGB32) << 1;
+        QTest::newRow("one pixel") << noise(QSize(1, 1), QImage::Format_RGB32) << 1;
+        // Rows deflated in pieces and joined: uneven pieces, more pieces than rows, one row.
+        QTest::newRow("odd width, 3 pieces") << noise(QSize(37, 11), QImage::Format_RGB32) << 3;
+        QTest::newRow("translucent, 4 pieces") << noise(QSize(301, 97), QImage::Format_ARGB32) << 4;
+        QTest::newRow("2 rows, 4 pieces") << noise(QSize(5, 2), QImage::Format_RGB32) << 4;
+        QTest::newRow("one row, 3 pieces") << noise(QSize(9, 1), QImage::Format_RGB32) << 3;
     }
 
     void readsBackAsWritten()
     {
         QFETCH(QImage, image);
+        QFETCH(int, pieces);
         QImage read;
-        QVERIFY(read.loadFromData(PngWriter::encode(image), "PNG"));
+        QVERIFY(read.loadFromData(PngWriter::encode(image, pieces), "PNG"));
         QCOMPARE(read.hasAlphaChannel(), image.hasAlphaChannel());
         QCOMPARE(read.convertToFormat(QImage::Format_ARGB32),
                  image.convertToFormat(QImage::Format_ARGB32));
