@@ -436,8 +436,8 @@ void frmEQ::keyPressEvent(QKeyEvent* event)
 void frmEQ::paintEvent(QPaintEvent*)
 {
     QPainter(this).fillRect(rect(), QColor::fromRgb(WindowBackground));
-    if (m_activated && !m_skinPagesReleased) {
-        m_skinPagesReleased = true;
+    if (m_activated && m_releaseSkinPages) {
+        m_releaseSkinPages = false;
         // The controls paint after the window; once they have, the pictures shown live in their
         // buffers and the skin's pages are not needed until one is drawn anew.
         QTimer::singleShot(0, this, [this] { m_skin.releaseDrawnPages(); });
@@ -476,6 +476,8 @@ void frmEQ::showTransferStarted(int progressMaximum)
 
 void frmEQ::showTransferFinished()
 {
+    // The controls drew what was read; hiding the bar repaints the window under it, after them.
+    m_releaseSkinPages = true;
     setEnabled(true);
     m_controls->transferProgress->hide();
 }

@@ -147,5 +147,6 @@ private:
     QTimer* m_wheelStep = nullptr;     // Timer7
     QTimer* m_redrawRate = nullptr;    // Timer1
     bool m_activated = false;
-    bool m_skinPagesReleased = false;
+    // The skin's pages go back after the next paint: the first one, and the one after a sync.
+    bool m_releaseSkinPages = true;
 };

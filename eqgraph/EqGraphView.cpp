@@ -29,6 +29,9 @@ EqGraphView::EqGraphView(SkinImages& skin, QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    m_dropWork.setSingleShot(true);
+    m_dropWork.setInterval(WorkPictureKept);
+    connect(&m_dropWork, &QTimer::timeout, this, &EqGraphView::dropWorkPicture);
     // The artwork may be replaced after the grid was drawn from it (tests do).
     connect(&m_skin, &SkinImages::imageChanged, this, [this] {
         m_gridValid = false;
@@ -100,12 +103,19 @@ const QImage& EqGraphView::workPicture()
         m_grid.devicePixelRatio() != ratio) {
         InitGraph();
     }
-    if (!m_workValid) {
+    if (!m_workValid || m_work.isNull()) {
         m_renderer.drawCurves(m_work, m_grid, scene());
+        m_redraws += m_workValid ? 0 : 1;
         m_workValid = true;
-        ++m_redraws;
     }
+    m_dropWork.start();
     return m_work;
+}
+
+void EqGraphView::dropWorkPicture()
+{
+    // The window's backing store holds what is shown; an idle graph needs no copy of its own.
+    m_work = QImage();
 }
 
 void EqGraphView::InitGraph()

@@ -5,7 +5,9 @@
 #include "WheelNotches.h"
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
+#include <chrono>
 
 class BandSender;
 class QHelpEvent;
@@ -17,7 +19,9 @@ class SkinImages;
 // marker for every band, the selected band's readout and, while the group is bypassed, a banner.
 // It paints by copying its work picture, rebuilt from the grid picture whenever a redraw was
 // asked for since (several requests merge into one), so it is never shown half drawn. The grid
-// is rebuilt when the size or the screen's density changes.
+// is rebuilt when the size or the screen's density changes. The work picture is only kept while
+// the graph changes: a moment after the last paint it is given back, and the next paint draws it
+// again from the grid.
 //
 // It reports what the user does on it in its own logical pixels and leaves the editing to the
 // window: presses (and whether the press only gave it the keyboard focus), moves with a button
@@ -30,6 +34,8 @@ class EqGraphView : public QWidget
 
 public:
     static constexpr int NoBand = 255;
+    // How long the work picture outlives the last paint: longer than the pauses of a drag.
+    static constexpr std::chrono::milliseconds WorkPictureKept{500};
 
     explicit EqGraphView(SkinImages& skin, QWidget* parent = nullptr);
 
@@ -57,7 +63,10 @@ public:
     // The picture as the next paint shows it, brought up to date first.
     const QImage& workPicture();
     int gridBuildCount() const { return m_gridBuilds; }
+    // Redraws asked for and done; drawing a given-back work picture again is none.
     int redrawCount() const { return m_redraws; }
+    bool holdsWorkPicture() const { return !m_work.isNull(); }
+    void setWorkPictureKept(std::chrono::milliseconds kept) { m_dropWork.setInterval(kept); }
 
 signals:
     // tookFocus: the graph did not have the keyboard focus before this press; fine: Shift held.
@@ -93,6 +102,7 @@ private:
     // The geometry follows the widget's width at once, so that events map to the present size.
     void followWidth();
     bool bypassed() const;
+    void dropWorkPicture();
     void showMarkerTip(const QHelpEvent& help);
 
     SkinImages& m_skin;
@@ -103,6 +113,7 @@ private:
     const GraphOverlay* m_overlay = nullptr;
     QImage m_grid;
     QImage m_work;
+    QTimer m_dropWork;
     bool m_gridValid = false;
     bool m_workValid = false;
     int m_pendingSendBand = NoBand;

@@ -236,6 +236,16 @@ private Q_SLOTS:
         QCOMPARE(f.view.PendingSendBand(), int(EqGraphView::NoBand));
     }
 
+    // An idle graph gives its work picture back; the next paint shows the same picture.
+    void givesItsWorkPictureBackWhenIdle()
+    {
+        GraphFixture f(0);
+        f.view.setWorkPictureKept(std::chrono::milliseconds(1));
+        const QImage shown = f.picture();
+        QTRY_VERIFY(!f.view.holdsWorkPicture());
+        QCOMPARE(f.view.grab().toImage(), shown);
+    }
+
     // A new size builds the grid again at the new scale and draws once.
     void resizeRedrawsAtTheNewScale()
     {
