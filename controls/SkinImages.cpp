@@ -146,14 +146,15 @@ void SkinImages::releaseDrawnPages() const
 {
     // Only whole pages inside the block. They are read-only pages of the program file, never
     // written: one that went is mapped again from the file, unchanged, when next touched.
-    const auto page = quintptr(sysconf(_SC_PAGESIZE));
-    const auto start = reinterpret_cast<quintptr>(m_pixels.data());
-    const quintptr first = (start + page - 1) / page * page;
-    const quintptr end = (start + quintptr(m_pixels.size())) / page * page;
-    if (m_pixels.isEmpty() || end <= first) {
+    const auto page = qsizetype(sysconf(_SC_PAGESIZE));
+    const auto intoPage = qsizetype(reinterpret_cast<quintptr>(m_pixels.data()) % quintptr(page));
+    const qsizetype skip = (page - intoPage) % page; // up to the first page boundary in the block
+    const qsizetype length = (m_pixels.size() - skip) / page * page;
+    if (m_pixels.isEmpty() || length <= 0) {
         return;
     }
-    madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+    // madvise takes a writable pointer but writes nothing through it.
+    madvise(const_cast<char*>(m_pixels.data()) + skip, size_t(length), MADV_DONTNEED);
 }
 
 void SkinImages::setWindowActivated(bool activated)
