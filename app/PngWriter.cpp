@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QtEndian>
 #include <algorithm>
+#include <system_error>
 #include <thread>
 #include <vector>
 #include <zlib.h>
@@ -137,7 +138,11 @@ QByteArray PngWriter::encode(const QImage& image, int pieces)
     {
         std::vector<std::jthread> helpers;
         for (int k = 1; k < count; ++k) {
-            helpers.emplace_back(deflatePiece, k);
+            try {
+                helpers.emplace_back(deflatePiece, k);
+            } catch (const std::system_error&) {
+                deflatePiece(k); // no thread to be had: the same piece, only not side by side
+            }
         }
         deflatePiece(0);
     }
