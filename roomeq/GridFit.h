@@ -12,8 +12,8 @@ struct Wish;
 //  1. a continuous fit of all bands together (ContinuousStart);
 //  2. onto the grid a parameter at a time, the others moving again after each (GridRounding),
 //     once judging each frequency step band by band and once with all bands moving;
-//  3. single grid steps judged by the processor's own model (GridPolish), and the closer of
-//     the two kept.
+//  3. grid steps judged by the processor's own model, one band's at a time and then two bands'
+//     together (GridPolish), and the closer of the two kept.
 // A seeded fit is never further off at its worst point than the seed's filters each put on
 // their nearest grid values. The same wish, bands and seed always give the same result.
 class GridFit

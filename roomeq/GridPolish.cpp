@@ -4,6 +4,11 @@
 #include "Deviation.h"
 #include "Wish.h"
 
+#include <Eigen/Dense>
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
 namespace {
 
 constexpr int Passes = 50;
@@ -17,38 +22,97 @@ GridPolish::GridPolish(const FrequencyPoints& points, const Wish& wish)
 
 void GridPolish::run(GroupBands& group)
 {
-    std::vector<StoredBand>& bands = group.bands();
-    std::vector<std::vector<double>> responses;
-    std::vector<double> total(m_wish.db.size(), 0.0);
-    for (const StoredBand& band : bands) {
-        responses.push_back(m_model.band(band));
-        for (std::size_t i = 0; i < total.size(); ++i) {
-            total[i] += responses.back()[i];
+    State state{group, {}, std::vector<double>(m_wish.db.size(), 0.0)};
+    for (const StoredBand& band : group.bands()) {
+        state.responses.push_back(m_model.band(band));
+        for (std::size_t i = 0; i < state.total.size(); ++i) {
+            state.total[i] += state.responses.back()[i];
         }
     }
-    const double limit = Deviation::of(total, m_wish).maxDb;
-    double cost = m_wish.squaredDeviation(total);
-    bool improved = true;
-    for (int pass = 0; pass < Passes && improved; ++pass) {
-        improved = false;
-        for (std::size_t b = 0; b < bands.size(); ++b) {
-            for (const StoredBand& moved : steps(bands[b], group.group())) {
-                std::vector<double> response = m_model.band(moved);
-                std::vector<double> next = total;
-                for (std::size_t i = 0; i < next.size(); ++i) {
-                    next[i] += response[i] - responses[b][i];
-                }
-                const double nextCost = m_wish.squaredDeviation(next);
-                if (nextCost < cost && Deviation::of(next, m_wish).maxDb <= limit) {
-                    bands[b] = moved;
-                    responses[b] = std::move(response);
-                    total = std::move(next);
-                    cost = nextCost;
-                    improved = true;
-                }
+    state.limit = Deviation::of(state.total, m_wish).maxDb;
+    state.cost = m_wish.squaredDeviation(state.total);
+    for (int pass = 0; pass < Passes; ++pass) {
+        if (!singleSteps(state) && !pairStep(state)) {
+            break;
+        }
+    }
+}
+
+bool GridPolish::singleSteps(State& state)
+{
+    std::vector<StoredBand>& bands = state.group.bands();
+    bool improved = false;
+    for (std::size_t b = 0; b < bands.size(); ++b) {
+        for (const StoredBand& moved : steps(bands[b], state.group.group())) {
+            Step step{b, moved, m_model.band(moved)};
+            improved = take(state, {&step}) || improved;
+        }
+    }
+    return improved;
+}
+
+// What two steps do together is what each does alone and the overlap of their changes, so all
+// pairs are ranked from one product of the changes, and only the best are summed out.
+bool GridPolish::pairStep(State& state)
+{
+    const std::vector<StoredBand>& bands = state.group.bands();
+    const std::size_t n = state.total.size();
+    std::vector<Step> all;
+    for (std::size_t b = 0; b < bands.size(); ++b) {
+        for (const StoredBand& moved : steps(bands[b], state.group.group())) {
+            all.push_back({b, moved, m_model.band(moved)});
+        }
+    }
+    // Columns: each step's change, scaled by the root of its point's weight.
+    Eigen::MatrixXd changes = Eigen::MatrixXd::Zero(Eigen::Index(n), Eigen::Index(all.size()));
+    Eigen::VectorXd error = Eigen::VectorXd::Zero(Eigen::Index(n));
+    for (std::size_t i = 0; i < n; ++i) {
+        const double root = std::sqrt(m_wish.weight[i]);
+        error[Eigen::Index(i)] = root * (state.total[i] - m_wish.db[i]);
+        for (std::size_t s = 0; s < all.size(); ++s) {
+            changes(Eigen::Index(i), Eigen::Index(s)) =
+                root * (all[s].response[i] - state.responses[all[s].band][i]);
+        }
+    }
+    const Eigen::MatrixXd overlap = changes.transpose() * changes;
+    const Eigen::VectorXd alone = 2 * (changes.transpose() * error) + overlap.diagonal();
+    std::vector<std::tuple<double, Eigen::Index, Eigen::Index>> pairs;
+    for (Eigen::Index a = 0; a < overlap.cols(); ++a) {
+        for (Eigen::Index b = a + 1; b < overlap.cols(); ++b) {
+            const double gain = alone[a] + alone[b] + 2 * overlap(a, b);
+            if (all[std::size_t(a)].band != all[std::size_t(b)].band && gain < 0) {
+                pairs.emplace_back(gain, a, b);
             }
         }
     }
+    std::sort(pairs.begin(), pairs.end());
+    for (const auto& [gain, a, b] : pairs) {
+        if (take(state, {&all[std::size_t(a)], &all[std::size_t(b)]})) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool GridPolish::take(State& state, std::initializer_list<Step*> steps)
+{
+    std::vector<double> next = state.total;
+    for (const Step* step : steps) {
+        for (std::size_t i = 0; i < next.size(); ++i) {
+            next[i] += step->response[i] - state.responses[step->band][i];
+        }
+    }
+    const double nextCost = m_wish.squaredDeviation(next);
+    if (nextCost >= state.cost || Deviation::of(next, m_wish).maxDb > state.limit) {
+        return false;
+    }
+    for (Step* step : steps) {
+        state.group.bands()[step->band] = step->moved;
+        state.responses[step->band] = std::move(step->response);
+    }
+    state.total = std::move(next);
+    state.cost = nextCost;
+    return true;
 }
 
 std::vector<StoredBand> GridPolish::steps(const StoredBand& band, int group) const

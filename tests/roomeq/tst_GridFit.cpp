@@ -3,6 +3,7 @@
 #include "FilterText.h"
 #include "FrequencyPoints.h"
 #include "GridFit.h"
+#include "GridPolish.h"
 #include "MeasuredResponse.h"
 #include "ParamModel.h"
 #include "ProcessorModel.h"
@@ -10,6 +11,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -117,6 +119,33 @@ private Q_SLOTS:
         const QList<quint8> first = bytesOf(GridFit::fit(wish, current).bands);
         GridFit::fit(Wish::everywhere(std::vector<double>(db.size(), 3.0)), current);
         QCOMPARE(bytesOf(GridFit::fit(wish, current).bands), first);
+    }
+
+    // Two steps that each cost alone but make up for each other are taken together.
+    void polishTradesSteps_data()
+    {
+        QTest::addColumn<int>("gainStep");
+        QTest::newRow("two bands of one frequency and Q, gains a step apart either way") << 1;
+    }
+
+    void polishTradesSteps()
+    {
+        QFETCH(int, gainStep);
+        ParamModel model;
+        model.InitDefaults(ParamModel::FactoryReset);
+        GroupBands made = readGroup(model, 1);
+        for (StoredBand& band : {std::ref(made.bands()[0]), std::ref(made.bands()[1])}) {
+            band.index = 100;
+            band.gain = 60;
+            band.q = 20;
+        }
+        ProcessorModel processor(FrequencyPoints::standard());
+        const Wish wish = Wish::everywhere(processor.group(made));
+        GroupBands polished = made;
+        polished.bands()[0].gain = quint8(60 + gainStep);
+        polished.bands()[1].gain = quint8(60 - gainStep);
+        GridPolish(FrequencyPoints::standard(), wish).run(polished);
+        QCOMPARE(bytesOf(polished), bytesOf(made));
     }
 
     // The correction of a measured dip: the measurement levelled at its 200 Hz - 2 kHz mean and
