@@ -1,6 +1,7 @@
 #include "SkinImages.h"
 
 #include "Rounding.h"
+#include "RowBands.h"
 #include "SkinCatalog.h"
 #include "Twips.h"
 
@@ -108,7 +109,7 @@ void SkinImages::DrawSkinImage(QPainter& painter, int id, const QRectF& target) 
     if (picture.isNull() || target.isEmpty()) {
         return;
     }
-    painter.drawImage(target, picture, QRectF(picture.rect()));
+    RowBands::drawImage(painter, target, picture, QRectF(picture.rect()));
 }
 
 QFont SkinImages::skinTextFont(const QString& text)

@@ -1,5 +1,6 @@
 #include "SkinnedControl.h"
 
+#include "RowBands.h"
 #include "SkinImages.h"
 #include "Twips.h"
 
@@ -112,7 +113,7 @@ void SkinnedControl::paintEvent(QPaintEvent*)
     if (!isEnabledTo(window())) {
         painter.setOpacity(DisabledOpacity);
     }
-    painter.drawImage(QPointF(0, 0), m_buffer);
+    RowBands::drawImage(painter, QPointF(0, 0), m_buffer);
 }
 
 void SkinnedControl::resizeEvent(QResizeEvent* event)

@@ -2,6 +2,7 @@
 
 #include "FormPropertyReader.h"
 #include "Rounding.h"
+#include "RowBands.h"
 #include "SkinImages.h"
 #include "SliderMapping.h"
 #include "Twips.h"
@@ -160,7 +161,7 @@ void SkinnedSlider::drawFill(QPainter& painter, double c, double s) const
         const QRectF target(0, roundHalfEven(c * s), roundHalfEven(fill.width() * s),
                             roundHalfEven((fill.height() - c) * s));
         if (!source.isEmpty() && !target.isEmpty()) {
-            painter.drawImage(target, fill, source);
+            RowBands::drawImage(painter, target, fill, source);
         }
         return;
     }
@@ -176,7 +177,7 @@ void SkinnedSlider::drawFill(QPainter& painter, double c, double s) const
     const QRectF source(0, 0, right, fill.height());
     const QRectF target(0, 0, roundHalfEven(c * s), roundHalfEven(fill.height() * s));
     if (!source.isEmpty() && !target.isEmpty()) {
-        painter.drawImage(target, fill, source);
+        RowBands::drawImage(painter, target, fill, source);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "BandText.h"
 #include "EqGroupTable.h"
 #include "ParamModel.h"
+#include "RowBands.h"
 #include "SkinImages.h"
 
 #include <QContextMenuEvent>
@@ -186,16 +187,16 @@ void EqGraphView::focusOutEvent(QFocusEvent* event)
 void EqGraphView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), workPicture());
+    RowBands::drawImage(painter, QPointF(0, 0), workPicture());
     if (hasFocus()) {
         const QColor frame = QColor::fromRgba(FocusFrame);
         const int w = width();
         const int h = height();
         constexpr int T = FocusFrameWidth;
-        painter.fillRect(0, 0, w, T, frame);
-        painter.fillRect(0, h - T, w, T, frame);
-        painter.fillRect(0, T, T, h - 2 * T, frame);
-        painter.fillRect(w - T, T, T, h - 2 * T, frame);
+        RowBands::fillRect(painter, QRect(0, 0, w, T), frame);
+        RowBands::fillRect(painter, QRect(0, h - T, w, T), frame);
+        RowBands::fillRect(painter, QRect(0, T, T, h - 2 * T), frame);
+        RowBands::fillRect(painter, QRect(w - T, T, T, h - 2 * T), frame);
     }
 }
 

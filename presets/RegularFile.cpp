@@ -3,10 +3,17 @@
 #include "FileName.h"
 #include "ReplaceFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+constexpr qint64 FirstReadBytes = 4096;
+
+} // namespace
 
 RegularFile::Check RegularFile::check(const QString& path)
 {
@@ -48,10 +55,21 @@ std::optional<QByteArray> RegularFile::read(const QString& path, qint64 maxBytes
         error = qt_error_string(errno);
         return std::nullopt;
     }
-    // Read one byte past the limit rather than trusting the size: devices and pipes report 0.
-    QByteArray bytes(maxBytes + 1, '\0');
+    // The size is only a first guess, so that a small file costs no more than its bytes: a file
+    // may grow while it is read, and some (those of /proc) report 0. The buffer grows up to one
+    // byte past the limit, which tells a file that is too large.
+    struct stat opened;
+    const qint64 guess = ::fstat(fd, &opened) == 0 ? qint64(opened.st_size) + 1 : 0;
+    QByteArray bytes;
+    bytes.resize(std::min(std::max(guess, FirstReadBytes), maxBytes + 1));
     qsizetype filled = 0;
-    while (filled < bytes.size()) {
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (filled > maxBytes) {
+                break;
+            }
+            bytes.resize(std::min(2 * qint64(filled), maxBytes + 1));
+        }
         const ssize_t got = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
         if (got < 0 && errno == EINTR) {
             continue;
