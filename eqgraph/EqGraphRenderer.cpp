@@ -105,23 +105,25 @@ QImage EqGraphRenderer::drawGrid(QSize size, qreal ratio) const
     // The background covers the whole picture, also the pixel a rounded scale may leave over.
     m_skin.DrawSkinImage(painter, BackgroundPicture, QRectF(QPointF(0, 0), size));
 
-    // One pixel wide, from end to end: filled as rectangles, which the engine draws at once.
+    // Lines one pixel wide, end points included, filled as rectangles: a line drawn with a pen
+    // reaches the engine as a run per pixel, which it hands to its thread pool.
     const GraphGeometry& g = geometry();
-    const QColor line = QColor::fromRgba(GridLine);
-    const auto column = [&](int x) {
-        RowBands::fillRect(painter, QRect(QPoint(x, g.Top()), QPoint(x, g.Bottom())), line);
+    const auto line = [&](QPoint from, QPoint to) {
+        RowBands::fillRect(painter, QRect(from, to), QColor::fromRgba(GridLine));
     };
     for (double decade : GridDecades) {
         for (int step = 1; step <= 9; ++step) {
-            column(nearest(g.FreqToX(decade * step)));
+            const int x = nearest(g.FreqToX(decade * step));
+            line({x, g.Top()}, {x, g.Bottom()});
         }
     }
     for (double hz : GridTopLines) {
-        column(nearest(g.FreqToX(hz)));
+        const int x = nearest(g.FreqToX(hz));
+        line({x, g.Top()}, {x, g.Bottom()});
     }
     for (int k = 1; k < GridRows; ++k) {
         const int y = nearest(g.Top() + k * (g.Bottom() - g.Top()) / double(GridRows));
-        painter.fillRect(QRect(QPoint(g.X0(), y), QPoint(g.X2(), y)), line);
+        line({g.X0(), y}, {g.X2(), y});
     }
 
     // The labels keep their size when the graph shrinks: the frequencies stay inside the

@@ -32,37 +32,40 @@ void GridPolish::run(GroupBands& group)
     state.limit = Deviation::of(state.total, m_wish).maxDb;
     state.cost = m_wish.squaredDeviation(state.total);
     for (int pass = 0; pass < Passes; ++pass) {
-        if (!singleSteps(state) && !pairStep(state)) {
+        // The pairs are tried only when no single step was taken, so from the same steps.
+        std::vector<Step> candidates = stepsFrom(state);
+        if (!singleSteps(state, candidates) && !pairStep(state, candidates)) {
             break;
         }
     }
 }
 
-bool GridPolish::singleSteps(State& state)
-{
-    std::vector<StoredBand>& bands = state.group.bands();
-    bool improved = false;
-    for (std::size_t b = 0; b < bands.size(); ++b) {
-        for (const StoredBand& moved : steps(bands[b], state.group.group())) {
-            Step step{b, moved, m_model.band(moved)};
-            improved = take(state, {&step}) || improved;
-        }
-    }
-    return improved;
-}
-
-// What two steps do together is what each does alone and the overlap of their changes, so all
-// pairs are ranked from one product of the changes, and only the best are summed out.
-bool GridPolish::pairStep(State& state)
+std::vector<GridPolish::Step> GridPolish::stepsFrom(const State& state)
 {
     const std::vector<StoredBand>& bands = state.group.bands();
-    const std::size_t n = state.total.size();
     std::vector<Step> all;
     for (std::size_t b = 0; b < bands.size(); ++b) {
         for (const StoredBand& moved : steps(bands[b], state.group.group())) {
             all.push_back({b, moved, m_model.band(moved)});
         }
     }
+    return all;
+}
+
+bool GridPolish::singleSteps(State& state, std::vector<Step>& candidates)
+{
+    bool improved = false;
+    for (Step& step : candidates) {
+        improved = take(state, {&step}) || improved;
+    }
+    return improved;
+}
+
+// What two steps do together is what each does alone and the overlap of their changes, so all
+// pairs are ranked from one product of the changes, and only the best are summed out.
+bool GridPolish::pairStep(State& state, std::vector<Step>& all)
+{
+    const std::size_t n = state.total.size();
     // Columns: each step's change, scaled by the root of its point's weight.
     Eigen::MatrixXd changes = Eigen::MatrixXd::Zero(Eigen::Index(n), Eigen::Index(all.size()));
     Eigen::VectorXd error = Eigen::VectorXd::Zero(Eigen::Index(n));

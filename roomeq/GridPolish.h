@@ -35,8 +35,10 @@ private:
         std::vector<double> response;
     };
 
-    bool singleSteps(State& state);
-    bool pairStep(State& state);
+    // Every single step of every band from where the bands are now.
+    std::vector<Step> stepsFrom(const State& state);
+    bool singleSteps(State& state, std::vector<Step>& candidates);
+    bool pairStep(State& state, std::vector<Step>& all);
     // Takes the steps when they lower the cost within the limit.
     bool take(State& state, std::initializer_list<Step*> steps);
     std::vector<StoredBand> steps(const StoredBand& band, int group) const;
