@@ -21,6 +21,15 @@ constexpr double LowestHz = 1;
 constexpr double LowestQ = 0.01;
 constexpr double MaxQ = 100;
 constexpr double MaxBandwidth = 10; // octaves
+// Numbers are written with six decimals, and read to the same: what is read, written and read
+// again is the same filter, and no bound is met only after rounding.
+constexpr int Decimals = 6;
+constexpr double DecimalUnit = 1e6;
+
+double toWrittenDecimals(double value)
+{
+    return std::round(value * DecimalUnit) / DecimalUnit;
+}
 
 struct TypeName
 {
@@ -85,7 +94,17 @@ public:
         if (fields.q) {
             filter.q = *fields.q;
         } else if (fields.bandwidth) {
-            filter.q = FilterResponse::qFromBandwidth(*fields.bandwidth, filter.hz);
+            filter.q =
+                toWrittenDecimals(FilterResponse::qFromBandwidth(*fields.bandwidth, filter.hz));
+            if (filter.q < LowestQ || filter.q > MaxQ) {
+                fail(tr("BW Oct %1 at %2 Hz is Q %3, not from %4 to %5")
+                         .arg(*fields.bandwidth)
+                         .arg(filter.hz)
+                         .arg(filter.q)
+                         .arg(LowestQ)
+                         .arg(MaxQ));
+                return std::nullopt;
+            }
         }
         return filter;
     }
@@ -171,7 +190,7 @@ private:
         } else if (field) {
             fail(tr("%1 is given twice").arg(QLatin1String(name)));
         }
-        field = value;
+        field = value ? std::optional(toWrittenDecimals(*value)) : std::nullopt;
     }
 
     void readField(Fields& fields)
@@ -226,8 +245,8 @@ std::optional<double> preamp(const QString& rest)
 // Shortest decimal text of a value, with at least minDecimals decimals and never "-0".
 QString decimal(double value, int minDecimals)
 {
-    constexpr int Decimals = 6;
-    QString text = QString::number(std::abs(value) < 0.5e-6 ? 0.0 : value, 'f', Decimals);
+    QString text =
+        QString::number(std::abs(value) < 0.5 / DecimalUnit ? 0.0 : value, 'f', Decimals);
     qsizetype end = text.size();
     const qsizetype point = end - Decimals - 1;
     while (end > point + 1 + minDecimals && text[end - 1] == u'0') {

@@ -86,6 +86,11 @@ private Q_SLOTS:
                "give Q or BW Oct, not both");
         filter("beyond half the sample rate", "Filter 1: ON LP Fc 24000 Hz",
                "Fc must lie from 1 Hz to below 24000 Hz");
+        filter("half the sample rate once written", "Filter 1: ON LP Fc 23999.9999999 Hz",
+               "Fc must lie from 1 Hz to below 24000 Hz");
+        filter("bandwidth beyond the highest Q",
+               "Filter 1: ON PK Fc 1000 Hz Gain 1 dB BW Oct 0.001",
+               "BW Oct 0.001 at 1000 Hz is Q 1438.58, not from 0.01 to 100");
         filter("shelf without gain", "Filter 1: ON LS Fc 100 Hz", "Gain is missing");
         filter("a field twice", "Filter 1: ON HP Fc 100 Hz Fc 200 Hz", "Fc is given twice");
         filter("state missing", "Filter 1: PK Fc 100 Hz Gain 1 dB Q 1",
