@@ -345,6 +345,18 @@ void frmEQ::changeEvent(QEvent* event)
     }
 }
 
+void frmEQ::prepareFirstPaint()
+{
+    if (m_graph) {
+        m_graph->workPicture();
+    }
+    for (SkinnedControl* control : findChildren<SkinnedControl*>()) {
+        if (control->isVisibleTo(this)) {
+            control->prepareBuffer();
+        }
+    }
+}
+
 void frmEQ::firstActivation()
 {
     m_activated = true;

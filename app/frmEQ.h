@@ -65,6 +65,9 @@ public:
     bool load(QString& error, const QString& designFile = DesignFile);
 
     void RefreshControls(RefreshFlags flags);
+    // Draws the graph's and the visible controls' pictures now, just after the window was shown:
+    // while the display maps it and activates it, so that the first paints only copy them.
+    void prepareFirstPaint();
 
     BulkTransfer& bulk() { return m_bulk; }
     bool isFirstActivationDone() const { return m_activated; }

@@ -232,6 +232,7 @@ int main(int argc, char* argv[])
     StartupTrace::watch(window);
     window.show();
     window.activateWindow();
+    window.prepareFirstPaint();
 
     // The simulated processor keeps each write as it arrives, as the hardware does; a logout,
     // kill or Ctrl-C closes the window as its close button does.

@@ -19,7 +19,9 @@ SkinnedControl::SkinnedControl(SkinImages& skin, QWidget* parent)
     : QWidget(parent)
     , m_skin(skin)
 {
-    connect(&m_skin, &SkinImages::windowActivatedChanged, this, &SkinnedControl::invalidate);
+    // The picture does not depend on the activation, only whether it is shown: one drawn ahead
+    // of the first activation is kept.
+    connect(&m_skin, &SkinImages::windowActivatedChanged, this, [this] { update(); });
     connect(&m_skin, &SkinImages::imageChanged, this, &SkinnedControl::invalidate);
 }
 
@@ -89,26 +91,33 @@ void SkinnedControl::invalidate()
     update();
 }
 
+void SkinnedControl::prepareBuffer()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (pixels.isEmpty() ||
+        (m_bufferValid && m_buffer.size() == pixels && m_buffer.devicePixelRatio() == ratio)) {
+        return;
+    }
+    if (m_buffer.size() != pixels) {
+        m_buffer = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    }
+    m_buffer.setDevicePixelRatio(ratio);
+    m_buffer.fill(Qt::transparent);
+    QPainter painter(&m_buffer);
+    // The window scales the skin to its size; smooth scaling keeps the artwork legible.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    render(painter);
+    m_bufferValid = true;
+    ++m_renderCount;
+}
+
 void SkinnedControl::paintEvent(QPaintEvent*)
 {
     if (!m_skin.windowActivated() || width() <= 0 || height() <= 0) {
         return;
     }
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (!m_bufferValid || m_buffer.size() != pixels || m_buffer.devicePixelRatio() != ratio) {
-        if (m_buffer.size() != pixels) {
-            m_buffer = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        }
-        m_buffer.setDevicePixelRatio(ratio);
-        m_buffer.fill(Qt::transparent);
-        QPainter painter(&m_buffer);
-        // The window scales the skin to its size; smooth scaling keeps the artwork legible.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        render(painter);
-        m_bufferValid = true;
-        ++m_renderCount;
-    }
+    prepareBuffer();
     QPainter painter(this);
     if (!isEnabledTo(window())) {
         painter.setOpacity(DisabledOpacity);

@@ -35,6 +35,8 @@ public:
 
     // Redraws the picture and repaints at once.
     void Refresh();
+    // Draws the picture into its buffer now, if it is out of date, rather than at the next paint.
+    void prepareBuffer();
 
     // The cached picture and how often it was drawn, for checking that painting reuses it at
     // the screen's density.

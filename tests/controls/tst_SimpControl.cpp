@@ -236,6 +236,20 @@ private slots:
         f.control->grab();
         QCOMPARE(f.control->renderCount(), renders + 1);
     }
+
+    // The window draws its pictures ahead while it waits for its first activation; the
+    // activation then only shows them.
+    void pictureDrawnBeforeActivationIsShownAfterIt()
+    {
+        Fixture f;
+        f.skin.setWindowActivated(false);
+        f.control->setPics(QStringLiteral("102"));
+        f.control->prepareBuffer();
+        const int renders = f.control->renderCount();
+        f.skin.setWindowActivated(true);
+        QCOMPARE(f.pixel(0, 0), testColour(102));
+        QCOMPARE(f.control->renderCount(), renders);
+    }
 };
 
 QTEST_MAIN(tst_SimpControl)
