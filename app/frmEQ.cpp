@@ -7,6 +7,7 @@
 #include "ControlRefresher.h"
 #include "DeviceLink.h"
 #include "EqGraphView.h"
+#include "FirstExposeHold.h"
 #include "Form.h"
 #include "FormLoader.h"
 #include "Frames.h"
@@ -347,6 +348,9 @@ void frmEQ::changeEvent(QEvent* event)
 
 void frmEQ::prepareFirstPaint()
 {
+    if (QWindow* handle = windowHandle(); handle && !m_activated) {
+        m_firstExposeHold = new FirstExposeHold(*handle);
+    }
     if (m_graph) {
         m_graph->workPicture();
     }
@@ -363,6 +367,9 @@ void frmEQ::firstActivation()
     m_skin.setWindowActivated(true);
     m_supervisor.start();
     setWindowTitle(WindowTitle);
+    if (m_firstExposeHold) {
+        m_firstExposeHold->release();
+    }
 }
 
 void frmEQ::closeEvent(QCloseEvent* event)

@@ -13,6 +13,7 @@
 #include "WindowLayout.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -23,6 +24,7 @@ class EqGraphView;
 class ControlRefresher;
 class DeviceLink;
 class FileChooser;
+class FirstExposeHold;
 class Form;
 class GraphEdits;
 class HiddenProperties;
@@ -65,8 +67,9 @@ public:
     bool load(QString& error, const QString& designFile = DesignFile);
 
     void RefreshControls(RefreshFlags flags);
-    // Draws the graph's and the visible controls' pictures now, just after the window was shown:
-    // while the display maps it and activates it, so that the first paints only copy them.
+    // Just after the window was shown, while the display maps it and activates it: draws the
+    // graph's and the visible controls' pictures, so that the first paint only copies them, and
+    // holds that paint back until the first activation lets the controls show (FirstExposeHold).
     void prepareFirstPaint();
 
     BulkTransfer& bulk() { return m_bulk; }
@@ -150,6 +153,7 @@ private:
     QTimer* m_wheelStep = nullptr;     // Timer7
     QTimer* m_redrawRate = nullptr;    // Timer1
     bool m_activated = false;
+    QPointer<FirstExposeHold> m_firstExposeHold; // until the first activation
     // The skin's pages go back after the next paint: the first one, and the one after a sync.
     bool m_releaseSkinPages = true;
 };
