@@ -29,8 +29,10 @@
 #include <QScreen>
 #include <QTemporaryFile>
 #include <QTimer>
+#include <fontconfig/fontconfig.h>
 #include <memory>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -157,6 +159,10 @@ int main(int argc, char* argv[])
         }
         return 0;
     }
+    // Fontconfig parses its configuration and reads its font caches once per process, a few
+    // milliseconds that would fall on the window's first text: it does so here, on a thread of
+    // its own, while Qt connects to the display. Joined on every way out of main.
+    const std::jthread fontConfigSetup([] { FcInit(); });
     // Lives until the platform has read the screen from it.
     QTemporaryFile offscreenScreen;
     if (start == StartMode::Kind::Offscreen) {

@@ -8,6 +8,7 @@ tonvexa_packages=(
     qcoro-qt6-dev
     libhidapi-dev
     zlib1g-dev
+    libfontconfig-dev
     libeigen3-dev
     fonts-noto-cjk fonts-dejavu-core
 )
