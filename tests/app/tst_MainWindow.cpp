@@ -1,6 +1,7 @@
 #include "BandTable.h"
 #include "CommIndicator.h"
 #include "EqGroupTable.h"
+#include "FirstExposeHold.h"
 #include "Form.h"
 #include "MainCommands.h"
 #include "MainWindowHarness.h"
@@ -11,6 +12,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <array>
@@ -594,6 +596,38 @@ private Q_SLOTS:
         QCOMPARE(lamp->toolTip(), QStringLiteral("脱机：处理器没有应答"));
         h.sim.unplug();
         QCOMPARE(lamp->toolTip(), QStringLiteral("脱机：未找到处理器"));
+    }
+
+    void firstExposureWaitsForTheActivationOrTheLongestHold_data()
+    {
+        QTest::addColumn<bool>("releasedBeforeExposure");
+        QTest::addColumn<bool>("releasedAfterExposure");
+        QTest::newRow("activated after its exposure") << false << true;
+        QTest::newRow("activated before its exposure") << true << false;
+        QTest::newRow("never activated") << false << false;
+    }
+
+    void firstExposureWaitsForTheActivationOrTheLongestHold()
+    {
+        QFETCH(bool, releasedBeforeExposure);
+        QFETCH(bool, releasedAfterExposure);
+        QWidget window;
+        window.winId();
+        const QPointer hold =
+            new FirstExposeHold(*window.windowHandle(), std::chrono::milliseconds(100));
+        if (releasedBeforeExposure) {
+            hold->release();
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        // A widget is marked mapped, and painted, when its window's exposure reaches it.
+        QCOMPARE(window.testAttribute(Qt::WA_Mapped), releasedBeforeExposure);
+        if (releasedAfterExposure) {
+            hold->release();
+            QVERIFY(window.testAttribute(Qt::WA_Mapped));
+        }
+        QTRY_VERIFY(window.testAttribute(Qt::WA_Mapped) && hold.isNull());
     }
 
     void keysOpenTheOtherWindows()
